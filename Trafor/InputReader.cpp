@@ -1,0 +1,123 @@
+#include "InputReader.h"
+
+#include <fstream>
+
+#include "ListDirectedReader.h"
+#include "ModelError.h"
+
+namespace zelm {
+
+namespace {
+
+constexpr std::size_t kLineColumns = 80;
+
+bool startsWith(const std::string& line, const char* marker) { return line.rfind(marker, 0) == 0; }
+
+class ProjectFileReader {
+public:
+    ProjectFileReader(std::istream& in, const std::string& fileName) : reader_(in), fileName_(fileName) {}
+
+    ProjectInput read() {
+        ProjectInput project;
+        reader_.SKIPN();
+        project.version = real(values(1, "VERSION NUMBER")[0], "VERSION NUMBER");
+        TITLERD(project);
+        readProjectLine(project);
+        READFLD(project);
+        readEvents(project);
+        COMMENT(project);
+        return project;
+    }
+
+private:
+    [[noreturn]] void fail(const std::string& item) const {
+        throw ModelError("ERROR - CANNOT READ THE " + item + " IN INPUT FILE " + fileName_);
+    }
+
+    std::vector<std::string> values(std::size_t count, const std::string& item) {
+        std::optional<std::vector<std::string>> tokens = reader_.readValues(count);
+        if (!tokens) fail(item);
+        return *tokens;
+    }
+
+    int integer(const std::string& text, const std::string& item) const {
+        std::optional<int> value = parseListInteger(text);
+        if (!value) fail(item);
+        return *value;
+    }
+
+    float real(const std::string& text, const std::string& item) const {
+        std::optional<float> value = parseListReal(text);
+        if (!value) fail(item);
+        return *value;
+    }
+
+    void TITLERD(ProjectInput& project) {
+        reader_.SKIPN();
+        std::string line;
+        if (!reader_.readLine(line)) fail("TITLE");
+        project.title = line.substr(0, kLineColumns);
+    }
+
+    void readProjectLine(ProjectInput& project) {
+        const std::string item = "PROJECT DATA";
+        reader_.SKIPN();
+        std::vector<std::string> v = values(3, item);
+        project.inputMode = integer(v[0], item);
+        project.unitsMode = integer(v[1], item);
+        project.benchFlag = integer(v[2], item);
+    }
+
+    void READFLD(ProjectInput& project) {
+        const std::string item = "FIELD DATA";
+        reader_.SKIPN();
+        std::vector<std::string> v = values(9, item);
+        float* reals[] = {&project.permeability, &project.maxWaterTable, &project.barrierDistance,
+                          &project.specificYield, &project.drainRadius,  &project.depthToDrain,
+                          &project.drainSpacing,  &project.awhc};
+        for (std::size_t i = 0; i < std::size(reals); ++i) *reals[i] = real(v[i], item);
+        project.barrierMode = integer(v[8], item);
+    }
+
+    void readEvents(ProjectInput& project) {
+        const std::string countItem = "NUMBER OF EVENTS";
+        reader_.SKIPN();
+        int count = integer(values(1, countItem)[0], countItem);
+        reader_.SKIPN();
+        for (int k = 1; k <= count; ++k) {
+            const std::string item = "EVENT " + std::to_string(k);
+            std::vector<std::string> v = values(3, item);
+            project.events.push_back({integer(v[0], item), integer(v[1], item), real(v[2], item)});
+        }
+        reader_.SKIPN();
+    }
+
+    // The comment block lies between a line beginning "$sta" and one beginning "$end"; a file
+    // that ends early keeps what was read.
+    void COMMENT(ProjectInput& project) {
+        std::string line;
+        bool more;
+        while ((more = reader_.readLine(line)) && !startsWith(line, "$sta")) {
+        }
+        if (!more) return;
+        while (reader_.readLine(line) && !startsWith(line, "$end"))
+            project.comments.push_back(line.substr(0, kLineColumns));
+    }
+
+    ListDirectedReader reader_;
+    std::string fileName_;
+};
+
+}  // namespace
+
+ProjectInput INDP(std::istream& in, const std::string& fileName) {
+    return ProjectFileReader(in, fileName).read();
+}
+
+ProjectInput readProjectFile(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) throw ModelError("ERROR - CANNOT OPEN INPUT FILE " + fileName);
+    return INDP(in, fileName);
+}
+
+}  // namespace zelm

@@ -1,0 +1,32 @@
+// A whole model run in memory, from a read project to the texts of the report and the daily file.
+// The program around it (ZelmProgram) only reads and writes the files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PeriodTable.h"
+#include "ProjectInput.h"
+#include "YearPass.h"
+
+namespace zelm {
+
+struct ModelRun {
+    ProjectInput project;  // as left by the run (a zero barrier distance replaced)
+    PeriodTable periods;
+    std::optional<PassResult> lastPass;  // the last pass that finished, if any
+    float h = 0.0f;
+    int passes = 0;
+
+    std::vector<DailyRow> daily;  // the daily rows of lastPass
+    std::string report;           // empty when the run stopped with an error
+    std::string warning;          // a console line, or empty
+    std::string error;            // a console line, or empty
+
+    bool failed() const { return !error.empty(); }
+};
+
+ModelRun simulate(ProjectInput project);
+
+}  // namespace zelm

@@ -1,0 +1,146 @@
+#include "ReportWriter.h"
+
+#include "FixedFormat.h"
+#include "UnitLabels.h"
+
+namespace zelm {
+
+namespace {
+
+constexpr int kLineColumns = 80;
+
+const char* const kEncroachmentWarning[] = {
+    "***************** WARNING ******************",
+    "The combination of field data and deep ",
+    "percolation events created conditions that",
+    "did not allow any spacing to prevent the",
+    "computed water table depth from exceeding the",
+    "Maximum Allowable Water Table Above the Drain.",
+    "The spacing calculated by the model is the",
+    "one that minimized the encroachment of the",
+    "water table into the root zone.",
+    "*******************************************",
+};
+
+class ReportBuilder {
+public:
+    explicit ReportBuilder(const ReportInputs& in)
+        : in_(in), labels_(INIUNITS(in.project.isMetric())) {}
+
+    std::string build() {
+        line(formatA(in_.project.title, kLineColumns));
+        empty();
+        for (const std::string& comment : in_.project.comments) line(formatA(comment, kLineColumns));
+        empty();
+        free("      TRANSIENT-STATE DRAIN SPACING");
+        free("      -----------------------------");
+        parameterLines();
+        line(in_.onBarrier ? "Drain ON THE BARRIER case was used" : "Drain OFF THE BARRIER case was used");
+        if (in_.h < 0.995f * in_.pass.P) encroachmentWarning();
+        empty();
+        empty();
+        eventTable();
+        empty();
+        empty();
+        fluctuationTable();
+        return text_;
+    }
+
+private:
+    void line(const std::string& s) { text_ += s + '\n'; }
+    void empty() { text_ += '\n'; }
+    void free(const std::string& s) { line(' ' + s); }
+
+    void parameter(const std::string& label, float value) {
+        line(FixedLine().text(label).F(value, 8, 3).str());
+    }
+
+    void parameterLines() {
+        const ProjectInput& p = in_.project;
+        const std::string length = formatA(labels_.length, 4);
+        parameter("Permeability " + formatA(labels_.permeability, 9) + "                    = ", p.permeability);
+        parameter("Specific yield (percent)                  = ", p.specificYield);
+        parameter("Drain to barrier " + length + "                     = ", p.barrierDistance);
+        parameter("Max. W.T. above drain at mid-spacing " + length + " = ", in_.h);
+        parameter("Drain Radius " + length + "                         = ", p.drainRadius);
+        parameter("Depth to the Drain " + length + "                   = ", p.depthToDrain);
+        parameter("Equivalent barrier " + length + "                   = ", in_.pass.de);
+        parameter("Drain spacing " + length + "                        = ", in_.pass.S);
+        if (p.benchFlag == 1)
+            parameter("AWHC " + formatA(labels_.awhc, 4) + "                                 = ", p.awhc);
+    }
+
+    void encroachmentWarning() {
+        empty();
+        for (const char* warning : kEncroachmentWarning) free(warning);
+    }
+
+    void eventTable() {
+        free("    Table of Deep Percolation Events");
+        free("    ================================");
+        free("PERIOD    MONTH  DAY    TIME    DEEP PER.");
+        free(std::string(41, '-'));
+        const auto& events = in_.project.events;
+        for (std::size_t k = 1; k <= events.size(); ++k) {
+            const PercolationEvent& e = events[k - 1];
+            FixedLine row;
+            row.X(1).I(static_cast<int>(k), 2).X(7).I(e.month, 3).X(2).I(e.day, 3);
+            if (k == 1)
+                row.X(15);
+            else
+                row.X(5).I(in_.periods.TP[k + 1], 4).X(6);
+            line(row.F(e.amount, 5, 2).str());
+        }
+    }
+
+    void fluctuationTable() {
+        free("     Computation of Water Table Fluctuation");
+        free("     ======================================");
+        free(in_.onBarrier ? "EVENT   TIME     BU      YO     H     KHt/SL2   Z/H      Z"
+                           : "EVENT   TIME     BU      YO     D     KDt/SL2   Y/Y0     Y");
+        free(std::string(59, '-'));
+        const PassResult& pass = in_.pass;
+        const int N = pass.N();
+        for (int i = 1; i <= N - 1; ++i) {
+            if (i >= 3) eventLine(i);
+            periodLine(i);
+        }
+        eventLine(N);
+        line(FixedLine().X(23).F(pass.YO[N], 5, 2).str());
+    }
+
+    void eventLine(int i) { line(FixedLine().X(1).I(i - 2, 2).X(13).F(in_.pass.BU[i], 5, 2).str()); }
+
+    void periodLine(int i) {
+        const PassResult& pass = in_.pass;
+        const float flowDepth = in_.onBarrier ? pass.YO[i] : pass.YO[i] / 2.0f + pass.de;
+        // A period that starts drained has no ratio Z/YO; its recession ratio stands in.
+        const float ratio = pass.YO[i] == 0.0f ? pass.ratio[i] : pass.Z[i] / pass.YO[i];
+        line(FixedLine()
+                 .X(8).I(in_.periods.TP[i], 5)
+                 .X(10).F(pass.YO[i], 5, 2)
+                 .X(2).F(flowDepth, 6, 2)
+                 .X(2).F(pass.X[i], 8, 4)
+                 .X(2).F(ratio, 5, 3)
+                 .X(3).F(pass.Z[i], 5, 2)
+                 .str());
+    }
+
+    const ReportInputs& in_;
+    UnitLabels labels_;
+    std::string text_;
+};
+
+}  // namespace
+
+std::string OUTPUT(const ReportInputs& inputs) { return ReportBuilder(inputs).build(); }
+
+std::string formatDailyFile(const std::vector<DailyRow>& rows) {
+    std::string text;
+    text.reserve(rows.size() * 25);
+    for (const DailyRow& row : rows)
+        text += FixedLine().X(1).I(row.day, 3).X(2).F(row.height, 8, 3).X(2).F(row.depth, 8, 3).str() + '\n';
+    return text;
+}
+
+}  // namespace zelm

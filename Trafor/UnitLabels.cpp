@@ -1,0 +1,10 @@
+#include "UnitLabels.h"
+
+namespace zelm {
+
+UnitLabels INIUNITS(bool metric) {
+    if (metric) return {"(m/day)", "(m)", "mm"};
+    return {"(ft/day)", "(ft)", "inches"};
+}
+
+}  // namespace zelm
