@@ -28,10 +28,19 @@ FileNames fileNamesFor(const std::string& baseName) {
     return {base + ".TRN", base + ".OTR", base + ".DAY"};
 }
 
+// Projects saved by the editor end in ".trn"; on a file system that tells letter case apart the
+// model still finds them when no ".TRN" file is there.
+std::string existingInputName(const FileNames& files) {
+    if (std::ifstream(files.input)) return files.input;
+    std::string lowerCase = files.input.substr(0, files.input.size() - 4) + ".trn";
+    if (std::ifstream(lowerCase)) return lowerCase;
+    return files.input;
+}
+
 int runZelm(const std::string& baseName, std::ostream& console) {
     const FileNames files = fileNamesFor(baseName);
     try {
-        ModelRun run = simulate(readProjectFile(files.input));
+        ModelRun run = simulate(readProjectFile(existingInputName(files)));
         // The daily file holds the last pass that finished, also when the run then fails.
         if (run.lastPass) writeTextFile(files.daily, formatDailyFile(run.daily));
         if (!run.warning.empty()) consoleLine(console, run.warning);

@@ -16,6 +16,9 @@ struct FileNames {
 // The base name with trailing blanks removed, followed by the three extensions.
 FileNames fileNamesFor(const std::string& baseName);
 
+// The input file to read: base + ".TRN", or base + ".trn" when only that exists.
+std::string existingInputName(const FileNames& files);
+
 // Runs one project; returns the process exit status (0 on success).
 int runZelm(const std::string& baseName, std::ostream& console);
 
