@@ -9,15 +9,15 @@ namespace zelm {
 
 namespace {
 
-std::string passLimitWarning(bool design) {
+std::string passLimitWarning(bool design, int passes) {
     return std::string("WARNING - ") +
            (design ? "THE SPACING SEARCH DID NOT SETTLE" : "THE WATER TABLE CYCLE DID NOT REPEAT") + " IN " +
-           std::to_string(kMaxPasses) + " PASSES; THE REPORT SHOWS THE LAST PASS";
+           std::to_string(passes) + " PASSES; THE REPORT SHOWS THE LAST PASS";
 }
 
 }  // namespace
 
-ModelRun simulate(ProjectInput project) {
+ModelRun simulate(ProjectInput project, int maxPasses) {
     ModelRun run;
     run.project = std::move(project);
     try {
@@ -27,7 +27,7 @@ ModelRun simulate(ProjectInput project) {
         return run;
     }
     run.periods = INPASCDP(run.project.events);
-    SpacingSearch search(run.project, run.periods);
+    SpacingSearch search(run.project, run.periods, maxPasses);
     try {
         search.run();
     } catch (const ModelError& e) {
@@ -39,7 +39,7 @@ ModelRun simulate(ProjectInput project) {
     if (run.lastPass) run.daily = search.yearPass().dailyRows(*run.lastPass);
     if (run.failed()) return run;
 
-    if (search.hitPassLimit()) run.warning = passLimitWarning(run.project.isDesign());
+    if (search.hitPassLimit()) run.warning = passLimitWarning(run.project.isDesign(), run.passes);
     if (run.lastPass->P > run.project.depthToDrain) {
         run.error = "ERROR - THE COMPUTED WATER TABLE DEPTH IS ABOVE GROUND";
         return run;

@@ -8,6 +8,7 @@
 
 #include "PeriodTable.h"
 #include "ProjectInput.h"
+#include "SpacingSearch.h"
 #include "YearPass.h"
 
 namespace zelm {
@@ -27,6 +28,7 @@ struct ModelRun {
     bool failed() const { return !error.empty(); }
 };
 
-ModelRun simulate(ProjectInput project);
+// `maxPasses` bounds the search or iteration; tests lower it.
+ModelRun simulate(ProjectInput project, int maxPasses = kMaxPasses);
 
 }  // namespace zelm

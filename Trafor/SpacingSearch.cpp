@@ -25,8 +25,8 @@ DesignEstimate estimateSpacing(const ProjectInput& project, const PeriodTable& p
     return estimate;
 }
 
-SpacingSearch::SpacingSearch(ProjectInput& project, const PeriodTable& periods)
-    : project_(project), periods_(periods), year_(project, periods) {}
+SpacingSearch::SpacingSearch(ProjectInput& project, const PeriodTable& periods, int maxPasses)
+    : project_(project), periods_(periods), year_(project, periods), maxPasses_(maxPasses) {}
 
 void SpacingSearch::run() {
     if (project_.isDesign())
@@ -45,11 +45,12 @@ const PassResult& SpacingSearch::runPass(float S, float startHeight) {
     PassResult pass = year_.run(S, startHeight, h_);
     last_ = std::move(pass);
     ++passes_;
+    if (observer_) observer_(*last_);
     return *last_;
 }
 
 bool SpacingSearch::passLimitReached() {
-    hitPassLimit_ = passes_ >= kMaxPasses;
+    hitPassLimit_ = passes_ >= maxPasses_;
     return hitPassLimit_;
 }
 

@@ -3,6 +3,7 @@
 // from a drained start. Both stop after kMaxPasses passes at the latest.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "PeriodTable.h"
@@ -25,11 +26,14 @@ DesignEstimate estimateSpacing(const ProjectInput& project, const PeriodTable& p
 
 class SpacingSearch {
 public:
-    SpacingSearch(ProjectInput& project, const PeriodTable& periods);
+    SpacingSearch(ProjectInput& project, const PeriodTable& periods, int maxPasses = kMaxPasses);
 
     // Runs the search or the iteration of the project's mode. A ModelError (zero spacing) stops
     // it; lastPass() then holds the last pass that did finish, if any.
     void run();
+
+    // Called after every pass, before its stopping rules; tests follow the search with it.
+    void setPassObserver(std::function<void(const PassResult&)> observer) { observer_ = std::move(observer); }
 
     const std::optional<PassResult>& lastPass() const { return last_; }
     float h() const { return h_; }
@@ -48,6 +52,8 @@ private:
     const PeriodTable& periods_;
     YearPass year_;
     std::optional<PassResult> last_;
+    std::function<void(const PassResult&)> observer_;
+    int maxPasses_;
     float h_ = 0.0f;
     int passes_ = 0;
     bool hitPassLimit_ = false;
