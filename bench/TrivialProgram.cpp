@@ -1,0 +1,4 @@
+// The yardstick for process start-up: a C++ program that does nothing.
+#include <iostream>
+
+int main() { return 0; }
