@@ -1,0 +1,48 @@
+// The transient project: modes, field data, deep-percolation events, title and comment, and the
+// ".trn" project file that holds them (read and written here, read by the model as well).
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <stdexcept>
+
+#include "IrrigationDataElement.h"
+
+// An event whose month or day lies outside the calendar; the command that sorted the events
+// reports it through the message sink.
+class EventDateError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+class ZELMData {
+public:
+    // Both report every failure with one message through the message sink and return false.
+    // A failed read is not rolled back: fields read before the failing line keep their new values.
+    bool ReadData(const QString& path);
+    bool WriteData(const QString& path) const;
+
+    // Puts the events in calendar order, keeping the order of events on the same date. Returns
+    // false and leaves the array unchanged at the first event with month or day 0; throws
+    // EventDateError, leaving the array unchanged, for a month outside 1..12 or a day outside 1..31.
+    static bool SortEventsByDate(QList<IrrigationDataElement>& events);
+
+    int inputMode = 0;        // 0 design, 1 analysis
+    int metricUnits = 0;      // 0 English, 1 metric
+    int benchBottomland = 0;  // 1 = calculate the bench and bottom land criteria
+    double depthToDrain = 0.0;
+    double drainRadius = 0.0;
+    double barrierDistance = 0.0;
+    double maxWaterTable = 0.0;
+    double minWaterTableDepth = 0.0;  // depthToDrain - maxWaterTable, set on reading
+    double permeability = 0.0;
+    double specificYield = 0.0;
+    double drainSpacing = 0.0;
+    double awhc = 0.0;
+    int barrierMode = -1;     // -1 use the criterion, 1 force on the barrier, 0 force off
+    QList<IrrigationDataElement> events;
+    double maxDeepPercolation = 0.0;  // largest event amount, at least 0, set on reading
+    QString title;
+    QString comment;          // lines separated by CR LF
+};
