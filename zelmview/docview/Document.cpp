@@ -1,10 +1,20 @@
 #include "Document.h"
 
+#include <QFileInfo>
+
+#include "CommandIds.h"
+#include "DocTemplate.h"
+#include "SaveQuestion.h"
+#include "View.h"
+
 namespace docview {
 
 Document::Document(QObject* parent) : QObject(parent) {}
 
-Document::~Document() = default;
+Document::~Document()
+{
+    if (docTemplate != nullptr) docTemplate->RemoveDocument(this);
+}
 
 void Document::SetPathName(const QString& path, bool setTitle) {
     pathName = path;
@@ -43,5 +53,88 @@ bool Document::OnSaveDocument(const QString& path) {
 }
 
 void Document::DeleteContents() {}
+
+bool Document::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case kFileClose:
+        OnFileClose();
+        return true;
+    case kFileSave:
+        DoFileSave();
+        return true;
+    case kFileSaveAs:
+        DoSave(true);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Document::OnFileClose()
+{
+    if (SaveModified()) OnCloseDocument();
+}
+
+bool Document::SaveModified()
+{
+    if (!IsModified()) return true;
+    switch (askSaveChanges(title)) {
+    case SaveAnswer::Save:
+        return DoFileSave();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool Document::DoFileSave()
+{
+    const QFileInfo file(pathName);
+    const bool needsPath = pathName.isEmpty() || (file.exists() && !file.isWritable());
+    return DoSave(needsPath);
+}
+
+bool Document::DoSave(bool saveAs)
+{
+    QString path = pathName;
+    if (saveAs || path.isEmpty()) {
+        path = askSaveAsPath(*this);
+        if (path.isEmpty()) return false;
+    }
+    if (!OnSaveDocument(path)) return false;
+    if (docTemplate != nullptr) docTemplate->NoteSaved(this);
+    return true;
+}
+
+void Document::OnCloseDocument()
+{
+    if (closing) return;
+    closing = true;
+    if (docTemplate != nullptr) docTemplate->RemoveDocument(this);
+    for (View* view : QList<View*>(views)) view->CloseFrame();
+    DeleteContents();
+    deleteLater();
+}
+
+void Document::AddView(View* view)
+{
+    if (!views.contains(view)) views.append(view);
+}
+
+void Document::RemoveView(View* view)
+{
+    views.removeAll(view);
+    // The last window of a document takes the document with it.
+    if (views.isEmpty() && !closing) OnCloseDocument();
+}
+
+void Document::UpdateAllViews(View* sender, long hint, QObject* hintObject)
+{
+    for (View* view : QList<View*>(views))
+        if (view != sender) view->OnUpdate(sender, hint, hintObject);
+}
 
 }  // namespace docview

@@ -1,12 +1,16 @@
-// The base of every document: the file it belongs to, its title, its modified flag and the hooks
-// that a document type overrides to create, open and save itself. Windows (views, frames) attach
-// to a document; the document never knows about widgets.
+// The base of every document: the file it belongs to, its title, its modified flag, the views that
+// show it and the hooks that a document type overrides to create, open and save itself. Views and
+// frames attach to a document; the document only knows them through the View base.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 namespace docview {
+
+class DocTemplate;
+class View;
 
 class Document : public QObject {
     Q_OBJECT
@@ -26,12 +30,40 @@ public:
     bool IsModified() const { return modified; }
     void SetModifiedFlag(bool isModified = true);
 
+    // The type this document was created by; null for a document made outside the framework.
+    DocTemplate* GetDocTemplate() const { return docTemplate; }
+    void SetDocTemplate(DocTemplate* owner) { docTemplate = owner; }
+
     // Hooks for document types. The defaults empty the document (DeleteContents) and succeed;
     // OnOpenDocument and OnSaveDocument also record the path and clear the modified flag.
     virtual bool OnNewDocument();
     virtual bool OnOpenDocument(const QString& path);
     virtual bool OnSaveDocument(const QString& path);
     virtual void DeleteContents();
+
+    // A command the active view did not handle (menu and tool-bar ids); true when handled. The
+    // default handles Close, Save and Save As.
+    virtual bool OnCommand(int commandId);
+    // The Close command: the save question, then OnCloseDocument unless the user cancelled.
+    void OnFileClose();
+
+    // The standard save question for a modified document: Yes saves (a failed save counts as
+    // Cancel), No discards, Cancel keeps the document open. True when the caller may go on.
+    virtual bool SaveModified();
+    // Save under the known path, or ask for one when the document has none (or saveAs is set).
+    bool DoFileSave();
+    bool DoSave(bool saveAs);
+
+    // Closes every window of the document at once, without a save question, and deletes it once
+    // control returns to the event loop. The document leaves its type's list immediately.
+    virtual void OnCloseDocument();
+    bool IsClosing() const { return closing; }
+
+    const QList<View*>& GetViews() const { return views; }
+    void AddView(View* view);
+    void RemoveView(View* view);
+    // Tells every view except `sender` that the document changed; `hint` says what changed.
+    void UpdateAllViews(View* sender, long hint = 0, QObject* hintObject = nullptr);
 
 signals:
     void modifiedChanged(bool modified);
@@ -41,6 +73,9 @@ private:
     QString pathName;
     QString title;
     bool modified = false;
+    bool closing = false;
+    DocTemplate* docTemplate = nullptr;
+    QList<View*> views;
 };
 
 }  // namespace docview

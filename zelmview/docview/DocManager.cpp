@@ -1,0 +1,169 @@
+#include "DocManager.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+
+#include "Document.h"
+#include "FrameHost.h"
+#include "MessageSink.h"
+#include "View.h"
+
+namespace docview {
+
+DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(4) {}
+
+DocManager::~DocManager()
+{
+    // Documents still open when the program ends go with the manager.
+    for (Document* document : GetDocuments()) delete document;
+}
+
+DocTemplate* DocManager::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate)
+{
+    docTemplate->onSaved = [this](Document* document) { recentFiles.Add(document->GetPathName()); };
+    templates.push_back(std::move(docTemplate));
+    return templates.back().get();
+}
+
+DocTemplate* DocManager::FindTemplate(int resourceId) const
+{
+    for (const auto& docTemplate : templates)
+        if (docTemplate->GetResourceId() == resourceId) return docTemplate.get();
+    return nullptr;
+}
+
+DocTemplate* DocManager::FindTemplateForPath(const QString& path) const
+{
+    for (const auto& docTemplate : templates)
+        if (docTemplate->MatchesExtension(path)) return docTemplate.get();
+    return nullptr;
+}
+
+void DocManager::LoadStdProfileSettings(int entries)
+{
+    recentFiles.SetSize(entries);
+    recentFiles.ReadList();
+}
+
+Document* DocManager::OpenDocumentFile(const QString& path)
+{
+    if (path.isEmpty()) return nullptr;
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    DocTemplate* docTemplate = FindTemplateForPath(fullPath);
+    if (docTemplate == nullptr) {
+        showMessage(QStringLiteral("Unrecognised file type: ") + path);
+        return nullptr;
+    }
+    if (Document* open = docTemplate->FindDocumentByPath(fullPath)) {
+        ActivateDocument(open);
+        return open;
+    }
+    if (!QFileInfo(fullPath).isFile() || !QFileInfo(fullPath).isReadable()) {
+        showMessage(QStringLiteral("Failed to open document ") + path);
+        recentFiles.Remove(fullPath);
+        return nullptr;
+    }
+    Document* document = docTemplate->CreateNewDocument();
+    if (!document->OnOpenDocument(fullPath)) {
+        delete document;
+        recentFiles.Remove(fullPath);
+        return nullptr;
+    }
+    document->SetPathName(fullPath);
+    document->SetModifiedFlag(false);
+    ShowNewView(document, docTemplate);
+    recentFiles.Add(fullPath);
+    return document;
+}
+
+Document* DocManager::NewDocument(DocTemplate* docTemplate)
+{
+    if (docTemplate == nullptr) return nullptr;
+    Document* document = docTemplate->CreateNewDocument();
+    document->SetTitle(docTemplate->NextUntitledTitle());
+    if (!document->OnNewDocument()) {
+        delete document;
+        return nullptr;
+    }
+    ShowNewView(document, docTemplate);
+    return document;
+}
+
+Document* DocManager::OnFileNew()
+{
+    QStringList names;
+    QList<DocTemplate*> choices;
+    for (const auto& docTemplate : templates) {
+        const QString name = docTemplate->GetDocString(DocTemplate::fileNewName);
+        if (name.isEmpty()) continue;
+        names.append(name);
+        choices.append(docTemplate.get());
+    }
+    if (choices.isEmpty()) return nullptr;
+    if (choices.size() == 1) return NewDocument(choices.constFirst());
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(QApplication::activeWindow(), QStringLiteral("New"),
+                                               QStringLiteral("New"), names, 0, false, &chosen);
+    if (!chosen) return nullptr;
+    return NewDocument(choices.value(names.indexOf(name)));
+}
+
+QStringList DocManager::FileOpenFilters() const
+{
+    QStringList filters;
+    for (const auto& docTemplate : templates)
+        if (!docTemplate->GetDocString(DocTemplate::filterName).isEmpty())
+            filters.append(docTemplate->FileDialogFilter());
+    filters.append(QStringLiteral("All Files (*)"));
+    return filters;
+}
+
+QString DocManager::PromptFileOpen() const
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open"),
+                                        QString(), FileOpenFilters().join(QStringLiteral(";;")));
+}
+
+QList<Document*> DocManager::GetDocuments() const
+{
+    QList<Document*> documents;
+    for (const auto& docTemplate : templates) documents.append(docTemplate->GetDocuments());
+    return documents;
+}
+
+bool DocManager::SaveAllModified()
+{
+    for (Document* document : GetDocuments())
+        if (!document->SaveModified()) return false;
+    return true;
+}
+
+void DocManager::CloseAllDocuments()
+{
+    for (Document* document : GetDocuments()) document->OnCloseDocument();
+}
+
+void DocManager::ShowNewView(Document* document, DocTemplate* docTemplate)
+{
+    View* view = docTemplate->CreateView(document);
+    if (view == nullptr) return;
+    if (frameHost != nullptr)
+        frameHost->AddViewFrame(view);
+    else
+        view->show();
+    view->OnInitialUpdate();
+}
+
+void DocManager::ActivateDocument(Document* document)
+{
+    if (document->GetViews().isEmpty()) return;
+    View* view = document->GetViews().constFirst();
+    if (frameHost != nullptr)
+        frameHost->ActivateView(view);
+    else
+        view->activateWindow();
+}
+
+}  // namespace docview

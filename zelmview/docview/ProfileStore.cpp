@@ -1,0 +1,23 @@
+#include "ProfileStore.h"
+
+namespace docview {
+
+std::unique_ptr<QSettings> OpenProfileStore()
+{
+    // No vendor key of our own: the store is named after the program alone.
+    return std::make_unique<QSettings>(QStringLiteral("zelmview"), QStringLiteral("zelmview"));
+}
+
+QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue)
+{
+    const auto store = OpenProfileStore();
+    return store->value(section + QLatin1Char('/') + key, defaultValue).toString();
+}
+
+void WriteProfileString(const QString& section, const QString& key, const QString& value)
+{
+    const auto store = OpenProfileStore();
+    store->setValue(section + QLatin1Char('/') + key, value);
+}
+
+}  // namespace docview

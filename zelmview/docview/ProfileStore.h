@@ -1,0 +1,18 @@
+// The per-application profile store: sections of text values kept between runs, on disk in the
+// user's configuration folder (zelmview/zelmview.conf). The program keeps the last working
+// directory and the recent-file list there.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+
+namespace docview {
+
+std::unique_ptr<QSettings> OpenProfileStore();
+
+QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue = {});
+void WriteProfileString(const QString& section, const QString& key, const QString& value);
+
+}  // namespace docview

@@ -1,0 +1,41 @@
+// The base of every view: a widget that shows one document, receives its updates with a hint and
+// gets the commands of the menus and the tool bar first while it is the active view.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "Document.h"
+
+namespace docview {
+
+class View : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit View(Document* document, QWidget* parent = nullptr);
+    ~View() override;
+
+    Document* GetDocument() const { return document; }
+
+    // Called once when the view's frame is shown; the default asks for a full update.
+    virtual void OnInitialUpdate();
+    // The document changed; `hint` (0 = everything) and `hintObject` say what.
+    virtual void OnUpdate(View* sender, long hint, QObject* hintObject);
+    // A menu, tool-bar or accelerator command while this view is active; true when handled.
+    virtual bool OnCommand(int commandId);
+    // Whether the view acts on a command now (for example printing); used to enable actions.
+    virtual bool HandlesCommand(int commandId) const;
+
+    // The window that holds the view (a child frame), or null when it stands alone.
+    QWidget* GetFrame() const { return frame; }
+    void SetFrame(QWidget* holder) { frame = holder; }
+    // Closes the frame (and with it the view); a view without a frame closes itself.
+    void CloseFrame();
+
+private:
+    QPointer<Document> document;
+    QPointer<QWidget> frame;
+};
+
+}  // namespace docview

@@ -1,0 +1,249 @@
+#include "CZELMOutputView.h"
+
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QUrl>
+#include <QFileInfo>
+
+#include "CZELMOutputDoc.h"
+#include "CommandIds.h"
+#include "MessageSink.h"
+#include "OutputReportText.h"
+
+namespace {
+
+// The form's own size; the controls below are placed for it and follow the window from there.
+const QSize kFormSize(720, 452);
+const QRect kHeadingRect(8, 6, 400, 18);
+const QRect kEditRect(8, 26, 704, 352);
+const QRect kGroupRect(492, 384, 220, 62);
+constexpr int kButtonTop = 402;
+constexpr int kButtonHeight = 28;
+
+QString toScreenLines(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+bool writeTextFile(const QString& path, const QString& text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+QString chooseWithDialog(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Choose an output file."), QString(),
+                       QStringLiteral("Text files (*.txt);;All Files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // Like the rest of the program, an existing file is replaced without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent)
+    : docview::View(document, parent)
+{
+    setObjectName(QStringLiteral("outputView"));
+    setProperty("controlId", int(kFormId));
+    chooseOutputFile = [this] { return chooseWithDialog(this); };
+    openWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    CreateControls();
+    resize(kFormSize);
+    LayOutControls(kFormSize);
+}
+
+CZELMOutputDoc* CZELMOutputView::GetOutputDocument() const
+{
+    return static_cast<CZELMOutputDoc*>(GetDocument());
+}
+
+void CZELMOutputView::CreateControls()
+{
+    auto* heading = new QLabel(QStringLiteral("Computations of Water Table Fluctuations:"), this);
+    heading->setGeometry(kHeadingRect);
+
+    reportEdit = new QPlainTextEdit(this);
+    reportEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    reportEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reportEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reportEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Place(reportEdit, kReportEdit, QStringLiteral("reportEdit"), kEditRect);
+
+    QPushButton* plot = AddButton(kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"),
+                                  QRect(8, kButtonTop, 80, kButtonHeight));
+    // The water-table chart joins with the charts; until then Plot has nothing to show.
+    plot->setEnabled(false);
+    connect(AddButton(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton"),
+                      QRect(96, kButtonTop, 80, kButtonHeight)),
+            &QPushButton::clicked, this, &CZELMOutputView::WriteReport);
+    connect(AddButton(kPrintViaWordpadButton, QStringLiteral("Print via Wordpad"),
+                      QStringLiteral("printViaWordpadButton"), QRect(184, kButtonTop, 130, kButtonHeight)),
+            &QPushButton::clicked, this, [this] { PrintViaWordpad(); });
+    connect(AddButton(kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"),
+                      QRect(322, kButtonTop, 76, kButtonHeight)),
+            &QPushButton::clicked, this, &CZELMOutputView::PostClose);
+    connect(AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"),
+                      QRect(406, kButtonTop, 76, kButtonHeight)),
+            &QPushButton::clicked, this, &CZELMOutputView::helpRequested);
+
+    auto* group = new QGroupBox(QStringLiteral("Graphing"), this);
+    Place(group, kGraphingGroup, QStringLiteral("graphingGroup"), kGroupRect);
+    graphing = new QButtonGroup(this);
+    auto* traditional = new QRadioButton(QStringLiteral("Traditional Drainage Year"), this);
+    auto* calendar = new QRadioButton(QStringLiteral("Calendar"), this);
+    const QPoint origin = kGroupRect.topLeft();
+    Place(traditional, kTraditionalYearRadio, QStringLiteral("traditionalYearRadio"),
+          QRect(origin + QPoint(10, 18), QSize(200, 20)));
+    Place(calendar, kCalendarRadio, QStringLiteral("calendarRadio"), QRect(origin + QPoint(10, 38), QSize(200, 20)));
+    graphing->addButton(traditional, kTraditionalDrainageYear);
+    graphing->addButton(calendar, kCalendarYear);
+    traditional->setChecked(true);
+}
+
+QPushButton* CZELMOutputView::AddButton(int controlId, const QString& text, const QString& name, const QRect& rect)
+{
+    auto* button = new QPushButton(text, this);
+    Place(button, controlId, name, rect);
+    return button;
+}
+
+void CZELMOutputView::Place(QWidget* control, int controlId, const QString& name, const QRect& rect)
+{
+    control->setObjectName(name);
+    control->setProperty("controlId", controlId);
+    control->setGeometry(rect);
+    controls.insert(controlId, control);
+    initialRects.insert(controlId, rect);
+}
+
+int CZELMOutputView::GetGraphType() const { return graphing->checkedId(); }
+
+void CZELMOutputView::OnUpdate(docview::View*, long, QObject*) { FillReport(); }
+
+void CZELMOutputView::FillReport()
+{
+    if (CZELMOutputDoc* document = GetOutputDocument()) {
+        reportText = zelm::FillReport(*document, zelm::ReportTarget::Screen);
+        reportEdit->setPlainText(toScreenLines(reportText));
+    }
+}
+
+void CZELMOutputView::resizeEvent(QResizeEvent* event)
+{
+    LayOutControls(event->size());
+    docview::View::resizeEvent(event);
+}
+
+void CZELMOutputView::LayOutControls(const QSize& clientSize)
+{
+    // The edit box takes every change of the window's size; the controls below it keep their
+    // horizontal place and move with the bottom edge.
+    const int dw = clientSize.width() - kFormSize.width();
+    const int dh = clientSize.height() - kFormSize.height();
+    for (auto it = initialRects.constBegin(); it != initialRects.constEnd(); ++it) {
+        QRect rect = it.value();
+        if (it.key() == kReportEdit) {
+            rect.setWidth(std::max(0, rect.width() + dw));
+            rect.setHeight(std::max(0, rect.height() + dh));
+        } else {
+            rect.translate(0, dh);
+        }
+        controls.value(it.key())->setGeometry(rect);
+    }
+}
+
+void CZELMOutputView::WriteReport()
+{
+    const QString path = chooseOutputFile();
+    if (path.isEmpty()) return;
+    if (!writeTextFile(path, reportEdit->toPlainText()))
+        docview::showMessage(QStringLiteral("Unable to write file ") + path);
+}
+
+QString CZELMOutputView::PrintViaWordpad()
+{
+    CZELMOutputDoc* document = GetOutputDocument();
+    if (document == nullptr) return {};
+    const QString path = document->GetTitle() + QStringLiteral(".txt");
+    if (!writeTextFile(path, zelm::FillReport(*document, zelm::ReportTarget::File))) {
+        docview::showMessage(QStringLiteral("Unable to write file ") + path);
+        return {};
+    }
+    openWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return path;
+}
+
+void CZELMOutputView::PostClose()
+{
+    // Posted, so the window is not torn down inside its own button's click.
+    QMetaObject::invokeMethod(this, [this] { OnCommand(docview::kFileClose); }, Qt::QueuedConnection);
+}
+
+bool CZELMOutputView::HandlesCommand(int commandId) const
+{
+    return commandId == docview::kFilePrint || commandId == docview::kFilePrintDirect
+        || commandId == docview::kFilePrintPreview;
+}
+
+bool CZELMOutputView::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case docview::kFileClose:
+        if (GetDocument() != nullptr) GetDocument()->OnFileClose();
+        return true;
+    case docview::kFilePrint:
+        PrintWithDialog();
+        return true;
+    case docview::kFilePrintDirect: {
+        QPrinter printer;
+        PrintReport(printer);
+        return true;
+    }
+    case docview::kFilePrintPreview:
+        PrintPreview();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZELMOutputView::PrintReport(QPrinter& printer) const
+{
+    QTextDocument text;
+    text.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text.setPlainText(reportEdit->toPlainText());
+    if (GetDocument() != nullptr) printer.setDocName(GetDocument()->GetTitle());
+    text.print(&printer);
+}
+
+void CZELMOutputView::PrintWithDialog()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) PrintReport(printer);
+}
+
+void CZELMOutputView::PrintPreview()
+{
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { PrintReport(*target); });
+    preview.exec();
+}

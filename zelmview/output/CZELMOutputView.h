@@ -1,0 +1,86 @@
+// The window of a model report (form 131): the report text under "Computations of Water Table
+// Fluctuations:" with the seasonal-high-water-table summary, and Plot, Write, Print via Wordpad,
+// Done, Help and the choice of the chart's year. The report also prints through the print dialog.
+#pragma once
+
+#include <QHash>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+
+#include "View.h"
+
+class CZELMOutputDoc;
+class QButtonGroup;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+class QUrl;
+
+class CZELMOutputView : public docview::View {
+    Q_OBJECT
+
+public:
+    // Control ids of form 131.
+    enum ControlId : int {
+        kFormId = 131,
+        kReportEdit = 1019,
+        kPlotButton = 1020,
+        kWriteButton = 1022,
+        kPrintViaWordpadButton = 1023,
+        kDoneButton = 1084,
+        kHelpButton = 1086,
+        kTraditionalYearRadio = 1089,
+        kCalendarRadio = 1090,
+        kGraphingGroup = 1091,
+    };
+    // Values of the Graphing radios.
+    enum GraphType : int { kTraditionalDrainageYear = 0, kCalendarYear = 1 };
+
+    explicit CZELMOutputView(CZELMOutputDoc* document, QWidget* parent = nullptr);
+
+    CZELMOutputDoc* GetOutputDocument() const;
+
+    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    bool OnCommand(int commandId) override;
+    bool HandlesCommand(int commandId) const override;
+
+    // The report text as last filled for the screen (CR LF line ends).
+    const QString& GetReportText() const { return reportText; }
+    int GetGraphType() const;
+    QWidget* GetControl(int controlId) const { return controls.value(controlId); }
+
+    // Write: the edit box's text, with the user's edits, into a file the user chooses.
+    void WriteReport();
+    // Writes the report for a file beside the document (its title + ".txt") and opens it with the
+    // desktop's application for text. Returns the path written, or empty when the write failed.
+    QString PrintViaWordpad();
+    void PrintReport(QPrinter& printer) const;
+
+    // Replaceable for tests: the Write dialog, and the desktop's opening of a file.
+    std::function<QString()> chooseOutputFile;
+    std::function<bool(const QUrl&)> openWithDesktop;
+
+signals:
+    void helpRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    QPushButton* AddButton(int controlId, const QString& text, const QString& name, const QRect& rect);
+    void Place(QWidget* control, int controlId, const QString& name, const QRect& rect);
+    void FillReport();
+    void LayOutControls(const QSize& clientSize);
+    void PostClose();
+    void PrintWithDialog();
+    void PrintPreview();
+
+    QPlainTextEdit* reportEdit = nullptr;
+    QButtonGroup* graphing = nullptr;
+    QString reportText;
+    QHash<int, QWidget*> controls;
+    QHash<int, QRect> initialRects;
+};

@@ -1,0 +1,22 @@
+// The frame of one view inside the main window: created visible and maximised, titled with the
+// document's name, and asking the save question when it is the document's last window.
+#pragma once
+
+#include <QMdiSubWindow>
+
+namespace docview {
+class View;
+}
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    explicit CChildFrame(docview::View* view, QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    docview::View* view;
+};

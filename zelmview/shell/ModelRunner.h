@@ -1,0 +1,39 @@
+// Starts a model program as a child process and reads what it prints. Standard output and
+// standard error arrive merged in one stream; the program and its argument go to the system as a
+// list, never through a command interpreter. One runner serves one run.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringConverter>
+#include <QStringList>
+
+class ModelRunner {
+public:
+    ModelRunner();
+    ~ModelRunner();
+    ModelRunner(const ModelRunner&) = delete;
+    ModelRunner& operator=(const ModelRunner&) = delete;
+
+    // Starts `program` with `arguments` in the current directory and the program's environment.
+    // Its standard input is closed at once (nothing is ever written there), so a model that asks
+    // for input ends instead of waiting forever. A program that cannot be started shows
+    // "CreateProcess failed" and returns false; reading then finds the output closed.
+    bool Start(const QString& program, const QStringList& arguments);
+
+    // Takes what the model has printed so far into `text` (emptied first) and `bytesRead`.
+    // With `stopWhenIdle` it never blocks; without it, it waits until the model has ended.
+    // Returns whether the model may still print: false once it has ended and all is read.
+    bool ReadAvailable(QString& text, qint64& bytesRead, bool stopWhenIdle);
+    // Everything the model prints until it ends; always returns false.
+    bool ReadToEnd(QString& text);
+    // Waits for the model to end, however long, and lets go of the process.
+    void Finish();
+
+private:
+    QString Decode(const QByteArray& bytes);
+
+    QProcess process;
+    // Keeps a character split across two reads whole.
+    QStringDecoder decoder{QStringDecoder::System};
+};

@@ -1,0 +1,6 @@
+// The tool-bar buttons' pictures (22 by 14 pixels), drawn rather than stored.
+#pragma once
+
+#include <QIcon>
+
+QIcon ToolBarIcon(int commandId);
