@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 
 #include "Document.h"
+#include "Pictures.h"
 #include "View.h"
 
 CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(parent), view(shown)
 {
     setObjectName(QStringLiteral("childFrame"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
     setWidget(view);
     view->SetFrame(this);
     if (docview::Document* document = view->GetDocument()) {

@@ -265,6 +265,7 @@ void CMainFrame::RegisterDocumentMenu(int resourceId, FileMenuKind kind, const Q
     bar.append(CreateHelpMenu());
     for (QMenu* menu : bar) setControlId(menu, resourceId);
     menus.insert(resourceId, bar);
+    fileMenuKinds.insert(resourceId, kind);
 }
 
 void CMainFrame::ShowMenu(int resourceId)
@@ -310,25 +311,16 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow*)
     Document* document = view != nullptr ? view->GetDocument() : nullptr;
     const DocTemplate* type = document != nullptr ? document->GetDocTemplate() : nullptr;
     ShowMenu(type != nullptr ? type->GetResourceId() : kMainFrameResource);
-    UpdateTitle();
     UpdateCommandStates();
-}
-
-void CMainFrame::UpdateTitle()
-{
-    View* view = GetActiveView();
-    if (view == nullptr || view->GetDocument() == nullptr) {
-        setWindowTitle(kAppTitle);
-        return;
-    }
-    setWindowTitle(kAppTitle + QStringLiteral(" - ") + view->GetDocument()->GetTitle());
 }
 
 void CMainFrame::UpdateCommandStates()
 {
     View* view = GetActiveView();
     const bool hasDocument = view != nullptr && view->GetDocument() != nullptr;
-    for (int id : std::initializer_list<int>{kFileClose, kFileSave, kFileSaveAs, kWindowNew}) actions.value(id)->setEnabled(hasDocument);
+    const bool savable = hasDocument && fileMenuKinds.value(currentMenuId) == FileMenuKind::WithSave;
+    for (int id : std::initializer_list<int>{kFileClose, kWindowNew}) actions.value(id)->setEnabled(hasDocument);
+    for (int id : std::initializer_list<int>{kFileSave, kFileSaveAs}) actions.value(id)->setEnabled(savable);
     for (int id : std::initializer_list<int>{kRunModel, kFilePrint, kFilePrintPreview, kViewDailyData})
         actions.value(id)->setEnabled(view != nullptr && view->HandlesCommand(id));
     actions.value(kNewTransient)->setEnabled(app.GetDocManager().FindTemplate(kTransientInputType) != nullptr);

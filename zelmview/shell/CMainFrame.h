@@ -75,7 +75,6 @@ private:
     void FillRecentFiles(QMenu* fileMenu);
     void ShowMenu(int resourceId);
     void OnSubWindowActivated(QMdiSubWindow* subWindow);
-    void UpdateTitle();
     void UpdateCommandStates();
     bool HandleFrameCommand(int commandId);
     void OpenAnotherWindow();
@@ -85,6 +84,7 @@ private:
     QToolBar* toolBar = nullptr;
     QHash<int, QAction*> actions;
     QHash<int, QList<QMenu*>> menus;
+    QHash<int, FileMenuKind> fileMenuKinds;
     QList<QAction*> recentActions;
     QHash<int, QLabel*> indicators;
     QPointer<CSplashWnd> splash;
