@@ -113,7 +113,10 @@ void Document::OnCloseDocument()
 {
     if (closing) return;
     closing = true;
+    // A closed document belongs to no type any more: it may outlive the type until its deferred
+    // deletion.
     if (docTemplate != nullptr) docTemplate->RemoveDocument(this);
+    docTemplate = nullptr;
     for (View* view : QList<View*>(views)) view->CloseFrame();
     DeleteContents();
     deleteLater();

@@ -72,6 +72,7 @@ private slots:
     void saveQuestionYesSavesAnUntitledDocumentUnderTheChosenPath();
     void updatesReachEveryViewButTheSender();
     void closingTheLastViewClosesTheDocument();
+    void aClosedDocumentMayOutliveItsManager();
 
 private:
     QTemporaryDir config;
@@ -226,6 +227,19 @@ void DocManagerTest::closingTheLastViewClosesTheDocument()
     QPointer<View> view = document->GetViews().constFirst();
     delete view.data();
     QVERIFY(output->GetDocuments().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(document.isNull());
+}
+
+void DocManagerTest::aClosedDocumentMayOutliveItsManager()
+{
+    QPointer<Document> document;
+    {
+        DocManager manager;
+        document = manager.NewDocument(manager.AddDocTemplate(makeType(130, kOutputDescription)));
+        document->OnCloseDocument();
+    }
+    // Its deferred deletion comes after the manager and its types are gone.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(document.isNull());
 }
