@@ -90,6 +90,8 @@ void CZELMOutputView::CreateControls()
                                   QRect(8, kButtonTop, 80, kButtonHeight));
     // The water-table chart joins with the charts; until then Plot has nothing to show.
     plot->setEnabled(false);
+    plot->setWhatsThis(QStringLiteral("Draws the water table through the year in a chart."));
+    reportEdit->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
     connect(AddButton(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton"),
                       QRect(96, kButtonTop, 80, kButtonHeight)),
             &QPushButton::clicked, this, &CZELMOutputView::WriteReport);
