@@ -31,6 +31,7 @@ using namespace zelm;
 namespace {
 
 const QString kAppTitle = QStringLiteral("ZELM");
+const QString kIdleMessage = QStringLiteral("Ready");
 
 void setControlId(QObject* object, int id) { object->setProperty("controlId", id); }
 
@@ -173,7 +174,11 @@ void CMainFrame::CreateStatusBar()
         bar->addPermanentWidget(label);
         indicators.insert(id, label);
     }
-    bar->showMessage(QStringLiteral("Ready"));
+    // The message area falls back to "Ready" whenever a prompt goes away.
+    bar->showMessage(kIdleMessage);
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(kIdleMessage);
+    });
     QAction* toggle = actions.value(kViewStatusBar);
     toggle->setChecked(true);
 }

@@ -2,6 +2,7 @@
 // replaces its window; a path that is only part of another open report's path closes that one
 // too; every document opened by path carries the path as its title; recent files reopen.
 #include <QMdiArea>
+#include <QMimeData>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +29,7 @@ private slots:
     void aPathThatIsPartOfAnOpenReportsPathClosesThatReport();
     void aReportThatCannotBeOpenedLeavesTheOthersAlone();
     void recentFilesReopenAReport();
+    void filesDroppedOnTheMainWindowOpen();
 
 private:
     QList<QMdiSubWindow*> frames() const { return app->GetMainFrame()->GetMdiArea()->subWindowList(); }
@@ -116,6 +118,21 @@ void ReopenRuleTest::recentFilesReopenAReport()
     app->GetMainFrame()->RouteCommand(docview::kFileMruFirst);
     QCOMPARE(reports().size(), 1);
     QCOMPARE(reports().constFirst()->GetTitle(), firstReport);
+}
+
+void ReopenRuleTest::filesDroppedOnTheMainWindowOpen()
+{
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(firstReport), QUrl::fromLocalFile(secondReport)});
+    CMainFrame* frame = app->GetMainFrame();
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &drop);
+    QStringList titles;
+    for (Document* document : reports()) titles.append(document->GetTitle());
+    QCOMPARE(titles, QStringList({firstReport, secondReport}));
 }
 
 QTEST_MAIN(ReopenRuleTest)
