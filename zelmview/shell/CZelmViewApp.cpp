@@ -14,6 +14,7 @@
 #include "HelpWindow.h"
 #include "Pictures.h"
 #include "ResourceIds.h"
+#include "TransientInputType.h"
 #include "WorkingDirectory.h"
 
 using namespace docview;
@@ -78,6 +79,7 @@ void CZelmViewApp::RegisterDocumentTypes()
 {
     // In this order: transient input, risk input, transient output, risk output. The input types
     // and the risk output join here when their documents exist.
+    transientInputTemplate = docManager.AddDocTemplate(MakeTransientInputType(*this));
     transientOutputTemplate = docManager.AddDocTemplate(std::make_unique<DocTemplate>(
         kTransientOutputType, kTransientOutputDescription, [] { return new CZELMOutputDoc; },
         [this](Document* document) {
@@ -92,6 +94,8 @@ void CZelmViewApp::RegisterDocumentMenus()
     auto* dataMenu = new QMenu(QStringLiteral("&Data"));
     dataMenu->setObjectName(QStringLiteral("dataMenu"));
     dataMenu->addAction(mainFrame->GetCommandAction(kViewDailyData));
+    mainFrame->RegisterDocumentMenu(kTransientInputType, CMainFrame::FileMenuKind::WithSave,
+                                    {CreateTransientModelMenu(*mainFrame)});
     mainFrame->RegisterDocumentMenu(kTransientOutputType, CMainFrame::FileMenuKind::WithClose, {dataMenu});
 }
 

@@ -1,0 +1,27 @@
+// Numbers typed into cells and dialog fields are taken from the start of the text, the way the
+// C library's scanners read them: "3.5abc" is 3.5, "abc" is 0. The C locale always applies, so a
+// decimal point is a point whatever the user's language.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace zelm {
+
+// The integer the text begins with (after blanks, with an optional sign); 0 when there is none.
+// Values beyond the range of int are held at its ends.
+int LeadingInteger(const QString& text);
+
+// The real number the text begins with (after blanks, with an optional sign); 0 when none.
+double LeadingReal(const QString& text);
+
+// The whole text as one real number, blanks around it allowed; nothing when anything else is in
+// the text or it is empty. This is how a numeric field of a form is validated.
+std::optional<double> WholeReal(const QString& text);
+
+// A real number for a field of a form: up to 15 significant digits, so a value comes back as it
+// went in.
+QString FormatFieldReal(double value);
+
+}  // namespace zelm

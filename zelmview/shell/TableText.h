@@ -1,0 +1,17 @@
+// The text helpers of the table's paste: pasted text is cut into cell values at tabs and line
+// ends, and each value loses the blanks around it.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zelm {
+
+// The pieces of `text` between any of the `delimiters` characters; empty pieces are dropped, so
+// an empty cell in the text does not produce a value.
+QStringList SplitTokens(const QString& text, const QString& delimiters);
+
+// `text` without leading and trailing blanks, tabs, CR and LF.
+QString TrimText(const QString& text);
+
+}  // namespace zelm
