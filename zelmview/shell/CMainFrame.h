@@ -55,6 +55,10 @@ public:
     // Offers the command to the active view, its document and the application, in that order.
     void RouteCommand(int commandId);
 
+    // Enables the commands the active view and document can take now; views call it when that
+    // changes (a model run starts or ends).
+    void UpdateCommandStates();
+
     QLabel* GetIndicator(int indicatorId) const;
     CSplashWnd* GetSplash() const;
     void ShowSplash();
@@ -75,7 +79,6 @@ private:
     void FillRecentFiles(QMenu* fileMenu);
     void ShowMenu(int resourceId);
     void OnSubWindowActivated(QMdiSubWindow* subWindow);
-    void UpdateCommandStates();
     bool HandleFrameCommand(int commandId);
     void OpenAnotherWindow();
 
