@@ -62,7 +62,6 @@ class DocManagerTest : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void descriptionStringGivesTheSevenFields();
     void openDialogFiltersFollowTheRegistrationOrderAndBothLetterCases();
     void extensionsMatchInEitherLetterCase();
     void openingAnOpenDocumentActivatesItInsteadOfOpeningItTwice();
@@ -89,15 +88,6 @@ void DocManagerTest::init()
     OpenProfileStore()->clear();
 }
 
-void DocManagerTest::descriptionStringGivesTheSevenFields()
-{
-    const DocTemplate type(130, kOutputDescription, {}, {});
-    QCOMPARE(type.GetDocString(DocTemplate::windowTitle), QString());
-    QCOMPARE(type.GetDocString(DocTemplate::docName), QStringLiteral("Transient Out"));
-    QCOMPARE(type.GetDocString(DocTemplate::filterName), QStringLiteral("Transient Output Files (*.otr)"));
-    QCOMPARE(type.GetDocString(DocTemplate::filterExt), QStringLiteral(".otr"));
-    QCOMPARE(type.GetDocString(DocTemplate::regFileTypeName), QStringLiteral("ZELMOutput Document"));
-}
 
 void DocManagerTest::openDialogFiltersFollowTheRegistrationOrderAndBothLetterCases()
 {

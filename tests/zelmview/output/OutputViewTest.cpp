@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -66,7 +65,6 @@ private slots:
     void printingToPdfWritesAFile();
     void resizingGrowsTheBoxAndMovesTheControlsDown();
     void doneClosesTheDocumentAfterTheClick();
-    void graphingDefaultsToTheTraditionalYear();
 
 private:
     QTemporaryDir folder;
@@ -227,14 +225,6 @@ void OutputViewTest::doneClosesTheDocumentAfterTheClick()
     QTRY_VERIFY(view.isNull());
 }
 
-void OutputViewTest::graphingDefaultsToTheTraditionalYear()
-{
-    CZELMOutputDoc document;
-    CZELMOutputView view(&document);
-    QCOMPARE(view.GetGraphType(), int(CZELMOutputView::kTraditionalDrainageYear));
-    static_cast<QRadioButton*>(view.GetControl(CZELMOutputView::kCalendarRadio))->click();
-    QCOMPARE(view.GetGraphType(), int(CZELMOutputView::kCalendarYear));
-}
 
 QTEST_MAIN(OutputViewTest)
 #include "OutputViewTest.moc"

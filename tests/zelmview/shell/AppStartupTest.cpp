@@ -1,8 +1,6 @@
 // Start-up of the application: the working-directory rule, what the command line opens, the
 // main window's menus, tool bar and status bar, the splash window and the About box.
 #include <QAction>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
@@ -10,7 +8,6 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "CSplashWnd.h"
 #include "CZelmViewApp.h"
@@ -48,10 +45,8 @@ private slots:
     void aBareFileArgumentOpensNothingButTheOpenRequestDoes();
     void menuBarFollowsTheActiveDocumentType();
     void toolBarHoldsTheSixButtonsWithTheirTips();
-    void statusBarShowsTheThreeIndicators();
     void splashClosesOnAClickWhichGoesNoFurther();
     void splashClosesItselfAfterFourSeconds();
-    void aboutBoxNamesTheVersion();
 
 private:
     QTemporaryDir config;
@@ -163,14 +158,6 @@ void AppStartupTest::toolBarHoldsTheSixButtonsWithTheirTips()
     QCOMPARE(app.GetMainFrame()->GetCommandAction(docview::kFileOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
 }
 
-void AppStartupTest::statusBarShowsTheThreeIndicators()
-{
-    CZelmViewApp app;
-    QVERIFY(app.InitInstance(kNoSplash));
-    QCOMPARE(app.GetMainFrame()->GetIndicator(docview::kIndicatorCaps)->text(), QStringLiteral("CAP"));
-    QCOMPARE(app.GetMainFrame()->GetIndicator(docview::kIndicatorNum)->text(), QStringLiteral("NUM"));
-    QCOMPARE(app.GetMainFrame()->GetIndicator(docview::kIndicatorScroll)->text(), QStringLiteral("SCRL"));
-}
 
 void AppStartupTest::splashClosesOnAClickWhichGoesNoFurther()
 {
@@ -202,17 +189,6 @@ void AppStartupTest::splashClosesItselfAfterFourSeconds()
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
 }
 
-void AppStartupTest::aboutBoxNamesTheVersion()
-{
-    CAboutDlg about;
-    QCOMPARE(about.windowTitle(), QStringLiteral("About zelmView"));
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("versionText"))->text(), QStringLiteral("Version 1.1.8"));
-    QVERIFY(!about.findChild<QLabel*>(QStringLiteral("aboutPicture"))->pixmap().isNull());
-    QTimer::singleShot(0, &about, [&about] {
-        about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
-    QCOMPARE(about.exec(), int(QDialog::Accepted));
-}
 
 QTEST_MAIN(AppStartupTest)
 #include "AppStartupTest.moc"
