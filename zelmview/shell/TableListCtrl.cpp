@@ -48,6 +48,19 @@ int TableListCtrl::InsertColumn(int column, const QString& title, int width, Qt:
     return column;
 }
 
+void TableListCtrl::AppendColumns(const QStringList& titles, int width, Qt::Alignment alignment)
+{
+    const int first = columnCount();
+    setColumnCount(first + int(titles.size()));
+    for (int index = 0; index < titles.size(); ++index) {
+        auto* header = new QTableWidgetItem(titles.at(index));
+        header->setTextAlignment(alignment | Qt::AlignVCenter);
+        setHorizontalHeaderItem(first + index, header);
+        setColumnWidth(first + index, width);
+        alignments.insert(first + index, alignment);
+    }
+}
+
 void TableListCtrl::SetColumnTitle(int column, const QString& title)
 {
     if (QTableWidgetItem* header = horizontalHeaderItem(column)) header->setText(title);

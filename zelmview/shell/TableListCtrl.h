@@ -31,6 +31,9 @@ public:
     TableListCtrl(int editorId, bool enterMovesRight, QWidget* parent = nullptr);
 
     int InsertColumn(int column, const QString& title, int width, Qt::Alignment alignment = Qt::AlignLeft);
+    // Adds columns after the last one at once, all of `width` and `alignment`; far quicker than one
+    // InsertColumn after another for a wide table.
+    void AppendColumns(const QStringList& titles, int width, Qt::Alignment alignment = Qt::AlignLeft);
     void SetColumnTitle(int column, const QString& title);
     QString GetColumnTitle(int column) const;
     // Inserts a row at `row` with `text` in column 0; returns the row.
