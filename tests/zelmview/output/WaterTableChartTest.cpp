@@ -1,0 +1,209 @@
+// The water-table chart: the traditional drainage year and the calendar year, the date axis, the
+// seasonal high water table and the criterion, and the chart as drawn for the examples.
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <qcustomplot.h>
+
+#include "CZELMOutputDoc.h"
+#include "ChartComponent.h"
+#include "ChartRenderer.h"
+#include "ChartTestSupport.h"
+#include "GraphDlg.h"
+#include "MessageSink.h"
+#include "OutputFiles.h"
+#include "WaterTableChart.h"
+#include "WaterTableYear.h"
+
+using zelm::kCalendarYear;
+using zelm::kTraditionalDrainageYear;
+
+namespace {
+
+const QList<QDate> kSeptemberYear{QDate(1981, 1, 20), QDate(1981, 4, 2), QDate(1981, 9, 15)};
+const QList<QDate> kDecemberYear{QDate(1981, 3, 1), QDate(1981, 6, 1), QDate(1981, 12, 10)};
+
+// The drawn points (attribute 0) of `set` as (x, y).
+QList<QPointF> drawnPoints(const GraphDlg& dialog, int set)
+{
+    QList<QPointF> points;
+    for (int p = 0; p < dialog.pointCount; ++p)
+        if (dialog.pointStyles.at(0, set, p) == 0)
+            points.append({dialog.xValues.at(0, set, p), dialog.values.at(0, set, p)});
+    return points;
+}
+
+QStringList nonEmptyPointLabels(const GraphDlg& dialog)
+{
+    QStringList labels;
+    for (const QString& label : dialog.pointLabels)
+        if (!label.isEmpty()) labels.append(label);
+    return labels;
+}
+
+struct Chart {
+    ZELMData input;
+    TransientOutputData output;
+    GraphDlg dialog;
+    Chart(const QList<QDate>& dates, int chartYear, int bench = 0, int metric = 0)
+        : input(projectWithEvents(dates, bench, metric)), output(syntheticYear(dates))
+    {
+        zelm::FillWaterTableChart(dialog, input, output, chartYear);
+    }
+};
+
+}  // namespace
+
+TEST(WaterTableChartAxis, AYearFromTheFifteenthRunsToTheEndOfItsMonthInThirteenDivisions)
+{
+    Chart chart(kSeptemberYear, kTraditionalDrainageYear);
+    EXPECT_DOUBLE_EQ(chart.dialog.axisRange[0], 0.0);
+    EXPECT_DOUBLE_EQ(chart.dialog.axisRange[1], 365.0 + 30.0);
+    EXPECT_EQ(chart.dialog.xDivisions, 13);
+    EXPECT_EQ(chart.dialog.dateStart, "1981:09:01:00:00:00");
+    const QList<QPointF> line = drawnPoints(chart.dialog, 0);
+    EXPECT_EQ(line.constFirst(), QPointF(14, 2.0));
+    EXPECT_EQ(line.constLast(), QPointF(14 + 365, 2.0));
+    // The daily heights start on the same day as the line.
+    EXPECT_DOUBLE_EQ(chart.dialog.xValues.at(0, 1, 0), 14.0);
+
+    Chart firstOfMonth({QDate(1981, 2, 1), QDate(1981, 10, 1)}, kTraditionalDrainageYear);
+    EXPECT_DOUBLE_EQ(firstOfMonth.dialog.axisRange[1], 365.0);
+    EXPECT_EQ(firstOfMonth.dialog.xDivisions, 12);
+    EXPECT_EQ(drawnPoints(firstOfMonth.dialog, 0).constFirst().x(), 0.0);
+}
+
+TEST(WaterTableChartAxis, TheDateAxisIsLabelledOnTheFirstOfEveryMonth)
+{
+    Chart chart(kSeptemberYear, kTraditionalDrainageYear);
+    chart.dialog.BuildGraphWindow();
+    auto ticker = chart.dialog.GetChart()->Plot()->xAxis->ticker().dynamicCast<QCPAxisTickerText>();
+    ASSERT_TRUE(ticker);
+    const QList<QString> labels = ticker->ticks().values();
+    ASSERT_EQ(labels.size(), 14);
+    EXPECT_EQ(labels.constFirst(), "1 Sep");
+    EXPECT_EQ(labels.at(4), "1 Jan");
+    EXPECT_EQ(labels.constLast(), "1 Oct");
+    EXPECT_DOUBLE_EQ(ticker->ticks().lastKey(), 395.0);
+}
+
+TEST(WaterTableChartCalendar, TheLineEndsOnNewYearsEveWhereItStartsAndKeepsTheLastRise)
+{
+    Chart chart(kDecemberYear, kCalendarYear);
+    EXPECT_EQ(chart.dialog.dateStart, "1982:01:01:00:00:00");
+    EXPECT_DOUBLE_EQ(chart.dialog.axisRange[1], 365.0);
+    const QList<QPointF> line = drawnPoints(chart.dialog, 0);
+    EXPECT_EQ(line.constFirst().x(), 0.0);
+    EXPECT_EQ(line.constLast().x(), 365.0);
+    EXPECT_DOUBLE_EQ(line.constLast().y(), line.constFirst().y());
+    // 1 January lies 22 days into the 81-day period from 10 December, on its straight line.
+    EXPECT_NEAR(line.constFirst().y(), 2.0 - 1.0 * 22 / 81, 1e-12);
+    // 10 December (day 343 of 1982) still shows its rise from 1.0 to the period's start of 2.0.
+    EXPECT_TRUE(line.contains(QPointF(343, 1.0)));
+    EXPECT_TRUE(line.contains(QPointF(343, 2.0)));
+}
+
+TEST(WaterTableChartCalendar, TheDailyRowsFollowTheCalendarDays)
+{
+    const TransientOutputData output = syntheticYear(kDecemberYear);
+    const zelm::WaterTableYear year = zelm::CalendarYear(output, QDate(1981, 12, 10));
+    ASSERT_EQ(year.day.size(), output.dailyDay.size());
+    EXPECT_EQ(year.day.constFirst(), 1);
+    // 10 December is calendar day 344: the model's first and last rows both fall on it.
+    EXPECT_EQ(year.day.at(year.day.indexOf(344)), 344);
+    EXPECT_EQ(year.day.count(344), 3);  // day 366 (before and after the rise) and day 1
+    EXPECT_EQ(year.day.constLast(), 365);
+    EXPECT_TRUE(std::is_sorted(year.day.begin(), year.day.end()));
+}
+
+TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
+{
+    docview::MessageRecorder messages;
+    // One event on 1 January: the model's year already is the calendar year and no period spans it.
+    CZELMOutputDoc document;
+    document.GetInput() = projectWithEvents({QDate(1981, 1, 1)}, 0, 0);
+    document.GetOutput() = syntheticYear({QDate(1981, 1, 1)});
+    EXPECT_EQ(zelm::PlotWaterTable(document, kCalendarYear), nullptr);
+    EXPECT_EQ(messages.messages().size(), 1);
+
+    document.GetInput().events.last().month = 13;
+    messages.clear();
+    EXPECT_EQ(zelm::PlotWaterTable(document, kTraditionalDrainageYear), nullptr);
+    EXPECT_EQ(messages.messages(), QStringList{"The last deep percolation event has an invalid date: month 13, day 1."});
+}
+
+TEST(WaterTableChartBench, WithoutTheFlagTheChartHasTwoSetsAndNoLabel)
+{
+    Chart chart(kSeptemberYear, kTraditionalDrainageYear, 0);
+    EXPECT_EQ(chart.dialog.setCount, 2);
+    EXPECT_TRUE(nonEmptyPointLabels(chart.dialog).isEmpty());
+    EXPECT_EQ(chart.dialog.setLegends, (QStringList{"Water Table Height", "Daily WT Height"}));
+}
+
+TEST(WaterTableChartBench, TheSeasonalHighAndTheCriterionLieBelowTheSurface)
+{
+    Chart feet(kSeptemberYear, kTraditionalDrainageYear, 1, 0);
+    ASSERT_EQ(feet.dialog.setCount, 4);
+    const double seasonalHigh = feet.output.ComputeSeasonalHighWaterTable(0);
+    EXPECT_EQ(nonEmptyPointLabels(feet.dialog), QStringList{QString::asprintf("%.2f ft. below ground", seasonalHigh)});
+    for (const QPointF& point : drawnPoints(feet.dialog, 2)) {
+        EXPECT_DOUBLE_EQ(point.y(), 4.0 - seasonalHigh);
+    }
+    EXPECT_EQ(drawnPoints(feet.dialog, 3), (QList<QPointF>{{0, 4.0 - 5.0}, {395, 4.0 - 5.0}}));
+    // The label sits on 1 March, counted from the last event.
+    EXPECT_DOUBLE_EQ(drawnPoints(feet.dialog, 2).at(1).x(), QDate(1981, 9, 15).daysTo(QDate(1982, 3, 1)));
+
+    Chart metres(kSeptemberYear, kCalendarYear, 1, 1);
+    EXPECT_EQ(drawnPoints(metres.dialog, 3).constFirst().y(), 4.0 - 1.524);
+    EXPECT_TRUE(nonEmptyPointLabels(metres.dialog).constFirst().endsWith(" m. below ground"));
+    EXPECT_EQ(metres.dialog.yTitles.constFirst(), "Water Surface Elevation Depth Below Ground Surface (m)");
+    EXPECT_EQ(metres.dialog.rightTitle, "Height of water table above drain (m)");
+}
+
+TEST(WaterTableChartAxis, TheLeftAxisReadsAsDepthBelowTheSurface)
+{
+    Chart chart(kSeptemberYear, kTraditionalDrainageYear);
+    EXPECT_EQ(chart.dialog.customLabels[0].texts, (QStringList{"4", "3", "2", "1", "0"}));
+    EXPECT_EQ(chart.dialog.customLabels[1].count, 4);
+    EXPECT_TRUE(chart.dialog.customLabels[1].texts.isEmpty());
+
+    // A drain less than a unit deep still reads from its depth at the bottom to 0 at the top.
+    chart.input.depthToDrain = 0.8;
+    GraphDlg shallow;
+    zelm::FillWaterTableChart(shallow, chart.input, chart.output, kTraditionalDrainageYear);
+    EXPECT_EQ(shallow.customLabels[0].texts, (QStringList{"0.8", "0"}));
+}
+
+// The examples run through the real model, charted and drawn offscreen into images.
+class WaterTableChartOfExample : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WaterTableChartOfExample, DrawsTheLineAndTheDailyHeightsInsideThePlot)
+{
+    QTemporaryDir dir;
+    const QString name = GetParam();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + name + ".trn", dir.filePath(name + ".trn")));
+    runModel(dir.path(), name);
+    docview::MessageRecorder messages;
+    CZELMOutputDoc document;
+    ASSERT_TRUE(document.OnOpenDocument(dir.filePath(name + ".OTR")));
+    for (int chartYear : {kTraditionalDrainageYear, kCalendarYear}) {
+        QPointer<GraphDlg> dialog = zelm::PlotWaterTable(document, chartYear);
+        ASSERT_TRUE(dialog) << messages.messages().join('\n').toStdString();
+        chart::ChartComponent& chart = *dialog->GetChart();
+        const QImage image = chart.ToImage();
+        image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/") + name + (chartYear ? "-calendar.png" : "-traditional.png"));
+        const QRect area = chart.Plot()->axisRect()->rect().adjusted(2, 2, -2, -2);
+        EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(9)), 300) << "event line";
+        EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(12)), 300) << "daily heights";
+        if (document.GetInput().benchBottomland) {
+            EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(2)), 200) << "seasonal high water table";
+        }
+        EXPECT_TRUE(chart.Plot()->yAxis2->visible());
+        delete dialog;
+    }
+    EXPECT_TRUE(messages.messages().isEmpty()) << messages.messages().join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, WaterTableChartOfExample,
+                         ::testing::Values("hillcrest-design", "polder-analysis", "terrace-on-barrier"));

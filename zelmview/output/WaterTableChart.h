@@ -1,0 +1,25 @@
+// The water-table chart behind the output view's Plot: one year of the computed water table over
+// a date axis, the event-by-event line and the daily heights, and for bench and bottomland projects
+// the seasonal high water table and the bench and bottomland criterion. The left axis reads as depth
+// below the surface, the second axis as height above the drain.
+#pragma once
+
+class CZELMOutputDoc;
+class GraphDlg;
+class TransientOutputData;
+class ZELMData;
+
+namespace zelm {
+
+// The Graphing radios of the output view.
+enum ChartYear : int { kTraditionalDrainageYear = 0, kCalendarYear = 1 };
+
+// Fills a new, unopened dialog. Throws std::invalid_argument when the last event's date is invalid,
+// the results are empty, or the calendar year cannot be formed; the dialog is then incomplete.
+void FillWaterTableChart(GraphDlg& dialog, const ZELMData& input, TransientOutputData& output, int chartYear);
+
+// Plot: builds the chart of `document` and opens it modeless and without parent; it deletes itself
+// when closed. Returns null after one message when the chart cannot be built.
+GraphDlg* PlotWaterTable(CZELMOutputDoc& document, int chartYear);
+
+}  // namespace zelm

@@ -1,0 +1,110 @@
+#include "WaterTableYear.h"
+
+#include <stdexcept>
+
+#include "TransientOutputData.h"
+#include "ZELMData.h"
+
+namespace zelm {
+
+namespace {
+
+constexpr int kModelYear = 1981;
+const QDate kNewYear(1982, 1, 1);
+
+// Where the new year falls in the records: the period it splits and the days of that period
+// before it.
+struct NewYearSplit {
+    int record = -1;
+    int daysBefore = 0;
+};
+
+NewYearSplit findNewYear(const QList<OutputRecord>& records, int daysToNewYear)
+{
+    int d = daysToNewYear;
+    for (int i = 0; i + 1 < records.size(); ++i) {
+        if (d < records.at(i).time) return {i, d};
+        d -= int(records.at(i).time);
+    }
+    return {};
+}
+
+QList<OutputRecord> rotatedRecords(const QList<OutputRecord>& records, const NewYearSplit& split)
+{
+    const OutputRecord& spanning = records.at(split.record);
+    const int days = int(spanning.time);
+    // The height on 1 January, on the straight line of the spanning period from its start to its end.
+    const double h = spanning.startHeight
+                   + (spanning.endHeight - spanning.startHeight) * split.daysBefore / days;
+
+    OutputRecord later = spanning;
+    later.time = days - split.daysBefore;
+    later.startHeight = h;
+    OutputRecord earlier = spanning;
+    earlier.time = split.daysBefore;
+    earlier.endHeight = h;
+    // The year closes where it opens, at h on 31 December, like the model's year closes on YO(N).
+    OutputRecord yearEnd;
+    yearEnd.startHeight = h;
+
+    QList<OutputRecord> rotated{later};
+    rotated.append(records.mid(split.record + 1, records.size() - 2 - split.record));
+    rotated.append(records.mid(0, split.record));
+    rotated.append(earlier);
+    rotated.append(yearEnd);
+    return rotated;
+}
+
+}  // namespace
+
+QDate LastEventDate(const ZELMData& input)
+{
+    if (input.events.isEmpty())
+        throw std::invalid_argument("The project has no deep percolation event to date the chart by.");
+    const IrrigationDataElement& last = input.events.constLast();
+    if (last.month < 1 || last.month > 12 || last.day < 1 || last.day > 31)
+        throw std::invalid_argument(QStringLiteral("The last deep percolation event has an invalid date: "
+                                                   "month %1, day %2.")
+                                        .arg(last.month)
+                                        .arg(last.day)
+                                        .toStdString());
+    return QDate(kModelYear, last.month, 1).addDays(last.day - 1);
+}
+
+WaterTableYear TraditionalYear(const TransientOutputData& output)
+{
+    return {output.records, output.dailyDay, output.dailyHeight, output.dailyDepth};
+}
+
+WaterTableYear CalendarYear(const TransientOutputData& output, const QDate& lastEvent)
+{
+    const int daysToNewYear = int(lastEvent.daysTo(kNewYear));
+    const NewYearSplit split = findNewYear(output.records, daysToNewYear);
+    if (split.record < 0)
+        throw std::invalid_argument("The water table year cannot be turned to the calendar year: "
+                                    "no period spans 1 January.");
+    WaterTableYear year;
+    year.records = rotatedRecords(output.records, split);
+
+    // Each period before the split ends in a day written twice, so the new year's row lies that
+    // many rows after its day.
+    const qsizetype rows = output.dailyDay.size();
+    const qsizetype first = daysToNewYear + split.record;
+    if (rows == 0 || first < 1 || first > rows)
+        throw std::invalid_argument("The daily water table does not cover the year.");
+    const int base = output.dailyDay.at(first - 1);
+    // The rows from the start of the model's year come after 31 December; the last row repeats
+    // the first day one year on, so they move by one day less than its number.
+    const int yearLength = output.dailyDay.constLast() - 1;
+    for (qsizetype k = 0; k < rows; ++k) {
+        const qsizetype j = (k + first) % rows;
+        int day = output.dailyDay.at(j) - base;
+        if (day <= 0) day += yearLength;
+        year.day.append(day);
+        year.height.append(output.dailyHeight.at(j));
+        year.depth.append(output.dailyDepth.at(j));
+    }
+    return year;
+}
+
+}  // namespace zelm
