@@ -36,6 +36,12 @@ TableListCtrl::TableListCtrl(int editor, bool enterRight, QWidget* parent)
     setMouseTracking(true);
 }
 
+TableListCtrl::~TableListCtrl()
+{
+    // An editor that loses the focus while the table is torn down reports to no one.
+    if (editor) editor->disconnect(this);
+}
+
 int TableListCtrl::InsertColumn(int column, const QString& title, int width, Qt::Alignment alignment)
 {
     column = std::clamp(column, 0, columnCount());

@@ -29,6 +29,7 @@ public:
     // `editorId` is the controlId of the in-place editor; with `enterMovesRight` Enter moves to
     // the next cell, otherwise to the cell below.
     TableListCtrl(int editorId, bool enterMovesRight, QWidget* parent = nullptr);
+    ~TableListCtrl() override;
 
     int InsertColumn(int column, const QString& title, int width, Qt::Alignment alignment = Qt::AlignLeft);
     // Adds columns after the last one at once, all of `width` and `alignment`; far quicker than one
