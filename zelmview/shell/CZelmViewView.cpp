@@ -143,6 +143,8 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent) : docview:
 CZelmViewView::~CZelmViewView()
 {
     bound = false;
+    // An edit that ends while the window is torn down stores nothing.
+    eventTable->disconnect(this);
     // A run still followed ends with its window: the model is stopped, never left behind.
     delete runPoller;
 }
