@@ -22,6 +22,8 @@
 #include "CommandIds.h"
 #include "MessageSink.h"
 #include "OutputReportText.h"
+#include "ResourceIds.h"
+#include "TableDlg.h"
 
 namespace {
 
@@ -201,7 +203,7 @@ void CZELMOutputView::PostClose()
 bool CZELMOutputView::HandlesCommand(int commandId) const
 {
     return commandId == docview::kFilePrint || commandId == docview::kFilePrintDirect
-        || commandId == docview::kFilePrintPreview;
+        || commandId == docview::kFilePrintPreview || commandId == zelm::kViewDailyData;
 }
 
 bool CZELMOutputView::OnCommand(int commandId)
@@ -220,6 +222,10 @@ bool CZELMOutputView::OnCommand(int commandId)
     }
     case docview::kFilePrintPreview:
         PrintPreview();
+        return true;
+    case zelm::kViewDailyData:
+        // Modeless; it deletes itself when closed, and goes with this window before that.
+        if (GetOutputDocument() != nullptr) (new TableDlg(&GetOutputDocument()->GetOutput(), this))->show();
         return true;
     default:
         return false;
