@@ -22,6 +22,7 @@
 
 #include "CZelmViewDoc.h"
 #include "CommandIds.h"
+#include "DeepPercolationChart.h"
 #include "DeleteItemsDlg.h"
 #include "HydraulicConductivityConvertDlg.h"
 #include "LeadingNumber.h"
@@ -269,11 +270,10 @@ void CZelmViewView::CreateEventSchedule()
     Place(remove, kDeleteButton, QStringLiteral("deleteButton"), QRect(192, 258, 64, 26));
     auto* plot = new QPushButton(QStringLiteral("Plot"), group);
     Place(plot, kPlotButton, QStringLiteral("plotButton"), QRect(264, 258, 64, 26));
-    // The chart of the events joins when the chart window is there; until then Plot shows nothing.
-    plot->setEnabled(false);
     for (QPushButton* button : {add, remove, plot}) button->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, &CZelmViewView::AddEvents);
     connect(remove, &QPushButton::clicked, this, &CZelmViewView::DeleteEvents);
+    connect(plot, &QPushButton::clicked, this, &CZelmViewView::PlotDeepPercolation);
 }
 
 void CZelmViewView::CreateDrainMode()
@@ -612,6 +612,14 @@ void CZelmViewView::DeleteEvents()
         if (index >= 0 && index < events.size()) events.removeAt(index);
     FillEventTable();
     MarkModified();
+}
+
+void CZelmViewView::PlotDeepPercolation()
+{
+    eventTable->EndEdit();
+    zelm::PlotDeepPercolation(GetZelmDocument()->GetData(), this);
+    // Plotting puts the events in calendar order; the table shows them so.
+    FillEventTable();
 }
 
 void CZelmViewView::OnTableContextMenu(const QPoint& position)

@@ -110,6 +110,8 @@ public:
     void DeleteEvents();
     void InsertRowAtCursor();
     void ComputeSpecificYield();
+    // Plot: the events on a chart of the year, in calendar order (the events are sorted).
+    void PlotDeepPercolation();
     void ToggleBenchBottomland();
 
     // The Run command: commit, save, start the model and follow it every 100 ms.
