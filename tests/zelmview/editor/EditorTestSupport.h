@@ -60,7 +60,7 @@ struct Form {
         document->OnNewDocument();
         view->OnInitialUpdate();
     }
-    ~Form() { delete view; }  // the document goes with its last view
+    ~Form() { delete view; }  // the document goes with its last view; none when Done closed it
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 

@@ -2,6 +2,9 @@
 // units, the barrier criterion text, the events' Add, Insert and Delete, saving, and the folder
 // remembered between sessions.
 #include <QComboBox>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPrinter>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -11,9 +14,11 @@
 #include <QtTest>
 
 #include "EditorTestSupport.h"
+#include "GraphDlg.h"
 #include "MessageSink.h"
 #include "ProfileStore.h"
 #include "ResourceIds.h"
+#include "SaveQuestion.h"
 #include "WorkingDirectory.h"
 #include "XEdit.h"
 
@@ -255,6 +260,29 @@ private slots:
         QCOMPARE(form.document->GetData().specificYield, 0.101255);
     }
 
+    void plotShowsTheEventsInCalendarOrderOnceTheyAreComplete()
+    {
+        docview::MessageRecorder messages;
+        Form form;
+        form.showNew();
+        addEvents(form, 2);
+        QPushButton* plot = form.control<QPushButton>(CZelmViewView::kPlotButton);
+        QTest::mouseClick(plot, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages().constFirst().startsWith(QStringLiteral("You have not entered data")));
+        QVERIFY(form.view->findChild<GraphDlg*>() == nullptr);
+
+        form.table().PasteFromClipboard(QStringLiteral("12\t25\t1\r\n1\t10\t2"));
+        QTest::mouseClick(plot, Qt::LeftButton);
+        QCOMPARE(messages.messages().size(), 1);
+        auto* chart = form.view->findChild<GraphDlg*>();
+        QVERIFY(chart != nullptr);
+        QCOMPARE(chart->xValues.at(0, 0, 0), 9.0);
+        QCOMPARE(chart->xValues.at(0, 0, 1), 358.0);
+        QCOMPARE(form.table().GetCellText(0, 0), QStringLiteral("1"));
+        chart->close();
+    }
+
     void savingWritesTheEventsInCalendarOrder()
     {
         Form form;
@@ -288,6 +316,30 @@ private slots:
         QVERIFY(!form.document->OnSaveDocument(path));
         QCOMPARE(messages.messages().size(), 2);
         QVERIFY(!QFile::exists(path));
+    }
+
+    void theFormPrintsAndDoneClosesItAfterTheSaveQuestion()
+    {
+        auto* form = new Form;
+        form->showNew();
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("form.pdf")));
+        form->view->PrintForm(printer);
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("form.pdf"))).size() > 1000);
+
+        QStringList asked;
+        docview::setSaveChangesHandler([&asked](const QString& title) {
+            asked.append(title);
+            return docview::SaveAnswer::Discard;
+        });
+        QPointer<CZelmViewView> view = form->view;
+        QTest::mouseClick(form->control<QPushButton>(CZelmViewView::kDoneButton), Qt::LeftButton);
+        QTRY_VERIFY(view.isNull());
+        QCOMPARE(asked.size(), 1);
+        docview::setSaveChangesHandler({});
+        form->view = nullptr;
+        delete form;
     }
 
     void theWorkingFolderIsRememberedWhenTheDocumentCloses()
