@@ -24,6 +24,7 @@
 #include "OutputReportText.h"
 #include "ResourceIds.h"
 #include "TableDlg.h"
+#include "WaterTableChart.h"
 
 namespace {
 
@@ -90,8 +91,10 @@ void CZELMOutputView::CreateControls()
 
     QPushButton* plot = AddButton(kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"),
                                   QRect(8, kButtonTop, 80, kButtonHeight));
-    // The water-table chart joins with the charts; until then Plot has nothing to show.
-    plot->setEnabled(false);
+    // The chart opens on its own and deletes itself when closed.
+    connect(plot, &QPushButton::clicked, this, [this] {
+        if (CZELMOutputDoc* document = GetOutputDocument()) zelm::PlotWaterTable(*document, GetGraphType());
+    });
     plot->setWhatsThis(QStringLiteral("Draws the water table through the year in a chart."));
     reportEdit->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
     connect(AddButton(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton"),
