@@ -7,8 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,7 +59,7 @@ QString chooseWithDialog(QWidget* parent)
 }  // namespace
 
 CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent)
-    : docview::View(document, parent)
+    : docview::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("outputView"));
     setProperty("controlId", int(kFormId));
@@ -197,42 +195,17 @@ QString CZELMOutputView::PrintViaWordpad()
     return path;
 }
 
-void CZELMOutputView::PostClose()
-{
-    // Posted, so the window is not torn down inside its own button's click.
-    QMetaObject::invokeMethod(this, [this] { OnCommand(docview::kFileClose); }, Qt::QueuedConnection);
-}
-
 bool CZELMOutputView::HandlesCommand(int commandId) const
 {
-    return commandId == docview::kFilePrint || commandId == docview::kFilePrintDirect
-        || commandId == docview::kFilePrintPreview || commandId == zelm::kViewDailyData;
+    return commandId == zelm::kViewDailyData || PrintableView::HandlesCommand(commandId);
 }
 
 bool CZELMOutputView::OnCommand(int commandId)
 {
-    switch (commandId) {
-    case docview::kFileClose:
-        if (GetDocument() != nullptr) GetDocument()->OnFileClose();
-        return true;
-    case docview::kFilePrint:
-        PrintWithDialog();
-        return true;
-    case docview::kFilePrintDirect: {
-        QPrinter printer;
-        PrintReport(printer);
-        return true;
-    }
-    case docview::kFilePrintPreview:
-        PrintPreview();
-        return true;
-    case zelm::kViewDailyData:
-        // Modeless; it deletes itself when closed, and goes with this window before that.
-        if (GetOutputDocument() != nullptr) (new TableDlg(&GetOutputDocument()->GetOutput(), this))->show();
-        return true;
-    default:
-        return false;
-    }
+    if (commandId != zelm::kViewDailyData) return PrintableView::OnCommand(commandId);
+    // Modeless; it deletes itself when closed, and goes with this window before that.
+    if (GetOutputDocument() != nullptr) (new TableDlg(&GetOutputDocument()->GetOutput(), this))->show();
+    return true;
 }
 
 void CZELMOutputView::PrintReport(QPrinter& printer) const
@@ -244,17 +217,3 @@ void CZELMOutputView::PrintReport(QPrinter& printer) const
     text.print(&printer);
 }
 
-void CZELMOutputView::PrintWithDialog()
-{
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) PrintReport(printer);
-}
-
-void CZELMOutputView::PrintPreview()
-{
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { PrintReport(*target); });
-    preview.exec();
-}

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "View.h"
+#include "PrintableView.h"
 
 class CZELMOutputDoc;
 class QButtonGroup;
@@ -18,7 +18,7 @@ class QPrinter;
 class QPushButton;
 class QUrl;
 
-class CZELMOutputView : public docview::View {
+class CZELMOutputView : public docview::PrintableView {
     Q_OBJECT
 
 public:
@@ -74,9 +74,7 @@ private:
     void Place(QWidget* control, int controlId, const QString& name, const QRect& rect);
     void FillReport();
     void LayOutControls(const QSize& clientSize);
-    void PostClose();
-    void PrintWithDialog();
-    void PrintPreview();
+    void Print(QPrinter& printer) override { PrintReport(printer); }
 
     QPlainTextEdit* reportEdit = nullptr;
     QButtonGroup* graphing = nullptr;

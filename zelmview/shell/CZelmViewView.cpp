@@ -9,8 +9,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -120,7 +118,7 @@ QString formatAmount(double value) { return QString::asprintf("%g", value); }
 
 }  // namespace
 
-CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent) : docview::View(document, parent)
+CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("zelmViewView"));
     setProperty("controlId", int(kFormId));
@@ -641,12 +639,9 @@ bool CZelmViewView::HandlesCommand(int commandId) const
     case zelm::kInsertRow:
     case zelm::kCopyRows:
     case zelm::kPasteRows:
-    case docview::kFilePrint:
-    case docview::kFilePrintDirect:
-    case docview::kFilePrintPreview:
         return true;
     default:
-        return false;
+        return PrintableView::HandlesCommand(commandId);
     }
 }
 
@@ -672,29 +667,9 @@ bool CZelmViewView::OnCommand(int commandId)
     case zelm::kPasteRows:
         eventTable->PasteFromClipboard();
         return true;
-    case docview::kFileClose:
-        if (GetDocument() != nullptr) GetDocument()->OnFileClose();
-        return true;
-    case docview::kFilePrint:
-        PrintWithDialog();
-        return true;
-    case docview::kFilePrintDirect: {
-        QPrinter printer;
-        PrintForm(printer);
-        return true;
-    }
-    case docview::kFilePrintPreview:
-        PrintPreview();
-        return true;
     default:
-        return false;
+        return PrintableView::OnCommand(commandId);
     }
-}
-
-void CZelmViewView::PostClose()
-{
-    // Posted, so the window is not torn down inside its own button's click.
-    QMetaObject::invokeMethod(this, [this] { OnCommand(docview::kFileClose); }, Qt::QueuedConnection);
 }
 
 // ---- The model run ----
@@ -764,17 +739,3 @@ void CZelmViewView::PrintForm(QPrinter& printer)
     painter.end();
 }
 
-void CZelmViewView::PrintWithDialog()
-{
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) PrintForm(printer);
-}
-
-void CZelmViewView::PrintPreview()
-{
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { PrintForm(*target); });
-    preview.exec();
-}

@@ -15,7 +15,7 @@
 #include <span>
 
 #include "ModelRunPoller.h"
-#include "View.h"
+#include "PrintableView.h"
 
 class CZelmViewDoc;
 class QButtonGroup;
@@ -31,7 +31,7 @@ class QSpinBox;
 class TableListCtrl;
 class XEdit;
 
-class CZelmViewView : public docview::View {
+class CZelmViewView : public docview::PrintableView {
     Q_OBJECT
 
 public:
@@ -165,9 +165,7 @@ private:
     void OnTableContextMenu(const QPoint& position);
     void OnRunFinished();
     void OnRunTimedOut();
-    void PostClose();
-    void PrintWithDialog();
-    void PrintPreview();
+    void Print(QPrinter& printer) override { PrintForm(printer); }
     void MarkModified();
 
     QHash<int, QWidget*> controls;

@@ -1,0 +1,59 @@
+#include "PrintableView.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "CommandIds.h"
+
+namespace docview {
+
+bool PrintableView::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case kFileClose:
+        if (GetDocument() != nullptr) GetDocument()->OnFileClose();
+        return true;
+    case kFilePrint:
+        PrintWithDialog();
+        return true;
+    case kFilePrintDirect: {
+        QPrinter printer;
+        Print(printer);
+        return true;
+    }
+    case kFilePrintPreview:
+        PrintPreview();
+        return true;
+    default:
+        return View::OnCommand(commandId);
+    }
+}
+
+bool PrintableView::HandlesCommand(int commandId) const
+{
+    return commandId == kFilePrint || commandId == kFilePrintDirect || commandId == kFilePrintPreview
+        || View::HandlesCommand(commandId);
+}
+
+void PrintableView::PostClose()
+{
+    QMetaObject::invokeMethod(this, [this] { OnCommand(kFileClose); }, Qt::QueuedConnection);
+}
+
+void PrintableView::PrintWithDialog()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) Print(printer);
+}
+
+void PrintableView::PrintPreview()
+{
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { Print(*target); });
+    preview.exec();
+}
+
+}  // namespace docview

@@ -1,0 +1,32 @@
+// A view whose window prints its own content and closes by its own Done button: File Print (with
+// the print dialog), direct printing, print preview and File Close are handled here; a view says
+// only how it draws itself on a printer.
+#pragma once
+
+#include "View.h"
+
+class QPrinter;
+
+namespace docview {
+
+class PrintableView : public View {
+    Q_OBJECT
+
+public:
+    using View::View;
+
+    bool OnCommand(int commandId) override;
+    bool HandlesCommand(int commandId) const override;
+
+protected:
+    virtual void Print(QPrinter& printer) = 0;
+    // Closes the window after the current event: a Done button must not tear down its own window
+    // inside its click.
+    void PostClose();
+
+private:
+    void PrintWithDialog();
+    void PrintPreview();
+};
+
+}  // namespace docview
