@@ -7,12 +7,14 @@ namespace zelm {
 
 namespace {
 
-std::string rightJustified(const std::string& digits, int w) {
+std::string rightJustified(const std::string& digits, int w)
+{
     if (static_cast<int>(digits.size()) > w) return std::string(w, '*');
     return std::string(w - digits.size(), ' ') + digits;
 }
 
-std::string nonFinite(double value, int w) {
+std::string nonFinite(double value, int w)
+{
     if (std::isnan(value)) return rightJustified("NaN", w);
     const char* sign = value < 0 ? "-" : "";
     std::string longForm = std::string(sign) + "Infinity";
@@ -22,9 +24,13 @@ std::string nonFinite(double value, int w) {
 
 }  // namespace
 
-std::string formatI(int value, int w) { return rightJustified(std::to_string(value), w); }
+std::string formatI(int value, int w)
+{
+    return rightJustified(std::to_string(value), w);
+}
 
-std::string formatF(double value, int w, int d) {
+std::string formatF(double value, int w, int d)
+{
     if (!std::isfinite(value)) return nonFinite(value, w);
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", d, value);
@@ -36,32 +42,38 @@ std::string formatF(double value, int w, int d) {
     return rightJustified(digits, w);
 }
 
-std::string formatA(const std::string& text, int n) {
+std::string formatA(const std::string& text, int n)
+{
     if (static_cast<int>(text.size()) >= n) return text.substr(0, n);
     return text + std::string(n - text.size(), ' ');
 }
 
-FixedLine& FixedLine::X(int n) {
+FixedLine& FixedLine::X(int n)
+{
     line_.append(n, ' ');
     return *this;
 }
 
-FixedLine& FixedLine::I(int value, int w) {
+FixedLine& FixedLine::I(int value, int w)
+{
     line_ += formatI(value, w);
     return *this;
 }
 
-FixedLine& FixedLine::F(double value, int w, int d) {
+FixedLine& FixedLine::F(double value, int w, int d)
+{
     line_ += formatF(value, w, d);
     return *this;
 }
 
-FixedLine& FixedLine::A(const std::string& text, int n) {
+FixedLine& FixedLine::A(const std::string& text, int n)
+{
     line_ += formatA(text, n);
     return *this;
 }
 
-FixedLine& FixedLine::text(const std::string& text) {
+FixedLine& FixedLine::text(const std::string& text)
+{
     line_ += text;
     return *this;
 }

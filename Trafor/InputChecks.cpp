@@ -14,9 +14,13 @@ namespace {
 // first period starts the daily chain.
 constexpr int kLongestEventSpan = 361;
 
-[[noreturn]] void reject(const std::string& what) { throw ModelError("ERROR - " + what); }
+[[noreturn]] void reject(const std::string& what)
+{
+    throw ModelError("ERROR - " + what);
+}
 
-void checkEvents(const std::vector<PercolationEvent>& events) {
+void checkEvents(const std::vector<PercolationEvent>& events)
+{
     if (events.empty()) reject("THE PROJECT HAS NO DEEP PERCOLATION EVENTS");
     for (std::size_t k = 0; k < events.size(); ++k) {
         if (events[k].month < 1 || events[k].month > 12)
@@ -31,23 +35,27 @@ void checkEvents(const std::vector<PercolationEvent>& events) {
     if (span > kLongestEventSpan) reject("THE FIRST AND LAST EVENTS ARE MORE THAN 361 DAYS APART");
 }
 
-void checkSoilAndDrain(const ProjectInput& project) {
+void checkSoilAndDrain(const ProjectInput& project)
+{
     if (!(project.specificYield > 0.0f)) reject("THE SPECIFIC YIELD MUST BE ABOVE 0");
     if (!(project.permeability > 0.0f)) reject("THE PERMEABILITY MUST BE ABOVE 0");
     // The radius only enters the equivalent depth, which a drain forced onto the barrier never uses.
     if (project.barrierMode != 1 && !(project.drainRadius > 0.0f)) reject("THE DRAIN RADIUS MUST BE ABOVE 0");
 }
 
-void checkDesignTarget(const ProjectInput& project) {
+void checkDesignTarget(const ProjectInput& project)
+{
     const auto& events = project.events;
-    bool anyRecharge = std::any_of(events.begin(), events.end(), [](const PercolationEvent& e) { return e.amount > 0.0f; });
+    bool anyRecharge =
+        std::any_of(events.begin(), events.end(), [](const PercolationEvent& e) { return e.amount > 0.0f; });
     if (!anyRecharge) reject("A DESIGN NEEDS AT LEAST ONE EVENT OF POSITIVE DEEP PERCOLATION");
     if (project.maxWaterTable < 0.0f) reject("THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST NOT BE BELOW 0");
 }
 
 }  // namespace
 
-void checkProjectDomain(const ProjectInput& project) {
+void checkProjectDomain(const ProjectInput& project)
+{
     checkEvents(project.events);
     checkSoilAndDrain(project);
     if (project.isDesign()) checkDesignTarget(project);

@@ -11,13 +11,17 @@ namespace {
 
 constexpr std::size_t kLineColumns = 80;
 
-bool startsWith(const std::string& line, const char* marker) { return line.rfind(marker, 0) == 0; }
+bool startsWith(const std::string& line, const char* marker)
+{
+    return line.rfind(marker, 0) == 0;
+}
 
 class ProjectFileReader {
 public:
     ProjectFileReader(std::istream& in, const std::string& fileName) : reader_(in), fileName_(fileName) {}
 
-    ProjectInput read() {
+    ProjectInput read()
+    {
         ProjectInput project;
         reader_.SKIPN();
         project.version = real(values(1, "VERSION NUMBER")[0], "VERSION NUMBER");
@@ -30,36 +34,42 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const std::string& item) const {
+    [[noreturn]] void fail(const std::string& item) const
+    {
         throw ModelError("ERROR - CANNOT READ THE " + item + " IN INPUT FILE " + fileName_);
     }
 
-    std::vector<std::string> values(std::size_t count, const std::string& item) {
+    std::vector<std::string> values(std::size_t count, const std::string& item)
+    {
         std::optional<std::vector<std::string>> tokens = reader_.readValues(count);
         if (!tokens) fail(item);
         return *tokens;
     }
 
-    int integer(const std::string& text, const std::string& item) const {
+    int integer(const std::string& text, const std::string& item) const
+    {
         std::optional<int> value = parseListInteger(text);
         if (!value) fail(item);
         return *value;
     }
 
-    float real(const std::string& text, const std::string& item) const {
+    float real(const std::string& text, const std::string& item) const
+    {
         std::optional<float> value = parseListReal(text);
         if (!value) fail(item);
         return *value;
     }
 
-    void TITLERD(ProjectInput& project) {
+    void TITLERD(ProjectInput& project)
+    {
         reader_.SKIPN();
         std::string line;
         if (!reader_.readLine(line)) fail("TITLE");
         project.title = line.substr(0, kLineColumns);
     }
 
-    void readProjectLine(ProjectInput& project) {
+    void readProjectLine(ProjectInput& project)
+    {
         const std::string item = "PROJECT DATA";
         reader_.SKIPN();
         std::vector<std::string> v = values(3, item);
@@ -68,18 +78,20 @@ private:
         project.benchFlag = integer(v[2], item);
     }
 
-    void READFLD(ProjectInput& project) {
+    void READFLD(ProjectInput& project)
+    {
         const std::string item = "FIELD DATA";
         reader_.SKIPN();
         std::vector<std::string> v = values(9, item);
-        float* reals[] = {&project.permeability, &project.maxWaterTable, &project.barrierDistance,
-                          &project.specificYield, &project.drainRadius,  &project.depthToDrain,
+        float* reals[] = {&project.permeability,  &project.maxWaterTable, &project.barrierDistance,
+                          &project.specificYield, &project.drainRadius,   &project.depthToDrain,
                           &project.drainSpacing,  &project.awhc};
         for (std::size_t i = 0; i < std::size(reals); ++i) *reals[i] = real(v[i], item);
         project.barrierMode = integer(v[8], item);
     }
 
-    void readEvents(ProjectInput& project) {
+    void readEvents(ProjectInput& project)
+    {
         const std::string countItem = "NUMBER OF EVENTS";
         reader_.SKIPN();
         int count = integer(values(1, countItem)[0], countItem);
@@ -94,7 +106,8 @@ private:
 
     // The comment block lies between a line beginning "$sta" and one beginning "$end"; a file
     // that ends early keeps what was read.
-    void COMMENT(ProjectInput& project) {
+    void COMMENT(ProjectInput& project)
+    {
         std::string line;
         bool more;
         while ((more = reader_.readLine(line)) && !startsWith(line, "$sta")) {
@@ -110,11 +123,13 @@ private:
 
 }  // namespace
 
-ProjectInput INDP(std::istream& in, const std::string& fileName) {
+ProjectInput INDP(std::istream& in, const std::string& fileName)
+{
     return ProjectFileReader(in, fileName).read();
 }
 
-ProjectInput readProjectFile(const std::string& fileName) {
+ProjectInput readProjectFile(const std::string& fileName)
+{
     std::ifstream in(fileName, std::ios::binary);
     if (!in) throw ModelError("ERROR - CANNOT OPEN INPUT FILE " + fileName);
     return INDP(in, fileName);

@@ -10,9 +10,13 @@ namespace zelm {
 
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+bool isSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == ',';
+}
 
-void appendTokens(const std::string& line, std::vector<std::string>& tokens, std::size_t count) {
+void appendTokens(const std::string& line, std::vector<std::string>& tokens, std::size_t count)
+{
     std::size_t pos = 0;
     while (tokens.size() < count) {
         while (pos < line.size() && isSeparator(line[pos])) ++pos;
@@ -24,19 +28,22 @@ void appendTokens(const std::string& line, std::vector<std::string>& tokens, std
     }
 }
 
-bool isDigits(const std::string& text, std::size_t from, std::size_t to) {
+bool isDigits(const std::string& text, std::size_t from, std::size_t to)
+{
     if (from >= to) return false;
     for (std::size_t i = from; i < to; ++i)
         if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
     return true;
 }
 
-std::size_t skipSign(const std::string& text, std::size_t pos) {
+std::size_t skipSign(const std::string& text, std::size_t pos)
+{
     return pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? pos + 1 : pos;
 }
 
 // A real in the forms 12, 12., .5, 1.5e-05 or 1.5D-05; no hexadecimal, no words.
-bool isRealForm(const std::string& text) {
+bool isRealForm(const std::string& text)
+{
     std::size_t pos = skipSign(text, 0);
     std::size_t mantissaEnd = text.find_first_of("eEdD", pos);
     if (mantissaEnd == std::string::npos) mantissaEnd = text.size();
@@ -58,7 +65,8 @@ bool isRealForm(const std::string& text) {
 
 }  // namespace
 
-ListDirectedReader::ListDirectedReader(std::istream& in) {
+ListDirectedReader::ListDirectedReader(std::istream& in)
+{
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -66,13 +74,15 @@ ListDirectedReader::ListDirectedReader(std::istream& in) {
     }
 }
 
-bool ListDirectedReader::readLine(std::string& line) {
+bool ListDirectedReader::readLine(std::string& line)
+{
     if (next_ >= lines_.size()) return false;
     line = lines_[next_++];
     return true;
 }
 
-void ListDirectedReader::SKIPN() {
+void ListDirectedReader::SKIPN()
+{
     while (next_ < lines_.size()) {
         const std::string& line = lines_[next_];
         bool comment = !line.empty() && (line[0] == '#' || line[0] == 'c' || line[0] == 'C');
@@ -81,7 +91,8 @@ void ListDirectedReader::SKIPN() {
     }
 }
 
-std::optional<std::vector<std::string>> ListDirectedReader::readValues(std::size_t count) {
+std::optional<std::vector<std::string>> ListDirectedReader::readValues(std::size_t count)
+{
     std::vector<std::string> tokens;
     std::string line;
     while (tokens.size() < count) {
@@ -91,7 +102,8 @@ std::optional<std::vector<std::string>> ListDirectedReader::readValues(std::size
     return tokens;
 }
 
-std::optional<int> parseListInteger(const std::string& text) {
+std::optional<int> parseListInteger(const std::string& text)
+{
     std::size_t digits = skipSign(text, 0);
     if (!isDigits(text, digits, text.size())) return std::nullopt;
     errno = 0;
@@ -100,7 +112,8 @@ std::optional<int> parseListInteger(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::optional<float> parseListReal(const std::string& text) {
+std::optional<float> parseListReal(const std::string& text)
+{
     if (!isRealForm(text)) return std::nullopt;
     std::string cText = text;
     for (char& c : cText)

@@ -9,7 +9,8 @@ namespace zelm {
 
 namespace {
 
-std::string passLimitWarning(bool design, int passes) {
+std::string passLimitWarning(bool design, int passes)
+{
     return std::string("WARNING - ") +
            (design ? "THE SPACING SEARCH DID NOT SETTLE" : "THE WATER TABLE CYCLE DID NOT REPEAT") + " IN " +
            std::to_string(passes) + " PASSES; THE REPORT SHOWS THE LAST PASS";
@@ -17,7 +18,8 @@ std::string passLimitWarning(bool design, int passes) {
 
 }  // namespace
 
-ModelRun simulate(ProjectInput project, int maxPasses) {
+ModelRun simulate(ProjectInput project, int maxPasses)
+{
     ModelRun run;
     run.project = std::move(project);
     try {

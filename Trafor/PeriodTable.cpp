@@ -7,9 +7,13 @@ constexpr int kDaysInYear = 365;
 constexpr int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 }  // namespace
 
-int MODAY1(int month, int day) { return day + kDaysBeforeMonth[month - 1]; }
+int MODAY1(int month, int day)
+{
+    return day + kDaysBeforeMonth[month - 1];
+}
 
-PeriodTable INPASCDP(const std::vector<PercolationEvent>& events) {
+PeriodTable INPASCDP(const std::vector<PercolationEvent>& events)
+{
     const int n = static_cast<int>(events.size());
     const int N = n + 2;
     PeriodTable table;

@@ -21,15 +21,15 @@ struct ProjectInput {
     int unitsMode = 0;     // 0 = English, any other value = metric
     int benchFlag = 0;     // 1 = print the AWHC line
 
-    float permeability = 0.0f;        // K, length/day
-    float maxWaterTable = 0.0f;       // h, allowed height above the drain at mid-spacing
-    float barrierDistance = 0.0f;     // d, drain to the impermeable barrier
-    float specificYield = 0.0f;       // Sy, drainable fraction
-    float drainRadius = 0.0f;         // r0
-    float depthToDrain = 0.0f;        // ground surface to drain
-    float drainSpacing = 0.0f;        // S, analysed spacing (design: replaced by the result)
-    float awhc = 0.0f;                // printed only
-    int barrierMode = 0;              // 1 = on, -1 = by criterion, other = off
+    float permeability = 0.0f;     // K, length/day
+    float maxWaterTable = 0.0f;    // h, allowed height above the drain at mid-spacing
+    float barrierDistance = 0.0f;  // d, drain to the impermeable barrier
+    float specificYield = 0.0f;    // Sy, drainable fraction
+    float drainRadius = 0.0f;      // r0
+    float depthToDrain = 0.0f;     // ground surface to drain
+    float drainSpacing = 0.0f;     // S, analysed spacing (design: replaced by the result)
+    float awhc = 0.0f;             // printed only
+    int barrierMode = 0;           // 1 = on, -1 = by criterion, other = off
 
     std::vector<PercolationEvent> events;
     std::vector<std::string> comments;  // each the first 80 columns of its line

@@ -17,6 +17,8 @@ struct RecessionTable {
     std::array<float, Size> Y;
 };
 
+// The points stay ten to a line, as they are tabulated.
+// clang-format off
 constexpr RecessionTable<46> kOnBarrier = {
     {0.0f,    0.0002f, 0.0004f, 0.0006f, 0.0008f, 0.001f, 0.0012f, 0.0014f, 0.0016f, 0.0018f,
      0.002f,  0.004f,  0.006f,  0.008f,  0.01f,   0.012f, 0.014f,  0.016f,  0.018f,  0.02f,
@@ -38,11 +40,13 @@ constexpr RecessionTable<29> kOffBarrier = {
      0.987718f, 0.984466f, 0.980847f, 0.927915f, 0.857895f, 0.78443f,  0.713662f, 0.647806f,
      0.587425f, 0.532423f, 0.48247f,  0.437161f, 0.162944f, 0.060731f, 0.022635f, 0.008436f,
      0.003144f, 0.001172f, 0.000437f, 0.000163f, 0.000061f}};
+// clang-format on
 
 // Within the table's range: 1 at or below the first point, else linear between the point j, the
 // first with X <= Xj, and the one before it.
 template <std::size_t Size>
-float interpolate(const RecessionTable<Size>& table, float X) {
+float interpolate(const RecessionTable<Size>& table, float X)
+{
     if (std::isnan(X)) return X;
     if (X <= table.X[0]) return 1.0f;
     std::size_t j = std::lower_bound(table.X.begin(), table.X.end(), X) - table.X.begin();
@@ -53,12 +57,14 @@ float interpolate(const RecessionTable<Size>& table, float X) {
 
 }  // namespace
 
-float recessionOnBarrier(float X) {
+float recessionOnBarrier(float X)
+{
     if (X >= 10.0f) return kFullyDrained;
     return interpolate(kOnBarrier, X);
 }
 
-float recessionOffBarrier(float X) {
+float recessionOffBarrier(float X)
+{
     if (X > 1.0f) return kFullyDrained;
     return interpolate(kOffBarrier, X);
 }

@@ -24,10 +24,10 @@ const char* const kEncroachmentWarning[] = {
 
 class ReportBuilder {
 public:
-    explicit ReportBuilder(const ReportInputs& in)
-        : in_(in), labels_(INIUNITS(in.project.isMetric())) {}
+    explicit ReportBuilder(const ReportInputs& in) : in_(in), labels_(INIUNITS(in.project.isMetric())) {}
 
-    std::string build() {
+    std::string build()
+    {
         line(formatA(in_.project.title, kLineColumns));
         empty();
         for (const std::string& comment : in_.project.comments) line(formatA(comment, kLineColumns));
@@ -51,11 +51,10 @@ private:
     void empty() { text_ += '\n'; }
     void free(const std::string& s) { line(' ' + s); }
 
-    void parameter(const std::string& label, float value) {
-        line(FixedLine().text(label).F(value, 8, 3).str());
-    }
+    void parameter(const std::string& label, float value) { line(FixedLine().text(label).F(value, 8, 3).str()); }
 
-    void parameterLines() {
+    void parameterLines()
+    {
         const ProjectInput& p = in_.project;
         const std::string length = formatA(labels_.length, 4);
         parameter("Permeability " + formatA(labels_.permeability, 9) + "                    = ", p.permeability);
@@ -70,12 +69,14 @@ private:
             parameter("AWHC " + formatA(labels_.awhc, 4) + "                                 = ", p.awhc);
     }
 
-    void encroachmentWarning() {
+    void encroachmentWarning()
+    {
         empty();
         for (const char* warning : kEncroachmentWarning) free(warning);
     }
 
-    void eventTable() {
+    void eventTable()
+    {
         free("    Table of Deep Percolation Events");
         free("    ================================");
         free("PERIOD    MONTH  DAY    TIME    DEEP PER.");
@@ -93,7 +94,8 @@ private:
         }
     }
 
-    void fluctuationTable() {
+    void fluctuationTable()
+    {
         free("     Computation of Water Table Fluctuation");
         free("     ======================================");
         free(in_.onBarrier ? "EVENT   TIME     BU      YO     H     KHt/SL2   Z/H      Z"
@@ -111,11 +113,14 @@ private:
 
     void eventLine(int i) { line(FixedLine().X(1).I(i - 2, 2).X(13).F(in_.pass.BU[i], 5, 2).str()); }
 
-    void periodLine(int i) {
+    void periodLine(int i)
+    {
         const PassResult& pass = in_.pass;
         const float flowDepth = in_.onBarrier ? pass.YO[i] : pass.YO[i] / 2.0f + pass.de;
         // A period that starts drained has no ratio Z/YO; its recession ratio stands in.
         const float ratio = pass.YO[i] == 0.0f ? pass.ratio[i] : pass.Z[i] / pass.YO[i];
+        // One field to a line, as the layout reads: 8X I5 10X F5.2 2X F6.2 2X F8.4 2X F5.3 3X F5.2.
+        // clang-format off
         line(FixedLine()
                  .X(8).I(in_.periods.TP[i], 5)
                  .X(10).F(pass.YO[i], 5, 2)
@@ -124,6 +129,7 @@ private:
                  .X(2).F(ratio, 5, 3)
                  .X(3).F(pass.Z[i], 5, 2)
                  .str());
+        // clang-format on
     }
 
     const ReportInputs& in_;
@@ -133,9 +139,13 @@ private:
 
 }  // namespace
 
-std::string OUTPUT(const ReportInputs& inputs) { return ReportBuilder(inputs).build(); }
+std::string OUTPUT(const ReportInputs& inputs)
+{
+    return ReportBuilder(inputs).build();
+}
 
-std::string formatDailyFile(const std::vector<DailyRow>& rows) {
+std::string formatDailyFile(const std::vector<DailyRow>& rows)
+{
     std::string text;
     text.reserve(rows.size() * 25);
     for (const DailyRow& row : rows)

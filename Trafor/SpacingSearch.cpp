@@ -5,7 +5,8 @@
 
 namespace zelm {
 
-DesignEstimate estimateSpacing(const ProjectInput& project, const PeriodTable& periods) {
+DesignEstimate estimateSpacing(const ProjectInput& project, const PeriodTable& periods)
+{
     DesignEstimate estimate;
     int longest = -1;
     const int n = static_cast<int>(project.events.size());
@@ -26,9 +27,12 @@ DesignEstimate estimateSpacing(const ProjectInput& project, const PeriodTable& p
 }
 
 SpacingSearch::SpacingSearch(ProjectInput& project, const PeriodTable& periods, int maxPasses)
-    : project_(project), periods_(periods), year_(project, periods), maxPasses_(maxPasses) {}
+    : project_(project), periods_(periods), year_(project, periods), maxPasses_(maxPasses)
+{
+}
 
-void SpacingSearch::run() {
+void SpacingSearch::run()
+{
     if (project_.isDesign())
         design();
     else
@@ -36,12 +40,14 @@ void SpacingSearch::run() {
 }
 
 // The previous pass's end height, or h before the first pass and whenever that height is 0.
-float SpacingSearch::startHeight() const {
+float SpacingSearch::startHeight() const
+{
     if (!last_ || last_->E == 0.0f) return h_;
     return last_->E;
 }
 
-const PassResult& SpacingSearch::runPass(float S, float startHeight) {
+const PassResult& SpacingSearch::runPass(float S, float startHeight)
+{
     PassResult pass = year_.run(S, startHeight, h_);
     last_ = std::move(pass);
     ++passes_;
@@ -49,12 +55,14 @@ const PassResult& SpacingSearch::runPass(float S, float startHeight) {
     return *last_;
 }
 
-bool SpacingSearch::passLimitReached() {
+bool SpacingSearch::passLimitReached()
+{
     hitPassLimit_ = passes_ >= maxPasses_;
     return hitPassLimit_;
 }
 
-void SpacingSearch::design() {
+void SpacingSearch::design()
+{
     h_ = project_.maxWaterTable;
     float S = estimateSpacing(project_, periods_).spacing;
     float Sprev = 0.0f, Eprev = 0.0f, Pprev = 0.0f, Gprev = 9999.0f;
@@ -88,7 +96,8 @@ void SpacingSearch::design() {
     }
 }
 
-void SpacingSearch::analyse() {
+void SpacingSearch::analyse()
+{
     h_ = 0.0f;
     const float S = project_.drainSpacing;
     for (;;) {

@@ -2,7 +2,8 @@
 
 namespace zelm {
 
-UnitLabels INIUNITS(bool metric) {
+UnitLabels INIUNITS(bool metric)
+{
     if (metric) return {"(m/day)", "(m)", "mm"};
     return {"(ft/day)", "(ft)", "inches"};
 }

@@ -15,12 +15,14 @@ constexpr float kBranchRatio = 0.31f;
 
 YearPass::YearPass(ProjectInput& project, const PeriodTable& periods) : project_(project), periods_(periods) {}
 
-bool YearPass::drainOnBarrier(float h) const {
+bool YearPass::drainOnBarrier(float h) const
+{
     if (project_.barrierMode == 1) return true;
     return project_.barrierMode == -1 && project_.barrierDistance < kOnBarrierFraction * h;
 }
 
-void YearPass::updateEquivalentDepth(float S) {
+void YearPass::updateEquivalentDepth(float S)
+{
     float& d = project_.barrierDistance;
     if (d == 0.0f) d = kReplacedZeroBarrierDistance;
     const float r0 = project_.drainRadius;
@@ -31,19 +33,22 @@ void YearPass::updateEquivalentDepth(float S) {
         de_ = S / (2.55f * (std::log(S / r0) - 1.15f));
 }
 
-RecessionFunction YearPass::recession(const PassResult& pass) const {
+RecessionFunction YearPass::recession(const PassResult& pass) const
+{
     return pass.onBarrier ? recessionOnBarrier : recessionOffBarrier;
 }
 
 // X for a height and a number of days; the pass table multiplies by the period length inside the
 // numerator, in the order the formula has always been evaluated.
-float YearPass::timeFactor(const PassResult& pass, float height, float days) const {
+float YearPass::timeFactor(const PassResult& pass, float height, float days) const
+{
     const float K = project_.permeability, Sy = project_.specificYield, S = pass.S;
     if (pass.onBarrier) return K * height * days / (Sy * (S * S));
     return (height / 2.0f + pass.de) * K * days / (Sy * (S * S));
 }
 
-PassResult YearPass::run(float S, float startHeight, float h) {
+PassResult YearPass::run(float S, float startHeight, float h)
+{
     PassResult pass;
     pass.onBarrier = drainOnBarrier(h);
     pass.S = S;
@@ -71,7 +76,8 @@ PassResult YearPass::run(float S, float startHeight, float h) {
     return pass;
 }
 
-std::vector<DailyRow> YearPass::dailyRows(const PassResult& pass) const {
+std::vector<DailyRow> YearPass::dailyRows(const PassResult& pass) const
+{
     const RecessionFunction R = recession(pass);
     const float depth = project_.depthToDrain;
     std::vector<DailyRow> rows;

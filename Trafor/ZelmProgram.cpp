@@ -11,18 +11,23 @@ namespace zelm {
 
 namespace {
 
-void writeTextFile(const std::string& name, const std::string& text) {
+void writeTextFile(const std::string& name, const std::string& text)
+{
     std::ofstream out(name, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
     if (!out) throw ModelError("ERROR - CANNOT WRITE OUTPUT FILE " + name);
 }
 
-void consoleLine(std::ostream& console, const std::string& message) { console << ' ' << message << '\n'; }
+void consoleLine(std::ostream& console, const std::string& message)
+{
+    console << ' ' << message << '\n';
+}
 
 }  // namespace
 
-FileNames fileNamesFor(const std::string& baseName) {
+FileNames fileNamesFor(const std::string& baseName)
+{
     std::string base = baseName;
     base.erase(base.find_last_not_of(' ') + 1);
     return {base + ".TRN", base + ".OTR", base + ".DAY"};
@@ -30,14 +35,16 @@ FileNames fileNamesFor(const std::string& baseName) {
 
 // Projects saved by the editor end in ".trn"; on a file system that tells letter case apart the
 // model still finds them when no ".TRN" file is there.
-std::string existingInputName(const FileNames& files) {
+std::string existingInputName(const FileNames& files)
+{
     if (std::ifstream(files.input)) return files.input;
     std::string lowerCase = files.input.substr(0, files.input.size() - 4) + ".trn";
     if (std::ifstream(lowerCase)) return lowerCase;
     return files.input;
 }
 
-int runZelm(const std::string& baseName, std::ostream& console) {
+int runZelm(const std::string& baseName, std::ostream& console)
+{
     const FileNames files = fileNamesFor(baseName);
     try {
         ModelRun run = simulate(readProjectFile(existingInputName(files)));

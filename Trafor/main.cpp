@@ -5,7 +5,8 @@
 
 #include "ZelmProgram.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::string baseName;
     if (argc > 1) {
         baseName = argv[1];

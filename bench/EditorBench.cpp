@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <memory>
 
 #include "CMainFrame.h"

@@ -1,7 +1,6 @@
 // Model run times: one design run and one analysis run of each example in-process, and the zelm
 // program as a whole process on the English example beside a trivial program's start-up.
 #include <benchmark/benchmark.h>
-
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -19,14 +18,17 @@ namespace {
 const std::filesystem::path kExamples = ZELM_EXAMPLES_DIR;
 const char* const kExampleNames[] = {"hillcrest-design", "polder-analysis", "terrace-on-barrier"};
 
-zelm::ProjectInput example(int index, int inputMode) {
-    zelm::ProjectInput project = zelm::readProjectFile((kExamples / (std::string(kExampleNames[index]) + ".trn")).string());
+zelm::ProjectInput example(int index, int inputMode)
+{
+    zelm::ProjectInput project =
+        zelm::readProjectFile((kExamples / (std::string(kExampleNames[index]) + ".trn")).string());
     if (inputMode == 1 && project.drainSpacing <= 0.0f) project.drainSpacing = zelm::simulate(project).lastPass->S;
     project.inputMode = inputMode;
     return project;
 }
 
-void runModelInProcess(benchmark::State& state) {
+void runModelInProcess(benchmark::State& state)
+{
     const zelm::ProjectInput project = example(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     state.SetLabel(std::string(kExampleNames[state.range(0)]) + (state.range(1) == 0 ? " design" : " analysis"));
     for (auto _ : state) {
@@ -37,7 +39,8 @@ void runModelInProcess(benchmark::State& state) {
 }
 BENCHMARK(runModelInProcess)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
-void runProcess(benchmark::State& state, std::vector<std::string> arguments, const std::filesystem::path& dir) {
+void runProcess(benchmark::State& state, std::vector<std::string> arguments, const std::filesystem::path& dir)
+{
     std::vector<char*> argv;
     for (std::string& a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -56,7 +59,8 @@ void runProcess(benchmark::State& state, std::vector<std::string> arguments, con
     std::filesystem::current_path(previous);
 }
 
-void zelmWholeProcess(benchmark::State& state) {
+void zelmWholeProcess(benchmark::State& state)
+{
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "zelm-bench";
     std::filesystem::create_directories(dir);
     std::filesystem::copy_file(kExamples / "hillcrest-design.trn", dir / "hillcrest-design.trn",
@@ -66,7 +70,8 @@ void zelmWholeProcess(benchmark::State& state) {
 }
 BENCHMARK(zelmWholeProcess)->Unit(benchmark::kMillisecond);
 
-void trivialProgramStartUp(benchmark::State& state) {
+void trivialProgramStartUp(benchmark::State& state)
+{
     runProcess(state, {TRIVIAL_PROGRAM}, std::filesystem::temp_directory_path());
 }
 BENCHMARK(trivialProgramStartUp)->Unit(benchmark::kMillisecond);

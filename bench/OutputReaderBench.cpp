@@ -39,8 +39,7 @@ void BM_ReadOutputAndComputeSeasonalHighWaterTable(benchmark::State& state)
         }
         benchmark::DoNotOptimize(output.ComputeSeasonalHighWaterTable(0));
     }
-    if (!recorder.messages().isEmpty())
-        state.SkipWithError(recorder.messages().join(' ').toStdString().c_str());
+    if (!recorder.messages().isEmpty()) state.SkipWithError(recorder.messages().join(' ').toStdString().c_str());
 }
 BENCHMARK(BM_ReadOutputAndComputeSeasonalHighWaterTable)->Unit(benchmark::kMicrosecond);
 

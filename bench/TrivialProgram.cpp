@@ -1,4 +1,7 @@
 // The yardstick for process start-up: a C++ program that does nothing.
 #include <iostream>
 
-int main() { return 0; }
+int main()
+{
+    return 0;
+}

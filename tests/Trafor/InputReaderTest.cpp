@@ -10,12 +10,14 @@ using namespace zelm;
 
 namespace {
 
-ProjectInput read(const std::string& text) {
+ProjectInput read(const std::string& text)
+{
     std::istringstream in(text);
     return INDP(in, "P.TRN");
 }
 
-std::string readError(const std::string& text) {
+std::string readError(const std::string& text)
+{
     try {
         read(text);
     } catch (const ModelError& e) {
@@ -31,7 +33,8 @@ const char* const kPlainFile =
 
 }  // namespace
 
-TEST(InputReader, ReadsEveryItemOfAPlainFile) {
+TEST(InputReader, ReadsEveryItemOfAPlainFile)
+{
     ProjectInput p = read(kPlainFile);
     EXPECT_EQ(p.title, "Field A");
     EXPECT_EQ(p.inputMode, 1);
@@ -53,7 +56,8 @@ TEST(InputReader, ReadsEveryItemOfAPlainFile) {
     EXPECT_EQ(p.comments, (std::vector<std::string>{"first", "second"}));
 }
 
-TEST(InputReader, CarriageReturnLineEndsReadTheSame) {
+TEST(InputReader, CarriageReturnLineEndsReadTheSame)
+{
     std::string crlf;
     for (char c : std::string(kPlainFile)) {
         if (c == '\n') crlf += '\r';
@@ -65,7 +69,8 @@ TEST(InputReader, CarriageReturnLineEndsReadTheSame) {
     EXPECT_EQ(p.barrierMode, -1);
 }
 
-TEST(InputReader, NumbersAreFreeFormatAcrossLinesAndDropTheRestOfTheLastLine) {
+TEST(InputReader, NumbersAreFreeFormatAcrossLinesAndDropTheRestOfTheLastLine)
+{
     ProjectInput p = read(
         "2 ignored words\nTitle\n0,0 , 1\n1.5, 2.5\n 3 4e-2\t.25 5. 1.5D2 6\n-1 trailing junk\n"
         "1 extra\n6 30 0.5 and more\n$start\nc\n$end\n");
@@ -79,7 +84,8 @@ TEST(InputReader, NumbersAreFreeFormatAcrossLinesAndDropTheRestOfTheLastLine) {
     EXPECT_EQ(p.comments, std::vector<std::string>{"c"});
 }
 
-TEST(InputReader, CommentLinesStartWithHashOrC) {
+TEST(InputReader, CommentLinesStartWithHashOrC)
+{
     ProjectInput p = read(
         "c version\n2\nC title follows\nTitle\ncomment\n0 0 0\n#\n1 2 3 0.05 0.25 5 100 6 0\n"
         "Count\n1\n# first event\n3 1 1.5\nclosing comment\n$start\nkept\n$end\n");
@@ -88,15 +94,17 @@ TEST(InputReader, CommentLinesStartWithHashOrC) {
     EXPECT_EQ(p.comments, std::vector<std::string>{"kept"});
 }
 
-TEST(InputReader, TitleAndCommentLinesKeepTheirFirst80Columns) {
+TEST(InputReader, TitleAndCommentLinesKeepTheirFirst80Columns)
+{
     std::string longLine(100, 'x');
-    ProjectInput p = read("2\n  " + longLine + "\n0 0 0\n1 2 3 0.05 0.25 5 100 6 0\n1\n3 1 1\n$start\n" +
-                          longLine + "\n$end\n");
+    ProjectInput p =
+        read("2\n  " + longLine + "\n0 0 0\n1 2 3 0.05 0.25 5 100 6 0\n1\n3 1 1\n$start\n" + longLine + "\n$end\n");
     EXPECT_EQ(p.title, "  " + std::string(78, 'x'));
     EXPECT_EQ(p.comments, std::vector<std::string>{std::string(80, 'x')});
 }
 
-TEST(InputReader, CommentBlockMarkersSitInTheFirstColumns) {
+TEST(InputReader, CommentBlockMarkersSitInTheFirstColumns)
+{
     const std::string head = "2\nT\n0 0 0\n1 2 3 0.05 0.25 5 100 6 0\n1\n3 1 1\n";
     EXPECT_TRUE(read(head).comments.empty());
     EXPECT_TRUE(read(head + "any line\n $start\nnot a comment\n").comments.empty());
@@ -104,7 +112,8 @@ TEST(InputReader, CommentBlockMarkersSitInTheFirstColumns) {
     EXPECT_EQ(read(head + "$start\na\n $end\n$end\nb\n").comments, (std::vector<std::string>{"a", " $end"}));
 }
 
-TEST(InputReader, CommentLinesHaveNoFixedLimit) {
+TEST(InputReader, CommentLinesHaveNoFixedLimit)
+{
     std::string text = "2\nT\n0 0 0\n1 2 3 0.05 0.25 5 100 6 0\n60\n";
     for (int k = 0; k < 60; ++k) text += "1 1 0.1\n";
     text += "$start\n";
@@ -114,7 +123,8 @@ TEST(InputReader, CommentLinesHaveNoFixedLimit) {
     EXPECT_EQ(p.comments.size(), 70u);
 }
 
-TEST(InputReader, MalformedFilesNameTheFileAndTheItem) {
+TEST(InputReader, MalformedFilesNameTheFileAndTheItem)
+{
     const std::string field = "1 2 3 0.05 0.25 5 100 6 0\n";
     EXPECT_EQ(readError(""), "ERROR - CANNOT READ THE VERSION NUMBER IN INPUT FILE P.TRN");
     EXPECT_EQ(readError("two\n"), "ERROR - CANNOT READ THE VERSION NUMBER IN INPUT FILE P.TRN");
@@ -127,13 +137,13 @@ TEST(InputReader, MalformedFilesNameTheFileAndTheItem) {
               "ERROR - CANNOT READ THE NUMBER OF EVENTS IN INPUT FILE P.TRN");
     EXPECT_EQ(readError("2\nT\n0 0 0\n1 2 3 0.05 0.25 5 100 6 x\n"),
               "ERROR - CANNOT READ THE FIELD DATA IN INPUT FILE P.TRN");
-    EXPECT_EQ(readError("2\nT\n0 0 0\n" + field + "2\n3 1 1\n"),
-              "ERROR - CANNOT READ THE EVENT 2 IN INPUT FILE P.TRN");
+    EXPECT_EQ(readError("2\nT\n0 0 0\n" + field + "2\n3 1 1\n"), "ERROR - CANNOT READ THE EVENT 2 IN INPUT FILE P.TRN");
     EXPECT_EQ(readError("2\nT\n0 0 0\n" + field + "2\n3 1 1\n# no comments among the events\n4 1 1\n"),
               "ERROR - CANNOT READ THE EVENT 2 IN INPUT FILE P.TRN");
 }
 
-TEST(InputReader, AMissingFileIsAnError) {
+TEST(InputReader, AMissingFileIsAnError)
+{
     fixtures::ScratchDir dir;
     try {
         readProjectFile((dir / "NONE.TRN").string());

@@ -8,7 +8,8 @@ using namespace zelm;
 
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
+std::vector<std::string> lines(const std::string& text)
+{
     std::vector<std::string> result;
     std::size_t start = 0, end;
     while ((end = text.find('\n', start)) != std::string::npos) {
@@ -18,7 +19,8 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-std::string lineStartingWith(const std::string& report, const std::string& prefix) {
+std::string lineStartingWith(const std::string& report, const std::string& prefix)
+{
     for (const std::string& line : lines(report))
         if (line.rfind(prefix, 0) == 0) return line;
     return "";
@@ -26,7 +28,8 @@ std::string lineStartingWith(const std::string& report, const std::string& prefi
 
 }  // namespace
 
-TEST(ModelRunErrors, InputOutsideTheDomainStopsBeforeAnyPass) {
+TEST(ModelRunErrors, InputOutsideTheDomainStopsBeforeAnyPass)
+{
     struct Case {
         const char* name;
         void (*spoil)(ProjectInput&);
@@ -36,13 +39,20 @@ TEST(ModelRunErrors, InputOutsideTheDomainStopsBeforeAnyPass) {
         {"no events", [](ProjectInput& p) { p.events.clear(); }, "ERROR - THE PROJECT HAS NO DEEP PERCOLATION EVENTS"},
         {"month 13", [](ProjectInput& p) { p.events[1].month = 13; }, "ERROR - EVENT 2 HAS MONTH 13, OUTSIDE 1 TO 12"},
         {"month 0", [](ProjectInput& p) { p.events[0].month = 0; }, "ERROR - EVENT 1 HAS MONTH 0, OUTSIDE 1 TO 12"},
-        {"order", [](ProjectInput& p) { std::swap(p.events[1], p.events[2]); }, "ERROR - EVENT 3 IS OUT OF CALENDAR ORDER"},
-        {"span", [](ProjectInput& p) { p.events = {{1, 1, 1.0f}, {12, 29, 1.0f}}; },
+        {"order", [](ProjectInput& p) { std::swap(p.events[1], p.events[2]); },
+         "ERROR - EVENT 3 IS OUT OF CALENDAR ORDER"},
+        {"span",
+         [](ProjectInput& p) {
+             p.events = {{1, 1, 1.0f}, {12, 29, 1.0f}};
+         },
          "ERROR - THE FIRST AND LAST EVENTS ARE MORE THAN 361 DAYS APART"},
         {"Sy", [](ProjectInput& p) { p.specificYield = 0.0f; }, "ERROR - THE SPECIFIC YIELD MUST BE ABOVE 0"},
         {"K", [](ProjectInput& p) { p.permeability = -1.0f; }, "ERROR - THE PERMEABILITY MUST BE ABOVE 0"},
         {"r0", [](ProjectInput& p) { p.drainRadius = 0.0f; }, "ERROR - THE DRAIN RADIUS MUST BE ABOVE 0"},
-        {"no recharge", [](ProjectInput& p) { for (auto& e : p.events) e.amount = 0.0f; },
+        {"no recharge",
+         [](ProjectInput& p) {
+             for (auto& e : p.events) e.amount = 0.0f;
+         },
          "ERROR - A DESIGN NEEDS AT LEAST ONE EVENT OF POSITIVE DEEP PERCOLATION"},
         {"h", [](ProjectInput& p) { p.maxWaterTable = -0.5f; },
          "ERROR - THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST NOT BE BELOW 0"},
@@ -57,27 +67,31 @@ TEST(ModelRunErrors, InputOutsideTheDomainStopsBeforeAnyPass) {
     }
 }
 
-TEST(ModelRunErrors, ADayAfterA361DaySpanIsStillAccepted) {
+TEST(ModelRunErrors, ADayAfterA361DaySpanIsStillAccepted)
+{
     ProjectInput p = fixtures::designProject();
     p.events = {{1, 1, 1.0f}, {12, 28, 1.0f}};
     EXPECT_FALSE(simulate(p).failed());
 }
 
-TEST(ModelRunErrors, ADrainForcedOntoTheBarrierNeedsNoRadius) {
+TEST(ModelRunErrors, ADrainForcedOntoTheBarrierNeedsNoRadius)
+{
     ProjectInput p = fixtures::designProject();
     p.barrierMode = 1;
     p.drainRadius = 0.0f;
     EXPECT_FALSE(simulate(p).failed());
 }
 
-TEST(ModelRunErrors, AnalysisToleratesWhatOnlyADesignNeeds) {
+TEST(ModelRunErrors, AnalysisToleratesWhatOnlyADesignNeeds)
+{
     ProjectInput p = fixtures::analysisProject();
     p.maxWaterTable = -3.0f;
     for (auto& e : p.events) e.amount = 0.0f;
     EXPECT_FALSE(simulate(p).failed());
 }
 
-TEST(ModelRunErrors, AWaterTableAboveGroundLeavesTheDailyRowsButNoReport) {
+TEST(ModelRunErrors, AWaterTableAboveGroundLeavesTheDailyRowsButNoReport)
+{
     ProjectInput p = fixtures::analysisProject();
     p.depthToDrain = 1.0f;
     ModelRun run = simulate(p);
@@ -86,7 +100,8 @@ TEST(ModelRunErrors, AWaterTableAboveGroundLeavesTheDailyRowsButNoReport) {
     EXPECT_EQ(run.daily.size(), 366u + 5u);
 }
 
-TEST(ModelRunErrors, AZeroSpacingProposalKeepsThePreviousPassDailyRows) {
+TEST(ModelRunErrors, AZeroSpacingProposalKeepsThePreviousPassDailyRows)
+{
     ProjectInput p = fixtures::analysisProject();
     p.drainSpacing = 0.0f;
     ModelRun run = simulate(p);
@@ -94,7 +109,8 @@ TEST(ModelRunErrors, AZeroSpacingProposalKeepsThePreviousPassDailyRows) {
     EXPECT_TRUE(run.daily.empty());
 }
 
-TEST(ModelRunReport, ThePassLimitWarnsAndReportsTheLastPass) {
+TEST(ModelRunReport, ThePassLimitWarnsAndReportsTheLastPass)
+{
     ProjectInput p = fixtures::designProject();
     p.depthToDrain = 10.0f;  // the second trial spacing floods a shallow drain
     ModelRun run = simulate(p, 2);
@@ -104,7 +120,8 @@ TEST(ModelRunReport, ThePassLimitWarnsAndReportsTheLastPass) {
     EXPECT_EQ(lineStartingWith(run.report, "Drain spacing (ft)").substr(44), formatF(run.lastPass->S, 8, 3));
 }
 
-TEST(ModelRunReport, TablesHaveALineForEveryEventAndPeriod) {
+TEST(ModelRunReport, TablesHaveALineForEveryEventAndPeriod)
+{
     ModelRun run = simulate(fixtures::designProject());
     ASSERT_TRUE(run.warning.empty());
     std::vector<std::string> all = lines(run.report);
@@ -131,7 +148,8 @@ TEST(ModelRunReport, TablesHaveALineForEveryEventAndPeriod) {
     EXPECT_EQ(rows[1].substr(8, 5), formatI(run.periods.TP[2], 5));
 }
 
-TEST(ModelRunReport, TitleAndCommentLinesFill80Columns) {
+TEST(ModelRunReport, TitleAndCommentLinesFill80Columns)
+{
     ProjectInput p = fixtures::designProject();
     p.comments = {"short", std::string(80, 'c')};
     std::vector<std::string> all = lines(simulate(p).report);
@@ -143,7 +161,8 @@ TEST(ModelRunReport, TitleAndCommentLinesFill80Columns) {
     EXPECT_EQ(all[5], "       TRANSIENT-STATE DRAIN SPACING");
 }
 
-TEST(ModelRunReport, UnitLabelsAndTheAwhcLineFollowTheProject) {
+TEST(ModelRunReport, UnitLabelsAndTheAwhcLineFollowTheProject)
+{
     ProjectInput p = fixtures::designProject();
     p.benchFlag = 0;
     ModelRun english = simulate(p);
@@ -155,10 +174,12 @@ TEST(ModelRunReport, UnitLabelsAndTheAwhcLineFollowTheProject) {
     ModelRun metric = simulate(p);
     EXPECT_EQ(lineStartingWith(metric.report, "AWHC"), "AWHC mm                                   =    7.500");
     EXPECT_EQ(lineStartingWith(metric.report, "Permeability"), "Permeability (m/day)                      =    1.500");
-    EXPECT_EQ(lineStartingWith(metric.report, "Depth to the Drain"), "Depth to the Drain (m)                    =    4.000");
+    EXPECT_EQ(lineStartingWith(metric.report, "Depth to the Drain"),
+              "Depth to the Drain (m)                    =    4.000");
 }
 
-TEST(ModelRunReport, AZeroBarrierDistanceIsReportedAsZero) {
+TEST(ModelRunReport, AZeroBarrierDistanceIsReportedAsZero)
+{
     ProjectInput p = fixtures::analysisProject();
     p.barrierMode = 0;
     p.barrierDistance = 0.0f;
@@ -167,7 +188,8 @@ TEST(ModelRunReport, AZeroBarrierDistanceIsReportedAsZero) {
     EXPECT_EQ(lineStartingWith(run.report, "Drain to barrier"), "Drain to barrier (ft)                     =    0.000");
 }
 
-TEST(ModelRunReport, ADrainedYearShowsRatiosAndAZeroPeak) {
+TEST(ModelRunReport, ADrainedYearShowsRatiosAndAZeroPeak)
+{
     ProjectInput p = fixtures::analysisProject();
     for (auto& e : p.events) e.amount = 0.0f;
     ModelRun run = simulate(p);
@@ -180,7 +202,8 @@ TEST(ModelRunReport, ADrainedYearShowsRatiosAndAZeroPeak) {
     EXPECT_EQ(firstPeriod.substr(48, 5), "0.060");
 }
 
-TEST(ModelRunReport, TheBarrierCaseNamesTheTableColumns) {
+TEST(ModelRunReport, TheBarrierCaseNamesTheTableColumns)
+{
     ProjectInput p = fixtures::designProject();
     p.barrierDistance = 0.2f;
     ModelRun run = simulate(p);
@@ -188,7 +211,8 @@ TEST(ModelRunReport, TheBarrierCaseNamesTheTableColumns) {
     EXPECT_NE(run.report.find(" EVENT   TIME     BU      YO     H     KHt/SL2   Z/H      Z\n"), std::string::npos);
 }
 
-TEST(ModelRunReport, ABuildUpTooLargeForItsFieldShowsAsterisks) {
+TEST(ModelRunReport, ABuildUpTooLargeForItsFieldShowsAsterisks)
+{
     ProjectInput p = fixtures::analysisProject();
     p.depthToDrain = 1000.0f;
     p.events[3].amount = 123.4f * 12.0f * 0.05f;

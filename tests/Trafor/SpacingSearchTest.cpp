@@ -12,7 +12,8 @@ namespace {
 
 struct SearchTrace {
     explicit SearchTrace(ProjectInput p, int maxPasses = kMaxPasses)
-        : project(std::move(p)), periods(INPASCDP(project.events)), search(project, periods, maxPasses) {
+        : project(std::move(p)), periods(INPASCDP(project.events)), search(project, periods, maxPasses)
+    {
         search.setPassObserver([this](const PassResult& pass) { passes.push_back(pass); });
         search.run();
     }
@@ -24,7 +25,8 @@ struct SearchTrace {
 
 }  // namespace
 
-TEST(DesignEstimate, UsesThePositiveEventWithTheLongestFollowingInterval) {
+TEST(DesignEstimate, UsesThePositiveEventWithTheLongestFollowingInterval)
+{
     ProjectInput p = fixtures::designProject();
     // Intervals: 15 Jan -> 12 Mar 56 days, 12 Mar -> 5 Jun 85, 5 Jun -> 8 Nov 156, last 1.
     PeriodTable t = INPASCDP(p.events);
@@ -38,14 +40,16 @@ TEST(DesignEstimate, UsesThePositiveEventWithTheLongestFollowingInterval) {
     EXPECT_EQ(estimateSpacing(p, t).event, 2);
 }
 
-TEST(DesignEstimate, EqualIntervalsGoToTheEarliestEvent) {
+TEST(DesignEstimate, EqualIntervalsGoToTheEarliestEvent)
+{
     ProjectInput p = fixtures::designProject();
     p.events = {{3, 1, 1.0f}, {3, 11, 2.0f}, {3, 21, 3.0f}};
     DesignEstimate e = estimateSpacing(p, INPASCDP(p.events));
     EXPECT_EQ(e.event, 1);
 }
 
-TEST(DesignSearch, FirstPassUsesTheEstimateAndTheSecondHalfOfIt) {
+TEST(DesignSearch, FirstPassUsesTheEstimateAndTheSecondHalfOfIt)
+{
     ProjectInput p = fixtures::designProject();
     const float S0 = estimateSpacing(p, INPASCDP(p.events)).spacing;
     SearchTrace trace(p);
@@ -57,7 +61,8 @@ TEST(DesignSearch, FirstPassUsesTheEstimateAndTheSecondHalfOfIt) {
     for (std::size_t k = 1; k < trace.passes.size(); ++k) EXPECT_EQ(trace.passes[k].YO[1], trace.passes[k - 1].E);
 }
 
-TEST(DesignSearch, SettledSpacingsMoveInHalfPercentStepsTowardsTheTarget) {
+TEST(DesignSearch, SettledSpacingsMoveInHalfPercentStepsTowardsTheTarget)
+{
     SearchTrace trace(fixtures::designProject());
     const float h = trace.project.maxWaterTable;
     int fineSteps = 0;
@@ -79,14 +84,16 @@ TEST(DesignSearch, SettledSpacingsMoveInHalfPercentStepsTowardsTheTarget) {
     EXPECT_FALSE(trace.search.hitPassLimit());
 }
 
-TEST(DesignSearch, StopsAtThePassLimit) {
+TEST(DesignSearch, StopsAtThePassLimit)
+{
     SearchTrace trace(fixtures::designProject(), 3);
     EXPECT_EQ(trace.passes.size(), 3u);
     EXPECT_TRUE(trace.search.hitPassLimit());
     EXPECT_EQ(trace.search.lastPass()->S, trace.passes[2].S);
 }
 
-TEST(AnalysisIteration, StartsDrainedAndRepeatsUntilTheYearCloses) {
+TEST(AnalysisIteration, StartsDrainedAndRepeatsUntilTheYearCloses)
+{
     SearchTrace trace(fixtures::analysisProject());
     ASSERT_GE(trace.passes.size(), 2u);
     EXPECT_EQ(trace.passes[0].YO[1], 0.0f);
@@ -99,7 +106,8 @@ TEST(AnalysisIteration, StartsDrainedAndRepeatsUntilTheYearCloses) {
     EXPECT_EQ(trace.search.h(), *std::max_element(previous.YO.begin() + 2, previous.YO.end()));
 }
 
-TEST(AnalysisIteration, AYearThatRepeatsAtOnceKeepsHAtZero) {
+TEST(AnalysisIteration, AYearThatRepeatsAtOnceKeepsHAtZero)
+{
     ProjectInput p = fixtures::analysisProject();
     for (PercolationEvent& e : p.events) e.amount = 0.0f;
     SearchTrace trace(p);
@@ -107,7 +115,8 @@ TEST(AnalysisIteration, AYearThatRepeatsAtOnceKeepsHAtZero) {
     EXPECT_EQ(trace.search.h(), 0.0f);
 }
 
-TEST(AnalysisIteration, ZeroSpacingStopsTheRunOnTheBarrierToo) {
+TEST(AnalysisIteration, ZeroSpacingStopsTheRunOnTheBarrierToo)
+{
     for (int mode : {0, 1}) {
         ProjectInput p = fixtures::analysisProject();
         p.barrierMode = mode;

@@ -13,7 +13,8 @@
 namespace zelm::fixtures {
 
 // An English design project, off the barrier, with four events over the year.
-inline ProjectInput designProject() {
+inline ProjectInput designProject()
+{
     ProjectInput p;
     p.title = "Test design";
     p.inputMode = 0;
@@ -29,7 +30,8 @@ inline ProjectInput designProject() {
     return p;
 }
 
-inline ProjectInput analysisProject() {
+inline ProjectInput analysisProject()
+{
     ProjectInput p = designProject();
     p.title = "Test analysis";
     p.inputMode = 1;
@@ -37,13 +39,15 @@ inline ProjectInput analysisProject() {
     return p;
 }
 
-inline std::string trnText(const ProjectInput& p) {
+inline std::string trnText(const ProjectInput& p)
+{
     std::ostringstream out;
-    out << "#Version number\n2\n#Title (1 line)\n" << p.title << "\n#Project data\n"
+    out << "#Version number\n2\n#Title (1 line)\n"
+        << p.title << "\n#Project data\n"
         << p.inputMode << ' ' << p.unitsMode << ' ' << p.benchFlag << "\n#Field data\n"
         << p.permeability << ' ' << p.maxWaterTable << ' ' << p.barrierDistance << ' ' << p.specificYield << ' '
-        << p.drainRadius << ' ' << p.depthToDrain << ' ' << p.drainSpacing << ' ' << p.awhc << ' '
-        << p.barrierMode << "\n#Number of deep percolation events\n"
+        << p.drainRadius << ' ' << p.depthToDrain << ' ' << p.drainSpacing << ' ' << p.awhc << ' ' << p.barrierMode
+        << "\n#Number of deep percolation events\n"
         << p.events.size() << "\n#month, day, deep perc val (in or cm)\n";
     for (const PercolationEvent& e : p.events) out << e.month << ' ' << e.day << ' ' << e.amount << '\n';
     out << "#Comment records is delimited by $start and $end\n$start\n";
@@ -52,21 +56,24 @@ inline std::string trnText(const ProjectInput& p) {
     return out.str();
 }
 
-inline std::string readFile(const std::filesystem::path& path) {
+inline std::string readFile(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-inline void writeFile(const std::filesystem::path& path, const std::string& text) {
+inline void writeFile(const std::filesystem::path& path, const std::string& text)
+{
     std::ofstream(path, std::ios::binary) << text;
 }
 
 // A fresh folder under the system's temporary folder, removed with its contents at the end.
 class ScratchDir {
 public:
-    ScratchDir() {
+    ScratchDir()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "zelm-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
     }
@@ -84,7 +91,8 @@ struct ProcessResult {
 };
 
 // Runs `command` (a shell command line built by the test itself) in `dir`.
-inline ProcessResult runInDir(const std::filesystem::path& dir, const std::string& command) {
+inline ProcessResult runInDir(const std::filesystem::path& dir, const std::string& command)
+{
     std::string line = "cd '" + dir.string() + "' && " + command + " 2>&1";
     ProcessResult result;
     FILE* pipe = popen(line.c_str(), "r");

@@ -13,13 +13,17 @@ using namespace zelm;
 namespace {
 
 struct PassFixture {
-    explicit PassFixture(ProjectInput p) : project(std::move(p)), periods(INPASCDP(project.events)), year(project, periods) {}
+    explicit PassFixture(ProjectInput p)
+        : project(std::move(p)), periods(INPASCDP(project.events)), year(project, periods)
+    {
+    }
     ProjectInput project;
     PeriodTable periods;
     YearPass year;
 };
 
-int repeatedDays(const std::vector<DailyRow>& rows) {
+int repeatedDays(const std::vector<DailyRow>& rows)
+{
     int repeats = 0;
     for (std::size_t k = 1; k < rows.size(); ++k) repeats += rows[k].day == rows[k - 1].day;
     return repeats;
@@ -27,7 +31,8 @@ int repeatedDays(const std::vector<DailyRow>& rows) {
 
 }  // namespace
 
-TEST(BarrierCase, CriterionComparesTheBarrierDistanceWithATenthOfH) {
+TEST(BarrierCase, CriterionComparesTheBarrierDistanceWithATenthOfH)
+{
     ProjectInput p = fixtures::designProject();
     p.barrierMode = -1;
     p.barrierDistance = 0.5f;
@@ -38,7 +43,8 @@ TEST(BarrierCase, CriterionComparesTheBarrierDistanceWithATenthOfH) {
     EXPECT_FALSE(far.year.drainOnBarrier(6.0f));
 }
 
-TEST(BarrierCase, ForcedModesIgnoreTheCriterion) {
+TEST(BarrierCase, ForcedModesIgnoreTheCriterion)
+{
     ProjectInput p = fixtures::designProject();
     p.barrierDistance = 100.0f;
     p.barrierMode = 1;
@@ -50,7 +56,8 @@ TEST(BarrierCase, ForcedModesIgnoreTheCriterion) {
     }
 }
 
-TEST(EquivalentDepth, ZeroBarrierDistanceIsReplacedForTheRestOfTheRun) {
+TEST(EquivalentDepth, ZeroBarrierDistanceIsReplacedForTheRestOfTheRun)
+{
     ProjectInput p = fixtures::analysisProject();
     p.barrierMode = 0;
     p.barrierDistance = 0.0f;
@@ -60,7 +67,8 @@ TEST(EquivalentDepth, ZeroBarrierDistanceIsReplacedForTheRestOfTheRun) {
     EXPECT_NEAR(pass.de, 0.0001f, 1e-8f);
 }
 
-TEST(EquivalentDepth, RatioOf031UsesTheShallowBarrierFormula) {
+TEST(EquivalentDepth, RatioOf031UsesTheShallowBarrierFormula)
+{
     ProjectInput p = fixtures::analysisProject();
     p.barrierMode = 0;
     p.barrierDistance = 3.1f;
@@ -74,7 +82,8 @@ TEST(EquivalentDepth, RatioOf031UsesTheShallowBarrierFormula) {
     EXPECT_FLOAT_EQ(f.year.run(9.0f, 1.0f, 0.0f).de, deep);
 }
 
-TEST(EquivalentDepth, OnBarrierPassesKeepTheLastValue) {
+TEST(EquivalentDepth, OnBarrierPassesKeepTheLastValue)
+{
     ProjectInput p = fixtures::analysisProject();
     p.barrierMode = -1;
     p.barrierDistance = 0.5f;
@@ -85,7 +94,8 @@ TEST(EquivalentDepth, OnBarrierPassesKeepTheLastValue) {
     EXPECT_EQ(f.year.run(50.0f, 1.0f, 10.0f).de, offDe);
 }
 
-TEST(YearPassRun, ZeroSpacingStopsOnAndOffTheBarrier) {
+TEST(YearPassRun, ZeroSpacingStopsOnAndOffTheBarrier)
+{
     for (int mode : {0, 1}) {
         ProjectInput p = fixtures::analysisProject();
         p.barrierMode = mode;
@@ -94,7 +104,8 @@ TEST(YearPassRun, ZeroSpacingStopsOnAndOffTheBarrier) {
     }
 }
 
-TEST(YearPassRun, BuildUpsRestartTheRecession) {
+TEST(YearPassRun, BuildUpsRestartTheRecession)
+{
     ProjectInput p = fixtures::analysisProject();
     PassFixture f(p);
     PassResult pass = f.year.run(120.0f, 0.8f, 0.0f);
@@ -108,7 +119,8 @@ TEST(YearPassRun, BuildUpsRestartTheRecession) {
     EXPECT_EQ(pass.P, *std::max_element(pass.YO.begin() + 1, pass.YO.end()));
 }
 
-TEST(DailyRows, AYearOfNEventsOnNDatesHas366PlusNPlusOneRows) {
+TEST(DailyRows, AYearOfNEventsOnNDatesHas366PlusNPlusOneRows)
+{
     PassFixture f(fixtures::analysisProject());
     std::vector<DailyRow> rows = f.year.dailyRows(f.year.run(120.0f, 0.8f, 0.0f));
     ASSERT_EQ(rows.size(), 366u + 4u + 1u);
@@ -119,7 +131,8 @@ TEST(DailyRows, AYearOfNEventsOnNDatesHas366PlusNPlusOneRows) {
     EXPECT_FLOAT_EQ(rows[0].depth, 4.0f - 0.8f);
 }
 
-TEST(DailyRows, TheRowAfterEachBuildUpIsHigherByTheBuildUp) {
+TEST(DailyRows, TheRowAfterEachBuildUpIsHigherByTheBuildUp)
+{
     PassFixture f(fixtures::analysisProject());
     PassResult pass = f.year.run(120.0f, 0.8f, 0.0f);
     std::vector<DailyRow> rows = f.year.dailyRows(pass);
@@ -131,7 +144,8 @@ TEST(DailyRows, TheRowAfterEachBuildUpIsHigherByTheBuildUp) {
     }
 }
 
-TEST(DailyRows, AnEventOnTheDayAfterAnotherKeepsItsRise) {
+TEST(DailyRows, AnEventOnTheDayAfterAnotherKeepsItsRise)
+{
     ProjectInput p = fixtures::analysisProject();
     p.events = {{4, 10, 2.0f}, {4, 11, 2.0f}, {9, 1, 0.5f}};
     PassFixture f(p);
@@ -150,7 +164,8 @@ TEST(DailyRows, AnEventOnTheDayAfterAnotherKeepsItsRise) {
     EXPECT_FLOAT_EQ(afterSecond.height, beforeSecond.height + pass.BU[4]);
 }
 
-TEST(DailyRows, TwoEventsOnOneDateAddBothBuildUpsAndRepeatNoDay) {
+TEST(DailyRows, TwoEventsOnOneDateAddBothBuildUpsAndRepeatNoDay)
+{
     ProjectInput p = fixtures::analysisProject();
     p.events = {{4, 10, 1.0f}, {4, 10, 2.0f}, {9, 1, 0.5f}};
     PassFixture f(p);

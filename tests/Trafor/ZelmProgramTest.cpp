@@ -12,13 +12,15 @@ namespace {
 const std::string kZelm = ZELM_BINARY;
 const std::filesystem::path kData = ZELM_TEST_DATA_DIR;
 
-ProcessResult runZelmOn(const ScratchDir& dir, const std::string& baseArgument) {
+ProcessResult runZelmOn(const ScratchDir& dir, const std::string& baseArgument)
+{
     return runInDir(dir.path(), "'" + kZelm + "' '" + baseArgument + "'");
 }
 
 }  // namespace
 
-TEST(ZelmProgram, GoldenReportAndDailyFileOfAHandCheckedProject) {
+TEST(ZelmProgram, GoldenReportAndDailyFileOfAHandCheckedProject)
+{
     ScratchDir dir;
     std::filesystem::copy_file(kData / "golden/small.TRN", dir / "small.TRN");
     ProcessResult result = runZelmOn(dir, "small");
@@ -28,7 +30,8 @@ TEST(ZelmProgram, GoldenReportAndDailyFileOfAHandCheckedProject) {
     EXPECT_EQ(readFile(dir / "small.DAY"), readFile(kData / "golden/small.day.expected"));
 }
 
-TEST(ZelmProgram, PromptsForTheBaseNameWithoutAnArgument) {
+TEST(ZelmProgram, PromptsForTheBaseNameWithoutAnArgument)
+{
     ScratchDir dir;
     writeFile(dir / "asked.TRN", trnText(designProject()));
     ProcessResult result = runInDir(dir.path(), "printf 'asked\\n' | '" + kZelm + "'");
@@ -38,7 +41,8 @@ TEST(ZelmProgram, PromptsForTheBaseNameWithoutAnArgument) {
     EXPECT_TRUE(std::filesystem::exists(dir / "asked.DAY"));
 }
 
-TEST(ZelmProgram, TrailingBlanksOfTheBaseNameAreDropped) {
+TEST(ZelmProgram, TrailingBlanksOfTheBaseNameAreDropped)
+{
     EXPECT_EQ(fileNamesFor("dir/field A  ").report, "dir/field A.OTR");
     ScratchDir dir;
     writeFile(dir / "field A.TRN", trnText(designProject()));
@@ -46,14 +50,16 @@ TEST(ZelmProgram, TrailingBlanksOfTheBaseNameAreDropped) {
     EXPECT_TRUE(std::filesystem::exists(dir / "field A.OTR"));
 }
 
-TEST(ZelmProgram, FindsAProjectSavedWithALowerCaseExtension) {
+TEST(ZelmProgram, FindsAProjectSavedWithALowerCaseExtension)
+{
     ScratchDir dir;
     writeFile(dir / "saved.trn", trnText(analysisProject()));
     EXPECT_EQ(runZelmOn(dir, "saved").output, "");
     EXPECT_TRUE(std::filesystem::exists(dir / "saved.OTR"));
 }
 
-TEST(ZelmProgram, AWaterTableAboveGroundStopsWithoutAReport) {
+TEST(ZelmProgram, AWaterTableAboveGroundStopsWithoutAReport)
+{
     ScratchDir dir;
     ProjectInput p = analysisProject();
     p.depthToDrain = 1.0f;
@@ -65,7 +71,8 @@ TEST(ZelmProgram, AWaterTableAboveGroundStopsWithoutAReport) {
     EXPECT_TRUE(std::filesystem::exists(dir / "wet.DAY"));
 }
 
-TEST(ZelmProgram, AZeroSpacingStopsWithoutAReport) {
+TEST(ZelmProgram, AZeroSpacingStopsWithoutAReport)
+{
     ScratchDir dir;
     ProjectInput p = analysisProject();
     p.barrierMode = 1;
@@ -77,7 +84,8 @@ TEST(ZelmProgram, AZeroSpacingStopsWithoutAReport) {
     EXPECT_FALSE(std::filesystem::exists(dir / "zero.OTR"));
 }
 
-TEST(ZelmProgram, MissingAndMalformedFilesAreNamed) {
+TEST(ZelmProgram, MissingAndMalformedFilesAreNamed)
+{
     ScratchDir dir;
     ProcessResult missing = runZelmOn(dir, "none");
     EXPECT_EQ(missing.output, " ERROR - CANNOT OPEN INPUT FILE none.TRN\n");
@@ -88,7 +96,8 @@ TEST(ZelmProgram, MissingAndMalformedFilesAreNamed) {
     EXPECT_FALSE(std::filesystem::exists(dir / "bad.OTR"));
 }
 
-TEST(ZelmProgram, EveryExampleRunsClean) {
+TEST(ZelmProgram, EveryExampleRunsClean)
+{
     int examples = 0;
     for (const auto& entry : std::filesystem::directory_iterator(ZELM_EXAMPLES_DIR)) {
         if (entry.path().extension() != ".trn") continue;

@@ -8,15 +8,12 @@ CZELMOutputDoc::CZELMOutputDoc(QObject* parent) : docview::Document(parent) {}
 
 bool CZELMOutputDoc::OnOpenDocument(const QString& path)
 {
-    if (!docview::Document::OnOpenDocument(path))
-        return false;
+    if (!docview::Document::OnOpenDocument(path)) return false;
 
-    if (!output.ReadData(path))
-        docview::showMessage(QStringLiteral("Error reading input from ") + path);
+    if (!output.ReadData(path)) docview::showMessage(QStringLiteral("Error reading input from ") + path);
 
     const QString projectPath = siblingFile(path, QStringLiteral(".trn"));
-    if (!input.ReadData(projectPath))
-        docview::showMessage(QStringLiteral("Error reading input from ") + projectPath);
+    if (!input.ReadData(projectPath)) docview::showMessage(QStringLiteral("Error reading input from ") + projectPath);
     return true;
 }
 
@@ -29,6 +26,6 @@ void CZELMOutputDoc::DeleteContents()
 QString CZELMOutputDoc::FormatSeasonalHighWaterTable(int offset)
 {
     const double depth = output.ComputeSeasonalHighWaterTable(offset);
-    return QString::asprintf("Seasonal High Water Table = %.2f", depth)
-         + QLatin1String(input.metricUnits ? " m." : " ft.");
+    return QString::asprintf("Seasonal High Water Table = %.2f", depth) +
+           QLatin1String(input.metricUnits ? " m." : " ft.");
 }

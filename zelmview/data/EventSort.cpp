@@ -1,11 +1,10 @@
 // ZELMData::SortEventsByDate: the events of the one-year cycle in calendar order.
-#include "ZELMData.h"
-
 #include <QDate>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
+
+#include "ZELMData.h"
 
 namespace {
 
@@ -31,16 +30,14 @@ bool ZELMData::SortEventsByDate(QList<IrrigationDataElement>& events)
     // Insertion in array order before the first later date keeps events of one date in order.
     std::vector<std::pair<QDate, IrrigationDataElement>> placed;
     for (const IrrigationDataElement& event : events) {
-        if (event.month == 0 || event.day == 0)
-            return false;
+        if (event.month == 0 || event.day == 0) return false;
         const QDate date = calendarDate(event);
-        const auto later = std::find_if(placed.begin(), placed.end(),
-                                        [&](const auto& other) { return other.first > date; });
+        const auto later =
+            std::find_if(placed.begin(), placed.end(), [&](const auto& other) { return other.first > date; });
         placed.emplace(later, date, event);
     }
     QList<IrrigationDataElement> sorted;
-    for (const auto& [date, event] : placed)
-        sorted.append(event);
+    for (const auto& [date, event] : placed) sorted.append(event);
     events = std::move(sorted);
     return true;
 }

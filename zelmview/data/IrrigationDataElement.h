@@ -2,7 +2,7 @@
 #pragma once
 
 struct IrrigationDataElement {
-    int month = 0;       // 1..12
-    int day = 0;         // 1..31
-    double amount = 0.0; // inches (English) or centimetres (metric)
+    int month = 0;        // 1..12
+    int day = 0;          // 1..31
+    double amount = 0.0;  // inches (English) or centimetres (metric)
 };

@@ -10,6 +10,5 @@ ScopedCLocale::ScopedCLocale()
 ScopedCLocale::~ScopedCLocale()
 {
     uselocale(previous);
-    if (cLocale != locale_t{})
-        freelocale(cLocale);
+    if (cLocale != locale_t{}) freelocale(cLocale);
 }

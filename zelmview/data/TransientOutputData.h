@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <array>
 
 #include "OutputRecord.h"
@@ -33,12 +32,12 @@ public:
     // rows.
     double ComputeSeasonalHighWaterTable(int offset);
 
-    QString path;                  // the report last read
-    QList<OutputRecord> records;   // the fluctuation table: one record per period, then YO(N)
-    QList<int> dailyDay;           // day number of each daily row
-    QList<double> dailyHeight;     // water table above the drain
-    QList<double> dailyDepth;      // water table below the ground surface
-    QList<int> eventRows;          // the daily rows that repeat the previous row's day: after a build-up
+    QString path;                               // the report last read
+    QList<OutputRecord> records;                // the fluctuation table: one record per period, then YO(N)
+    QList<int> dailyDay;                        // day number of each daily row
+    QList<double> dailyHeight;                  // water table above the drain
+    QList<double> dailyDepth;                   // water table below the ground surface
+    QList<int> eventRows;                       // the daily rows that repeat the previous row's day: after a build-up
     std::array<int, 3> shwtEvents{-1, -1, -1};  // positions in eventRows, shallowest first
 
 private:

@@ -2,14 +2,12 @@
 // ".day" daily file, with every message they show. Numbers are scanned line by line, and a line
 // counts only when the numbers are all it holds, so a field of asterisks (a value that did not fit)
 // never passes for a shorter line.
-#include "TransientOutputData.h"
-
 #include <QFile>
-
 #include <cstdio>
 
 #include "MessageSink.h"
 #include "ScopedCLocale.h"
+#include "TransientOutputData.h"
 
 namespace {
 
@@ -23,8 +21,7 @@ bool isCSpace(char c)
 
 QByteArray trimmedEnd(QByteArray line)
 {
-    while (!line.isEmpty() && isCSpace(line.back()))
-        line.chop(1);
+    while (!line.isEmpty() && isCSpace(line.back())) line.chop(1);
     return line;
 }
 
@@ -41,9 +38,8 @@ bool scanWholeLine(const QByteArray& line, const char* format, Targets*... targe
 bool scanPeriodLine(const QByteArray& line, OutputRecord& record)
 {
     record = OutputRecord{};
-    return scanWholeLine(line, "%lf %lf %lf %lf %lf %lf %n", &record.time, &record.startHeight,
-                         &record.flowDepth, &record.timeFactor, &record.heightRatio,
-                         &record.endHeight);
+    return scanWholeLine(line, "%lf %lf %lf %lf %lf %lf %n", &record.time, &record.startHeight, &record.flowDepth,
+                         &record.timeFactor, &record.heightRatio, &record.endHeight);
 }
 
 // Reads past the first line that contains `text`, or to the end of the file.
@@ -72,9 +68,7 @@ bool failToOpen(const QString& path)
 
 bool failOnRecord(qsizetype recordsRead, const QString& path)
 {
-    return fail(QStringLiteral("Parse error reading output record #%1 in output file ")
-                    .arg(recordsRead)
-                + path);
+    return fail(QStringLiteral("Parse error reading output record #%1 in output file ").arg(recordsRead) + path);
 }
 
 QString withoutExtension(const QString& path)
@@ -90,8 +84,7 @@ QString siblingFile(const QString& path, const QString& extension)
 {
     const QString stem = withoutExtension(path);
     const QString lowerCase = stem + extension.toLower();
-    if (QFile::exists(lowerCase))
-        return lowerCase;
+    if (QFile::exists(lowerCase)) return lowerCase;
     const QString upperCase = stem + extension.toUpper();
     return QFile::exists(upperCase) ? upperCase : lowerCase;
 }
@@ -110,8 +103,7 @@ bool TransientOutputData::ReadData(const QString& reportPath)
 bool TransientOutputData::readReport()
 {
     QFile report(path);
-    if (!report.open(QIODevice::ReadOnly))
-        return failToOpen(path);
+    if (!report.open(QIODevice::ReadOnly)) return failToOpen(path);
 
     skipPastLineContaining(report, kTableHeader);
     nextLine(report);  // the hyphens under the header
@@ -150,18 +142,16 @@ bool TransientOutputData::readReport()
 bool TransientOutputData::readDailyFile()
 {
     QFile daily(siblingFile(path, QStringLiteral(".day")));
-    if (!daily.open(QIODevice::ReadOnly))
-        return failToOpen(path);
+    if (!daily.open(QIODevice::ReadOnly)) return failToOpen(path);
 
     while (!daily.atEnd()) {
         int day = 0;
         double height = 0.0, depth = 0.0;
         if (!scanWholeLine(daily.readLine(), "%d %lf %lf %n", &day, &height, &depth))
-            return fail(QStringLiteral("Parse error reading daily values for row #%1 in output file ")
-                            .arg(dailyDay.size())
-                        + path);
-        if (!dailyDay.isEmpty() && dailyDay.back() == day)
-            eventRows.append(int(dailyDay.size()));
+            return fail(
+                QStringLiteral("Parse error reading daily values for row #%1 in output file ").arg(dailyDay.size()) +
+                path);
+        if (!dailyDay.isEmpty() && dailyDay.back() == day) eventRows.append(int(dailyDay.size()));
         dailyDay.append(day);
         dailyHeight.append(height);
         dailyDepth.append(depth);
@@ -176,11 +166,9 @@ QString TransientOutputData::LoadReportText(int mode) const
         failToOpen(path);
         return QString();
     }
-    if (mode != kDisplayLines)
-        return QString::fromUtf8(report.read(kMaxBlockBytes));
+    if (mode != kDisplayLines) return QString::fromUtf8(report.read(kMaxBlockBytes));
 
     QByteArray text;
-    while (!report.atEnd())
-        text += trimmedEnd(report.readLine()) + "\r\n";
+    while (!report.atEnd()) text += trimmedEnd(report.readLine()) + "\r\n";
     return QString::fromUtf8(text);
 }

@@ -1,11 +1,10 @@
 // TransientOutputData::ComputeSeasonalHighWaterTable: the seasonal high water table, the mean depth
 // around the three build-ups that brought the water table closest to the surface.
-#include "TransientOutputData.h"
-
 #include <stdexcept>
 #include <string>
 
 #include "MessageSink.h"
+#include "TransientOutputData.h"
 
 namespace {
 
@@ -18,9 +17,7 @@ constexpr int kNoEvent = -1;
 // of equal depths the earlier position ranks first.
 std::array<int, 3> TransientOutputData::shallowestEvents() const
 {
-    const auto depthAfterBuildUp = [this](int position) {
-        return dailyDepth[checkedDailyRow(eventRows[position])];
-    };
+    const auto depthAfterBuildUp = [this](int position) { return dailyDepth[checkedDailyRow(eventRows[position])]; };
     std::array<int, 3> chosen{kNoEvent, kNoEvent, kNoEvent};
     for (int position = 0; position < eventRows.size(); ++position) {
         const double depth = depthAfterBuildUp(position);
@@ -30,8 +27,7 @@ std::array<int, 3> TransientOutputData::shallowestEvents() const
                 break;
             }
             if (depthAfterBuildUp(chosen[slot]) > depth) {
-                for (int later = kChosenEvents - 1; later > slot; --later)
-                    chosen[later] = chosen[later - 1];
+                for (int later = kChosenEvents - 1; later > slot; --later) chosen[later] = chosen[later - 1];
                 chosen[slot] = position;
                 break;
             }
@@ -43,9 +39,8 @@ std::array<int, 3> TransientOutputData::shallowestEvents() const
 qsizetype TransientOutputData::checkedDailyRow(qsizetype row) const
 {
     if (row < 0 || row >= dailyDepth.size())
-        throw std::invalid_argument("seasonal high water table: daily row "
-                                    + std::to_string(row) + " lies outside the "
-                                    + std::to_string(dailyDepth.size()) + " daily rows");
+        throw std::invalid_argument("seasonal high water table: daily row " + std::to_string(row) +
+                                    " lies outside the " + std::to_string(dailyDepth.size()) + " daily rows");
     return row;
 }
 
@@ -53,8 +48,7 @@ double TransientOutputData::ComputeSeasonalHighWaterTable(int offset)
 {
     const qsizetype eventCount = eventRows.size();
     if (eventCount < kChosenEvents) {
-        docview::showMessage(
-            QStringLiteral("Can't compute SHWT without at least three deep percolation events."));
+        docview::showMessage(QStringLiteral("Can't compute SHWT without at least three deep percolation events."));
         return 0.0;
     }
 

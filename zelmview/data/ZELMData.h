@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <stdexcept>
 
 #include "IrrigationDataElement.h"
@@ -40,9 +39,9 @@ public:
     double specificYield = 0.0;
     double drainSpacing = 0.0;
     double awhc = 0.0;
-    int barrierMode = -1;     // -1 use the criterion, 1 force on the barrier, 0 force off
+    int barrierMode = -1;  // -1 use the criterion, 1 force on the barrier, 0 force off
     QList<IrrigationDataElement> events;
     double maxDeepPercolation = 0.0;  // largest event amount, at least 0, set on reading
     QString title;
-    QString comment;          // lines separated by CR LF
+    QString comment;  // lines separated by CR LF
 };

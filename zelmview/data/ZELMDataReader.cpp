@@ -1,15 +1,13 @@
 // ZELMData::ReadData: the GUI's reader of the ".trn" project file, with every message it shows.
 // Items are separated by comment lines starting with "#"; numbers are scanned line by line.
-#include "ZELMData.h"
-
 #include <QFile>
-
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
 #include "MessageSink.h"
 #include "ScopedCLocale.h"
+#include "ZELMData.h"
 
 namespace {
 
@@ -26,8 +24,7 @@ bool isCSpace(char c)
 template <typename Predicate>
 QByteArray trimmedEnd(QByteArray text, Predicate strip)
 {
-    while (!text.isEmpty() && strip(text.back()))
-        text.chop(1);
+    while (!text.isEmpty() && strip(text.back())) text.chop(1);
     return text;
 }
 
@@ -45,8 +42,7 @@ public:
 
     std::optional<QByteArray> next()
     {
-        if (file.atEnd())
-            return std::nullopt;
+        if (file.atEnd()) return std::nullopt;
         return file.readLine();
     }
 
@@ -54,8 +50,7 @@ public:
     std::optional<QByteArray> nextData()
     {
         std::optional<QByteArray> line = next();
-        while (line && line->startsWith('#'))
-            line = next();
+        while (line && line->startsWith('#')) line = next();
         return line;
     }
 
@@ -79,18 +74,14 @@ bool fail(const char* phrase, const QString& path)
 bool readCommentBlock(ProjectLines& lines, QString& comment)
 {
     const std::optional<QByteArray> opening = lines.nextData();
-    if (!opening)
-        return false;
-    if (!opening->contains("$start"))
-        return true;
+    if (!opening) return false;
+    if (!opening->contains("$start")) return true;
 
     QByteArray text;
     for (;;) {
         const std::optional<QByteArray> line = lines.next();
-        if (!line)
-            return false;
-        if (line->contains("$end"))
-            break;
+        if (!line) return false;
+        if (line->contains("$end")) break;
         text += trimmedEnd(*line, isCSpace) + "\r\n";
     }
     comment = QString::fromUtf8(trimmedBlanks(text));
@@ -100,8 +91,7 @@ bool readCommentBlock(ProjectLines& lines, QString& comment)
 double largestAmount(const QList<IrrigationDataElement>& events)
 {
     double largest = 0.0;
-    for (const IrrigationDataElement& event : events)
-        largest = std::max(largest, event.amount);
+    for (const IrrigationDataElement& event : events) largest = std::max(largest, event.amount);
     return largest;
 }
 
@@ -110,8 +100,7 @@ double largestAmount(const QList<IrrigationDataElement>& events)
 bool ZELMData::ReadData(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail("ReadData: Unable to open ZELM input file ", path);
+    if (!file.open(QIODevice::ReadOnly)) return fail("ReadData: Unable to open ZELM input file ", path);
     ProjectLines lines(file);
     const ScopedCLocale cLocale;
 
@@ -130,12 +119,11 @@ bool ZELMData::ReadData(const QString& path)
 
     // Older files have no drain-barrier mode; barrierMode then keeps its value.
     const std::optional<QByteArray> field = lines.nextData();
-    if (std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf %d", &permeability,
-                    &maxWaterTable, &barrierDistance, &specificYield, &drainRadius, &depthToDrain,
-                    &drainSpacing, &awhc, &barrierMode) != 9
-        && std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf", &permeability,
-                       &maxWaterTable, &barrierDistance, &specificYield, &drainRadius,
-                       &depthToDrain, &drainSpacing, &awhc) != 8)
+    if (std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf %d", &permeability, &maxWaterTable,
+                    &barrierDistance, &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc,
+                    &barrierMode) != 9 &&
+        std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf", &permeability, &maxWaterTable, &barrierDistance,
+                    &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc) != 8)
         return fail("Parse error reading field data in ", path);
     minWaterTableDepth = depthToDrain - maxWaterTable;
 
@@ -146,18 +134,14 @@ bool ZELMData::ReadData(const QString& path)
     events.clear();
     for (int read = 0; read < count; ++read) {
         IrrigationDataElement event;
-        if (std::sscanf(scanText(lines.nextData()), "%d %d %lf", &event.month, &event.day,
-                        &event.amount) != 3) {
-            docview::showMessage(QStringLiteral("Parse error reading line %1 of deep perc data in ")
-                                     .arg(read)
-                                 + path);
+        if (std::sscanf(scanText(lines.nextData()), "%d %d %lf", &event.month, &event.day, &event.amount) != 3) {
+            docview::showMessage(QStringLiteral("Parse error reading line %1 of deep perc data in ").arg(read) + path);
             return false;
         }
         events.append(event);
     }
 
-    if (!readCommentBlock(lines, comment))
-        return fail("End of file error reading comments in ", path);
+    if (!readCommentBlock(lines, comment)) return fail("End of file error reading comments in ", path);
     maxDeepPercolation = largestAmount(events);
     return true;
 }

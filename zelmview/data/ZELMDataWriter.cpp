@@ -1,13 +1,11 @@
 // ZELMData::WriteData: writes the ".trn" project file that both the GUI and the model read.
 // The file is replaced atomically, so a failed save leaves the previous file as it was.
-#include "ZELMData.h"
-
 #include <QSaveFile>
-
 #include <cstdio>
 
 #include "MessageSink.h"
 #include "ScopedCLocale.h"
+#include "ZELMData.h"
 
 namespace {
 
@@ -31,8 +29,7 @@ QByteArray joined(std::initializer_list<QByteArray> items)
 QByteArray titleLine(const QString& title)
 {
     QByteArray line = title.toUtf8().replace('\r', ' ').replace('\n', ' ');
-    if (line.startsWith('#') || line.startsWith('c') || line.startsWith('C'))
-        line.prepend(' ');
+    if (line.startsWith('#') || line.startsWith('c') || line.startsWith('C')) line.prepend(' ');
     return line;
 }
 
@@ -60,18 +57,15 @@ QByteArray projectText(const ZELMData& data)
         "#  existing drain spacing, AWHC at 5 ft,",
         "#  drain-barrier mode (-1 means use criteria, 1 ",
         "#  means force on, 0 mean force off)",
-        joined({realText(data.permeability), realText(data.maxWaterTable),
-                realText(data.barrierDistance), realText(data.specificYield),
-                realText(data.drainRadius), realText(data.depthToDrain),
-                realText(data.drainSpacing), realText(data.awhc),
-                QByteArray::number(data.barrierMode)}),
+        joined({realText(data.permeability), realText(data.maxWaterTable), realText(data.barrierDistance),
+                realText(data.specificYield), realText(data.drainRadius), realText(data.depthToDrain),
+                realText(data.drainSpacing), realText(data.awhc), QByteArray::number(data.barrierMode)}),
         "#Number of deep percolation events",
         QByteArray::number(data.events.size()),
         "#month, day, deep perc val (in or cm)",
     };
     for (const IrrigationDataElement& event : data.events)
-        lines.append(joined({QByteArray::number(event.month), QByteArray::number(event.day),
-                             realText(event.amount)}));
+        lines.append(joined({QByteArray::number(event.month), QByteArray::number(event.day), realText(event.amount)}));
     lines.append("#Comment records is delimited by $start and $end");
     lines.append("$start");
     lines.append(commentLines(data.comment));
@@ -89,8 +83,7 @@ bool ZELMData::WriteData(const QString& path) const
         // The text is flushed before committing: commit alone would still rename a file cut
         // short by a full disk over the previous one.
         const QByteArray text = projectText(*this);
-        if (file.write(text) == text.size() && file.flush() && file.commit())
-            return true;
+        if (file.write(text) == text.size() && file.flush() && file.commit()) return true;
         file.cancelWriting();
     }
     docview::showMessage(QStringLiteral("ZELMData::WriteData: Unable to open ") + path);

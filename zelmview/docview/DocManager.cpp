@@ -122,8 +122,8 @@ QStringList DocManager::FileOpenFilters() const
 
 QString DocManager::PromptFileOpen() const
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open"),
-                                        QString(), FileOpenFilters().join(QStringLiteral(";;")));
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open"), QString(),
+                                        FileOpenFilters().join(QStringLiteral(";;")));
 }
 
 QList<Document*> DocManager::GetDocuments() const

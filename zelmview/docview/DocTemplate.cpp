@@ -7,8 +7,7 @@
 
 namespace docview {
 
-DocTemplate::DocTemplate(int id, const QString& description, DocumentFactory documentFactory,
-                         ViewFactory viewFactory)
+DocTemplate::DocTemplate(int id, const QString& description, DocumentFactory documentFactory, ViewFactory viewFactory)
     : resourceId(id),
       fields(description.split(QLatin1Char('\n'))),
       makeDocument(std::move(documentFactory)),
@@ -76,6 +75,5 @@ void DocTemplate::NoteSaved(Document* document)
 {
     if (onSaved) onSaved(document);
 }
-
 
 }  // namespace docview

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 namespace docview {
@@ -29,8 +28,7 @@ public:
     using DocumentFactory = std::function<Document*()>;
     using ViewFactory = std::function<View*(Document*)>;
 
-    DocTemplate(int resourceId, const QString& description, DocumentFactory makeDocument,
-                ViewFactory makeView);
+    DocTemplate(int resourceId, const QString& description, DocumentFactory makeDocument, ViewFactory makeView);
     ~DocTemplate();
     DocTemplate(const DocTemplate&) = delete;
     DocTemplate& operator=(const DocTemplate&) = delete;

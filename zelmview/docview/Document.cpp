@@ -16,37 +16,43 @@ Document::~Document()
     if (docTemplate != nullptr) docTemplate->RemoveDocument(this);
 }
 
-void Document::SetPathName(const QString& path, bool setTitle) {
+void Document::SetPathName(const QString& path, bool setTitle)
+{
     pathName = path;
     if (setTitle) SetTitle(path);
 }
 
-void Document::SetTitle(const QString& newTitle) {
+void Document::SetTitle(const QString& newTitle)
+{
     if (title == newTitle) return;
     title = newTitle;
     emit titleChanged(title);
 }
 
-void Document::SetModifiedFlag(bool isModified) {
+void Document::SetModifiedFlag(bool isModified)
+{
     if (modified == isModified) return;
     modified = isModified;
     emit modifiedChanged(modified);
 }
 
-bool Document::OnNewDocument() {
+bool Document::OnNewDocument()
+{
     DeleteContents();
     SetModifiedFlag(false);
     return true;
 }
 
-bool Document::OnOpenDocument(const QString& path) {
+bool Document::OnOpenDocument(const QString& path)
+{
     DeleteContents();
     SetPathName(path);
     SetModifiedFlag(false);
     return true;
 }
 
-bool Document::OnSaveDocument(const QString& path) {
+bool Document::OnSaveDocument(const QString& path)
+{
     SetPathName(path);
     SetModifiedFlag(false);
     return true;

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QtDebug>
-
 #include <utility>
 
 namespace docview {
@@ -37,13 +36,11 @@ void showMessage(const QString& text)
 
 MessageHandler setMessageHandler(MessageHandler handler)
 {
-    if (!handler)
-        handler = showMessageBox;
+    if (!handler) handler = showMessageBox;
     return std::exchange(installedHandler(), std::move(handler));
 }
 
-MessageRecorder::MessageRecorder()
-    : previous(setMessageHandler([this](const QString& text) { recorded.append(text); }))
+MessageRecorder::MessageRecorder() : previous(setMessageHandler([this](const QString& text) { recorded.append(text); }))
 {
 }
 

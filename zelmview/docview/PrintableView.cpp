@@ -32,13 +32,14 @@ bool PrintableView::OnCommand(int commandId)
 
 bool PrintableView::HandlesCommand(int commandId) const
 {
-    return commandId == kFilePrint || commandId == kFilePrintDirect || commandId == kFilePrintPreview
-        || View::HandlesCommand(commandId);
+    return commandId == kFilePrint || commandId == kFilePrintDirect || commandId == kFilePrintPreview ||
+           View::HandlesCommand(commandId);
 }
 
 void PrintableView::PostClose()
 {
-    QMetaObject::invokeMethod(this, [this] { OnCommand(kFileClose); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { OnCommand(kFileClose); }, Qt::QueuedConnection);
 }
 
 void PrintableView::PrintWithDialog()

@@ -7,7 +7,10 @@ namespace {
 
 const QString kSection = QStringLiteral("Recent File List");
 
-QString entryKey(int index) { return kSection + QStringLiteral("/File%1").arg(index + 1); }
+QString entryKey(int index)
+{
+    return kSection + QStringLiteral("/File%1").arg(index + 1);
+}
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-
 #include <utility>
 
 #include "DocTemplate.h"
@@ -14,8 +13,8 @@ namespace {
 
 SaveAnswer askWithBox(const QString& title)
 {
-    const auto button = QMessageBox::question(QApplication::activeWindow(), QStringLiteral("ZELM"),
-        QStringLiteral("Save changes to %1?").arg(title),
+    const auto button = QMessageBox::question(
+        QApplication::activeWindow(), QStringLiteral("ZELM"), QStringLiteral("Save changes to %1?").arg(title),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (button == QMessageBox::Yes) return SaveAnswer::Save;
     if (button == QMessageBox::No) return SaveAnswer::Discard;
@@ -51,9 +50,15 @@ SaveAsPathHandler& saveAsPathHandler()
 
 }  // namespace
 
-SaveAnswer askSaveChanges(const QString& title) { return saveChangesHandler()(title); }
+SaveAnswer askSaveChanges(const QString& title)
+{
+    return saveChangesHandler()(title);
+}
 
-QString askSaveAsPath(const Document& document) { return saveAsPathHandler()(document); }
+QString askSaveAsPath(const Document& document)
+{
+    return saveAsPathHandler()(document);
+}
 
 SaveChangesHandler setSaveChangesHandler(SaveChangesHandler handler)
 {

@@ -12,13 +12,25 @@ View::~View()
     if (document) document->RemoveView(this);
 }
 
-void View::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+void View::OnInitialUpdate()
+{
+    OnUpdate(nullptr, 0, nullptr);
+}
 
-void View::OnUpdate(View*, long, QObject*) { update(); }
+void View::OnUpdate(View*, long, QObject*)
+{
+    update();
+}
 
-bool View::OnCommand(int) { return false; }
+bool View::OnCommand(int)
+{
+    return false;
+}
 
-bool View::HandlesCommand(int) const { return false; }
+bool View::HandlesCommand(int) const
+{
+    return false;
+}
 
 void View::CloseFrame()
 {

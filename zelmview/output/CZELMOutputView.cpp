@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
-#include <QFileInfo>
 
 #include "CZELMOutputDoc.h"
 #include "CommandIds.h"
@@ -34,7 +34,10 @@ const QRect kGroupRect(492, 384, 220, 62);
 constexpr int kButtonTop = 402;
 constexpr int kButtonHeight = 28;
 
-QString toScreenLines(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString toScreenLines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 bool writeTextFile(const QString& path, const QString& text)
 {
@@ -58,8 +61,7 @@ QString chooseWithDialog(QWidget* parent)
 
 }  // namespace
 
-CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent)
-    : docview::PrintableView(document, parent)
+CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("outputView"));
     setProperty("controlId", int(kFormId));
@@ -138,9 +140,15 @@ void CZELMOutputView::Place(QWidget* control, int controlId, const QString& name
     initialRects.insert(controlId, rect);
 }
 
-int CZELMOutputView::GetGraphType() const { return graphing->checkedId(); }
+int CZELMOutputView::GetGraphType() const
+{
+    return graphing->checkedId();
+}
 
-void CZELMOutputView::OnUpdate(docview::View*, long, QObject*) { FillReport(); }
+void CZELMOutputView::OnUpdate(docview::View*, long, QObject*)
+{
+    FillReport();
+}
 
 void CZELMOutputView::FillReport()
 {
@@ -216,4 +224,3 @@ void CZELMOutputView::PrintReport(QPrinter& printer) const
     if (GetDocument() != nullptr) printer.setDocName(GetDocument()->GetTitle());
     text.print(&printer);
 }
-

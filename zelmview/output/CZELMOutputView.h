@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QRect>
 #include <QSize>
-
 #include <functional>
 
 #include "PrintableView.h"

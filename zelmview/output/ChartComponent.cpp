@@ -1,5 +1,7 @@
 #include "ChartComponent.h"
 
+#include <qcustomplot.h>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -10,7 +12,6 @@
 #include <QRubberBand>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <qcustomplot.h>
 
 #include "ChartRenderer.h"
 
@@ -45,8 +46,7 @@ ChartComponent* ChartComponent::Create(QWidget* parent, const QRect& rect, int c
     return component;
 }
 
-ChartComponent::ChartComponent(QWidget* parent)
-    : QWidget(parent)
+ChartComponent::ChartComponent(QWidget* parent) : QWidget(parent)
 {
     plot = new QCustomPlot(this);
     plot->setObjectName(QStringLiteral("chartPlot"));
@@ -56,7 +56,10 @@ ChartComponent::ChartComponent(QWidget* parent)
     properties.Set(kDrawMode.setter, 0, 0, kDrawModeConfigure);
 }
 
-ChartComponent::~ChartComponent() { chart::ReleaseChart(*plot); }
+ChartComponent::~ChartComponent()
+{
+    chart::ReleaseChart(*plot);
+}
 
 QVariant ChartComponent::Get(int getter, int first, int second) const
 {
@@ -72,10 +75,15 @@ void ChartComponent::Set(int setter, int first, int second, const QVariant& valu
     if (!properties.Set(setter, first, second, value)) return;
     if (setter != kDrawMode.setter) return;
     switch (value.toInt()) {
-    case kDrawModeLoadSettings: LoadSettings(); break;
+    case kDrawModeLoadSettings:
+        LoadSettings();
+        break;
     case kDrawModeDraw:
-    case kDrawModeRedraw: Draw(); break;
-    default: break;
+    case kDrawModeRedraw:
+        Draw();
+        break;
+    default:
+        break;
     }
 }
 
@@ -140,14 +148,22 @@ QVariant ChartComponent::Geometry(int index) const
 {
     const QRect area = plot->axisRect()->rect();
     switch (index) {
-    case kPlotLeft: return area.left();
-    case kPlotTop: return area.top();
-    case kPlotRight: return area.right();
-    case kPlotBottom: return area.bottom();
-    case kShownXMin: return plot->xAxis->range().lower;
-    case kShownXMax: return plot->xAxis->range().upper;
-    case kZoomed: return int(user.zoomed);
-    default: return {};
+    case kPlotLeft:
+        return area.left();
+    case kPlotTop:
+        return area.top();
+    case kPlotRight:
+        return area.right();
+    case kPlotBottom:
+        return area.bottom();
+    case kShownXMin:
+        return plot->xAxis->range().lower;
+    case kShownXMax:
+        return plot->xAxis->range().upper;
+    case kZoomed:
+        return int(user.zoomed);
+    default:
+        return {};
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
-
 #include <functional>
 
 #include "ChartProperties.h"

@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QStringList>
-
 #include <array>
 #include <cmath>
 
@@ -20,8 +19,7 @@ std::array<int, kDateFields> dateFields(const QString& text, bool* ok)
     std::array<int, kDateFields> fields{};
     const QStringList parts = text.split(QLatin1Char(':'));
     *ok = !text.isEmpty() && parts.size() <= kDateFields;
-    for (qsizetype k = 0; *ok && k < parts.size(); ++k)
-        fields[k] = parts.at(k).toInt(ok);
+    for (qsizetype k = 0; *ok && k < parts.size(); ++k) fields[k] = parts.at(k).toInt(ok);
     return fields;
 }
 
@@ -35,8 +33,7 @@ double daysBetween(const QDateTime& from, const QDateTime& to)
     return from.secsTo(to) / kSecondsPerDay;
 }
 
-QList<DateTick> monthlyTicks(const QDateTime& start, int months, const QString& format, double xMin,
-                             double xMax)
+QList<DateTick> monthlyTicks(const QDateTime& start, int months, const QString& format, double xMin, double xMax)
 {
     QList<DateTick> ticks;
     QDateTime tick(QDate(start.date().year(), start.date().month(), 1), QTime(0, 0), Qt::UTC);
@@ -47,8 +44,8 @@ QList<DateTick> monthlyTicks(const QDateTime& start, int months, const QString& 
     return ticks;
 }
 
-QList<DateTick> steppedTicks(const QDateTime& start, const std::array<int, kDateFields>& step,
-                             const QString& format, double xMin, double xMax)
+QList<DateTick> steppedTicks(const QDateTime& start, const std::array<int, kDateFields>& step, const QString& format,
+                             double xMin, double xMax)
 {
     const qint64 seconds = ((qint64(step[2]) * 24 + step[3]) * 60 + step[4]) * 60 + step[5];
     const int months = step[0] * 12 + step[1];
@@ -83,24 +80,35 @@ QString ToQtDateFormat(const QString& chartFormat)
         qsizetype run = 1;
         while (k + run < chartFormat.size() && chartFormat.at(k + run) == letter) ++run;
         switch (letter.toLower().unicode()) {
-        case 'd': qt += QString(run, QLatin1Char('d')); break;
-        case 'm': qt += QString(run, QLatin1Char('M')); break;
-        case 'y': qt += QString(run, QLatin1Char('y')); break;
-        case 'h': qt += QString(run, QLatin1Char('H')); break;
-        case 'n': qt += QString(run, QLatin1Char('m')); break;
-        case 's': qt += QString(run, QLatin1Char('s')); break;
+        case 'd':
+            qt += QString(run, QLatin1Char('d'));
+            break;
+        case 'm':
+            qt += QString(run, QLatin1Char('M'));
+            break;
+        case 'y':
+            qt += QString(run, QLatin1Char('y'));
+            break;
+        case 'h':
+            qt += QString(run, QLatin1Char('H'));
+            break;
+        case 'n':
+            qt += QString(run, QLatin1Char('m'));
+            break;
+        case 's':
+            qt += QString(run, QLatin1Char('s'));
+            break;
         default:
             // Anything else is shown as it stands.
-            qt += QLatin1Char('\'') + QString(run, letter).replace(QLatin1Char('\''), QStringLiteral("''"))
-                + QLatin1Char('\'');
+            qt += QLatin1Char('\'') + QString(run, letter).replace(QLatin1Char('\''), QStringLiteral("''")) +
+                  QLatin1Char('\'');
         }
         k += run;
     }
     return qt;
 }
 
-QList<DateTick> DateTicks(const QString& start, const QString& step, const QString& format,
-                          double xMin, double xMax)
+QList<DateTick> DateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax)
 {
     const QDateTime startDate = ParseChartDate(start);
     bool ok = false;
@@ -108,8 +116,8 @@ QList<DateTick> DateTicks(const QString& start, const QString& step, const QStri
     if (!startDate.isValid() || !ok) return {};
     const QString qtFormat = ToQtDateFormat(format);
     if (isAboutAMonth(stepFields)) return monthlyTicks(startDate, 1, qtFormat, xMin, xMax);
-    if (stepFields[0] == 0 && stepFields[1] > 0 && stepFields[2] == 0 && stepFields[3] == 0
-        && stepFields[4] == 0 && stepFields[5] == 0)
+    if (stepFields[0] == 0 && stepFields[1] > 0 && stepFields[2] == 0 && stepFields[3] == 0 && stepFields[4] == 0 &&
+        stepFields[5] == 0)
         return monthlyTicks(startDate, stepFields[1], qtFormat, xMin, xMax);
     bool positive = false;
     for (int field : stepFields) {

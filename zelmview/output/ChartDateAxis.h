@@ -10,7 +10,7 @@
 namespace chart {
 
 struct DateTick {
-    double x;       // days after the start
+    double x;  // days after the start
     QString label;
 };
 
@@ -24,7 +24,6 @@ QString ToQtDateFormat(const QString& chartFormat);
 // (a month in the charts' own words), falls on the first of each month from the start's month;
 // other steps repeat from the start. Empty when the start is not a date or the step is not
 // positive.
-QList<DateTick> DateTicks(const QString& start, const QString& step, const QString& format,
-                          double xMin, double xMax);
+QList<DateTick> DateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax);
 
 }  // namespace chart

@@ -36,20 +36,20 @@ inline constexpr PropertyPair kTitleLayout{108, 608, 0};
 inline constexpr PropertyPair kAxesFrame{107, 607, 0};
 
 // Data of the first group.
-inline constexpr PropertyPair kValue{27, 909, 2};         // [set][point]
-inline constexpr PropertyPair kXValue{58, 915, 2};        // [set][point]
+inline constexpr PropertyPair kValue{27, 909, 2};           // [set][point]
+inline constexpr PropertyPair kXValue{58, 915, 2};          // [set][point]
 inline constexpr PropertyPair kPointAttribute{21, 903, 2};  // [set][point]; kHiddenPoint is not drawn
-inline constexpr PropertyPair kPointLabel{95, 922, 2};    // [set][point]
+inline constexpr PropertyPair kPointLabel{95, 922, 2};      // [set][point]
 inline constexpr PropertyPair kPointLabelMode{94, 594, 0};  // 2: point labels shown
 inline constexpr PropertyPair kXLabel{33, 910, 1};
 inline constexpr PropertyPair kLegend{37, 911, 1};        // [set], the second group after the first
 inline constexpr PropertyPair kSetStyleMode{50, 550, 0};  // >= 1: per-set styles apply
 inline constexpr PropertyPair kSetStylesOff{44, 544, 0};
 inline constexpr PropertyPair kSetStyle{43, 912, 1};
-inline constexpr PropertyPair kSetColour{14, 902, 1};     // palette code per set (per point for type 3)
+inline constexpr PropertyPair kSetColour{14, 902, 1};  // palette code per set (per point for type 3)
 
 // Second group, drawn against the second axis.
-inline constexpr PropertyPair kSecondAxis{110, 610, 0};   // 1: group 2 present, 2: second axis shown
+inline constexpr PropertyPair kSecondAxis{110, 610, 0};  // 1: group 2 present, 2: second axis shown
 inline constexpr PropertyPair kGroup2Type{112, 612, 0};
 inline constexpr PropertyPair kGroup2Style{111, 611, 0};
 inline constexpr PropertyPair kGroup2SetCount{113, 0, 0};
@@ -94,16 +94,72 @@ inline constexpr PropertyPair kDateFormat{148, 648, 0};
 inline constexpr PropertyPair kDateLabelMode{985, 986, 0};
 
 inline constexpr PropertyPair kAllProperties[] = {
-    kDrawMode, kChartName, kSettingsFile, kSelectValue, kSelectionPending, kGeometry, kPointCount,
-    kSetCount, kChartType, kChartStyle, kAutoLayout, kAutoFonts, kBorderStyle, kExtraCode,
-    kExtraStyle, kDrawingFlags, kMarkerSize, kLegendLayout, kTitleLayout, kAxesFrame, kValue,
-    kXValue, kPointAttribute, kPointLabel, kPointLabelMode, kXLabel, kLegend, kSetStyleMode,
-    kSetStylesOff, kSetStyle, kSetColour, kSecondAxis, kGroup2Type, kGroup2Style, kGroup2SetCount,
-    kGroup2Shared, kGroup2Layout, kGroup2Colour, kGroup2Value, kGroup2XValue, kGroup2Attribute,
-    kRightTitle, kRightTitleCode, kTitle, kLeftTitle, kXTitle, kXMin, kXMax, kXScaleMode,
-    kXDivisions, kXCode, kLabelInterval, kLabelStep, kFirstShownPoint, kLastShownPoint, kYMin,
-    kYMax, kYScaleMode, kCustomLabelCode, kCustomLabelCount, kCustomLabel, kDateAxis, kDateStart,
-    kDateStep, kDateFormat, kDateLabelMode,
+    kDrawMode,
+    kChartName,
+    kSettingsFile,
+    kSelectValue,
+    kSelectionPending,
+    kGeometry,
+    kPointCount,
+    kSetCount,
+    kChartType,
+    kChartStyle,
+    kAutoLayout,
+    kAutoFonts,
+    kBorderStyle,
+    kExtraCode,
+    kExtraStyle,
+    kDrawingFlags,
+    kMarkerSize,
+    kLegendLayout,
+    kTitleLayout,
+    kAxesFrame,
+    kValue,
+    kXValue,
+    kPointAttribute,
+    kPointLabel,
+    kPointLabelMode,
+    kXLabel,
+    kLegend,
+    kSetStyleMode,
+    kSetStylesOff,
+    kSetStyle,
+    kSetColour,
+    kSecondAxis,
+    kGroup2Type,
+    kGroup2Style,
+    kGroup2SetCount,
+    kGroup2Shared,
+    kGroup2Layout,
+    kGroup2Colour,
+    kGroup2Value,
+    kGroup2XValue,
+    kGroup2Attribute,
+    kRightTitle,
+    kRightTitleCode,
+    kTitle,
+    kLeftTitle,
+    kXTitle,
+    kXMin,
+    kXMax,
+    kXScaleMode,
+    kXDivisions,
+    kXCode,
+    kLabelInterval,
+    kLabelStep,
+    kFirstShownPoint,
+    kLastShownPoint,
+    kYMin,
+    kYMax,
+    kYScaleMode,
+    kCustomLabelCode,
+    kCustomLabelCount,
+    kCustomLabel,
+    kDateAxis,
+    kDateStart,
+    kDateStep,
+    kDateFormat,
+    kDateLabelMode,
 };
 
 // Draw modes.
@@ -132,7 +188,12 @@ inline constexpr int kZoomPixels = 512;
 
 // Geometry values on getter 65.
 enum GeometryIndex : int {
-    kPlotLeft = 0, kPlotTop = 1, kPlotRight = 2, kPlotBottom = 3, kShownXMin = 4, kShownXMax = 5,
+    kPlotLeft = 0,
+    kPlotTop = 1,
+    kPlotRight = 2,
+    kPlotBottom = 3,
+    kShownXMin = 4,
+    kShownXMax = 5,
     kZoomed = 6,
 };
 

@@ -18,8 +18,8 @@ ChartProperties::ChartProperties()
 
 quint64 ChartProperties::Key(int getter, int first, int second)
 {
-    return (quint64(getter) << (2 * kIndexBits)) | ((quint64(first) & kIndexMask) << kIndexBits)
-         | (quint64(second) & kIndexMask);
+    return (quint64(getter) << (2 * kIndexBits)) | ((quint64(first) & kIndexMask) << kIndexBits) |
+           (quint64(second) & kIndexMask);
 }
 
 bool ChartProperties::Set(int setter, int first, int second, const QVariant& value)

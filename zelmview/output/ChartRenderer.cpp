@@ -31,19 +31,26 @@ struct Series {
 SeriesKind kindOfChartStyle(int style)
 {
     switch (style) {
-    case 1: return SeriesKind::Markers;
-    case 2: return SeriesKind::Sticks;
-    default: return SeriesKind::Line;
+    case 1:
+        return SeriesKind::Markers;
+    case 2:
+        return SeriesKind::Sticks;
+    default:
+        return SeriesKind::Line;
     }
 }
 
 SeriesKind kindOfSetStyle(int style)
 {
     switch (style) {
-    case 0: return SeriesKind::Markers;
-    case 1: return SeriesKind::LineMarkers;
-    case 3: return SeriesKind::Sticks;
-    default: return SeriesKind::Line;
+    case 0:
+        return SeriesKind::Markers;
+    case 1:
+        return SeriesKind::LineMarkers;
+    case 3:
+        return SeriesKind::Sticks;
+    default:
+        return SeriesKind::Line;
     }
 }
 
@@ -86,8 +93,8 @@ void hideLabelsOutsideThePlot(QCustomPlot& plot)
         auto* label = qobject_cast<QCPItemText*>(plot.item(k));
         if (label == nullptr) continue;
         const QPointF at = label->position->coords();
-        label->setVisible(label->position->keyAxis()->range().contains(at.x())
-                          && label->position->valueAxis()->range().contains(at.y()));
+        label->setVisible(label->position->keyAxis()->range().contains(at.x()) &&
+                          label->position->valueAxis()->range().contains(at.y()));
     }
 }
 
@@ -140,8 +147,7 @@ QCPRange validRange(double lower, double upper)
 QSharedPointer<QCPAxisTickerText> textTicker(const QList<DateTick>& ticks)
 {
     auto ticker = QSharedPointer<QCPAxisTickerText>::create();
-    for (const DateTick& tick : ticks)
-        ticker->addTick(tick.x, tick.label);
+    for (const DateTick& tick : ticks) ticker->addTick(tick.x, tick.label);
     return ticker;
 }
 
@@ -154,8 +160,8 @@ void setUpXAxis(const ChartProperties& p, QCustomPlot& plot, const Extent& xData
     plot.xAxis->setLabel(p.Text(kXTitle));
 
     if (p.Int(kDateAxis) == 1 && !p.Text(kDateStart).isEmpty()) {
-        const QList<DateTick> ticks = DateTicks(p.Text(kDateStart), p.Text(kDateStep), p.Text(kDateFormat),
-                                                range.lower, range.upper);
+        const QList<DateTick> ticks =
+            DateTicks(p.Text(kDateStart), p.Text(kDateStep), p.Text(kDateFormat), range.lower, range.upper);
         if (!ticks.isEmpty()) {
             plot.xAxis->setTicker(textTicker(ticks));
             return;
@@ -191,8 +197,8 @@ void setUpValueAxis(const ChartProperties& p, QCPAxis* axis, int index, const Ex
     QList<DateTick> ticks;
     for (int b = 0; b <= count; ++b) {
         const double y = range.lower + b * (range.upper - range.lower) / count;
-        const QString text = p.Has(kCustomLabel, index, b) ? p.Text(kCustomLabel, index, b)
-                                                            : QString::asprintf("%g", y);
+        const QString text =
+            p.Has(kCustomLabel, index, b) ? p.Text(kCustomLabel, index, b) : QString::asprintf("%g", y);
         ticks.append({y, text});
     }
     axis->setTicker(textTicker(ticks));
@@ -236,10 +242,10 @@ void placeLegend(QCustomPlot& plot, bool shown)
 QColor PaletteColour(int code)
 {
     static const QColor kPalette[] = {
-        QColor(0, 0, 0),     QColor(0, 0, 128),   QColor(0, 150, 0),   QColor(0, 128, 128),
-        QColor(128, 0, 0),   QColor(128, 0, 128), QColor(128, 128, 0), QColor(160, 160, 160),
-        QColor(96, 96, 96),  QColor(0, 0, 255),   QColor(0, 200, 0),   QColor(0, 170, 200),
-        QColor(230, 0, 0),   QColor(200, 0, 200), QColor(200, 160, 0), QColor(40, 40, 40),
+        QColor(0, 0, 0),    QColor(0, 0, 128),   QColor(0, 150, 0),   QColor(0, 128, 128),
+        QColor(128, 0, 0),  QColor(128, 0, 128), QColor(128, 128, 0), QColor(160, 160, 160),
+        QColor(96, 96, 96), QColor(0, 0, 255),   QColor(0, 200, 0),   QColor(0, 170, 200),
+        QColor(230, 0, 0),  QColor(200, 0, 200), QColor(200, 160, 0), QColor(40, 40, 40),
     };
     constexpr int kColours = int(std::size(kPalette));
     return kPalette[((code % kColours) + kColours) % kColours];
@@ -278,8 +284,10 @@ void RenderChart(const ChartProperties& p, const ChartUserState& user, QCustomPl
         plottable->setName(legend);
         const bool hidden = user.hiddenSets.contains(series.set);
         plottable->setVisible(!hidden);
-        if (legend.isEmpty()) plottable->removeFromLegend();
-        else if (hidden) plot.legend->itemWithPlottable(plottable)->setTextColor(Qt::gray);
+        if (legend.isEmpty())
+            plottable->removeFromLegend();
+        else if (hidden)
+            plot.legend->itemWithPlottable(plottable)->setTextColor(Qt::gray);
         if (pointLabels && !hidden) addPointLabels(plot, series, valueAxis, colour);
         xData.add(series.x);
         (valueAxis == plot.yAxis ? leftData : secondData).add(series.y);
@@ -287,15 +295,15 @@ void RenderChart(const ChartProperties& p, const ChartUserState& user, QCustomPl
 
     for (int set = 0; set < setCount; ++set) {
         const Series series = collectSeries(p, kValue, kXValue, kPointAttribute, set, set, pointCount);
-        const SeriesKind kind = perSetStyles ? kindOfSetStyle(p.Int(kSetStyle, 2, set))
-                                             : kindOfChartStyle(p.Int(kChartStyle, 5));
+        const SeriesKind kind =
+            perSetStyles ? kindOfSetStyle(p.Int(kSetStyle, 2, set)) : kindOfChartStyle(p.Int(kChartStyle, 5));
         const int colour = p.Int(kSetColour, kDefaultColours[set % std::size(kDefaultColours)], set);
         draw(series, kind, PaletteColour(colour), plot.yAxis, p.Text(kLegend, set));
     }
     const int group2Sets = p.FirstIndexCount(kGroup2Value);
     for (int set = 0; set < group2Sets; ++set) {
-        const Series series = collectSeries(p, kGroup2Value, kGroup2XValue, kGroup2Attribute, set,
-                                            setCount + set, pointCount);
+        const Series series =
+            collectSeries(p, kGroup2Value, kGroup2XValue, kGroup2Attribute, set, setCount + set, pointCount);
         draw(series, SeriesKind::LineMarkers, PaletteColour(p.Int(kGroup2Colour, 8)), plot.yAxis2,
              p.Text(kLegend, setCount + set));
     }

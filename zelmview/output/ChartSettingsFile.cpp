@@ -4,7 +4,6 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
-
 #include <algorithm>
 
 namespace chart {
@@ -52,8 +51,10 @@ bool ReadChartSettings(const QString& path, ChartUserState& state)
     while (!in.atEnd()) {
         const QStringList words = in.readLine().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words.isEmpty()) continue;
-        if (words.first() == kZoomKey) readZoom(words, read);
-        else if (words.first() == kHiddenKey) readHidden(words, read);
+        if (words.first() == kZoomKey)
+            readZoom(words, read);
+        else if (words.first() == kHiddenKey)
+            readHidden(words, read);
     }
     state = read;
     return true;
@@ -71,8 +72,7 @@ bool WriteChartSettings(const QString& path, const ChartUserState& state)
     QList<int> hidden(state.hiddenSets.begin(), state.hiddenSets.end());
     std::sort(hidden.begin(), hidden.end());
     out << kHiddenKey;
-    for (int set : hidden)
-        out << ' ' << set;
+    for (int set : hidden) out << ' ' << set;
     out << '\n';
     out.flush();
     return file.commit();

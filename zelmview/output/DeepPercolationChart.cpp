@@ -1,7 +1,6 @@
 #include "DeepPercolationChart.h"
 
 #include <QDate>
-
 #include <algorithm>
 
 #include "GraphDlg.h"
@@ -32,9 +31,10 @@ void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data)
 {
     const int count = int(data.events.size());
     dialog.AllocateGraphs(1, 1, count, count, 128, 0, 1);
-    dialog.SetGraphTitles(QStringLiteral("Deep Percolation Events"), QStringLiteral("Date"),
-                          QStringLiteral("Amount ") + (data.metricUnits == 0 ? QStringLiteral("(in)") : QStringLiteral("(cm)")),
-                          QStringLiteral("Deep Percolation Events"), QStringLiteral("zel_deep_perc"));
+    dialog.SetGraphTitles(
+        QStringLiteral("Deep Percolation Events"), QStringLiteral("Date"),
+        QStringLiteral("Amount ") + (data.metricUnits == 0 ? QStringLiteral("(in)") : QStringLiteral("(cm)")),
+        QStringLiteral("Deep Percolation Events"), QStringLiteral("zel_deep_perc"));
     dialog.chartStyle = 2;
     dialog.xDivisions = 12;
     dialog.xCode = 9;
@@ -58,8 +58,9 @@ void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data)
 GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)
 {
     if (!allEventsComplete(data)) {
-        docview::showMessage(QStringLiteral("You have not entered data for all the deep percolation event fields.  "
-                                            "Day and month must be non-zero before a plot can be made."));
+        docview::showMessage(
+            QStringLiteral("You have not entered data for all the deep percolation event fields.  "
+                           "Day and month must be non-zero before a plot can be made."));
         return nullptr;
     }
     try {

@@ -23,8 +23,7 @@ public:
     int Points() const { return pointCount; }
     bool Contains(int graph, int set, int point) const
     {
-        return graph >= 0 && graph < graphCount && set >= 0 && set < setCount && point >= 0
-            && point < pointCount;
+        return graph >= 0 && graph < graphCount && set >= 0 && set < setCount && point >= 0 && point < pointCount;
     }
 
     T& at(int graph, int set, int point) { return data.at(Index(graph, set, point)); }

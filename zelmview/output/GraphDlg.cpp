@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
-
 #include <cmath>
 
 #include "ChartComponent.h"
@@ -53,8 +52,7 @@ int labelSpacing(int labelCount, int longest, int screenWidth)
 
 }  // namespace
 
-GraphDlg::GraphDlg(QWidget* parent)
-    : QDialog(parent)
+GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("graphDlg"));
     setProperty("controlId", kDialogId);
@@ -79,10 +77,13 @@ GraphDlg::GraphDlg(QWidget* parent)
 
 GraphDlg::~GraphDlg() = default;
 
-chart::ChartComponent* GraphDlg::GetChart() const { return wrapper ? wrapper->handle : nullptr; }
+chart::ChartComponent* GraphDlg::GetChart() const
+{
+    return wrapper ? wrapper->handle : nullptr;
+}
 
-void GraphDlg::AllocateGraphs(int graphs, int sets, int points, int labels, int pointStyle,
-                              int useXLabelSizing, int withXValues)
+void GraphDlg::AllocateGraphs(int graphs, int sets, int points, int labels, int pointStyle, int useXLabelSizing,
+                              int withXValues)
 {
     graphCount = graphs;
     setCount = sets;
@@ -289,8 +290,7 @@ void GraphDlg::SendSetLists()
 {
     if (!applySetLists) return;
     for (int s = 0; s < setCount && s < setMarkers.size(); ++s) wrapper->setColour[s].Set(setMarkers.at(s));
-    for (int s = 0; s < group2SetCount && s < group2Markers.size(); ++s)
-        wrapper->group2Colour.Set(group2Markers.at(s));
+    for (int s = 0; s < group2SetCount && s < group2Markers.size(); ++s) wrapper->group2Colour.Set(group2Markers.at(s));
 }
 
 void GraphDlg::SendGroup2Codes()
@@ -503,7 +503,8 @@ void GraphDlg::CreateActions()
     };
     add(QStringLiteral("&Copy Chart"), QKeySequence::Copy, [this] { CopyChart(); });
     add(QStringLiteral("Save as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(kPngFilter); });
-    add(QStringLiteral("Save as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G), [this] { ExportWithDialog(kSvgFilter); });
+    add(QStringLiteral("Save as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+        [this] { ExportWithDialog(kSvgFilter); });
     add(QStringLiteral("Save as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
     add(QStringLiteral("Show &Whole Chart"), QKeySequence(Qt::Key_Home), [this] { ShowWholeChart(); });
 }
@@ -527,9 +528,12 @@ bool GraphDlg::ExportChart(const QString& path)
     if (chart == nullptr) return false;
     const QString suffix = QFileInfo(path).suffix().toLower();
     bool written = false;
-    if (suffix == QLatin1String("svg")) written = chart->SaveSvg(path);
-    else if (suffix == QLatin1String("pdf")) written = chart->SavePdf(path);
-    else written = chart->SavePng(path);
+    if (suffix == QLatin1String("svg"))
+        written = chart->SaveSvg(path);
+    else if (suffix == QLatin1String("pdf"))
+        written = chart->SavePdf(path);
+    else
+        written = chart->SavePng(path);
     if (!written) docview::showMessage(QStringLiteral("Unable to write file ") + path);
     return written;
 }

@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QStringList>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -34,8 +33,8 @@ public:
 
     void AllocateGraphs(int graphs, int sets, int points, int labels, int pointStyle, int useXLabelSizing,
                         int withXValues);
-    void SetGraphTitles(const QString& title, const QString& xTitle, const QString& yTitle,
-                        const QString& caption, const QString& name);
+    void SetGraphTitles(const QString& title, const QString& xTitle, const QString& yTitle, const QString& caption,
+                        const QString& name);
 
     // Opens the dialog modeless: creates the chart and builds it.
     void BuildGraphWindow();
@@ -94,8 +93,7 @@ public:
     int rightTitleCode = 1;
 
     // x min, x max, left min, left max, second min, second max; kUnsetRange or less is unset.
-    std::array<double, 6> axisRange{kUnsetRange, kUnsetRange, kUnsetRange,
-                                    kUnsetRange, kUnsetRange, kUnsetRange};
+    std::array<double, 6> axisRange{kUnsetRange, kUnsetRange, kUnsetRange, kUnsetRange, kUnsetRange, kUnsetRange};
     int yScaleMode = -1;
     int drawMarkersFlag = 1;
     int drawGridFlag = 1;

@@ -1,7 +1,6 @@
 #include "OutputReportText.h"
 
 #include <QLocale>
-
 #include <stdexcept>
 
 #include "CZELMOutputDoc.h"
@@ -40,9 +39,10 @@ bool appendEventDepths(const CZELMOutputDoc& document, int k, const QString& end
     const bool known = k >= 0 && eventIndex >= 0 && eventIndex < eventCount && k < output.eventRows.size();
     const int row = known ? output.eventRows.at(k) : -1;
     const qsizetype afterRow = k == eventCount ? 0 : row;
-    if (!known || !validDate(input.events.at(eventIndex)) || row < 1 || row >= output.dailyDepth.size()
-        || afterRow >= output.dailyDepth.size()) {
-        docview::showMessage(QStringLiteral("Invalid deep percolation event %1 in the seasonal high water table.").arg(k));
+    if (!known || !validDate(input.events.at(eventIndex)) || row < 1 || row >= output.dailyDepth.size() ||
+        afterRow >= output.dailyDepth.size()) {
+        docview::showMessage(
+            QStringLiteral("Invalid deep percolation event %1 in the seasonal high water table.").arg(k));
         return false;
     }
     const IrrigationDataElement& event = input.events.at(eventIndex);
@@ -56,8 +56,8 @@ bool appendEventDepths(const CZELMOutputDoc& document, int k, const QString& end
 
 QString FormatEventDate(int month, int day)
 {
-    return QLocale::c().standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ')
-         + QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
+    return QLocale::c().standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ') +
+           QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
 }
 
 QString FillReport(CZELMOutputDoc& document, ReportTarget target)
@@ -76,7 +76,11 @@ QString FillReport(CZELMOutputDoc& document, ReportTarget target)
     // Fewer than three build-ups: the computation has said so already and chose no events.
     if (chosen[0] < 0 || chosen[1] < 0 || chosen[2] < 0) return text;
 
-    text += QStringLiteral("Deep percolation events used were %1, %2, and %3.").arg(chosen[0]).arg(chosen[1]).arg(chosen[2]) + end;
+    text += QStringLiteral("Deep percolation events used were %1, %2, and %3.")
+                .arg(chosen[0])
+                .arg(chosen[1])
+                .arg(chosen[2]) +
+            end;
     text += QStringLiteral("Water table depths used to compute SHWT:") + end;
     for (int k : chosen)
         if (!appendEventDepths(document, k, end, text)) break;

@@ -20,7 +20,10 @@ const QRect kTableRect(8, 28, 604, 126);
 const QRect kCloseRect(448, 164, 76, 26);
 const QRect kExportRect(536, 164, 76, 26);
 
-QString formatDepth(double depth) { return QString::asprintf("%g", depth); }
+QString formatDepth(double depth)
+{
+    return QString::asprintf("%g", depth);
+}
 
 }  // namespace
 
@@ -87,7 +90,8 @@ void TableDlg::FillTable()
     table->AppendColumns(titles, kDayColumnWidth);
     table->InsertItem(kDepthRow, QStringLiteral("Distance from surface:"));
     table->InsertItem(kAfterBuildupRow, QStringLiteral("After buildup:"));
-    for (int column = 0; column < table->columnCount(); ++column) table->SetColumnMode(column, TableListCtrl::kReadOnly);
+    for (int column = 0; column < table->columnCount(); ++column)
+        table->SetColumnMode(column, TableListCtrl::kReadOnly);
     for (qsizetype day = 0; day < depths.size(); ++day) {
         table->SetCellText(kDepthRow, int(day) + 1, depths.at(day));
         table->SetCellText(kAfterBuildupRow, int(day) + 1, afterBuildup.at(day));
@@ -99,7 +103,10 @@ void TableDlg::FillTable()
         initialRects.insert(control->property("controlId").toInt(), control->geometry());
 }
 
-void TableDlg::ExportTable() { table->CopyToClipboard(true, false); }
+void TableDlg::ExportTable()
+{
+    table->CopyToClipboard(true, false);
+}
 
 void TableDlg::resizeEvent(QResizeEvent* event)
 {

@@ -1,7 +1,6 @@
 #include "WaterTableChart.h"
 
 #include <QDate>
-
 #include <stdexcept>
 
 #include "CZELMOutputDoc.h"
@@ -79,8 +78,7 @@ void fillEventLine(GraphDlg& dialog, const WaterTableYear& year, const Axis& axi
         x += record.time;
         setPoint(dialog, kEventLine, 2 * k + 1, x, record.endHeight);
     }
-    setPoint(dialog, kEventLine, int(2 * periods), axis.yearStart + kDaysPerYear,
-             year.records.constLast().startHeight);
+    setPoint(dialog, kEventLine, int(2 * periods), axis.yearStart + kDaysPerYear, year.records.constLast().startHeight);
 }
 
 void fillDailyHeights(GraphDlg& dialog, const WaterTableYear& year, const Axis& axis)
@@ -98,7 +96,8 @@ void fillBenchAndBottomland(GraphDlg& dialog, TransientOutputData& output, const
     setPoint(dialog, kSeasonalHigh, 1, axis.base.daysTo(kSpring), level);
     setPoint(dialog, kSeasonalHigh, 2, axis.xMax, level);
     dialog.pointLabels.at(0, kSeasonalHigh, 1) =
-        QString::asprintf("%.2f", seasonalHigh) + (metres ? QStringLiteral(" m. below ground") : QStringLiteral(" ft. below ground"));
+        QString::asprintf("%.2f", seasonalHigh) +
+        (metres ? QStringLiteral(" m. below ground") : QStringLiteral(" ft. below ground"));
     dialog.setLegends[kSeasonalHigh] = QStringLiteral("Calculated SHWT");
 
     const double criterion = drainDepth - (metres ? kCriterionMetres : kCriterionFeet);
@@ -113,8 +112,7 @@ void labelAxes(GraphDlg& dialog, double drainDepth)
     // A drain less than one unit deep still gets its two labels, bottom and top.
     const int count = std::max(1, int(drainDepth));
     QStringList depths;
-    for (int b = 0; b <= count; ++b)
-        depths.append(QString::asprintf("%.2g", double(count - b) / count * drainDepth));
+    for (int b = 0; b <= count; ++b) depths.append(QString::asprintf("%.2g", double(count - b) / count * drainDepth));
     dialog.customLabels[0] = {1, count, 0, depths};
     dialog.customLabels[1] = {1, count, 0, {}};
     dialog.axisRange[2] = 0.0;
@@ -143,8 +141,7 @@ void FillWaterTableChart(GraphDlg& dialog, const ZELMData& input, TransientOutpu
     const QDate lastEvent = LastEventDate(input);
     if (output.records.size() < 2 || output.dailyDay.isEmpty())
         throw std::invalid_argument("There is no computed water table to plot.");
-    const WaterTableYear year =
-        chartYear == kCalendarYear ? CalendarYear(output, lastEvent) : TraditionalYear(output);
+    const WaterTableYear year = chartYear == kCalendarYear ? CalendarYear(output, lastEvent) : TraditionalYear(output);
     const Axis axis = dateAxis(lastEvent, chartYear);
     const bool bench = input.benchBottomland != 0;
     const bool metres = input.metricUnits != 0;
@@ -152,9 +149,10 @@ void FillWaterTableChart(GraphDlg& dialog, const ZELMData& input, TransientOutpu
     const int points = int(std::max(year.day.size(), 2 * year.records.size() - 1));
 
     allocate(dialog, bench ? 4 : 2, points);
-    dialog.SetGraphTitles(input.title, QStringLiteral("Month"),
-                          QStringLiteral("Water Surface Elevation Depth Below Ground Surface (") + unit + QLatin1Char(')'),
-                          input.title, QStringLiteral("zelplot"));
+    dialog.SetGraphTitles(
+        input.title, QStringLiteral("Month"),
+        QStringLiteral("Water Surface Elevation Depth Below Ground Surface (") + unit + QLatin1Char(')'), input.title,
+        QStringLiteral("zelplot"));
     dialog.setLegends[kEventLine] = QStringLiteral("Water Table Height");
     dialog.chartStyle = 4;
     dialog.drawMarkersFlag = 1;

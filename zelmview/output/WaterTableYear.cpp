@@ -34,8 +34,7 @@ QList<OutputRecord> rotatedRecords(const QList<OutputRecord>& records, const New
     const OutputRecord& spanning = records.at(split.record);
     const int days = int(spanning.time);
     // The height on 1 January, on the straight line of the spanning period from its start to its end.
-    const double h = spanning.startHeight
-                   + (spanning.endHeight - spanning.startHeight) * split.daysBefore / days;
+    const double h = spanning.startHeight + (spanning.endHeight - spanning.startHeight) * split.daysBefore / days;
 
     OutputRecord later = spanning;
     later.time = days - split.daysBefore;
@@ -81,8 +80,9 @@ WaterTableYear CalendarYear(const TransientOutputData& output, const QDate& last
     const int daysToNewYear = int(lastEvent.daysTo(kNewYear));
     const NewYearSplit split = findNewYear(output.records, daysToNewYear);
     if (split.record < 0)
-        throw std::invalid_argument("The water table year cannot be turned to the calendar year: "
-                                    "no period spans 1 January.");
+        throw std::invalid_argument(
+            "The water table year cannot be turned to the calendar year: "
+            "no period spans 1 January.");
     WaterTableYear year;
     year.records = rotatedRecords(output.records, split);
 

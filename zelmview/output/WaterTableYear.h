@@ -16,9 +16,9 @@ namespace zelm {
 struct WaterTableYear {
     // Records of the periods in order; the last one holds only the height at the year's end.
     QList<OutputRecord> records;
-    QList<int> day;          // day number of each daily row, 1 for the year's first day
-    QList<double> height;    // above the drain
-    QList<double> depth;     // below the surface
+    QList<int> day;        // day number of each daily row, 1 for the year's first day
+    QList<double> height;  // above the drain
+    QList<double> depth;   // below the surface
 };
 
 // The date in 1981 of the project's last deep-percolation event, the start of the model's year;

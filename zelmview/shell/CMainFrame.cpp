@@ -33,7 +33,10 @@ namespace {
 const QString kAppTitle = QStringLiteral("ZELM");
 const QString kIdleMessage = QStringLiteral("Ready");
 
-void setControlId(QObject* object, int id) { object->setProperty("controlId", id); }
+void setControlId(QObject* object, int id)
+{
+    object->setProperty("controlId", id);
+}
 
 }  // namespace
 
@@ -72,14 +75,12 @@ void CMainFrame::CreateCommands()
 {
     AddCommand(kNewTransient, QStringLiteral("New &Transient"), {},
                QStringLiteral("Create a new Transient model input file."));
-    AddCommand(kNewRisk, QStringLiteral("New &Risk"), {},
-               QStringLiteral("Create a new Risk model input file."));
+    AddCommand(kNewRisk, QStringLiteral("New &Risk"), {}, QStringLiteral("Create a new Risk model input file."));
     AddCommand(kFileNew, QStringLiteral("&New...\tCtrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N),
                QStringLiteral("Create a new document\nNew"));
     AddCommand(kFileOpen, QStringLiteral("&Open...\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O),
                QStringLiteral("Open an existing document\nOpen"));
-    AddCommand(kFileClose, QStringLiteral("&Close"), {},
-               QStringLiteral("Close the active document\nClose"));
+    AddCommand(kFileClose, QStringLiteral("&Close"), {}, QStringLiteral("Close the active document\nClose"));
     AddCommand(kFileSave, QStringLiteral("&Save\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S),
                QStringLiteral("Save the active document\nSave"));
     AddCommand(kFileSaveAs, QStringLiteral("Save &As..."), {},
@@ -95,10 +96,11 @@ void CMainFrame::CreateCommands()
     AddCommand(kBenchBottomland, QStringLiteral("&Bench && Bottomland"), {},
                QStringLiteral("Calculate the bench and bottom land classification"));
     AddCommand(kViewDailyData, QStringLiteral("&View Daily Water Table Data"));
-    AddCommand(kViewToolBar, QStringLiteral("&Toolbar"), {},
-               QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))->setCheckable(true);
+    AddCommand(kViewToolBar, QStringLiteral("&Toolbar"), {}, QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
+        ->setCheckable(true);
     AddCommand(kViewStatusBar, QStringLiteral("&Status Bar"), {},
-               QStringLiteral("Show or hide the status bar\nToggle StatusBar"))->setCheckable(true);
+               QStringLiteral("Show or hide the status bar\nToggle StatusBar"))
+        ->setCheckable(true);
     AddCommand(kWindowNew, QStringLiteral("&New Window"), {},
                QStringLiteral("Open another window for the active document\nNew Window"));
     AddCommand(kWindowCascade, QStringLiteral("&Cascade"), {},
@@ -107,8 +109,7 @@ void CMainFrame::CreateCommands()
                QStringLiteral("Arrange windows as non-overlapping tiles\nTile Windows"));
     AddCommand(kWindowArrange, QStringLiteral("&Arrange Icons"), {},
                QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"));
-    AddCommand(kHelpFinder, QStringLiteral("&Help Topics"), {},
-               QStringLiteral("List Help topics\nHelp Topics"));
+    AddCommand(kHelpFinder, QStringLiteral("&Help Topics"), {}, QStringLiteral("List Help topics\nHelp Topics"));
     AddCommand(kHelp, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
     AddCommand(kContextHelp, QStringLiteral("What's This"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     AddCommand(kNextPane, QStringLiteral("Next Pane"), QKeySequence(Qt::Key_F6));
@@ -116,11 +117,11 @@ void CMainFrame::CreateCommands()
     AddCommand(kAppAbout, QStringLiteral("&About zelmView..."), {},
                QStringLiteral("Display program information, version number and copyright\nAbout"));
     // Accelerators without a menu item still need to live on the window to fire.
-    for (int id : std::initializer_list<int>{kFileNew, kHelp, kContextHelp, kNextPane, kPreviousPane}) addAction(actions.value(id));
+    for (int id : std::initializer_list<int>{kFileNew, kHelp, kContextHelp, kNextPane, kPreviousPane})
+        addAction(actions.value(id));
 }
 
-QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySequence& key,
-                                const QString& prompt)
+QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySequence& key, const QString& prompt)
 {
     if (QAction* existing = actions.value(commandId)) return existing;
     auto* action = new QAction(QString(text).section(QLatin1Char('\t'), 0, 0), this);
@@ -135,7 +136,10 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySe
     return action;
 }
 
-QAction* CMainFrame::GetCommandAction(int commandId) const { return actions.value(commandId); }
+QAction* CMainFrame::GetCommandAction(int commandId) const
+{
+    return actions.value(commandId);
+}
 
 void CMainFrame::CreateToolBar()
 {
@@ -162,8 +166,8 @@ void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    for (const auto& [id, text] : {std::pair{kIndicatorCaps, "CAP"}, std::pair{kIndicatorNum, "NUM"},
-                                   std::pair{kIndicatorScroll, "SCRL"}}) {
+    for (const auto& [id, text] :
+         {std::pair{kIndicatorCaps, "CAP"}, std::pair{kIndicatorNum, "NUM"}, std::pair{kIndicatorScroll, "SCRL"}}) {
         auto* label = new QLabel(QString::fromLatin1(text), bar);
         label->setObjectName(QStringLiteral("indicator%1").arg(text));
         setControlId(label, id);
@@ -183,7 +187,10 @@ void CMainFrame::CreateStatusBar()
     toggle->setChecked(true);
 }
 
-QLabel* CMainFrame::GetIndicator(int indicatorId) const { return indicators.value(indicatorId); }
+QLabel* CMainFrame::GetIndicator(int indicatorId) const
+{
+    return indicators.value(indicatorId);
+}
 
 QMenu* CMainFrame::CreateFileMenu(FileMenuKind kind)
 {
@@ -305,8 +312,7 @@ void CMainFrame::ActivateView(View* view)
 View* CMainFrame::GetActiveView() const
 {
     QMdiSubWindow* frame = mdiArea->activeSubWindow();
-    if (frame == nullptr && !mdiArea->subWindowList().isEmpty())
-        frame = mdiArea->currentSubWindow();
+    if (frame == nullptr && !mdiArea->subWindowList().isEmpty()) frame = mdiArea->currentSubWindow();
     return frame != nullptr ? qobject_cast<View*>(frame->widget()) : nullptr;
 }
 
@@ -391,7 +397,10 @@ void CMainFrame::OpenAnotherWindow()
     view->OnInitialUpdate();
 }
 
-CSplashWnd* CMainFrame::GetSplash() const { return splash; }
+CSplashWnd* CMainFrame::GetSplash() const
+{
+    return splash;
+}
 
 void CMainFrame::ShowSplash()
 {

@@ -44,8 +44,7 @@ public:
     QAction* GetCommandAction(int commandId) const;
     // Creates (or returns) the action of `commandId`. `prompt` is the status-bar prompt; a part
     // after "\n" is the tool-bar tip. Triggering it routes the command.
-    QAction* AddCommand(int commandId, const QString& text, const QKeySequence& key = {},
-                        const QString& prompt = {});
+    QAction* AddCommand(int commandId, const QString& text, const QKeySequence& key = {}, const QString& prompt = {});
     // The menu bar shown while a document of type `resourceId` is active: a File menu of `kind`,
     // then `documentMenus` (the frame takes them over), then View, Window and Help.
     void RegisterDocumentMenu(int resourceId, FileMenuKind kind, const QList<QMenu*>& documentMenus);

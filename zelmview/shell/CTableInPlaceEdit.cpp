@@ -32,8 +32,7 @@ bool isTableKey(const QKeyEvent* key)
 // Keys the editor keeps from the window's shortcuts: Delete, Escape and every Ctrl key.
 bool isEditorOwnKey(const QKeyEvent* key)
 {
-    return key->key() == Qt::Key_Delete || key->key() == Qt::Key_Escape
-        || (key->modifiers() & Qt::ControlModifier);
+    return key->key() == Qt::Key_Delete || key->key() == Qt::Key_Escape || (key->modifiers() & Qt::ControlModifier);
 }
 
 }  // namespace

@@ -66,8 +66,7 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
     // The program starts with no document whatever the command line names; only the desktop's
     // open request below opens files. Its paths are taken relative to the start folder.
     QStringList requested;
-    for (const QString& file : OpenRequestFiles(arguments))
-        requested.append(QDir::current().absoluteFilePath(file));
+    for (const QString& file : OpenRequestFiles(arguments)) requested.append(QDir::current().absoluteFilePath(file));
 
     mainFrame->show();
     ApplyStartupWorkingDirectory();

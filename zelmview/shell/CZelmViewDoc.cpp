@@ -64,8 +64,8 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
 {
     try {
         if (!ZELMData::SortEventsByDate(data.events)) {
-            docview::showMessage(QStringLiteral(
-                "Please make sure that the irrigation data is initialized before running the model."));
+            docview::showMessage(
+                QStringLiteral("Please make sure that the irrigation data is initialized before running the model."));
             return false;
         }
     } catch (const EventDateError& error) {
@@ -79,7 +79,10 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
     return docview::Document::OnSaveDocument(path);
 }
 
-void CZelmViewDoc::DeleteContents() { data = ZELMData(); }
+void CZelmViewDoc::DeleteContents()
+{
+    data = ZELMData();
+}
 
 void CZelmViewDoc::ConvertUnits(int newUnits)
 {
@@ -94,7 +97,10 @@ void CZelmViewDoc::ConvertUnits(int newUnits)
     data.metricUnits = newUnits;
 }
 
-void CZelmViewDoc::ToggleBenchBottomland() { data.benchBottomland = data.benchBottomland == 0 ? 1 : 0; }
+void CZelmViewDoc::ToggleBenchBottomland()
+{
+    data.benchBottomland = data.benchBottomland == 0 ? 1 : 0;
+}
 
 std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()
 {

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-
 #include <array>
 #include <climits>
 #include <cmath>
@@ -50,11 +49,9 @@ constexpr CZelmViewView::NumericField kNumericFields[] = {
      &ZELMData::minWaterTableDepth, "rootZoneRequirement"},
     {Field::kDrainToBarrier, 0, "Drain to Barrier", Field::kDrainToBarrierUnit, &ZELMData::barrierDistance,
      "drainToBarrier"},
-    {Field::kSpecificYield, 0, "Specific Yield", Field::kSpecificYieldUnit, &ZELMData::specificYield,
-     "specificYield"},
+    {Field::kSpecificYield, 0, "Specific Yield", Field::kSpecificYieldUnit, &ZELMData::specificYield, "specificYield"},
     {Field::kDrainRadius, 0, "Drain Radius", Field::kDrainRadiusUnit, &ZELMData::drainRadius, "drainRadius"},
-    {Field::kDepthToDrain, 0, "Depth to the Drain", Field::kDepthToDrainUnit, &ZELMData::depthToDrain,
-     "depthToDrain"},
+    {Field::kDepthToDrain, 0, "Depth to the Drain", Field::kDepthToDrainUnit, &ZELMData::depthToDrain, "depthToDrain"},
     {Field::kDrainSpacing, Field::kDrainSpacingLabel, "Existing Drain Spacing", Field::kDrainSpacingUnit,
      &ZELMData::drainSpacing, "drainSpacing"},
     {Field::kAwhc, Field::kAwhcLabel, "AWHC for top 5 ft of Soil", Field::kAwhcUnit, &ZELMData::awhc, "awhc"},
@@ -67,24 +64,35 @@ struct UnitText {
     const char* metric;
 };
 constexpr UnitText kUnitTexts[] = {
-    {Field::kPermeabilityUnit, "ft/day", "m/day"}, {Field::kRootZoneUnit, "ft", "m"},
-    {Field::kDepthToDrainUnit, "ft", "m"},         {Field::kDrainRadiusUnit, "ft", "m"},
-    {Field::kDrainSpacingUnit, "ft", "m"},         {Field::kDrainToBarrierUnit, "ft", "m"},
-    {Field::kSpecificYieldUnit, "decimal", "decimal"}, {Field::kAwhcUnit, "in", "cm"},
+    {Field::kPermeabilityUnit, "ft/day", "m/day"},
+    {Field::kRootZoneUnit, "ft", "m"},
+    {Field::kDepthToDrainUnit, "ft", "m"},
+    {Field::kDrainRadiusUnit, "ft", "m"},
+    {Field::kDrainSpacingUnit, "ft", "m"},
+    {Field::kDrainToBarrierUnit, "ft", "m"},
+    {Field::kSpecificYieldUnit, "decimal", "decimal"},
+    {Field::kAwhcUnit, "in", "cm"},
 };
 const char* const kAmountTitles[] = {"Deep Perc (in)", "Deep Perc (cm)"};
 constexpr int kAmountColumn = 2;
 
 // Fields committed before a save, in this order; the first bad number stops the save's commit.
-constexpr std::array<int, 10> kSaveCommitOrder = {
-    Field::kComment,      Field::kDepthToDrain, Field::kDrainRadius,   Field::kDrainToBarrier,
-    Field::kDrainSpacing, Field::kRootZoneRequirement, Field::kPermeability, Field::kSpecificYield,
-    Field::kTitle,        Field::kAwhc};
+constexpr std::array<int, 10> kSaveCommitOrder = {Field::kComment,      Field::kDepthToDrain,
+                                                  Field::kDrainRadius,  Field::kDrainToBarrier,
+                                                  Field::kDrainSpacing, Field::kRootZoneRequirement,
+                                                  Field::kPermeability, Field::kSpecificYield,
+                                                  Field::kTitle,        Field::kAwhc};
 // Fields committed by Run, in this order; a bad number does not stop the run.
-constexpr std::array<int, 10> kRunCommitOrder = {
-    Field::kComment,      Field::kDrainRadius,  Field::kDrainToBarrier, Field::kDrainSpacing,
-    Field::kRootZoneRequirement, Field::kPermeability, Field::kSpecificYield, Field::kTitle,
-    Field::kAwhc,         Field::kDepthToDrain};
+constexpr std::array<int, 10> kRunCommitOrder = {Field::kComment,
+                                                 Field::kDrainRadius,
+                                                 Field::kDrainToBarrier,
+                                                 Field::kDrainSpacing,
+                                                 Field::kRootZoneRequirement,
+                                                 Field::kPermeability,
+                                                 Field::kSpecificYield,
+                                                 Field::kTitle,
+                                                 Field::kAwhc,
+                                                 Field::kDepthToDrain};
 
 // The model's criterion: a barrier nearer than a tenth of the maximum water table counts as under
 // the drain.
@@ -95,26 +103,47 @@ const QString kBadNumberMessage = QStringLiteral("Please enter a number.");
 const QSize kFormSize(780, 560);
 constexpr int kRowHeight = 24;
 
-QString toFormLines(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-QString toDocumentLines(QString text) { return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")); }
+QString toFormLines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+QString toDocumentLines(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
 
 // The last day of a month in the model's cycle (29 for February); no limit for another month.
 int lastDayOfMonth(int month)
 {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
         return 31;
     case 2:
         return 29;
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     default:
         return INT_MAX;
     }
 }
 
-QString formatInteger(int value) { return QString::number(value); }
-QString formatAmount(double value) { return QString::asprintf("%g", value); }
+QString formatInteger(int value)
+{
+    return QString::number(value);
+}
+QString formatAmount(double value)
+{
+    return QString::asprintf("%g", value);
+}
 
 }  // namespace
 
@@ -148,7 +177,10 @@ CZelmViewView::~CZelmViewView()
     delete runPoller;
 }
 
-CZelmViewDoc* CZelmViewView::GetZelmDocument() const { return static_cast<CZelmViewDoc*>(GetDocument()); }
+CZelmViewDoc* CZelmViewView::GetZelmDocument() const
+{
+    return static_cast<CZelmViewDoc*>(GetDocument());
+}
 
 const CZelmViewView::NumericField* CZelmViewView::FindNumericField(int controlId)
 {
@@ -259,7 +291,8 @@ void CZelmViewView::CreateEventSchedule()
 
     auto* add = new QPushButton(QStringLiteral("Add"), group);
     Place(add, kAddButton, QStringLiteral("addButton"), QRect(10, 258, 56, 26));
-    Place(new QLabel(QStringLiteral("# to add:"), group), 0, QStringLiteral("eventsToAddLabel"), QRect(72, 262, 56, 20));
+    Place(new QLabel(QStringLiteral("# to add:"), group), 0, QStringLiteral("eventsToAddLabel"),
+          QRect(72, 262, 56, 20));
     eventsToAddEdit = new QSpinBox(group);
     eventsToAddEdit->setRange(-99, 999);
     eventsToAddEdit->setValue(1);
@@ -426,7 +459,10 @@ void CZelmViewView::ApplyInputModeRule()
 
 // ---- From the form to the document ----
 
-void CZelmViewView::MarkModified() { GetZelmDocument()->SetModifiedFlag(true); }
+void CZelmViewView::MarkModified()
+{
+    GetZelmDocument()->SetModifiedFlag(true);
+}
 
 bool CZelmViewView::CommitInOrder(std::span<const int> order, bool stopAtFailure)
 {
@@ -689,11 +725,12 @@ void CZelmViewView::RunTransientModel()
 
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;
-    runPoller = new ModelRunPoller(std::move(run->runner), run->outputPath,
-                                   [this](const QString& path) {
-                                       if (openReport) openReport(path);
-                                   },
-                                   this);
+    runPoller = new ModelRunPoller(
+        std::move(run->runner), run->outputPath,
+        [this](const QString& path) {
+            if (openReport) openReport(path);
+        },
+        this);
     connect(runPoller, &ModelRunPoller::finished, this, &CZelmViewView::OnRunFinished);
     runWatchdog.start(runTimeLimitMs);
     emit runStateChanged(true);
@@ -738,4 +775,3 @@ void CZelmViewView::PrintForm(QPrinter& printer)
     render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.end();
 }
-

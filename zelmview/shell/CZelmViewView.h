@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-
 #include <functional>
 #include <optional>
 #include <span>

@@ -1,10 +1,9 @@
 #include "DeleteItemsDlg.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <functional>
 

@@ -6,8 +6,8 @@
 
 namespace zelm {
 
-inline const QString kTransientInputDescription = QStringLiteral(
-    "\nTransient\nTransient\nTransient Input Files (*.trn)\n.trn\nZelmView.Document\nZelm Document");
+inline const QString kTransientInputDescription =
+    QStringLiteral("\nTransient\nTransient\nTransient Input Files (*.trn)\n.trn\nZelmView.Document\nZelm Document");
 inline const QString kRiskInputDescription = QStringLiteral(
     "\nZELMRisk\nZELMRisk\nRisk Analysis Input Files (*.rsk)\n.RSK\nZELMRisk.Document\nZELMRisk Document");
 inline const QString kTransientOutputDescription = QStringLiteral(

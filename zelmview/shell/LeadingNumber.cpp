@@ -80,6 +80,9 @@ std::optional<double> WholeReal(const QString& text)
     return value;
 }
 
-QString FormatFieldReal(double value) { return QString::number(value, 'g', 15); }
+QString FormatFieldReal(double value)
+{
+    return QString::number(value, 'g', 15);
+}
 
 }  // namespace zelm

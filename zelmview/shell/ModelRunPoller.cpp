@@ -14,8 +14,8 @@ QString trimmedEnd(const QString& text)
 
 }  // namespace
 
-ModelRunPoller::ModelRunPoller(std::unique_ptr<ModelRunner> started, const QString& report,
-                               OpenReport open, QObject* parent)
+ModelRunPoller::ModelRunPoller(std::unique_ptr<ModelRunner> started, const QString& report, OpenReport open,
+                               QObject* parent)
     : QObject(parent), runner(std::move(started)), reportPath(report), openReport(std::move(open))
 {
     connect(&timer, &QTimer::timeout, this, &ModelRunPoller::PollModelRun);

@@ -7,7 +7,7 @@ namespace zelm {
 enum ResourceId : int {
     kAboutDialog = 100,
     kSplashBitmap = 102,
-    kMainFrameResource = 128,   // menu, tool bar and title when no document is open
+    kMainFrameResource = 128,  // menu, tool bar and title when no document is open
     kTransientInputType = 129,
     kTransientOutputType = 130,
     kRiskInputType = 131,

@@ -117,7 +117,10 @@ void TableListCtrl::SetCellText(int row, int column, const QString& text)
     CellItem(row, column)->setText(text);
 }
 
-void TableListCtrl::SetColumnMode(int column, int mode) { columnModes[column] = mode; }
+void TableListCtrl::SetColumnMode(int column, int mode)
+{
+    columnModes[column] = mode;
+}
 
 bool TableListCtrl::IsColumnEditable(int column) const
 {

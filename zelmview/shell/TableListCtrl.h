@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QString>
 #include <QTableWidget>
-
 #include <map>
 
 #include "CTableInPlaceEdit.h"

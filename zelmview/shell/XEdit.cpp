@@ -59,8 +59,8 @@ void XEdit::FocusInGroup(bool next)
     for (;;) {
         candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
         if (candidate == nullptr || candidate == this) return;
-        if (candidate->parentWidget() == group && candidate->isEnabled() && candidate->isVisible()
-            && (candidate->focusPolicy() & Qt::TabFocus)) {
+        if (candidate->parentWidget() == group && candidate->isEnabled() && candidate->isVisible() &&
+            (candidate->focusPolicy() & Qt::TabFocus)) {
             candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;
         }

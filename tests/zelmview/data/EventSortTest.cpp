@@ -13,8 +13,7 @@ using Events = QList<IrrigationDataElement>;
 QList<double> amounts(const Events& events)
 {
     QList<double> result;
-    for (const IrrigationDataElement& event : events)
-        result.append(event.amount);
+    for (const IrrigationDataElement& event : events) result.append(event.amount);
     return result;
 }
 
@@ -57,9 +56,9 @@ TEST(SortEventsByDate, UnsetMonthOrDayReturnsFalseAndLeavesTheEvents)
 
 TEST(SortEventsByDate, DateOutsideTheCalendarThrowsAndLeavesTheEvents)
 {
-    for (const Events& invalid : {Events{{9, 30, 1}, {13, 1, 2}}, Events{{9, 30, 1}, {1, 32, 2}},
-                                  Events{{9, 30, 1}, {-1, 5, 2}}, Events{{9, 30, 1}, {5, -5, 2}},
-                                  Events{{9, 30, 1}, {13, 1, 2}, {0, 1, 3}}}) {
+    for (const Events& invalid :
+         {Events{{9, 30, 1}, {13, 1, 2}}, Events{{9, 30, 1}, {1, 32, 2}}, Events{{9, 30, 1}, {-1, 5, 2}},
+          Events{{9, 30, 1}, {5, -5, 2}}, Events{{9, 30, 1}, {13, 1, 2}, {0, 1, 3}}}) {
         Events events = invalid;
         EXPECT_THROW(ZELMData::SortEventsByDate(events), EventDateError);
         EXPECT_EQ(amounts(events), amounts(invalid));

@@ -63,8 +63,7 @@ TEST(ModelReadsProject, WrittenProjectRunsWithTheTitleOnTheReport)
         EXPECT_EQ(run.printed.toStdString(), "");
         EXPECT_TRUE(run.dailyFileWritten);
         // A title that looks like a comment line carries the one blank that keeps it the title.
-        EXPECT_TRUE(run.firstReportLine.trimmed().startsWith(title.toUtf8()))
-            << run.firstReportLine.toStdString();
+        EXPECT_TRUE(run.firstReportLine.trimmed().startsWith(title.toUtf8())) << run.firstReportLine.toStdString();
     }
     EXPECT_TRUE(recorder.messages().isEmpty());
 }

@@ -39,10 +39,8 @@ TEST_F(OutputDocument, OpensTheReportWithItsProject)
 
 TEST_F(OutputDocument, TheSentenceEndsInTheProjectsLengthUnit)
 {
-    const QRegularExpression sentence(
-        QStringLiteral("^Seasonal High Water Table = \\d+\\.\\d\\d (m|ft)\\.$"));
-    for (const auto& [example, unit] : {std::pair{"hillcrest-design", "ft"},
-                                        std::pair{"polder-analysis", "m"}}) {
+    const QRegularExpression sentence(QStringLiteral("^Seasonal High Water Table = \\d+\\.\\d\\d (m|ft)\\.$"));
+    for (const auto& [example, unit] : {std::pair{"hillcrest-design", "ft"}, std::pair{"polder-analysis", "m"}}) {
         ASSERT_TRUE(document.OnOpenDocument(runExample(example)));
         const QString text = document.FormatSeasonalHighWaterTable(0);
         const QRegularExpressionMatch match = sentence.match(text);
@@ -60,9 +58,8 @@ TEST_F(OutputDocument, AReportWithoutItsProjectOpensAfterTheMessage)
     const QString project = dir.filePath("terrace-on-barrier.trn");
     ASSERT_TRUE(QFile::remove(project));
     EXPECT_TRUE(document.OnOpenDocument(report));
-    EXPECT_EQ(recorder.messages(),
-              (QStringList{"ReadData: Unable to open ZELM input file " + project,
-                           "Error reading input from " + project}));
+    EXPECT_EQ(recorder.messages(), (QStringList{"ReadData: Unable to open ZELM input file " + project,
+                                                "Error reading input from " + project}));
     EXPECT_EQ(document.GetOutput().records.size(), 8);
 }
 
@@ -71,17 +68,15 @@ TEST_F(OutputDocument, AMissingReportIsReportedAndTheDocumentStillOpens)
     const QString report = runExample("terrace-on-barrier");
     ASSERT_TRUE(QFile::rename(report, dir.filePath("elsewhere.OTR")));
     EXPECT_TRUE(document.OnOpenDocument(report));
-    EXPECT_EQ(recorder.messages(),
-              (QStringList{"ReadData: Unable to open ZELM output file " + report,
-                           "Error reading input from " + report}));
+    EXPECT_EQ(recorder.messages(), (QStringList{"ReadData: Unable to open ZELM output file " + report,
+                                                "Error reading input from " + report}));
     EXPECT_EQ(document.GetInput().events.size(), 6);
 }
 
 TEST_F(OutputDocument, FindsAProjectSavedInUpperCase)
 {
     const QString report = runExample("terrace-on-barrier");
-    ASSERT_TRUE(QFile::rename(dir.filePath("terrace-on-barrier.trn"),
-                              dir.filePath("terrace-on-barrier.TRN")));
+    ASSERT_TRUE(QFile::rename(dir.filePath("terrace-on-barrier.trn"), dir.filePath("terrace-on-barrier.TRN")));
     EXPECT_TRUE(document.OnOpenDocument(report));
     EXPECT_TRUE(recorder.messages().isEmpty());
     EXPECT_EQ(document.GetInput().events.size(), 6);

@@ -24,8 +24,7 @@ inline QList<IrrigationDataElement> spreadEvents(int count)
     for (int k = 0; k < count; ++k) {
         int day = 10 + k * (340 / count);
         int month = 0;
-        while (day > kMonthLengths[month])
-            day -= kMonthLengths[month++];
+        while (day > kMonthLengths[month]) day -= kMonthLengths[month++];
         events.append({month + 1, day, 0.3 + 0.1 * (k % 4)});
     }
     return events;
@@ -34,14 +33,13 @@ inline QList<IrrigationDataElement> spreadEvents(int count)
 // The text of a design project, English units, drains off the barrier, with `events`.
 inline QByteArray designProjectText(const QList<IrrigationDataElement>& events)
 {
-    QByteArray text = "#Version number\n2\n#Title (1 line)\nDesign of "
-                      + QByteArray::number(events.size())
-                      + " events\n#Project data\n0 0 1\n#Field data\n"
-                        "1.5 2.5 5 0.05 0.25 4 0 7.5 -1\n#Number of deep percolation events\n"
-                      + QByteArray::number(events.size()) + "\n#month, day, deep perc val\n";
+    QByteArray text = "#Version number\n2\n#Title (1 line)\nDesign of " + QByteArray::number(events.size()) +
+                      " events\n#Project data\n0 0 1\n#Field data\n"
+                      "1.5 2.5 5 0.05 0.25 4 0 7.5 -1\n#Number of deep percolation events\n" +
+                      QByteArray::number(events.size()) + "\n#month, day, deep perc val\n";
     for (const IrrigationDataElement& event : events)
-        text += QByteArray::number(event.month) + ' ' + QByteArray::number(event.day) + ' '
-              + QByteArray::number(event.amount) + '\n';
+        text += QByteArray::number(event.month) + ' ' + QByteArray::number(event.day) + ' ' +
+                QByteArray::number(event.amount) + '\n';
     return text + "#Comment records\n$start\nWritten by the test.\n$end\n";
 }
 
@@ -53,8 +51,7 @@ inline QByteArray runModel(const QString& folder, const QString& baseName)
     model.setWorkingDirectory(folder);
     model.start(QStringLiteral(ZELM_MODEL_PROGRAM), {baseName});
     model.closeWriteChannel();
-    if (!model.waitForFinished(60000))
-        return "the model did not finish";
+    if (!model.waitForFinished(60000)) return "the model did not finish";
     return model.readAll();
 }
 

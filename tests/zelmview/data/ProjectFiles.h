@@ -22,16 +22,14 @@ inline QString testDataFile(const QString& name)
 inline QList<QByteArray> sampleLines()
 {
     QList<QByteArray> lines = fileBytes(testDataFile("sample.trn")).split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
     return lines;
 }
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
 inline QByteArray joinedLines(const QList<QByteArray>& lines, const QByteArray& lineEnd = "\n")

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-
 #include <stdexcept>
 
 #include "MessageSink.h"
@@ -38,13 +37,11 @@ TEST_F(SeasonalHighWaterTable, ChoosesTheShallowestEarlierFirstAndWrapsTheLastEv
     ASSERT_EQ(output.eventRows, (QList<int>{2, 5, 8, 11}));
 
     // Rows 10 and 0 (wrapped), 4 and 5, 1 and 2.
-    EXPECT_NEAR(output.ComputeSeasonalHighWaterTable(0),
-                (2.3 + 2.0 + 2.4 + 1.2 + 2.5 + 1.5) / 6, kTolerance);
+    EXPECT_NEAR(output.ComputeSeasonalHighWaterTable(0), (2.3 + 2.0 + 2.4 + 1.2 + 2.5 + 1.5) / 6, kTolerance);
     EXPECT_EQ(output.shwtEvents, (std::array<int, 3>{3, 1, 0}));
 
     // One row further out: rows 9 and 1 (wrapped), 3 and 6, 0 and 3.
-    EXPECT_NEAR(output.ComputeSeasonalHighWaterTable(1),
-                (1.9 + 2.5 + 1.8 + 1.6 + 2.0 + 1.8) / 6, kTolerance);
+    EXPECT_NEAR(output.ComputeSeasonalHighWaterTable(1), (1.9 + 2.5 + 1.8 + 1.6 + 2.0 + 1.8) / 6, kTolerance);
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
 
@@ -55,8 +52,7 @@ TEST_F(SeasonalHighWaterTable, AnOffsetOutsideTheDailyRowsThrowsAndKeepsTheChoic
     // Row 2 - 2 - 1 lies before the first row, the wrapped row -1 too, and row 11 + 8 - 1 after
     // the last.
     for (const int offset : {2, -1, -8}) {
-        EXPECT_THROW(output.ComputeSeasonalHighWaterTable(offset), std::invalid_argument)
-            << offset;
+        EXPECT_THROW(output.ComputeSeasonalHighWaterTable(offset), std::invalid_argument) << offset;
         EXPECT_EQ(output.shwtEvents, (std::array<int, 3>{3, 1, 0}));
     }
 }
@@ -66,8 +62,7 @@ TEST_F(SeasonalHighWaterTable, AnOffsetOutsideTheDailyRowsThrowsAndKeepsTheChoic
 TEST_F(SeasonalHighWaterTable, AYearOfTwoEventsHasThreeBuildUps)
 {
     readDailyFile("two-events.day");
-    EXPECT_NEAR(output.ComputeSeasonalHighWaterTable(0),
-                (2.9 + 1.4 + 2.2 + 2.0 + 2.6 + 2.6) / 6, kTolerance);
+    EXPECT_NEAR(output.ComputeSeasonalHighWaterTable(0), (2.9 + 1.4 + 2.2 + 2.0 + 2.6 + 2.6) / 6, kTolerance);
     EXPECT_EQ(output.shwtEvents, (std::array<int, 3>{1, 2, 0}));
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
@@ -76,8 +71,7 @@ TEST_F(SeasonalHighWaterTable, FewerThanThreeBuildUpsGiveZeroAfterTheMessage)
 {
     readDailyFile("two-build-ups.day");
     EXPECT_EQ(output.ComputeSeasonalHighWaterTable(0), 0.0);
-    EXPECT_EQ(recorder.messages(),
-              QStringList{"Can't compute SHWT without at least three deep percolation events."});
+    EXPECT_EQ(recorder.messages(), QStringList{"Can't compute SHWT without at least three deep percolation events."});
     EXPECT_EQ(output.shwtEvents, (std::array<int, 3>{-1, -1, -1}));
 }
 

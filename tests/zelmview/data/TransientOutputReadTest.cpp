@@ -37,14 +37,11 @@ void expectReadsRun(const QString& reportPath, const ZELMData& project)
     ASSERT_EQ(output.records.size(), events + 2);
     EXPECT_EQ(output.records[0].buildUp, 0.0);
     for (qsizetype k = 1; k <= events; ++k)
-        EXPECT_NEAR(output.records[k].buildUp, expectedBuildUp(project, project.events[k - 1]),
-                    kReportTolerance)
+        EXPECT_NEAR(output.records[k].buildUp, expectedBuildUp(project, project.events[k - 1]), kReportTolerance)
             << "record " << k;
     const OutputRecord& last = output.records.back();
     EXPECT_GT(last.startHeight, 0.0);
-    EXPECT_EQ(last.time + last.buildUp + last.flowDepth + last.timeFactor + last.heightRatio
-                  + last.endHeight,
-              0.0);
+    EXPECT_EQ(last.time + last.buildUp + last.flowDepth + last.timeFactor + last.heightRatio + last.endHeight, 0.0);
 
     ASSERT_EQ(output.eventRows.size(), events + 1);
     EXPECT_EQ(output.dailyDay.size(), 366 + events + 1);
@@ -54,8 +51,8 @@ void expectReadsRun(const QString& reportPath, const ZELMData& project)
         const int row = output.eventRows[k];
         EXPECT_EQ(output.dailyDay[row], output.dailyDay[row - 1]);
         if (k < events) {
-            EXPECT_NEAR(output.dailyHeight[row] - output.dailyHeight[row - 1],
-                        output.records[k].buildUp, kAcrossFilesTolerance)
+            EXPECT_NEAR(output.dailyHeight[row] - output.dailyHeight[row - 1], output.records[k].buildUp,
+                        kAcrossFilesTolerance)
                 << "row " << row;
         }
     }
@@ -84,13 +81,11 @@ protected:
 
 TEST_F(ModelOutput, ReadsTheReportOfEveryExample)
 {
-    const QStringList examples =
-        QDir(QStringLiteral(ZELM_EXAMPLES_DIR)).entryList({QStringLiteral("*.trn")});
+    const QStringList examples = QDir(QStringLiteral(ZELM_EXAMPLES_DIR)).entryList({QStringLiteral("*.trn")});
     ASSERT_FALSE(examples.isEmpty());
     for (const QString& example : examples) {
         SCOPED_TRACE(example.toStdString());
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + example,
-                                dir.filePath(example)));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + example, dir.filePath(example)));
         const QString name = QFileInfo(example).completeBaseName();
         const QByteArray printed = runModel(dir.path(), name);
         EXPECT_TRUE(printed.trimmed().isEmpty()) << printed.toStdString();
@@ -149,8 +144,7 @@ class ReadFailure : public ::testing::Test {
 protected:
     ReadFailure() : lines(fileBytes(outputDataFile("two-events.otr")).split('\n'))
     {
-        while (tableStart < lines.size() && !lines[tableStart - 2].contains("EVENT   TIME"))
-            ++tableStart;
+        while (tableStart < lines.size() && !lines[tableStart - 2].contains("EVENT   TIME")) ++tableStart;
     }
 
     QString reportPath() const { return dir.filePath("report.otr"); }
@@ -201,8 +195,7 @@ TEST_F(ReadFailure, AFieldOfAsterisksEndsReadingAndKeepsWhatWasRead)
     lines[tableStart + 4] = "  2              *****";
     writeReport();
     EXPECT_FALSE(output.ReadData(reportPath()));
-    EXPECT_EQ(recorder.messages(),
-              QStringList{message("Parse error reading output record #2 in output file ")});
+    EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading output record #2 in output file ")});
     EXPECT_EQ(output.records.size(), 2);
     EXPECT_DOUBLE_EQ(output.records[1].buildUp, 0.50);
 
@@ -211,16 +204,14 @@ TEST_F(ReadFailure, AFieldOfAsterisksEndsReadingAndKeepsWhatWasRead)
     writeReport();
     recorder.clear();
     EXPECT_FALSE(output.ReadData(reportPath()));
-    EXPECT_EQ(recorder.messages(),
-              QStringList{message("Parse error reading output record #2 in output file ")});
+    EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading output record #2 in output file ")});
 }
 
 TEST_F(ReadFailure, AReportWithoutTheTableFailsOnTheInitialValue)
 {
     writeReport(tableStart - 2);
     EXPECT_FALSE(output.ReadData(reportPath()));
-    EXPECT_EQ(recorder.messages(),
-              QStringList{message("Parse error reading initial WT value in output file ")});
+    EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading initial WT value in output file ")});
     EXPECT_TRUE(output.records.isEmpty());
 }
 
@@ -228,8 +219,7 @@ TEST_F(ReadFailure, ATableCutShortBeforeTheFinalHeightFails)
 {
     writeReport(tableStart + 5);
     EXPECT_FALSE(output.ReadData(reportPath()));
-    EXPECT_EQ(recorder.messages(),
-              QStringList{message("Parse error reading output record #3 in output file ")});
+    EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading output record #3 in output file ")});
     EXPECT_EQ(output.records.size(), 3);
 }
 
@@ -238,8 +228,7 @@ TEST_F(ReadFailure, ABlankLineInTheDailyFileFailsWithItsRowNumber)
     writeReport();
     writeFile(dailyPath(), fileBytes(outputDataFile("two-events.day")) + "\n");
     EXPECT_FALSE(output.ReadData(reportPath()));
-    EXPECT_EQ(recorder.messages(),
-              QStringList{message("Parse error reading daily values for row #7 in output file ")});
+    EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading daily values for row #7 in output file ")});
     EXPECT_EQ(output.records.size(), 4);
     EXPECT_EQ(output.dailyDay.size(), 7);
 }
@@ -259,8 +248,7 @@ TEST_F(ReadFailure, TheBlockTextStopsAtItsLimit)
 {
     writeFile(reportPath(), QByteArray(TransientOutputData::kMaxBlockBytes + 500, 'x'));
     output.ReadData(reportPath());
-    EXPECT_EQ(output.LoadReportText(TransientOutputData::kBlock).size(),
-              TransientOutputData::kMaxBlockBytes);
+    EXPECT_EQ(output.LoadReportText(TransientOutputData::kBlock).size(), TransientOutputData::kMaxBlockBytes);
 }
 
 }  // namespace

@@ -102,7 +102,10 @@ TEST_F(ReadData, FieldLineWithEightValuesKeepsTheBarrierMode)
 TEST_F(ReadData, LineOtherThanStartAfterTheEventsEndsReadingWithTheCommentKept)
 {
     QList<QByteArray> lines = sampleLines().mid(0, kCommentHeaderLine + 1);
-    lines << "not a comment block" << "$start" << "ignored" << "$end";
+    lines << "not a comment block"
+          << "$start"
+          << "ignored"
+          << "$end";
     data.comment = "kept";
     ASSERT_TRUE(readLines(lines));
     EXPECT_EQ(data.comment, "kept");
@@ -113,7 +116,10 @@ TEST_F(ReadData, LineOtherThanStartAfterTheEventsEndsReadingWithTheCommentKept)
 TEST_F(ReadData, CommentMarkersMayStandAnywhereInTheirLines)
 {
     QList<QByteArray> lines = sampleLines().mid(0, kCommentHeaderLine + 1);
-    lines << "comments: $start" << "#kept as text" << "  " << "done $end here";
+    lines << "comments: $start"
+          << "#kept as text"
+          << "  "
+          << "done $end here";
     ASSERT_TRUE(readLines(lines));
     EXPECT_EQ(data.comment, "#kept as text");
 }
@@ -121,7 +127,7 @@ TEST_F(ReadData, CommentMarkersMayStandAnywhereInTheirLines)
 // Each malformed file gives exactly one message: its phrase followed by the path.
 struct BrokenFile {
     const char* name;
-    int line;            // replaced by `text`; -1: the file is cut after `keep` lines
+    int line;  // replaced by `text`; -1: the file is cut after `keep` lines
     QByteArray text;
     int keep;
     const char* phrase;
@@ -137,8 +143,8 @@ class ReadDataMessage : public ReadData, public ::testing::WithParamInterface<Br
 TEST_P(ReadDataMessage, ShowsOneMessageWithThePath)
 {
     const BrokenFile& broken = GetParam();
-    const bool read = broken.line >= 0 ? readWithLine(broken.line, broken.text)
-                                       : readLines(sampleLines().mid(0, broken.keep));
+    const bool read =
+        broken.line >= 0 ? readWithLine(broken.line, broken.text) : readLines(sampleLines().mid(0, broken.keep));
     EXPECT_FALSE(read);
     EXPECT_EQ(recorder.messages(), QStringList(QString::fromLatin1(broken.phrase) + path()));
 }
@@ -149,29 +155,21 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"EmptyFile", -1, {}, 0, "Parse error reading version number in "},
         BrokenFile{"Version", 1, "two", 0, "Parse error reading version number in "},
         BrokenFile{"ProjectLine", kProjectLine, "1 0", 0, "Parse error reading project data in "},
-        BrokenFile{"EndBeforeProjectLine", -1, {}, kProjectLine,
-                   "Parse error reading project data in "},
-        BrokenFile{"FieldLine", kFieldLine, "0.8 2.5 6 0.05 0.33 4 60", 0,
-                   "Parse error reading field data in "},
-        BrokenFile{"EventCount", kCountLine, "three", 0,
-                   "Parse error reading number of lines of deep perc data in "},
-        BrokenFile{"FirstEvent", kFirstEventLine, "4 15", 0,
-                   "Parse error reading line 0 of deep perc data in "},
+        BrokenFile{"EndBeforeProjectLine", -1, {}, kProjectLine, "Parse error reading project data in "},
+        BrokenFile{"FieldLine", kFieldLine, "0.8 2.5 6 0.05 0.33 4 60", 0, "Parse error reading field data in "},
+        BrokenFile{"EventCount", kCountLine, "three", 0, "Parse error reading number of lines of deep perc data in "},
+        BrokenFile{"FirstEvent", kFirstEventLine, "4 15", 0, "Parse error reading line 0 of deep perc data in "},
         BrokenFile{"ThirdEvent", kThirdEventLine, "September 30 2", 0,
                    "Parse error reading line 2 of deep perc data in "},
-        BrokenFile{"EndAfterTheEvents", -1, {}, kThirdEventLine + 1,
-                   "End of file error reading comments in "},
-        BrokenFile{"EndAfterCommentHeader", -1, {}, kCommentHeaderLine + 1,
-                   "End of file error reading comments in "},
-        BrokenFile{"EndInsideTheComment", -1, {}, kCommentHeaderLine + 4,
-                   "End of file error reading comments in "}),
+        BrokenFile{"EndAfterTheEvents", -1, {}, kThirdEventLine + 1, "End of file error reading comments in "},
+        BrokenFile{"EndAfterCommentHeader", -1, {}, kCommentHeaderLine + 1, "End of file error reading comments in "},
+        BrokenFile{"EndInsideTheComment", -1, {}, kCommentHeaderLine + 4, "End of file error reading comments in "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadData, MissingFileShowsTheOpenMessage)
 {
     EXPECT_FALSE(data.ReadData(path()));
-    EXPECT_EQ(recorder.messages(),
-              QStringList("ReadData: Unable to open ZELM input file " + path()));
+    EXPECT_EQ(recorder.messages(), QStringList("ReadData: Unable to open ZELM input file " + path()));
 }
 
 }  // namespace

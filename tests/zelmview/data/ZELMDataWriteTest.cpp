@@ -1,14 +1,13 @@
 // Writing transient project files: the layout, the round trip, the title guard and safe saving.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
 #include <clocale>
 #include <csignal>
 #include <string>
-#include <sys/resource.h>
 
 #include "MessageSink.h"
 #include "ProjectFiles.h"
@@ -105,8 +104,7 @@ TEST_F(WriteData, MissingFolderShowsOneMessage)
 {
     const QString missing = dir.filePath("no such folder/project.trn");
     EXPECT_FALSE(smallProject().WriteData(missing));
-    EXPECT_EQ(recorder.messages(),
-              QStringList("ZELMData::WriteData: Unable to open " + missing));
+    EXPECT_EQ(recorder.messages(), QStringList("ZELMData::WriteData: Unable to open " + missing));
 }
 
 // Lets the process write at most `bytes` to any file while it lives, so a save fails midway.
@@ -164,8 +162,7 @@ private:
     bool compileLocale()
     {
         const QString localedef = QStandardPaths::findExecutable("localedef");
-        if (localedef.isEmpty() || !folder.isValid())
-            return false;
+        if (localedef.isEmpty() || !folder.isValid()) return false;
         QProcess::execute(localedef, {"-i", "de_DE", "-f", "UTF-8", folder.filePath(kName)});
         qputenv("LOCPATH", QFile::encodeName(folder.path()));
         return std::setlocale(LC_NUMERIC, kName) != nullptr;
@@ -180,8 +177,7 @@ private:
 TEST_F(WriteData, NumbersIgnoreTheUserLocale)
 {
     const DecimalCommaLocale decimalComma;
-    if (!decimalComma.isActive())
-        GTEST_SKIP() << "no locale with a decimal comma available";
+    if (!decimalComma.isActive()) GTEST_SKIP() << "no locale with a decimal comma available";
     const ZELMData read = roundTrip(smallProject());
     EXPECT_TRUE(fileBytes(path()).contains(" 0.05 "));
     EXPECT_DOUBLE_EQ(read.specificYield, 0.05);

@@ -41,8 +41,9 @@ public:
 
 std::unique_ptr<DocTemplate> makeType(int id, const QString& description)
 {
-    return std::make_unique<DocTemplate>(id, description, [] { return new TextDocument; },
-                                         [](Document* document) { return new CountingView(document); });
+    return std::make_unique<DocTemplate>(
+        id, description, [] { return new TextDocument; },
+        [](Document* document) { return new CountingView(document); });
 }
 
 QString writeFile(const QDir& folder, const QString& name)
@@ -87,7 +88,6 @@ void DocManagerTest::init()
 {
     OpenProfileStore()->clear();
 }
-
 
 void DocManagerTest::openDialogFiltersFollowTheRegistrationOrderAndBothLetterCases()
 {
@@ -147,8 +147,7 @@ void DocManagerTest::recentFilesKeepFourNewestFirstAcrossRuns()
     }
     DocManager nextRun;
     nextRun.LoadStdProfileSettings(4);
-    QCOMPARE(nextRun.GetRecentFiles().GetFiles(),
-             QStringList({paths.at(4), paths.at(3), paths.at(2), paths.at(1)}));
+    QCOMPARE(nextRun.GetRecentFiles().GetFiles(), QStringList({paths.at(4), paths.at(3), paths.at(2), paths.at(1)}));
 }
 
 void DocManagerTest::saveQuestionCancelKeepsTheDocumentAndNoClosesIt()

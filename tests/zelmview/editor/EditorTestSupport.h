@@ -23,7 +23,10 @@ inline CTableInPlaceEdit* clickCell(TableListCtrl& table, int row, int column)
 }
 
 // Clicks a radio button on its circle.
-inline void clickRadio(QWidget* radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2)); }
+inline void clickRadio(QWidget* radio)
+{
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
 
 // Types `text` into the open editor and ends the edit with `key`.
 inline void typeIntoEditor(TableListCtrl& table, const QString& text, Qt::Key key = Qt::Key_Return)

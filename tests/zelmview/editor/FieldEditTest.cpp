@@ -42,7 +42,8 @@ private slots:
         QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("2.54"), true),
                  SpecificYieldFromConductivityText(QStringLiteral("1"), false));
         QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("not a number"), false), 0.0);
-        QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("10 in/hr"), false), SpecificYieldFromConductivity(10));
+        QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("10 in/hr"), false),
+                 SpecificYieldFromConductivity(10));
 
         HydraulicConductivityConvertDlg dialog(true);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Compute Specific Yield"));

@@ -40,7 +40,8 @@ QString expectedExport(const TransientOutputData& output)
         }
     }
     QStringList lines{QStringLiteral("Distance from surface:\tAfter buildup:")};
-    for (qsizetype day = 0; day < depths.size(); ++day) lines.append(depths.at(day) + QLatin1Char('\t') + afterBuildup.at(day));
+    for (qsizetype day = 0; day < depths.size(); ++day)
+        lines.append(depths.at(day) + QLatin1Char('\t') + afterBuildup.at(day));
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -79,7 +80,8 @@ private slots:
             if (table->GetCellText(1, column) != QStringLiteral("-")) ++afterBuildup;
         QCOMPARE(afterBuildup, 4);
         // Nothing in the table can be edited: a click opens no editor.
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 1)).center());
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(0, 1)).center());
         QVERIFY(table->GetEditor() == nullptr);
 
         dialog.hide();

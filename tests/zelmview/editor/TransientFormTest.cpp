@@ -2,11 +2,11 @@
 // units, the barrier criterion text, the events' Add, Insert and Delete, saving, and the folder
 // remembered between sessions.
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPointer>
 #include <QPrinter>
-#include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -307,8 +307,9 @@ private slots:
         addEvents(form, 1);
         const QString path = folder.filePath(QStringLiteral("incomplete.trn"));
         QVERIFY(!form.document->OnSaveDocument(path));
-        QCOMPARE(messages.messages(), QStringList({QStringLiteral(
-            "Please make sure that the irrigation data is initialized before running the model.")}));
+        QCOMPARE(messages.messages(),
+                 QStringList({QStringLiteral(
+                     "Please make sure that the irrigation data is initialized before running the model.")}));
         QVERIFY(!QFile::exists(path));
         QVERIFY(form.document->IsModified());
 

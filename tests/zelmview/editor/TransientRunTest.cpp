@@ -75,13 +75,15 @@ private slots:
         docview::Document* opened = app->OpenDocumentFile(path);
         QVERIFY(qobject_cast<CZelmViewDoc*>(opened) != nullptr);
         QCOMPARE(opened->GetTitle(), path);
-        QCOMPARE(app->GetDocManager().FileOpenFilters().constFirst(), QStringLiteral("Transient Input Files (*.trn *.TRN)"));
+        QCOMPARE(app->GetDocManager().FileOpenFilters().constFirst(),
+                 QStringLiteral("Transient Input Files (*.trn *.TRN)"));
     }
 
     void everyExampleRunsFromTheFormIntoItsReportWindow_data()
     {
         QTest::addColumn<QString>("example");
-        for (const char* name : {"hillcrest-design", "polder-analysis", "terrace-on-barrier"}) QTest::newRow(name) << name;
+        for (const char* name : {"hillcrest-design", "polder-analysis", "terrace-on-barrier"})
+            QTest::newRow(name) << name;
     }
 
     void everyExampleRunsFromTheFormIntoItsReportWindow()
@@ -109,7 +111,8 @@ private slots:
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
         QTRY_VERIFY_WITH_TIMEOUT(!view->IsRunning(), 10000);
         QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(messages.messages().constFirst().startsWith(QStringLiteral("Error detected, project file not opened:\n")));
+        QVERIFY(
+            messages.messages().constFirst().startsWith(QStringLiteral("Error detected, project file not opened:\n")));
         QVERIFY(app->transientOutputTemplate->GetDocuments().isEmpty());
     }
 

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <cmath>
 
 #include "TransientOutputData.h"
@@ -87,8 +86,9 @@ inline int pixelsNear(const QImage& image, const QRect& area, const QColor& colo
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (std::abs(pixel.red() - colour.red()) <= tolerance && std::abs(pixel.green() - colour.green()) <= tolerance
-                && std::abs(pixel.blue() - colour.blue()) <= tolerance)
+            if (std::abs(pixel.red() - colour.red()) <= tolerance &&
+                std::abs(pixel.green() - colour.green()) <= tolerance &&
+                std::abs(pixel.blue() - colour.blue()) <= tolerance)
                 ++count;
         }
     return count;

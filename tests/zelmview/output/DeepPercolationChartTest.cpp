@@ -1,8 +1,8 @@
 // The event plot of the input form.
 #include <gtest/gtest.h>
+#include <qcustomplot.h>
 
 #include <QPointer>
-#include <qcustomplot.h>
 
 #include "ChartComponent.h"
 #include "ChartRenderer.h"
@@ -47,9 +47,8 @@ TEST(DeepPercolationChart, AnEventWithoutMonthOrDayGivesTheMessageAndNoChart)
     ZELMData data;
     data.events = {{3, 4, 1.0}, {0, 0, 0.0}};
     EXPECT_EQ(zelm::PlotDeepPercolation(data, nullptr), nullptr);
-    EXPECT_EQ(messages.messages(),
-              QStringList{"You have not entered data for all the deep percolation event fields.  "
-                          "Day and month must be non-zero before a plot can be made."});
+    EXPECT_EQ(messages.messages(), QStringList{"You have not entered data for all the deep percolation event fields.  "
+                                               "Day and month must be non-zero before a plot can be made."});
 
     data.events = {{13, 4, 1.0}};
     messages.clear();

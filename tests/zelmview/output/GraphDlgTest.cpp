@@ -1,13 +1,13 @@
 // The graph dialog over the chart component: what BuildGraph sends, its two messages, zooming with
 // the mouse, the settings file, export and closing.
 #include <gtest/gtest.h>
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QPointer>
 #include <QTest>
-#include <qcustomplot.h>
 
 #include "ChartComponent.h"
 #include "ChartTestSupport.h"

@@ -80,8 +80,7 @@ void OutputViewTest::withoutTheBenchFlagTheTextIsTheReportAlone()
     CZELMOutputDoc document;
     fillTwelveEventDocument(document, folder.filePath(QStringLiteral("plain.otr")));
     document.GetInput().benchBottomland = 0;
-    QCOMPARE(zelm::FillReport(document, zelm::ReportTarget::Screen),
-             QStringLiteral("REPORT LINE\r\nSECOND LINE\r\n"));
+    QCOMPARE(zelm::FillReport(document, zelm::ReportTarget::Screen), QStringLiteral("REPORT LINE\r\nSECOND LINE\r\n"));
 }
 
 void OutputViewTest::withTheBenchFlagTheSummaryNamesThreeEventsWithDatedDepths()
@@ -126,7 +125,7 @@ void OutputViewTest::anEventOutsideTheListEndsTheSummaryWithOneMessage()
 void OutputViewTest::exampleReportsOpenIntoTheirWindow()
 {
     for (const QString& name : {QStringLiteral("hillcrest-design"), QStringLiteral("polder-analysis"),
-                               QStringLiteral("terrace-on-barrier")}) {
+                                QStringLiteral("terrace-on-barrier")}) {
         docview::MessageRecorder messages;
         const QString report = testreports::RunExample(name, folder.path());
         QVERIFY2(!report.isEmpty(), qPrintable(name));
@@ -134,9 +133,11 @@ void OutputViewTest::exampleReportsOpenIntoTheirWindow()
         QVERIFY(document.OnOpenDocument(report));
         CZELMOutputView view(&document);
         view.OnInitialUpdate();
-        const QString shown = static_cast<QPlainTextEdit*>(view.GetControl(CZELMOutputView::kReportEdit))->toPlainText();
+        const QString shown =
+            static_cast<QPlainTextEdit*>(view.GetControl(CZELMOutputView::kReportEdit))->toPlainText();
         QVERIFY2(shown.contains(QStringLiteral("TRANSIENT-STATE DRAIN SPACING")), qPrintable(name));
-        QCOMPARE(shown.contains(QStringLiteral("Seasonal High Water Table = ")), document.GetInput().benchBottomland != 0);
+        QCOMPARE(shown.contains(QStringLiteral("Seasonal High Water Table = ")),
+                 document.GetInput().benchBottomland != 0);
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join(QLatin1Char('\n'))));
     }
 }
@@ -155,8 +156,7 @@ void OutputViewTest::printViaWordpadWritesTitleDotTxtAndOpensIt()
     };
     writeFile(report + QStringLiteral(".txt"), "an earlier, longer file that must be replaced entirely\n");
     QCOMPARE(view.PrintViaWordpad(), report + QStringLiteral(".txt"));
-    QCOMPARE(readFile(report + QStringLiteral(".txt")),
-             zelm::FillReport(document, zelm::ReportTarget::File).toUtf8());
+    QCOMPARE(readFile(report + QStringLiteral(".txt")), zelm::FillReport(document, zelm::ReportTarget::File).toUtf8());
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(report + QStringLiteral(".txt"))});
 }
 
@@ -224,7 +224,6 @@ void OutputViewTest::doneClosesTheDocumentAfterTheClick()
     QTRY_VERIFY(document.isNull());
     QTRY_VERIFY(view.isNull());
 }
-
 
 QTEST_MAIN(OutputViewTest)
 #include "OutputViewTest.moc"

@@ -1,10 +1,10 @@
 // The water-table chart: the traditional drainage year and the calendar year, the date axis, the
 // seasonal high water table and the criterion, and the chart as drawn for the examples.
 #include <gtest/gtest.h>
+#include <qcustomplot.h>
 
 #include <QPointer>
 #include <QTemporaryDir>
-#include <qcustomplot.h>
 
 #include "CZELMOutputDoc.h"
 #include "ChartComponent.h"
@@ -130,7 +130,8 @@ TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
     document.GetInput().events.last().month = 13;
     messages.clear();
     EXPECT_EQ(zelm::PlotWaterTable(document, kTraditionalDrainageYear), nullptr);
-    EXPECT_EQ(messages.messages(), QStringList{"The last deep percolation event has an invalid date: month 13, day 1."});
+    EXPECT_EQ(messages.messages(),
+              QStringList{"The last deep percolation event has an invalid date: month 13, day 1."});
 }
 
 TEST(WaterTableChartBench, WithoutTheFlagTheChartHasTwoSetsAndNoLabel)
@@ -192,7 +193,8 @@ TEST_P(WaterTableChartOfExample, DrawsTheLineAndTheDailyHeightsInsideThePlot)
         ASSERT_TRUE(dialog) << messages.messages().join('\n').toStdString();
         chart::ChartComponent& chart = *dialog->GetChart();
         const QImage image = chart.ToImage();
-        image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/") + name + (chartYear ? "-calendar.png" : "-traditional.png"));
+        image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/") + name +
+                   (chartYear ? "-calendar.png" : "-traditional.png"));
         const QRect area = chart.Plot()->axisRect()->rect().adjusted(2, 2, -2, -2);
         EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(9)), 300) << "event line";
         EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(12)), 300) << "daily heights";

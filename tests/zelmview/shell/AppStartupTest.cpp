@@ -13,11 +13,11 @@
 #include "CZelmViewApp.h"
 #include "CommandIds.h"
 #include "Document.h"
-#include "View.h"
 #include "MessageSink.h"
 #include "ProfileStore.h"
 #include "ResourceIds.h"
 #include "TestReports.h"
+#include "View.h"
 #include "WorkingDirectory.h"
 
 namespace {
@@ -83,7 +83,8 @@ void AppStartupTest::withNothingStoredTheProgramWorksInTheExamplesBesideItsStart
 void AppStartupTest::aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently()
 {
     docview::MessageRecorder messages;
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, work.filePath(QStringLiteral("gone")));
+    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey,
+                                work.filePath(QStringLiteral("gone")));
     {
         CZelmViewApp app;
         QVERIFY(app.InitInstance(kNoSplash));
@@ -99,7 +100,8 @@ void AppStartupTest::aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently(
 
 void AppStartupTest::aBareFileArgumentOpensNothingButTheOpenRequestDoes()
 {
-    const QString report = testreports::RunExample(QStringLiteral("polder-analysis"), work.filePath(QStringLiteral("start")));
+    const QString report =
+        testreports::RunExample(QStringLiteral("polder-analysis"), work.filePath(QStringLiteral("start")));
     QVERIFY(!report.isEmpty());
     docview::MessageRecorder messages;
     {
@@ -109,7 +111,8 @@ void AppStartupTest::aBareFileArgumentOpensNothingButTheOpenRequestDoes()
     }
     QDir::setCurrent(work.filePath(QStringLiteral("start")));
     CZelmViewApp app;
-    QVERIFY(app.InitInstance({QStringLiteral("--no-splash"), QStringLiteral("--open"), QStringLiteral("polder-analysis.OTR")}));
+    QVERIFY(app.InitInstance(
+        {QStringLiteral("--no-splash"), QStringLiteral("--open"), QStringLiteral("polder-analysis.OTR")}));
     const auto documents = app.GetDocManager().GetDocuments();
     QCOMPARE(documents.size(), 1);
     QCOMPARE(documents.constFirst()->GetTitle(), report);
@@ -148,16 +151,17 @@ void AppStartupTest::toolBarHoldsTheSixButtonsWithTheirTips()
     auto* toolBar = app.GetMainFrame()->findChild<QToolBar*>(QStringLiteral("toolBar"));
     QVERIFY(toolBar != nullptr);
     QList<int> ids;
-    for (QAction* action : toolBar->actions()) ids.append(action->isSeparator() ? 0 : action->property("controlId").toInt());
+    for (QAction* action : toolBar->actions())
+        ids.append(action->isSeparator() ? 0 : action->property("controlId").toInt());
     QCOMPARE(ids, QList<int>({32779, 32780, 57601, 57603, 0, 32775}));
     QAction* run = app.GetMainFrame()->GetCommandAction(zelm::kRunModel);
     QCOMPARE(run->toolTip(), QStringLiteral("Run the ZELM Transient model"));
     QCOMPARE(run->statusTip(), QStringLiteral("Run the ZELM Transient model"));
     QCOMPARE(app.GetMainFrame()->GetCommandAction(zelm::kNewTransient)->statusTip(),
              QStringLiteral("Create a new Transient model input file."));
-    QCOMPARE(app.GetMainFrame()->GetCommandAction(docview::kFileOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(app.GetMainFrame()->GetCommandAction(docview::kFileOpen)->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+O")));
 }
-
 
 void AppStartupTest::splashClosesOnAClickWhichGoesNoFurther()
 {
@@ -188,7 +192,6 @@ void AppStartupTest::splashClosesItselfAfterFourSeconds()
     QVERIFY(splash);
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
 }
-
 
 QTEST_MAIN(AppStartupTest)
 #include "AppStartupTest.moc"

@@ -100,7 +100,8 @@ void ModelRunnerTest::outputArrivesPerTickAndTheWindowKeepsRunning()
 {
     // A line split across ticks is stored as two lines; a tick that finds only blanks adds none;
     // meanwhile the event loop keeps turning.
-    const QString program = WriteScript(QStringLiteral("slow"),
+    const QString program = WriteScript(
+        QStringLiteral("slow"),
         "printf 'first par'; sleep 0.4; printf 't   \\n'; sleep 0.4; printf '   \\n'; sleep 0.4; echo done\n");
     int otherTicks = 0;
     QTimer other;
@@ -141,9 +142,9 @@ void ModelRunnerTest::theModelGetsTheBaseNameAsOneArgumentAndNoInput()
 {
     // A name with blanks and shell characters arrives as it is; reading input finds its end.
     ModelRunner runner;
-    QVERIFY(runner.Start(WriteScript(QStringLiteral("echo-args"),
-                                     "printf '%s|' \"$#\" \"$1\"; read answer; echo \"read=$?\"\n"),
-                         {QStringLiteral("my farm; rm -rf x")}));
+    QVERIFY(runner.Start(
+        WriteScript(QStringLiteral("echo-args"), "printf '%s|' \"$#\" \"$1\"; read answer; echo \"read=$?\"\n"),
+        {QStringLiteral("my farm; rm -rf x")}));
     QString text;
     runner.ReadToEnd(text);
     QCOMPARE(text, QStringLiteral("1|my farm; rm -rf x|read=1\n"));
@@ -164,8 +165,9 @@ void ModelRunnerTest::aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn()
     docview::MessageRecorder messages;
     QVERIFY(!zelm::ChangeToInputDirectory(QString()));
     QVERIFY(!zelm::ChangeToInputDirectory(work.filePath(QStringLiteral("gone/"))));
-    QCOMPARE(messages.messages(), QStringList({QStringLiteral("Unable to change to directory "),
-                                               QStringLiteral("Unable to change to directory ") + work.filePath(QStringLiteral("gone/"))}));
+    QCOMPARE(messages.messages(),
+             QStringList({QStringLiteral("Unable to change to directory "),
+                          QStringLiteral("Unable to change to directory ") + work.filePath(QStringLiteral("gone/"))}));
 }
 
 void ModelRunnerTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()

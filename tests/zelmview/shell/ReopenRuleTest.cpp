@@ -2,8 +2,8 @@
 // replaces its window; a path that is only part of another open report's path closes that one
 // too; every document opened by path carries the path as its title; recent files reopen.
 #include <QMdiArea>
-#include <QMimeData>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 
