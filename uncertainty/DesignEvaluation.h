@@ -1,0 +1,49 @@
+// What uncertain soil data make of one design (drain depth d, spacing L): the reliability, the
+// probability that the water table stays at least the critical depth Wc below the surface, and
+// the mean and spread of the depth to the water table W and of the relative yield Y.
+//
+// The expectations are integrals over rho = q / K (lognormal) and the barrier depth Z (normal),
+// each over +-12 standard deviations. Over Z the range is cut where the equivalent depth changes
+// its form: below Z = d the drain lies on the barrier (de = 0) and beyond Z = d + 0.31 L the second
+// form holds; de does not depend on Z in either, so those pieces need no quadrature. Over ln rho the
+// range is cut where W reaches a kink of the loss function.
+#pragma once
+
+#include "Distributions.h"
+#include "LossFunctions.h"
+#include "RiskProject.h"
+
+namespace uncertainty {
+
+struct UncertainField {
+    LogNormal rho;       // q / K
+    double meanZ = 0.0;  // depth to the barrier
+    double sdZ = 0.0;
+    double radius = 0.0;  // of the drain
+};
+
+UncertainField uncertainFieldOf(const RiskProject& project);
+
+struct Design {
+    double depth = 0.0;
+    double spacing = 0.0;
+};
+
+struct Moments {
+    double mean = 0.0;
+    double sd = 0.0;
+    // SD / |mean|, and 0 when the mean is 0.
+    double cv() const;
+};
+
+// R(d, L) = E_Z[ Phi((ln rho_c(Z) - lambda) / zeta) ], rho_c = 4 hc (2 de + hc) / L^2, hc = d - Wc;
+// 0 when hc <= 0. Accurate to about 1e-10.
+double reliability(const UncertainField& field, const Design& design, double criticalDepth);
+
+// The depth to the water table W = d - h, to about 1e-9 relative.
+Moments depthMoments(const UncertainField& field, const Design& design);
+
+// The relative yield Y(W), to about 1e-9 relative.
+Moments yieldMoments(const UncertainField& field, const Design& design, const LossFunction& loss);
+
+}  // namespace uncertainty

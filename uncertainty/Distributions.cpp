@@ -1,0 +1,46 @@
+#include "Distributions.h"
+
+#include <cmath>
+
+namespace uncertainty {
+
+namespace {
+
+constexpr double kInvSqrt2 = 0.70710678118654752440;
+constexpr double kInvSqrt2Pi = 0.39894228040143267794;
+
+}  // namespace
+
+LogNormal logNormalFromMoments(double mean, double sd)
+{
+    const double cv = sd / mean;
+    // log1p keeps small coefficients of variation exact: ln(1 + cv^2) ~ cv^2.
+    const double zeta2 = std::log1p(cv * cv);
+    return {std::log(mean) - 0.5 * zeta2, std::sqrt(zeta2)};
+}
+
+LogNormal ratioOf(const LogNormal& numerator, const LogNormal& denominator)
+{
+    return {numerator.lambda - denominator.lambda, std::hypot(numerator.zeta, denominator.zeta)};
+}
+
+// erfc keeps the far lower tail accurate where 1 + erf would lose every digit.
+double Phi(double z)
+{
+    return 0.5 * std::erfc(-z * kInvSqrt2);
+}
+
+double phi(double z)
+{
+    return kInvSqrt2Pi * std::exp(-0.5 * z * z);
+}
+
+// The difference is taken on the side of zero where both tails are small, so that it keeps its
+// digits far out in either tail.
+double normalMass(double a, double b)
+{
+    if (a >= 0.0) return Phi(-a) - Phi(-b);
+    return Phi(b) - Phi(a);
+}
+
+}  // namespace uncertainty

@@ -1,0 +1,14 @@
+#include "Version.h"
+
+#ifndef UNCERTAINTY_VERSION
+#define UNCERTAINTY_VERSION "unknown"
+#endif
+
+namespace uncertainty {
+
+const char* programVersion()
+{
+    return UNCERTAINTY_VERSION;
+}
+
+}  // namespace uncertainty
