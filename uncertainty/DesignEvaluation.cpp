@@ -13,11 +13,77 @@ namespace {
 
 // Both integrals run over +-12 standard deviations (in standard units).
 constexpr double kRange = 12.0;
-constexpr double kReliabilityTolerance = 1e-10;
-constexpr double kInnerRelative = 1e-10;
-constexpr double kOuterRelative = 1e-9;
+constexpr double kReliabilityTolerance = 1e-9;
+constexpr double kInnerRelative = 1e-9;
+constexpr double kOuterRelative = 1e-8;
 // Below this share of the natural scale of a quantity a difference is rounding.
 constexpr double kNegligible = 1e-13;
+
+// Where a range in standard units is cut from the start: the normal weight is smooth, but one
+// rule over +-12 would have to be halved several times before it fits it.
+constexpr double kStandardCuts[] = {-kRange, -8.0, -5.0, -3.0, -1.5, 0.0, 1.5, 3.0, 5.0, 8.0, kRange};
+
+// A piece between two standard cuts with the rule's nodes and the normal density there, which
+// every integral shares.
+struct StandardPanel {
+    double a = 0.0;
+    double b = 0.0;
+    double x[15] = {};
+    double weight[15] = {};
+};
+
+const std::vector<StandardPanel>& standardPanels()
+{
+    static const std::vector<StandardPanel> panels = [] {
+        std::vector<StandardPanel> v;
+        for (std::size_t k = 0; k + 1 < std::size(kStandardCuts); ++k) {
+            StandardPanel p;
+            p.a = kStandardCuts[k];
+            p.b = kStandardCuts[k + 1];
+            detail::kronrodNodes(p.a, p.b, p.x);
+            for (int j = 0; j < 15; ++j) p.weight[j] = phi(p.x[j]);
+            v.push_back(p);
+        }
+        return v;
+    }();
+    return panels;
+}
+
+// The first pieces of an integral over [lo, hi], cut at the standard cuts and at `breaks`: a standard
+// panel that lies whole within and holds no break takes its values from `cached(panel, node)`, any
+// other piece from `f`.
+template <std::size_t N, class Cached, class F>
+std::vector<detail::Piece<N>> firstPieces(double lo, double hi, std::vector<double> breaks, Cached&& cached, F& f)
+{
+    std::sort(breaks.begin(), breaks.end());
+    std::vector<detail::Piece<N>> pieces;
+    const std::vector<StandardPanel>& panels = standardPanels();
+    for (std::size_t k = 0; k < panels.size(); ++k) {
+        const double a = std::fmax(panels[k].a, lo);
+        const double b = std::fmin(panels[k].b, hi);
+        if (!(b > a)) continue;
+        std::vector<double> cuts{a};
+        for (double x : breaks)
+            if (x > a && x < b) cuts.push_back(x);
+        cuts.push_back(b);
+        if (cuts.size() == 2 && a == panels[k].a && b == panels[k].b) {
+            Values<N> fv[15];
+            for (int j = 0; j < 15; ++j) fv[j] = cached(k, j);
+            pieces.push_back(detail::kronrodPiece<N>(a, b, fv));
+            continue;
+        }
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
+            pieces.push_back(detail::gaussKronrod15<N>(f, cuts[i], cuts[i + 1]));
+    }
+    return pieces;
+}
+
+template <std::size_t N>
+Values<N> scaled(Values<N> v, double w)
+{
+    for (double& x : v) x *= w;
+    return v;
+}
 
 // The barrier depth in standard units, cut at the drain (z1) and at the change of form (z2):
 // [lo, z1] on the barrier, [z1, z2] the first form, [z2, hi] the second.
@@ -88,9 +154,11 @@ double nearPieceStepMass(const DesignIntegrals& g, double hc, const BarrierPiece
 double nearPieceReliability(const DesignIntegrals& g, double hc, const BarrierPieces& p)
 {
     if (g.exactRatio()) return nearPieceStepMass(g, hc, p);
-    auto integrand = [&](double z) { return Values<1>{reliabilityAt(g, hc, g.nearDe(z)) * phi(z)}; };
+    auto at = [&](double z, double w) { return Values<1>{reliabilityAt(g, hc, g.nearDe(z)) * w}; };
+    auto integrand = [&](double z) { return at(z, phi(z)); };
+    auto cached = [&](std::size_t k, int j) { return at(standardPanels()[k].x[j], standardPanels()[k].weight[j]); };
     auto target = [](const Values<1>&) { return Values<1>{kReliabilityTolerance}; };
-    return integrate<1>(integrand, {p.z1, p.z2}, target).value[0];
+    return refine<1>(integrand, firstPieces<1>(p.z1, p.z2, {}, cached, integrand), target).value[0];
 }
 
 // The moments of q(W) for some function q: the integrals of (q - c) and (q - c)^2 with c the value
@@ -102,6 +170,9 @@ public:
         : g_(g), q_(q), breakDepths_(std::move(breakDepths)), floor_(kNegligible * scale)
     {
         centre_ = q_(g_.depthToWaterTable(std::exp(g_.field().rho.lambda), g_.meanBarrierDe()));
+        if (g_.exactRatio()) return;
+        for (const StandardPanel& panel : standardPanels())
+            for (double u : panel.x) ratios_.push_back(g_.ratioAt(u));
     }
 
     Moments moments() const
@@ -127,19 +198,17 @@ private:
     Values<2> overRatio(double de) const
     {
         if (g_.exactRatio()) return shifted(std::exp(g_.field().rho.lambda), de);
-        std::vector<double> breaks{-kRange, kRange};
+        std::vector<double> breaks;
         for (double W : breakDepths_) {
             if (!(g_.design().depth - W > 0.0)) continue;
-            const double u = g_.standardRatio(g_.ratioForDepth(W, de));
-            if (u > -kRange && u < kRange) breaks.push_back(u);
+            breaks.push_back(g_.standardRatio(g_.ratioForDepth(W, de)));
         }
-        std::sort(breaks.begin(), breaks.end());
-        auto integrand = [&](double u) {
-            Values<2> v = shifted(g_.ratioAt(u), de);
-            const double w = phi(u);
-            return Values<2>{v[0] * w, v[1] * w};
+        auto integrand = [&](double u) { return scaled(shifted(g_.ratioAt(u), de), phi(u)); };
+        auto cached = [&](std::size_t k, int j) {
+            return scaled(shifted(ratios_[15 * k + j], de), standardPanels()[k].weight[j]);
         };
-        return integrate<2>(integrand, breaks, [&](const Values<2>& I) { return allowed(I, kInnerRelative); }).value;
+        auto target = [&](const Values<2>& I) { return allowed(I, kInnerRelative); };
+        return refine<2>(integrand, firstPieces<2>(-kRange, kRange, breaks, cached, integrand), target).value;
     }
 
     Values<2> overBarrier() const
@@ -156,13 +225,14 @@ private:
         if (p.z2 < p.hi) addFixedPiece(normalMass(p.z2, p.hi), g_.farDe());
         if (!(p.z2 > p.z1)) return fixed;
 
-        auto integrand = [&](double z) {
-            Values<2> I = overRatio(g_.nearDe(z));
-            const double w = phi(z);
-            return Values<2>{I[0] * w, I[1] * w};
+        auto integrand = [&](double z) { return scaled(overRatio(g_.nearDe(z)), phi(z)); };
+        auto cached = [&](std::size_t k, int j) {
+            const StandardPanel& panel = standardPanels()[k];
+            return scaled(overRatio(g_.nearDe(panel.x[j])), panel.weight[j]);
         };
         auto target = [&](const Values<2>& I) { return allowed({I[0] + fixed[0], I[1] + fixed[1]}, kOuterRelative); };
-        const Values<2> near = integrate<2>(integrand, nearPieceBreaks(p), target).value;
+        const Values<2> near =
+            refine<2>(integrand, firstPieces<2>(p.z1, p.z2, nearPieceBreaks(p), cached, integrand), target).value;
         return {fixed[0] + near[0], fixed[1] + near[1]};
     }
 
@@ -170,14 +240,13 @@ private:
     // is met at most once there.
     std::vector<double> nearPieceBreaks(const BarrierPieces& p) const
     {
-        std::vector<double> breaks{p.z1, p.z2};
+        std::vector<double> breaks;
         if (!g_.exactRatio()) return breaks;
         const double rho = std::exp(g_.field().rho.lambda);
         for (double W : breakDepths_) {
             auto margin = [&](double z) { return g_.depthToWaterTable(rho, g_.nearDe(z)) - W; };
             if (margin(p.z1) < 0.0 && margin(p.z2) >= 0.0) breaks.push_back(bisectRising(margin, p.z1, p.z2));
         }
-        std::sort(breaks.begin(), breaks.end());
         return breaks;
     }
 
@@ -186,6 +255,7 @@ private:
     std::vector<double> breakDepths_;
     double floor_;
     double centre_ = 0.0;
+    std::vector<double> ratios_;  // rho at the nodes of the standard panels
 };
 
 template <class Q>

@@ -37,13 +37,13 @@ struct Moments {
 };
 
 // R(d, L) = E_Z[ Phi((ln rho_c(Z) - lambda) / zeta) ], rho_c = 4 hc (2 de + hc) / L^2, hc = d - Wc;
-// 0 when hc <= 0. Accurate to about 1e-10.
+// 0 when hc <= 0. The quadrature aims at 1e-9.
 double reliability(const UncertainField& field, const Design& design, double criticalDepth);
 
-// The depth to the water table W = d - h, to about 1e-9 relative.
+// The depth to the water table W = d - h, the quadrature aiming at 1e-8 relative.
 Moments depthMoments(const UncertainField& field, const Design& design);
 
-// The relative yield Y(W), to about 1e-9 relative.
+// The relative yield Y(W), the quadrature aiming at 1e-8 relative.
 Moments yieldMoments(const UncertainField& field, const Design& design, const LossFunction& loss);
 
 }  // namespace uncertainty

@@ -61,17 +61,23 @@ inline double kronrodError(double difference, double resasc, double resabs)
     return error;
 }
 
-template <std::size_t N, class F>
-Piece<N> gaussKronrod15(F& f, double a, double b)
+// The 15 nodes of the rule on [a, b], in the order the values are combined.
+inline void kronrodNodes(double a, double b, double (&x)[15])
 {
     const double centre = 0.5 * (a + b);
     const double half = 0.5 * (b - a);
-    Values<N> fv[15];
-    fv[7] = f(centre);
+    x[7] = centre;
     for (int j = 0; j < 7; ++j) {
-        fv[j] = f(centre - half * kXgk[j]);
-        fv[14 - j] = f(centre + half * kXgk[j]);
+        x[j] = centre - half * kXgk[j];
+        x[14 - j] = centre + half * kXgk[j];
     }
+}
+
+// The Kronrod sum and its error estimate from the integrand's values at the nodes of [a, b].
+template <std::size_t N>
+Piece<N> kronrodPiece(double a, double b, const Values<N> (&fv)[15])
+{
+    const double half = 0.5 * (b - a);
     Piece<N> piece{a, b, {}, {}};
     for (std::size_t k = 0; k < N; ++k) {
         double kronrod = kWgk[7] * fv[7][k];
@@ -92,22 +98,25 @@ Piece<N> gaussKronrod15(F& f, double a, double b)
     return piece;
 }
 
+template <std::size_t N, class F>
+Piece<N> gaussKronrod15(F& f, double a, double b)
+{
+    double x[15];
+    kronrodNodes(a, b, x);
+    Values<N> fv[15];
+    for (int j = 0; j < 15; ++j) fv[j] = f(x[j]);
+    return kronrodPiece<N>(a, b, fv);
+}
+
 }  // namespace detail
 
-// The integral of `f` over [breaks.front(), breaks.back()], each interval between two breaks (where
-// the integrand may have a kink or a jump) a piece of its own from the start. `target(value)` gives,
-// for the current total, the largest error allowed in each component.
+// Halves the piece of largest error until the sum of the errors meets the target, starting from
+// pieces already summed (which may have come from values computed beforehand).
 template <std::size_t N, class F, class Target>
-QuadratureResult<N> integrate(F&& f, const std::vector<double>& breaks, Target&& target)
+QuadratureResult<N> refine(F&& f, std::vector<detail::Piece<N>> pieces, Target&& target)
 {
-    std::vector<detail::Piece<N>> pieces;
-    pieces.reserve(32);
     QuadratureResult<N> result;
-    for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
-        if (!(breaks[i + 1] > breaks[i])) continue;
-        pieces.push_back(detail::gaussKronrod15<N>(f, breaks[i], breaks[i + 1]));
-        result.evaluations += 15;
-    }
+    result.evaluations = 15 * static_cast<int>(pieces.size());
     for (;;) {
         result.value = {};
         result.error = {};
@@ -142,6 +151,21 @@ QuadratureResult<N> integrate(F&& f, const std::vector<double>& breaks, Target&&
         pieces.push_back(detail::gaussKronrod15<N>(f, mid, b));
         result.evaluations += 30;
     }
+}
+
+// The integral of `f` over [breaks.front(), breaks.back()], each interval between two breaks (where
+// the integrand may have a kink or a jump) a piece of its own from the start. `target(value)` gives,
+// for the current total, the largest error allowed in each component.
+template <std::size_t N, class F, class Target>
+QuadratureResult<N> integrate(F&& f, const std::vector<double>& breaks, Target&& target)
+{
+    std::vector<detail::Piece<N>> pieces;
+    pieces.reserve(32);
+    for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
+        if (!(breaks[i + 1] > breaks[i])) continue;
+        pieces.push_back(detail::gaussKronrod15<N>(f, breaks[i], breaks[i + 1]));
+    }
+    return refine<N>(f, std::move(pieces), target);
 }
 
 // For `f` rising through zero on [lo, hi] (f(lo) < 0 <= f(hi)): the point where it changes sign,
