@@ -192,7 +192,7 @@ private:
         if (!usable(spacing) || !usable(p_.drainRadius) || !(spacing > 0.0) || !(p_.drainRadius > 0.0)) return;
         if (!(std::log(spacing / p_.drainRadius) > 1.15) || !(leastNearFormDenominator(spacing, p_.drainRadius) > 0.0))
             error("THE EQUIVALENT DEPTH IS UNDEFINED AT " + which + " OF " + shortNumber(spacing) + unit_ +
-                  ": THE SPACING MUST EXCEED ABOUT 3.8 TIMES THE DRAIN RADIUS");
+                  ": THE SPACING MUST EXCEED ABOUT 3.26 TIMES THE DRAIN RADIUS");
     }
 
     void checkGivenDesign()

@@ -70,20 +70,21 @@ inline std::string padded(const std::string& text)
 inline std::string rskText(const RiskProject& p)
 {
     std::ostringstream o;
-    o << "#LINE 1:\n# [1]loss func (1-3)\n" << p.lossFunction << ' ' << p.units << ' ' << g(p.minReliability) << ' '
-      << g(p.maxReliability) << ' ' << g(p.reliabilityIncrement) << "\n# LINE 2:\n"
+    o << "#LINE 1:\n# [1]loss func (1-3)\n"
+      << p.lossFunction << ' ' << p.units << ' ' << g(p.minReliability) << ' ' << g(p.maxReliability) << ' '
+      << g(p.reliabilityIncrement) << "\n# LINE 2:\n"
       << p.uncertaintyOption << ' ' << p.evaluation << ' ' << p.pipeCostType << ' ' << p.trenchSpeed << ' '
       << p.reliabilityOption << "\n# LINE 3\n"
-      << g(p.barrierDepth) << ' ' << g(p.rechargeRate) << ' ' << g(p.permeability) << ' ' << g(p.rechargeRateSD)
-      << ' ' << g(p.permeabilitySD) << " 0.0\n# LINE 4:\n"
+      << g(p.barrierDepth) << ' ' << g(p.rechargeRate) << ' ' << g(p.permeability) << ' ' << g(p.rechargeRateSD) << ' '
+      << g(p.permeabilitySD) << " 0.0\n# LINE 4:\n"
       << g(p.criticalDepth) << ' ' << g(p.minDepth) << ' ' << g(p.drainRadius) << ' ' << g(p.averagePipeCost) << ' '
       << g(p.maxInstallDepth) << "\n# LINE 5:\n"
       << g(p.depthRateSlope) << ' ' << g(p.maxDepth) << ' ' << g(p.varCostPerMinute) << ' ' << g(p.coefA) << ' '
       << g(p.coefB) << ' ' << g(p.coefX) << "\n# LINE 6:\n"
       << g(p.minSpacing) << ' ' << g(p.maxSpacing) << ' ' << g(p.spacingIncrement) << ' ' << g(p.systemLife) << ' '
       << g(p.omCost) << "\n# LINE 7:\n"
-      << g(p.annualBenefits) << ' ' << g(p.discountRate) << ' ' << g(p.designDepth) << " 0.0 "
-      << g(p.minInstallRate) << ' ' << g(p.designSpacing) << "\n# LINE 8:\n"
+      << g(p.annualBenefits) << ' ' << g(p.discountRate) << ' ' << g(p.designDepth) << " 0.0 " << g(p.minInstallRate)
+      << ' ' << g(p.designSpacing) << "\n# LINE 8:\n"
       << g(p.barrierDepthSD) << ' ' << g(p.designDepth) << "\n# LINE 9:\n"
       << g(p.maxYieldDepth) << ' ' << g(p.depthIncrement) << ' ' << g(p.givenReliability) << ' '
       << g(p.constCostPerMinute) << ' ' << g(p.constInstallRate) << "\n# LINE 10:\n"

@@ -1,0 +1,58 @@
+// The report read back as the desktop program reads it: the fixed-design values from the last ten
+// characters of the nine lines after the anchor's rule and blank line, and the table rows of nine
+// numbers after four header lines, up to an empty line.
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace uncertainty::fixtures {
+
+struct GuiReadReport {
+    bool hasFixedDesign = false;
+    std::array<double, 9> fixedDesign{};
+    bool hasTable = false;
+    std::vector<std::array<double, 9>> table;
+    bool failed = false;
+};
+
+inline GuiReadReport readAsTheGuiDoes(const std::string& text)
+{
+    GuiReadReport r;
+    std::istringstream in(text);
+    std::string line;
+    auto skip = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            if (!std::getline(in, line)) return false;
+        return true;
+    };
+    while (std::getline(in, line)) {
+        if (line.find("RESULTS FOR A FIXED DESIGN") != std::string::npos) {
+            r.hasFixedDesign = true;
+            if (!skip(2)) return r.failed = true, r;
+            for (double& v : r.fixedDesign) {
+                if (!std::getline(in, line)) return r.failed = true, r;
+                line.erase(line.find_last_not_of(" \t\r\n") + 1);
+                const std::string window = line.size() > 10 ? line.substr(line.size() - 10) : line;
+                v = std::strtod(window.c_str(), nullptr);
+            }
+        } else if (line.find("TABLE OF RELIABILITY VS DEPTH AND SPACING") != std::string::npos) {
+            r.hasTable = true;
+            if (!skip(6)) return r.failed = true, r;
+            while (std::getline(in, line) && line.find_first_not_of(" \t\r\n") != std::string::npos) {
+                std::array<double, 9> v{};
+                if (std::sscanf(line.c_str(), "%lf %lf %lf %lf %lf %lf %lf %lf %lf", &v[0], &v[1], &v[2], &v[3], &v[4],
+                                &v[5], &v[6], &v[7], &v[8]) != 9)
+                    return r.failed = true, r;
+                r.table.push_back(v);
+            }
+        }
+    }
+    return r;
+}
+
+}  // namespace uncertainty::fixtures

@@ -1,0 +1,337 @@
+// The uncertainty program as the desktop program meets it: a child process in a folder of risk
+// projects, its console lines, its exit status and the report it writes or leaves alone.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "TestProjects.h"
+#include "TestRiskProjects.h"
+
+using namespace uncertainty;
+using zelm::fixtures::ProcessResult;
+using zelm::fixtures::readFile;
+using zelm::fixtures::runInDir;
+using zelm::fixtures::ScratchDir;
+using zelm::fixtures::writeFile;
+
+namespace {
+
+const std::string kProgram = UNCERTAINTY_BINARY;
+
+ProcessResult runOn(const ScratchDir& dir, const std::string& argument)
+{
+    return runInDir(dir.path(), "'" + kProgram + "' '" + argument + "' < /dev/null");
+}
+
+int linesStartingWith(const std::string& text, const std::string& start)
+{
+    int n = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text.compare(at, start.size(), start) == 0) ++n;
+        at = text.find('\n', at);
+        if (at == std::string::npos) break;
+        ++at;
+    }
+    return n;
+}
+
+RiskProject rangeProject()
+{
+    RiskProject p = fixtures::checkValueProject();
+    p.evaluation = 2;
+    p.minDepth = 3.0;
+    p.maxDepth = 5.0;
+    p.depthIncrement = 0.5;
+    p.minSpacing = 20.0;
+    p.maxSpacing = 80.0;
+    p.spacingIncrement = 10.0;
+    p.givenReliability = 80.0;
+    return p;
+}
+
+RiskProject lossProject()
+{
+    RiskProject p = rangeProject();
+    p.uncertaintyOption = 2;
+    p.maxYieldDepth = 3.0;
+    p.coefA = 0.4;
+    p.coefB = 0.6;
+    p.annualBenefits = 300.0;
+    return p;
+}
+
+struct BadInput {
+    const char* what;
+    std::function<RiskProject()> project;
+};
+
+// One fault each; every one stops the run with a single error line.
+const BadInput kBadInputs[] = {
+    {"not finite",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.permeability = std::nan("");
+         return p;
+     }},
+    {"K not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.permeability = 0;
+         return p;
+     }},
+    {"q not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.rechargeRate = -0.1;
+         return p;
+     }},
+    {"Z not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.barrierDepth = 0;
+         return p;
+     }},
+    {"r not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.drainRadius = 0;
+         return p;
+     }},
+    {"negative SD",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.permeabilitySD = -0.5;
+         return p;
+     }},
+    {"life not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.systemLife = 0;
+         return p;
+     }},
+    {"negative discount",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.discountRate = -1;
+         return p;
+     }},
+    {"spacing not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.designSpacing = 0;
+         return p;
+     }},
+    {"depth not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.designDepth = -1;
+         return p;
+     }},
+    {"de undefined",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.designSpacing = 0.6;
+         return p;
+     }},
+    {"range de undefined",
+     [] {
+         auto p = rangeProject();
+         p.minSpacing = 0.64;
+         return p;
+     }},
+    {"increment not above 0",
+     [] {
+         auto p = rangeProject();
+         p.depthIncrement = 0;
+         return p;
+     }},
+    {"minimum above maximum",
+     [] {
+         auto p = rangeProject();
+         p.minSpacing = 90;
+         return p;
+     }},
+    {"too many designs",
+     [] {
+         auto p = rangeProject();
+         p.spacingIncrement = 0.001;
+         return p;
+     }},
+    {"too many levels",
+     [] {
+         auto p = rangeProject();
+         p.reliabilityOption = 2;
+         p.minReliability = 0;
+         p.maxReliability = 100;
+         p.reliabilityIncrement = 1e-4;
+         return p;
+     }},
+    {"reliability above 100",
+     [] {
+         auto p = rangeProject();
+         p.givenReliability = 101;
+         return p;
+     }},
+    {"table below 0",
+     [] {
+         auto p = rangeProject();
+         p.reliabilityOption = 2;
+         p.minReliability = -5;
+         p.maxReliability = 50;
+         p.reliabilityIncrement = 5;
+         return p;
+     }},
+    {"given design too deep",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.trenchSpeed = 2;
+         p.maxInstallDepth = 3;
+         p.minInstallRate = 2;
+         p.varCostPerMinute = 3;
+         return p;
+     }},
+    {"no depth installable",
+     [] {
+         auto p = rangeProject();
+         p.trenchSpeed = 2;
+         p.maxInstallDepth = 2;
+         p.minInstallRate = 2;
+         p.varCostPerMinute = 3;
+         return p;
+     }},
+    {"constant rate not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.constInstallRate = 0;
+         return p;
+     }},
+    {"variable rate not above 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.trenchSpeed = 2;
+         p.maxInstallDepth = 6;
+         p.minInstallRate = 0;
+         return p;
+     }},
+    {"X0 outside [0, 1)",
+     [] {
+         auto p = lossProject();
+         p.coefX = 1.0;
+         return p;
+     }},
+    {"Wopt not above 0",
+     [] {
+         auto p = lossProject();
+         p.maxYieldDepth = 0;
+         return p;
+     }},
+    {"percentages add up to 0",
+     [] {
+         auto p = fixtures::checkValueProject();
+         p.pipeCostType = 2;
+         return p;
+     }},
+};
+
+}  // namespace
+
+TEST(UncertaintyProgram, EachInputErrorGivesOneLineExitStatusOneAndNoReport)
+{
+    for (const BadInput& bad : kBadInputs) {
+        ScratchDir dir;
+        writeFile(dir / "bad.rsk", fixtures::rskText(bad.project()));
+        writeFile(dir / "bad.UNC", "an earlier report");
+        ProcessResult r = runOn(dir, "bad");
+        EXPECT_EQ(r.exitStatus, 1) << bad.what;
+        EXPECT_EQ(linesStartingWith(r.output, " ERROR - "), 1) << bad.what << ": " << r.output;
+        EXPECT_TRUE(readFile(dir / "bad.UNC") == "an earlier report") << bad.what;
+    }
+}
+
+TEST(UncertaintyProgram, EveryErrorOfAProjectGetsItsLine)
+{
+    ScratchDir dir;
+    RiskProject p = rangeProject();
+    p.permeability = 0;
+    p.systemLife = -1;
+    p.depthIncrement = 0;
+    writeFile(dir / "three.rsk", fixtures::rskText(p));
+    ProcessResult r = runOn(dir, "three");
+    EXPECT_EQ(r.output,
+              " ERROR - THE MEAN HYDRAULIC CONDUCTIVITY [K] MUST BE ABOVE 0\n"
+              " ERROR - THE LIFE OF THE SYSTEM MUST BE ABOVE 0\n"
+              " ERROR - THE DEPTH INCREMENT MUST BE ABOVE 0\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "three.UNC"));
+}
+
+TEST(UncertaintyProgram, MissingAndMalformedFilesAreNamed)
+{
+    ScratchDir dir;
+    ProcessResult missing = runOn(dir, "none");
+    EXPECT_EQ(missing.output, " ERROR - CANNOT FIND THE RISK PROJECT FILE none.rsk (NOR none.RSK)\n");
+    EXPECT_EQ(missing.exitStatus, 1);
+    writeFile(dir / "bad.rsk", "# a comment\n1 1 0 0\n");
+    ProcessResult bad = runOn(dir, "bad");
+    EXPECT_EQ(bad.output, " ERROR - DATA LINE 1 HOLDS 4 READABLE NUMBERS WHERE 5 ARE EXPECTED (LINE 2 OF bad.rsk)\n");
+    EXPECT_EQ(bad.exitStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.UNC"));
+    std::filesystem::create_directory(dir / "folder.rsk");
+    EXPECT_EQ(runOn(dir, "folder").output, " ERROR - THE RISK PROJECT folder.rsk IS NOT A REGULAR FILE\n");
+}
+
+TEST(UncertaintyProgram, FindsTheProjectInEitherCaseOrByItsFullName)
+{
+    ScratchDir dir;
+    writeFile(dir / "UPPER.RSK", fixtures::rskText(fixtures::checkValueProject()));
+    ProcessResult upper = runOn(dir, "UPPER");
+    EXPECT_EQ(upper.output, "");
+    EXPECT_EQ(upper.exitStatus, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir / "UPPER.UNC"));
+    writeFile(dir / "named.rsk", fixtures::rskText(fixtures::checkValueProject()));
+    EXPECT_EQ(runOn(dir, "named.rsk").exitStatus, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir / "named.UNC"));
+    // The report is the only file left beside the project.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
+}
+
+TEST(UncertaintyProgram, PercentagesNotAddingUpTo100WarnAndAreUsedAsShares)
+{
+    ScratchDir dir;
+    RiskProject p = fixtures::checkValueProject();
+    p.pipeCostType = 2;
+    p.pipeCost = {0.4, 0.6, 0, 0, 0, 0, 0};
+    p.gravelCost = {0.1, 0.1, 0, 0, 0, 0, 0};
+    p.lateralPercent = {45, 45, 0, 0, 0, 0, 0};  // 90: shares of one half each, 0.6 per ft
+    writeFile(dir / "shares.rsk", fixtures::rskText(p));
+    ProcessResult r = runOn(dir, "shares");
+    EXPECT_EQ(r.output,
+              " WARNING - THE PERCENTS OF LATERAL IN THE PIPE COST TABLE ADD UP TO 90, NOT 100: EACH IS TAKEN AS A "
+              "SHARE OF THEIR SUM\n");
+    EXPECT_EQ(r.exitStatus, 0);
+    const std::string report = readFile(dir / "shares.UNC");
+    EXPECT_NE(report.find("Pipe and gravel cost (per ft) ................ 0.6000"), std::string::npos);
+    EXPECT_NE(report.find("THE PERCENTS OF LATERAL"), std::string::npos);
+    p.lateralPercent = {50, 50.005, 0, 0, 0, 0, 0};  // within 0.01 of 100: no warning
+    writeFile(dir / "shares.rsk", fixtures::rskText(p));
+    EXPECT_EQ(runOn(dir, "shares").output, "");
+}
+
+TEST(UncertaintyProgram, HelpVersionAndAMissingArgument)
+{
+    ScratchDir dir;
+    ProcessResult none = runInDir(dir.path(), "'" + kProgram + "' < /dev/null");
+    EXPECT_EQ(none.exitStatus, 1);
+    EXPECT_EQ(linesStartingWith(none.output, " ERROR - "), 1);
+    EXPECT_NE(none.output.find("Usage: uncertainty BASE"), std::string::npos);
+    ProcessResult version = runOn(dir, "--version");
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.output, "uncertainty 1.1.8\n");
+    ProcessResult help = runOn(dir, "--help");
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.output.find("BASE.rsk"), std::string::npos);
+    EXPECT_NE(help.output.find("Exit status"), std::string::npos);
+    EXPECT_EQ(runOn(dir, "--verbose").exitStatus, 1);
+    EXPECT_EQ(runInDir(dir.path(), "'" + kProgram + "' a b < /dev/null").exitStatus, 1);
+}
