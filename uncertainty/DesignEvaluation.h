@@ -9,6 +9,8 @@
 // range is cut where W reaches a kink of the loss function.
 #pragma once
 
+#include <vector>
+
 #include "Distributions.h"
 #include "LossFunctions.h"
 #include "RiskProject.h"
@@ -39,6 +41,27 @@ struct Moments {
 // R(d, L) = E_Z[ Phi((ln rho_c(Z) - lambda) / zeta) ], rho_c = 4 hc (2 de + hc) / L^2, hc = d - Wc;
 // 0 when hc <= 0. The quadrature aims at 1e-9.
 double reliability(const UncertainField& field, const Design& design, double criticalDepth);
+
+// The reliabilities of many spacings at one drain depth: the distance to the barrier at the rule's
+// nodes, and its logarithm, depend on the depth alone and are kept from one spacing to the next.
+class DepthReliability {
+public:
+    DepthReliability(const UncertainField& field, double depth, double criticalDepth);
+    double at(double spacing);
+
+private:
+    struct NodeDistances {
+        bool known = false;
+        double D[15] = {};
+        double logOverRadius[15] = {};  // ln(D / r) where D > 0
+    };
+    const NodeDistances& distances(std::size_t panel);
+
+    const UncertainField& field_;
+    double depth_;
+    double criticalDepth_;
+    std::vector<NodeDistances> panels_;
+};
 
 // The depth to the water table W = d - h, the quadrature aiming at 1e-8 relative.
 Moments depthMoments(const UncertainField& field, const Design& design);

@@ -8,18 +8,29 @@
 
 namespace uncertainty {
 
+namespace {
+
 DesignResult evaluateDesign(const RiskProject& project, const UncertainField& field, const Design& design,
-                            bool withDepthMoments)
+                            DepthReliability& atDepth)
 {
     DesignResult r;
     r.design = design;
     r.cost = designCost(project, design.depth, design.spacing);
-    r.reliability = reliability(field, design, project.criticalDepth);
-    if (withDepthMoments) r.waterTableDepth = depthMoments(field, design);
+    r.reliability = atDepth.at(design.spacing);
     if (project.isLossFunction()) {
         r.yield = yieldMoments(field, design, lossFunctionOf(project));
         r.netBenefit = project.annualBenefits * r.yield.mean - r.cost.annualCost;
     }
+    return r;
+}
+
+}  // namespace
+
+DesignResult evaluateDesign(const RiskProject& project, const UncertainField& field, const Design& design)
+{
+    DepthReliability atDepth(field, design.depth, project.criticalDepth);
+    DesignResult r = evaluateDesign(project, field, design, atDepth);
+    r.waterTableDepth = depthMoments(field, design);
     return r;
 }
 
@@ -34,7 +45,8 @@ RangeOfDesigns evaluateRange(const RiskProject& project, const UncertainField& f
             range.notInstallable += spacings.size();
             continue;
         }
-        for (double L : spacings) range.candidates.push_back(evaluateDesign(project, field, {d, L}, false));
+        DepthReliability atDepth(field, d, project.criticalDepth);
+        for (double L : spacings) range.candidates.push_back(evaluateDesign(project, field, {d, L}, atDepth));
     }
     return range;
 }

@@ -24,11 +24,12 @@ struct DesignResult {
     double netBenefit = 0.0;   // annual benefits E[Y] - annual cost; loss function analysis only
 };
 
-// The reliability and cost of one design, and for a loss function analysis its yield and net
-// benefit; with `withDepthMoments` also the moments of the depth to the water table.
-DesignResult evaluateDesign(const RiskProject& project, const UncertainField& field, const Design& design,
-                            bool withDepthMoments);
+// The reliability, cost and moments of the depth to the water table of one design, and for a loss
+// function analysis its yield and net benefit.
+DesignResult evaluateDesign(const RiskProject& project, const UncertainField& field, const Design& design);
 
+// The candidates of a range (without the moments of their water table, which only the designs the
+// report shows need).
 struct RangeOfDesigns {
     std::vector<DesignResult> candidates;  // those the machine can install, by depth then spacing
     std::size_t gridSize = 0;              // designs of the range before the machine's limit

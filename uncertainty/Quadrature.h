@@ -55,7 +55,10 @@ inline double kronrodError(double difference, double resasc, double resabs)
 {
     constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
     double error = std::fabs(difference);
-    if (resasc != 0.0 && error != 0.0) error = resasc * std::fmin(1.0, std::pow(200.0 * error / resasc, 1.5));
+    if (resasc != 0.0 && error != 0.0) {
+        const double ratio = 200.0 * error / resasc;
+        error = resasc * std::fmin(1.0, ratio * std::sqrt(ratio));  // ratio^1.5
+    }
     if (resabs > std::numeric_limits<double>::min() / (50.0 * kEpsilon))
         error = std::fmax(50.0 * kEpsilon * resabs, error);
     return error;

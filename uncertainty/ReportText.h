@@ -13,7 +13,7 @@ public:
     // A title, a rule of dashes under it, and a blank line.
     void heading(const std::string& title);
     // "label ....... value": the value starts after column `valueColumn`.
-    void item(const std::string& label, const std::string& value, std::size_t valueColumn = 50);
+    void item(const std::string& label, const std::string& value, std::size_t valueColumn = 58);
     // Words wrapped after `width` columns, each line beginning with `indent`.
     void paragraph(const std::string& words, const std::string& indent = "  ", std::size_t width = 78);
     // Rows of cells, each column as wide as its widest cell plus two, left-justified after `indent`.

@@ -32,7 +32,7 @@ public:
     {
         if (!r_.project.isRange()) {
             const Design given{r_.project.designDepth, r_.project.designSpacing};
-            r_.fixedDesign = evaluateDesign(r_.project, r_.field, given, true);
+            r_.fixedDesign = evaluateDesign(r_.project, r_.field, given);
             return std::move(r_);
         }
         r_.range = evaluateRange(r_.project, r_.field);

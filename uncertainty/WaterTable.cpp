@@ -4,16 +4,30 @@
 
 namespace uncertainty {
 
+namespace {
+
+double denominatorFromLog(double x, double logDistanceOverRadius)
+{
+    return 1.0 + x * (2.55 * logDistanceOverRadius - (3.55 - 1.6 * x + 2.0 * x * x));
+}
+
+}  // namespace
+
 double nearFormDenominator(double x, double L, double r)
 {
-    const double D = x * L;
-    return 1.0 + x * (2.55 * std::log(D / r) - (3.55 - 1.6 * x + 2.0 * x * x));
+    return denominatorFromLog(x, std::log(x * L / r));
+}
+
+double equivalentDepthNearFromLog(double D, double logDistanceOverRadius, double L)
+{
+    if (D <= 0.0) return 0.0;
+    return D / denominatorFromLog(D / L, logDistanceOverRadius);
 }
 
 double equivalentDepthNear(double D, double L, double r)
 {
     if (D <= 0.0) return 0.0;
-    return D / nearFormDenominator(D / L, L, r);
+    return equivalentDepthNearFromLog(D, std::log(D / r), L);
 }
 
 double equivalentDepthFar(double L, double r)

@@ -15,6 +15,9 @@ double equivalentDepth(double D, double L, double r);
 // The first form alone, for D > 0 (D <= 0 gives 0): D / (1 + x (2.55 ln(D/r) - (3.55 - 1.6 x + 2 x^2))).
 double equivalentDepthNear(double D, double L, double r);
 
+// The same with ln(D / r) given.
+double equivalentDepthNearFromLog(double D, double logDistanceOverRadius, double L);
+
 // The second form, for x > 0.31: L / (2.55 (ln(L/r) - 1.15)).
 double equivalentDepthFar(double L, double r);
 

@@ -311,7 +311,7 @@ TEST(UncertaintyProgram, PercentagesNotAddingUpTo100WarnAndAreUsedAsShares)
               "SHARE OF THEIR SUM\n");
     EXPECT_EQ(r.exitStatus, 0);
     const std::string report = readFile(dir / "shares.UNC");
-    EXPECT_NE(report.find("Pipe and gravel cost (per ft) ................ 0.6000"), std::string::npos);
+    EXPECT_NE(report.find("Pipe and gravel cost (per ft) ........................ 0.6000"), std::string::npos);
     EXPECT_NE(report.find("THE PERCENTS OF LATERAL"), std::string::npos);
     p.lateralPercent = {50, 50.005, 0, 0, 0, 0, 0};  // within 0.01 of 100: no warning
     writeFile(dir / "shares.rsk", fixtures::rskText(p));
