@@ -1,8 +1,6 @@
 // Model run times: one design run and one analysis run of each example in-process, and the zelm
 // program as a whole process on the English example beside a trivial program's start-up.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <string>
@@ -10,8 +8,7 @@
 
 #include "InputReader.h"
 #include "ModelRun.h"
-
-extern char** environ;
+#include "WholeProcess.h"
 
 namespace {
 
@@ -38,26 +35,6 @@ void runModelInProcess(benchmark::State& state)
     }
 }
 BENCHMARK(runModelInProcess)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMicrosecond);
-
-void runProcess(benchmark::State& state, std::vector<std::string> arguments, const std::filesystem::path& dir)
-{
-    std::vector<char*> argv;
-    for (std::string& a : arguments) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
-    for (auto _ : state) {
-        pid_t pid;
-        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-            state.SkipWithError("cannot start the program");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the program failed");
-    }
-    std::filesystem::current_path(previous);
-}
 
 void zelmWholeProcess(benchmark::State& state)
 {

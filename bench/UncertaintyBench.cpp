@@ -2,8 +2,6 @@
 // a whole range of 50 depths x 100 spacings with the reliability table in-process, and the same
 // project through the uncertainty program as a whole process.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,8 +12,7 @@
 #include "RiskProjectReader.h"
 #include "TestRiskProjects.h"
 #include "UncertaintyRun.h"
-
-extern char** environ;
+#include "WholeProcess.h"
 
 namespace {
 
@@ -62,23 +59,7 @@ void rangeWithTableWholeProcess(benchmark::State& state)
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "uncertainty-bench";
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "range.rsk") << fixtures::rskText(kRange);
-    std::vector<std::string> arguments{UNCERTAINTY_BINARY, "range"};
-    std::vector<char*> argv;
-    for (std::string& a : arguments) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
-    for (auto _ : state) {
-        pid_t pid;
-        if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-            state.SkipWithError("cannot start the program");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the program failed");
-    }
-    std::filesystem::current_path(previous);
+    runProcess(state, {UNCERTAINTY_BINARY, "range"}, dir);
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(rangeWithTableWholeProcess)->Unit(benchmark::kMillisecond);

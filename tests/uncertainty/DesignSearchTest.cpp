@@ -30,6 +30,20 @@ const std::vector<DesignResult> kGrid = {
     candidate(6, 30, 0.97, 100),  candidate(6, 50, 0.97, 100),
 };
 
+// The hand-checked field over depths and spacings from..to by the steps given.
+RiskProject rangeOf(double minDepth, double maxDepth, double minSpacing, double maxSpacing, double spacingStep)
+{
+    RiskProject p = fixtures::checkValueProject();
+    p.evaluation = 2;
+    p.minDepth = minDepth;
+    p.maxDepth = maxDepth;
+    p.depthIncrement = 1.0;
+    p.minSpacing = minSpacing;
+    p.maxSpacing = maxSpacing;
+    p.spacingIncrement = spacingStep;
+    return p;
+}
+
 Design chosenFor(double level)
 {
     std::optional<std::size_t> i = LeastCostChoice(kGrid).reaching(level);
@@ -81,14 +95,7 @@ TEST(DesignSearch, TheUpperEndsOfARangeAllowForRounding)
 
 TEST(DesignSearch, DesignsTooDeepForTheMachineAreNoCandidates)
 {
-    RiskProject p = fixtures::checkValueProject();
-    p.evaluation = 2;
-    p.minDepth = 3.0;
-    p.maxDepth = 5.0;
-    p.depthIncrement = 1.0;
-    p.minSpacing = 20.0;
-    p.maxSpacing = 60.0;
-    p.spacingIncrement = 20.0;
+    RiskProject p = rangeOf(3.0, 5.0, 20.0, 60.0, 20.0);
     p.trenchSpeed = 2;
     p.maxInstallDepth = 4.5;
     p.minInstallRate = 5.0;
@@ -103,15 +110,8 @@ TEST(DesignSearch, DesignsTooDeepForTheMachineAreNoCandidates)
 
 TEST(DesignSearch, LevelsNoDesignReachesGetAWarningAndNoRow)
 {
-    RiskProject p = fixtures::checkValueProject();
-    p.evaluation = 2;
+    RiskProject p = rangeOf(3.0, 4.0, 40.0, 60.0, 20.0);
     p.reliabilityOption = 2;
-    p.minDepth = 3.0;
-    p.maxDepth = 4.0;
-    p.depthIncrement = 1.0;
-    p.minSpacing = 40.0;
-    p.maxSpacing = 60.0;
-    p.spacingIncrement = 20.0;
     p.minReliability = 90.0;
     p.maxReliability = 100.0;
     p.reliabilityIncrement = 5.0;
