@@ -65,8 +65,9 @@ private:
         t_.line(" " + rule);
         t_.line("  Program:       uncertainty " + std::string(programVersion()));
         t_.line("  Risk project:  " + file_);
-        t_.line("  Units:         " + u_.system + " (lengths in " + u_.length + ", conductivity and recharge in " +
-                u_.conductivity + ", costs per " + u_.length + " of drain and per " + u_.area + ")");
+        t_.line("  Units:         " + u_.system + ": lengths in " + u_.length + ", conductivity and recharge in " +
+                u_.conductivity + ",");
+        t_.line("                 costs per " + u_.length + " of drain and per " + u_.area);
         t_.line();
     }
 
