@@ -6,7 +6,7 @@ namespace uncertainty {
 
 namespace {
 
-constexpr double kStandardCuts[] = {-kRange, -8.0, -5.0, -3.0, -1.5, 0.0, 1.5, 3.0, 5.0, 8.0, kRange};
+constexpr double kStandardCuts[] = {-kRange, -7.5, -5.0, -3.0, -1.0, 1.0, 3.0, 5.0, 7.5, kRange};
 
 }  // namespace
 
