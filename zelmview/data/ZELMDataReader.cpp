@@ -2,7 +2,10 @@
 // Items are separated by comment lines starting with "#"; numbers are scanned line by line.
 #include <QFile>
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 
 #include "MessageSink.h"
@@ -63,17 +66,32 @@ const char* scanText(const std::optional<QByteArray>& line)
     return line ? line->constData() : "";
 }
 
+// The model computes in single precision: a number beyond it, like "inf" or "nan", is one it
+// cannot run.
+bool allComputable(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(),
+                       [](double v) { return std::isfinite(v) && std::fabs(v) <= FLT_MAX; });
+}
+
+// "%d %d %lf" with a computable amount.
+bool scanEvent(const std::optional<QByteArray>& line, IrrigationDataElement& event)
+{
+    return std::sscanf(scanText(line), "%d %d %lf", &event.month, &event.day, &event.amount) == 3 &&
+           allComputable({event.amount});
+}
+
 bool fail(const char* phrase, const QString& path)
 {
     docview::showMessage(QString::fromLatin1(phrase) + path);
     return false;
 }
 
-// The comment block follows the events: "$start", the comment lines, "$end". Returns false at
-// end of file; a data line other than "$start" ends the file with the comment left as it was.
-bool readCommentBlock(ProjectLines& lines, QString& comment)
+// The comment block follows the events: `opening` is "$start", then the comment lines, "$end".
+// Returns false at end of file; a data line other than "$start" ends the file with the comment
+// left as it was.
+bool readCommentBlock(const std::optional<QByteArray>& opening, ProjectLines& lines, QString& comment)
 {
-    const std::optional<QByteArray> opening = lines.nextData();
     if (!opening) return false;
     if (!opening->contains("$start")) return true;
 
@@ -105,7 +123,7 @@ bool ZELMData::ReadData(const QString& path)
     const ScopedCLocale cLocale;
 
     double version = 0.0;
-    if (std::sscanf(scanText(lines.nextData()), "%lf", &version) != 1)
+    if (std::sscanf(scanText(lines.nextData()), "%lf", &version) != 1 || !allComputable({version}))
         return fail("Parse error reading version number in ", path);
 
     title = QString::fromUtf8(trimmedBlanks(lines.nextData().value_or(QByteArray())));
@@ -119,29 +137,38 @@ bool ZELMData::ReadData(const QString& path)
 
     // Older files have no drain-barrier mode; barrierMode then keeps its value.
     const std::optional<QByteArray> field = lines.nextData();
-    if (std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf %d", &permeability, &maxWaterTable,
-                    &barrierDistance, &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc,
-                    &barrierMode) != 9 &&
-        std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf", &permeability, &maxWaterTable, &barrierDistance,
-                    &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc) != 8)
+    if ((std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf %d", &permeability, &maxWaterTable,
+                     &barrierDistance, &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc,
+                     &barrierMode) != 9 &&
+         std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf", &permeability, &maxWaterTable,
+                     &barrierDistance, &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc) != 8) ||
+        !allComputable({permeability, maxWaterTable, barrierDistance, specificYield, drainRadius, depthToDrain,
+                        drainSpacing, awhc}))
         return fail("Parse error reading field data in ", path);
     minWaterTableDepth = depthToDrain - maxWaterTable;
 
     int count = 0;
-    if (std::sscanf(scanText(lines.nextData()), "%d", &count) != 1)
+    if (std::sscanf(scanText(lines.nextData()), "%d", &count) != 1 || count < 0)
         return fail("Parse error reading number of lines of deep perc data in ", path);
 
     events.clear();
     for (int read = 0; read < count; ++read) {
         IrrigationDataElement event;
-        if (std::sscanf(scanText(lines.nextData()), "%d %d %lf", &event.month, &event.day, &event.amount) != 3) {
+        if (!scanEvent(lines.nextData(), event)) {
             docview::showMessage(QStringLiteral("Parse error reading line %1 of deep perc data in ").arg(read) + path);
             return false;
         }
         events.append(event);
     }
 
-    if (!readCommentBlock(lines, comment)) return fail("End of file error reading comments in ", path);
+    // An event line where the comment block should begin: the count is short of the events, and
+    // a save would drop the rest.
+    std::optional<QByteArray> afterEvents = lines.nextData();
+    IrrigationDataElement extra;
+    if (scanEvent(afterEvents, extra))
+        return fail("Number of lines of deep perc data does not match the data in ", path);
+
+    if (!readCommentBlock(afterEvents, lines, comment)) return fail("End of file error reading comments in ", path);
     maxDeepPercolation = largestAmount(events);
     return true;
 }
