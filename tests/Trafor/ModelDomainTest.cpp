@@ -137,23 +137,12 @@ ProjectInput manyEvents(int count)
     return p;
 }
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::size_t start = 0, end;
-    while ((end = text.find('\n', start)) != std::string::npos) {
-        result.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return result;
-}
-
 TEST(ModelReportEventNumbers, WidenForAHundredEventsAndMore)
 {
     ModelRun run = simulate(manyEvents(150));
     ASSERT_FALSE(run.failed()) << run.error;
     EXPECT_EQ(run.report.find("**"), std::string::npos);
-    const std::vector<std::string> all = linesOf(run.report);
+    const std::vector<std::string> all = fixtures::linesOf(run.report);
     const auto eventTable = std::find(all.begin(), all.end(), " " + std::string(41, '-')) + 1;
     EXPECT_EQ(eventTable->substr(0, 5), "   1 ");
     EXPECT_EQ((eventTable + 149)->substr(0, 5), " 150 ");
@@ -170,7 +159,7 @@ TEST(ModelReportEventNumbers, KeepTwoColumnsUpTo99Events)
 {
     ModelRun run = simulate(manyEvents(99));
     ASSERT_FALSE(run.failed()) << run.error;
-    const std::vector<std::string> all = linesOf(run.report);
+    const std::vector<std::string> all = fixtures::linesOf(run.report);
     const auto table = std::find(all.begin(), all.end(), " " + std::string(59, '-')) + 1;
     EXPECT_EQ((table + 2 + 2 * 98)->substr(0, 4), " 99 ");
     EXPECT_EQ((table + 2)->substr(0, 4), "  1 ");
