@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "ModelError.h"
 
@@ -14,20 +15,26 @@ constexpr float kOnBarrierFraction = 0.1f;
 constexpr float kBranchRatio = 0.31f;
 
 // A value that overflowed or lost its meaning (infinity, NaN) would only spread through the rest
-// of the run; the run stops at the first one and names it.
-void requireFinite(float value, const std::string& what)
+// of the run; the run stops at the first one and names it. The name is only made for the message.
+[[noreturn]] void outOfRange(const std::string& what)
 {
-    if (!std::isfinite(value)) throw ModelError("ERROR - THE " + what + " IS OUT OF RANGE");
+    throw ModelError("ERROR - THE " + what + " IS OUT OF RANGE");
+}
+
+void requireFinite(float value, const char* what)
+{
+    if (!std::isfinite(value)) outOfRange(what);
 }
 
 void requireFinitePeriod(const PassResult& pass, int i)
 {
-    const std::string period = " OF PERIOD " + std::to_string(i);
-    requireFinite(pass.BU[i], "BUILD-UP" + period);
-    requireFinite(pass.YO[i], "HEIGHT AT THE START" + period);
-    requireFinite(pass.X[i], "TIME FACTOR" + period);
-    requireFinite(pass.ratio[i], "RECESSION RATIO" + period);
-    requireFinite(pass.Z[i], "HEIGHT AT THE END" + period);
+    const std::pair<float, const char*> values[] = {{pass.BU[i], "BUILD-UP"},
+                                                    {pass.YO[i], "HEIGHT AT THE START"},
+                                                    {pass.X[i], "TIME FACTOR"},
+                                                    {pass.ratio[i], "RECESSION RATIO"},
+                                                    {pass.Z[i], "HEIGHT AT THE END"}};
+    for (const auto& [value, name] : values)
+        if (!std::isfinite(value)) outOfRange(std::string(name) + " OF PERIOD " + std::to_string(i));
 }
 
 }  // namespace
@@ -105,7 +112,7 @@ std::vector<DailyRow> YearPass::dailyRows(const PassResult& pass) const
     std::vector<DailyRow> rows;
     rows.reserve(400);
     auto addRow = [&](int day, float height) {
-        requireFinite(height, "DAILY WATER TABLE HEIGHT OF DAY " + std::to_string(day));
+        if (!std::isfinite(height)) outOfRange("DAILY WATER TABLE HEIGHT OF DAY " + std::to_string(day));
         rows.push_back({day, height, depth - height});
     };
 

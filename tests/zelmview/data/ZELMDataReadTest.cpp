@@ -167,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A count that differs from the events the file holds would drop events on the next save.
         BrokenFile{"MoreEventsThanTheCount", kCountLine, "2", 0,
                    "Number of lines of deep perc data does not match the data in "},
+        BrokenFile{"FewerEventsThanTheCount", kCountLine, "4", 0, "Parse error reading line 3 of deep perc data in "},
         BrokenFile{"NegativeEventCount", kCountLine, "-1", 0,
                    "Parse error reading number of lines of deep perc data in "},
         // Numbers the model cannot compute with: not finite, or beyond single precision.
