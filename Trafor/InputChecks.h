@@ -1,5 +1,7 @@
-// Input outside the model's domain (divisions by zero, logarithms of zero, a year the period
-// table cannot hold) stops the run before the first pass with a ModelError.
+// Input outside the model's domain (divisions by zero, logarithms of zero or of negative numbers,
+// dates outside the calendar, a year the period table cannot hold, depths the daily file cannot
+// show) stops the run before the first pass with a ModelError. Month and day are checked before
+// any day of the year is computed from them.
 #pragma once
 
 #include "ProjectInput.h"

@@ -1,6 +1,11 @@
 #include "InputReader.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ext/stdio_filebuf.h>
+#include <istream>
 
 #include "ListDirectedReader.h"
 #include "ModelError.h"
@@ -30,6 +35,7 @@ public:
         READFLD(project);
         readEvents(project);
         COMMENT(project);
+        if (reader_.overlong()) fail("COMMENT LINES");
         return project;
     }
 
@@ -128,10 +134,22 @@ ProjectInput INDP(std::istream& in, const std::string& fileName)
     return ProjectFileReader(in, fileName).read();
 }
 
+// Only a regular file is read: a pipe would block the model until something writes to it, a
+// device may never end. The file is opened without blocking and checked again once it is open, in
+// case it was replaced in between.
 ProjectInput readProjectFile(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw ModelError("ERROR - CANNOT OPEN INPUT FILE " + fileName);
+    const ModelError notRegular("ERROR - INPUT FILE " + fileName + " IS NOT A REGULAR FILE");
+    const ModelError cannotOpen("ERROR - CANNOT OPEN INPUT FILE " + fileName);
+    struct stat status {};
+    if (::stat(fileName.c_str(), &status) != 0) throw cannotOpen;
+    if (!S_ISREG(status.st_mode)) throw notRegular;
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw cannotOpen;
+    __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in);  // closes fd
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) throw notRegular;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::istream in(&file);
     return INDP(in, fileName);
 }
 

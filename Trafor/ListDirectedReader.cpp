@@ -65,29 +65,56 @@ bool isRealForm(const std::string& text)
 
 }  // namespace
 
-ListDirectedReader::ListDirectedReader(std::istream& in)
+ListDirectedReader::ListDirectedReader(std::istream& in) : in_(in) {}
+
+// Reads up to the next LF. A line longer than kMaxLineBytes is passed over to its end without
+// being kept, and the file then counts as ended: no line of a project is anywhere near as long.
+bool ListDirectedReader::readFromStream(std::string& line)
 {
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines_.push_back(std::move(line));
+    line.clear();
+    if (overlong_) return false;
+    std::streambuf* buffer = in_.rdbuf();
+    bool any = false;
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        any = true;
+        if (c == '\n') break;
+        if (line.size() < kMaxLineBytes)
+            line.push_back(static_cast<char>(c));
+        else
+            overlong_ = true;
     }
+    if (overlong_) {
+        line.clear();
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return any;
+}
+
+const std::string* ListDirectedReader::peek()
+{
+    if (!peeked_) {
+        std::string line;
+        if (!readFromStream(line)) return nullptr;
+        peeked_ = std::move(line);
+    }
+    return &*peeked_;
 }
 
 bool ListDirectedReader::readLine(std::string& line)
 {
-    if (next_ >= lines_.size()) return false;
-    line = lines_[next_++];
+    if (!peek()) return false;
+    line = std::move(*peeked_);
+    peeked_.reset();
     return true;
 }
 
 void ListDirectedReader::SKIPN()
 {
-    while (next_ < lines_.size()) {
-        const std::string& line = lines_[next_];
-        bool comment = !line.empty() && (line[0] == '#' || line[0] == 'c' || line[0] == 'C');
+    for (const std::string* line = peek(); line; line = peek()) {
+        bool comment = !line->empty() && ((*line)[0] == '#' || (*line)[0] == 'c' || (*line)[0] == 'C');
         if (!comment) return;
-        ++next_;
+        peeked_.reset();
     }
 }
 

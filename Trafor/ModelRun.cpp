@@ -38,7 +38,11 @@ ModelRun simulate(ProjectInput project, int maxPasses)
     run.lastPass = search.lastPass();
     run.h = search.h();
     run.passes = search.passes();
-    if (run.lastPass) run.daily = search.yearPass().dailyRows(*run.lastPass);
+    try {
+        if (run.lastPass) run.daily = search.yearPass().dailyRows(*run.lastPass);
+    } catch (const ModelError& e) {
+        if (!run.failed()) run.error = e.what();
+    }
     if (run.failed()) return run;
 
     if (search.hitPassLimit()) run.warning = passLimitWarning(run.project.isDesign(), run.passes);

@@ -1,5 +1,7 @@
 #include "ReportWriter.h"
 
+#include <algorithm>
+
 #include "FixedFormat.h"
 #include "UnitLabels.h"
 
@@ -8,6 +10,14 @@ namespace zelm {
 namespace {
 
 constexpr int kLineColumns = 80;
+constexpr int kEventNumberColumns = 2;
+
+// Event numbers take two columns; a project of 100 events or more widens them into the blanks
+// that follow, so every later column stays where it is.
+int eventNumberColumns(std::size_t events)
+{
+    return std::max(kEventNumberColumns, static_cast<int>(std::to_string(events).size()));
+}
 
 const char* const kEncroachmentWarning[] = {
     "***************** WARNING ******************",
@@ -24,7 +34,13 @@ const char* const kEncroachmentWarning[] = {
 
 class ReportBuilder {
 public:
-    explicit ReportBuilder(const ReportInputs& in) : in_(in), labels_(INIUNITS(in.project.isMetric())) {}
+    explicit ReportBuilder(const ReportInputs& in)
+        : in_(in),
+          labels_(INIUNITS(in.project.isMetric())),
+          numberColumns_(eventNumberColumns(in.project.events.size())),
+          widening_(numberColumns_ - kEventNumberColumns)
+    {
+    }
 
     std::string build()
     {
@@ -85,7 +101,7 @@ private:
         for (std::size_t k = 1; k <= events.size(); ++k) {
             const PercolationEvent& e = events[k - 1];
             FixedLine row;
-            row.X(1).I(static_cast<int>(k), 2).X(7).I(e.month, 3).X(2).I(e.day, 3);
+            row.X(1).I(static_cast<int>(k), numberColumns_).X(blanksAfterNumber(7)).I(e.month, 3).X(2).I(e.day, 3);
             if (k == 1)
                 row.X(15);
             else
@@ -111,7 +127,12 @@ private:
         line(FixedLine().X(23).F(pass.YO[N], 5, 2).str());
     }
 
-    void eventLine(int i) { line(FixedLine().X(1).I(i - 2, 2).X(13).F(in_.pass.BU[i], 5, 2).str()); }
+    void eventLine(int i)
+    {
+        line(FixedLine().X(1).I(i - 2, numberColumns_).X(blanksAfterNumber(13)).F(in_.pass.BU[i], 5, 2).str());
+    }
+
+    int blanksAfterNumber(int blanks) const { return std::max(1, blanks - widening_); }
 
     void periodLine(int i)
     {
@@ -134,6 +155,8 @@ private:
 
     const ReportInputs& in_;
     UnitLabels labels_;
+    int numberColumns_;
+    int widening_;
     std::string text_;
 };
 

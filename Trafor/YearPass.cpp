@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "ModelError.h"
 
@@ -11,6 +13,30 @@ namespace {
 constexpr float kReplacedZeroBarrierDistance = 0.0001f;
 constexpr float kOnBarrierFraction = 0.1f;
 constexpr float kBranchRatio = 0.31f;
+
+// A value that overflowed or lost its meaning (infinity, NaN) would only spread through the rest
+// of the run; the run stops at the first one and names it. The name is only made for the message.
+[[noreturn]] void outOfRange(const std::string& what)
+{
+    throw ModelError("ERROR - THE " + what + " IS OUT OF RANGE");
+}
+
+void requireFinite(float value, const char* what)
+{
+    if (!std::isfinite(value)) outOfRange(what);
+}
+
+void requireFinitePeriod(const PassResult& pass, int i)
+{
+    const std::pair<float, const char*> values[] = {{pass.BU[i], "BUILD-UP"},
+                                                    {pass.YO[i], "HEIGHT AT THE START"},
+                                                    {pass.X[i], "TIME FACTOR"},
+                                                    {pass.ratio[i], "RECESSION RATIO"},
+                                                    {pass.Z[i], "HEIGHT AT THE END"}};
+    for (const auto& [value, name] : values)
+        if (!std::isfinite(value)) outOfRange(std::string(name) + " OF PERIOD " + std::to_string(i));
+}
+
 }  // namespace
 
 YearPass::YearPass(ProjectInput& project, const PeriodTable& periods) : project_(project), periods_(periods) {}
@@ -53,8 +79,10 @@ PassResult YearPass::run(float S, float startHeight, float h)
     pass.onBarrier = drainOnBarrier(h);
     pass.S = S;
     if (S == 0.0f) throw ModelError("ERROR - YOU CANNOT ANALYZE A ZERO LENGTH SPACING");
+    requireFinite(S, "DRAIN SPACING");
     if (!pass.onBarrier) updateEquivalentDepth(S);
     pass.de = de_;
+    requireFinite(pass.de, "EQUIVALENT DEPTH TO THE BARRIER");
 
     const int N = periods_.N();
     pass.BU.assign(N + 1, 0.0f);
@@ -70,6 +98,7 @@ PassResult YearPass::run(float S, float startHeight, float h)
         pass.X[i] = timeFactor(pass, pass.YO[i], static_cast<float>(periods_.TP[i]));
         pass.ratio[i] = R(pass.X[i]);
         pass.Z[i] = pass.ratio[i] * pass.YO[i];
+        requireFinitePeriod(pass, i);
     }
     pass.E = pass.YO[N];
     pass.P = *std::max_element(pass.YO.begin() + 1, pass.YO.end());
@@ -82,7 +111,10 @@ std::vector<DailyRow> YearPass::dailyRows(const PassResult& pass) const
     const float depth = project_.depthToDrain;
     std::vector<DailyRow> rows;
     rows.reserve(400);
-    auto addRow = [&](int day, float height) { rows.push_back({day, height, depth - height}); };
+    auto addRow = [&](int day, float height) {
+        if (!std::isfinite(height)) outOfRange("DAILY WATER TABLE HEIGHT OF DAY " + std::to_string(day));
+        rows.push_back({day, height, depth - height});
+    };
 
     // One day of recession per period is computed from `last`, the height the chain reached; the
     // days after it recede from `start`, the height after the period's build-up.

@@ -40,11 +40,12 @@ public:
     bool drainOnBarrier(float h) const;
 
     // Runs one year with spacing S from the given start height; h decides the barrier case.
-    // A spacing of exactly 0 stops the run with a ModelError.
+    // A spacing of exactly 0, and any value of the pass that is not finite, stop the run with a
+    // ModelError.
     PassResult run(float S, float startHeight, float h);
 
     // The daily water-table rows of a finished pass: 366 days with two rows on every day that
-    // opens a period after the first.
+    // opens a period after the first. A height that is not finite stops the run with a ModelError.
     std::vector<DailyRow> dailyRows(const PassResult& pass) const;
 
 private:

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace zelm {
 
@@ -16,10 +17,16 @@ struct FileNames {
 // The base name with trailing blanks removed, followed by the three extensions.
 FileNames fileNamesFor(const std::string& baseName);
 
-// The input file to read: base + ".TRN", or base + ".trn" when only that exists.
-std::string existingInputName(const FileNames& files);
+// The files of the project the user named: the base name as given when its ".TRN" (or ".trn")
+// exists, else the name of an existing ".trn" or ".TRN" file with its extension, else the base
+// name without trailing blanks. The outputs follow the name that was used.
+FileNames projectFilesFor(const std::string& argument);
 
 // Runs one project; returns the process exit status (0 on success).
 int runZelm(const std::string& baseName, std::ostream& console);
+
+// The whole program over its arguments (without the program name): "--version", "--help", or the
+// base name; without arguments it asks for the base name on `in`.
+int zelmMain(const std::vector<std::string>& arguments, std::istream& in, std::ostream& console);
 
 }  // namespace zelm

@@ -2,18 +2,11 @@
 // it the program asks for one.
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "ZelmProgram.h"
 
 int main(int argc, char** argv)
 {
-    std::string baseName;
-    if (argc > 1) {
-        baseName = argv[1];
-    } else {
-        std::cout << " Enter base name?" << std::endl;
-        std::getline(std::cin, baseName);
-        if (!baseName.empty() && baseName.back() == '\r') baseName.pop_back();
-    }
-    return zelm::runZelm(baseName, std::cout);
+    return zelm::zelmMain(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout);
 }

@@ -10,13 +10,7 @@ namespace {
 
 std::vector<std::string> lines(const std::string& text)
 {
-    std::vector<std::string> result;
-    std::size_t start = 0, end;
-    while ((end = text.find('\n', start)) != std::string::npos) {
-        result.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return result;
+    return fixtures::linesOf(text);
 }
 
 std::string lineStartingWith(const std::string& report, const std::string& prefix)

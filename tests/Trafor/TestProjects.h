@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ProjectInput.h"
 
@@ -54,6 +55,18 @@ inline std::string trnText(const ProjectInput& p)
     for (const std::string& c : p.comments) out << c << '\n';
     out << "$end\n";
     return out.str();
+}
+
+// The lines of a text whose lines all end in LF, without their line ends.
+inline std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::size_t start = 0, end;
+    while ((end = text.find('\n', start)) != std::string::npos) {
+        result.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return result;
 }
 
 inline std::string readFile(const std::filesystem::path& path)

@@ -19,6 +19,9 @@ class ZELMData {
 public:
     // Both report every failure with one message through the message sink and return false.
     // A failed read is not rolled back: fields read before the failing line keep their new values.
+    // The reader refuses numbers the model cannot compute with ("nan", "inf", beyond single
+    // precision) and an event count that differs from the event lines. The writer replaces the
+    // file atomically: a failed save leaves the previous file as it was.
     bool ReadData(const QString& path);
     bool WriteData(const QString& path) const;
 

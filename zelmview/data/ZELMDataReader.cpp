@@ -1,8 +1,13 @@
 // ZELMData::ReadData: the GUI's reader of the ".trn" project file, with every message it shows.
-// Items are separated by comment lines starting with "#"; numbers are scanned line by line.
+// Items are separated by comment lines starting with "#"; numbers are read line by line.
 #include <QFile>
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
 #include <optional>
 
 #include "MessageSink.h"
@@ -58,9 +63,66 @@ private:
     QFile& file;
 };
 
-const char* scanText(const std::optional<QByteArray>& line)
+// The numbers of one data line, separated by white space. Each number must be a whole token, so
+// that "1d2" or "0.5,7" are not taken for 1 and 0.5, and a real must be one the model can compute
+// with: finite and within single precision ("nan", "inf" and 1e39 are not). Tokens after the ones
+// asked for are passed over, as the model passes over the rest of a line.
+class NumberLine {
+public:
+    explicit NumberLine(const std::optional<QByteArray>& line)
+        : tokens(line ? line->simplified().split(' ') : QList<QByteArray>())
+    {
+        if (tokens.size() == 1 && tokens[0].isEmpty()) tokens.clear();
+    }
+
+    qsizetype size() const { return tokens.size(); }
+    bool isNumber(qsizetype i) const
+    {
+        double ignored = 0.0;
+        return real(i, ignored);
+    }
+
+    bool integer(qsizetype i, int& value) const
+    {
+        if (i >= tokens.size()) return false;
+        const QByteArray& token = tokens[i];
+        char* end = nullptr;
+        errno = 0;
+        const long number = std::strtol(token.constData(), &end, 10);
+        if (end != token.constData() + token.size() || errno == ERANGE || number < INT_MIN || number > INT_MAX)
+            return false;
+        value = int(number);
+        return true;
+    }
+
+    bool real(qsizetype i, double& value) const
+    {
+        if (i >= tokens.size()) return false;
+        const QByteArray& token = tokens[i];
+        char* end = nullptr;
+        const double number = std::strtod(token.constData(), &end);
+        if (end != token.constData() + token.size() || !std::isfinite(number) || std::fabs(number) > FLT_MAX)
+            return false;
+        value = number;
+        return true;
+    }
+
+    // The first reals of the line into `targets`, in order.
+    bool reals(std::initializer_list<double*> targets) const
+    {
+        qsizetype i = 0;
+        for (double* target : targets)
+            if (!real(i++, *target)) return false;
+        return true;
+    }
+
+private:
+    QList<QByteArray> tokens;
+};
+
+bool scanEvent(const NumberLine& line, IrrigationDataElement& event)
 {
-    return line ? line->constData() : "";
+    return line.integer(0, event.month) && line.integer(1, event.day) && line.real(2, event.amount);
 }
 
 bool fail(const char* phrase, const QString& path)
@@ -69,11 +131,11 @@ bool fail(const char* phrase, const QString& path)
     return false;
 }
 
-// The comment block follows the events: "$start", the comment lines, "$end". Returns false at
-// end of file; a data line other than "$start" ends the file with the comment left as it was.
-bool readCommentBlock(ProjectLines& lines, QString& comment)
+// The comment block follows the events: `opening` is "$start", then the comment lines, "$end".
+// Returns false at end of file; a data line other than "$start" ends the file with the comment
+// left as it was.
+bool readCommentBlock(const std::optional<QByteArray>& opening, ProjectLines& lines, QString& comment)
 {
-    const std::optional<QByteArray> opening = lines.nextData();
     if (!opening) return false;
     if (!opening->contains("$start")) return true;
 
@@ -105,43 +167,47 @@ bool ZELMData::ReadData(const QString& path)
     const ScopedCLocale cLocale;
 
     double version = 0.0;
-    if (std::sscanf(scanText(lines.nextData()), "%lf", &version) != 1)
-        return fail("Parse error reading version number in ", path);
+    if (!NumberLine(lines.nextData()).real(0, version)) return fail("Parse error reading version number in ", path);
 
     title = QString::fromUtf8(trimmedBlanks(lines.nextData().value_or(QByteArray())));
 
+    const NumberLine project(lines.nextData());
     int design = 0, units = 0, bench = 0;
-    if (std::sscanf(scanText(lines.nextData()), "%d %d %d", &design, &units, &bench) != 3)
+    if (!project.integer(0, design) || !project.integer(1, units) || !project.integer(2, bench))
         return fail("Parse error reading project data in ", path);
     inputMode = design != 0;
     metricUnits = units != 0;
     benchBottomland = bench == 1;
 
-    // Older files have no drain-barrier mode; barrierMode then keeps its value.
-    const std::optional<QByteArray> field = lines.nextData();
-    if (std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf %d", &permeability, &maxWaterTable,
-                    &barrierDistance, &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc,
-                    &barrierMode) != 9 &&
-        std::sscanf(scanText(field), "%lf %lf %lf %lf %lf %lf %lf %lf", &permeability, &maxWaterTable, &barrierDistance,
-                    &specificYield, &drainRadius, &depthToDrain, &drainSpacing, &awhc) != 8)
+    // Older files have no drain-barrier mode (eight values); barrierMode then keeps its value.
+    const NumberLine field(lines.nextData());
+    if (!field.reals({&permeability, &maxWaterTable, &barrierDistance, &specificYield, &drainRadius, &depthToDrain,
+                      &drainSpacing, &awhc}) ||
+        (field.size() > 8 && !field.integer(8, barrierMode)))
         return fail("Parse error reading field data in ", path);
     minWaterTableDepth = depthToDrain - maxWaterTable;
 
     int count = 0;
-    if (std::sscanf(scanText(lines.nextData()), "%d", &count) != 1)
+    if (!NumberLine(lines.nextData()).integer(0, count) || count < 0)
         return fail("Parse error reading number of lines of deep perc data in ", path);
 
     events.clear();
     for (int read = 0; read < count; ++read) {
         IrrigationDataElement event;
-        if (std::sscanf(scanText(lines.nextData()), "%d %d %lf", &event.month, &event.day, &event.amount) != 3) {
+        if (!scanEvent(NumberLine(lines.nextData()), event)) {
             docview::showMessage(QStringLiteral("Parse error reading line %1 of deep perc data in ").arg(read) + path);
             return false;
         }
         events.append(event);
     }
 
-    if (!readCommentBlock(lines, comment)) return fail("End of file error reading comments in ", path);
+    // A number where the comment block should begin: the count is short of the events, and a save
+    // would drop the rest.
+    const std::optional<QByteArray> afterEvents = lines.nextData();
+    if (NumberLine(afterEvents).isNumber(0))
+        return fail("Number of lines of deep perc data does not match the data in ", path);
+
+    if (!readCommentBlock(afterEvents, lines, comment)) return fail("End of file error reading comments in ", path);
     maxDeepPercolation = largestAmount(events);
     return true;
 }

@@ -1,9 +1,8 @@
 // ZELMData::WriteData: writes the ".trn" project file that both the GUI and the model read.
 // The file is replaced atomically, so a failed save leaves the previous file as it was.
-#include <QSaveFile>
 #include <cstdio>
 
-#include "MessageSink.h"
+#include "AtomicSave.h"
 #include "ScopedCLocale.h"
 #include "ZELMData.h"
 
@@ -78,14 +77,5 @@ QByteArray projectText(const ZELMData& data)
 bool ZELMData::WriteData(const QString& path) const
 {
     const ScopedCLocale cLocale;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        // The text is flushed before committing: commit alone would still rename a file cut
-        // short by a full disk over the previous one.
-        const QByteArray text = projectText(*this);
-        if (file.write(text) == text.size() && file.flush() && file.commit()) return true;
-        file.cancelWriting();
-    }
-    docview::showMessage(QStringLiteral("ZELMData::WriteData: Unable to open ") + path);
-    return false;
+    return saveAtomically(path, projectText(*this), QStringLiteral("ZELMData::WriteData: "));
 }

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "CZELMOutputDoc.h"
 #include "MessageSink.h"
 #include "OutputFiles.h"
 #include "TransientOutputData.h"
@@ -101,6 +102,21 @@ TEST_F(ModelOutput, ReadsProjectsOfOneTwoThreeAndManyEvents)
         const QString report = runProject(name, spreadEvents(count));
         expectReadsRun(report, project(name));
     }
+}
+
+// The editor adds up to 999 events; the report's event numbers widen past 99 and still read back.
+TEST_F(ModelOutput, ReadsAProjectOf150EventsIntoTheOutputDocument)
+{
+    const QString report = runProject("many", spreadEvents(150));
+    expectReadsRun(report, project("many"));
+
+    docview::MessageRecorder recorder;
+    CZELMOutputDoc document;
+    ASSERT_TRUE(document.OnOpenDocument(report));
+    EXPECT_TRUE(recorder.messages().isEmpty()) << recorder.messages().join('\n').toStdString();
+    EXPECT_EQ(document.GetInput().events.size(), 150);
+    EXPECT_EQ(document.GetOutput().records.size(), 152);
+    EXPECT_TRUE(document.FormatSeasonalHighWaterTable(0).startsWith("Seasonal High Water Table = "));
 }
 
 TEST_F(ModelOutput, FindsTheDailyFileInEitherLetterCase)

@@ -163,7 +163,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "Parse error reading line 2 of deep perc data in "},
         BrokenFile{"EndAfterTheEvents", -1, {}, kThirdEventLine + 1, "End of file error reading comments in "},
         BrokenFile{"EndAfterCommentHeader", -1, {}, kCommentHeaderLine + 1, "End of file error reading comments in "},
-        BrokenFile{"EndInsideTheComment", -1, {}, kCommentHeaderLine + 4, "End of file error reading comments in "}),
+        BrokenFile{"EndInsideTheComment", -1, {}, kCommentHeaderLine + 4, "End of file error reading comments in "},
+        // A count that differs from the events the file holds would drop events on the next save.
+        BrokenFile{"MoreEventsThanTheCount", kCountLine, "2", 0,
+                   "Number of lines of deep perc data does not match the data in "},
+        BrokenFile{"FewerEventsThanTheCount", kCountLine, "4", 0, "Parse error reading line 3 of deep perc data in "},
+        BrokenFile{"NegativeEventCount", kCountLine, "-1", 0,
+                   "Parse error reading number of lines of deep perc data in "},
+        // Numbers the model cannot compute with: not finite, or beyond single precision.
+        BrokenFile{"NanVersion", 1, "nan", 0, "Parse error reading version number in "},
+        BrokenFile{"NanField", kFieldLine, "0.8 nan 6 0.05 0.33 4 60 1.5 0", 0, "Parse error reading field data in "},
+        BrokenFile{"InfinityInEightFields", kFieldLine, "0.8 2.5 6 0.05 0.33 4 60 -inf", 0,
+                   "Parse error reading field data in "},
+        BrokenFile{"FieldBeyondSinglePrecision", kFieldLine, "0.8 2.5 6 0.05 0.33 4 1e39 1.5 0", 0,
+                   "Parse error reading field data in "},
+        BrokenFile{"InfiniteAmount", kThirdEventLine, "9 30 infinity", 0,
+                   "Parse error reading line 2 of deep perc data in "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadData, MissingFileShowsTheOpenMessage)

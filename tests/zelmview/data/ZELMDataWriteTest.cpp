@@ -1,16 +1,15 @@
 // Writing transient project files: the layout, the round trip, the title guard and safe saving.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <clocale>
-#include <csignal>
 #include <string>
 
 #include "MessageSink.h"
 #include "ProjectFiles.h"
+#include "SaveFailures.h"
 #include "ZELMData.h"
 
 namespace {
@@ -107,34 +106,24 @@ TEST_F(WriteData, MissingFolderShowsOneMessage)
     EXPECT_EQ(recorder.messages(), QStringList("ZELMData::WriteData: Unable to open " + missing));
 }
 
-// Lets the process write at most `bytes` to any file while it lives, so a save fails midway.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &previous);
-        previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousSignal);
-    }
-
-private:
-    rlimit previous{};
-    void (*previousSignal)(int) = nullptr;
-};
-
 TEST_F(WriteData, FailedSaveLeavesThePreviousFileIntact)
 {
     const QByteArray previous = "previous contents\n";
     writeFile(path(), previous);
     {
         const FileSizeLimit limit(100);
+        EXPECT_FALSE(smallProject().WriteData(path()));
+    }
+    EXPECT_EQ(fileBytes(path()), previous);
+    EXPECT_EQ(recorder.messages(), QStringList("ZELMData::WriteData: Unable to write " + path()));
+}
+
+TEST_F(WriteData, SaveIntoAReadOnlyFolderLeavesThePreviousFileIntact)
+{
+    const QByteArray previous = "previous contents\n";
+    writeFile(path(), previous);
+    {
+        const WriteProtectedFolder readOnly(dir.path());
         EXPECT_FALSE(smallProject().WriteData(path()));
     }
     EXPECT_EQ(fileBytes(path()), previous);
