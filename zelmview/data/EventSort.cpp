@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ZELMData.h"
+#include "data/ZELMData.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "MessageSink.h"
-#include "ScopedCLocale.h"
-#include "ZELMData.h"
+#include "data/ScopedCLocale.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QSaveFile>
 #include <cstdio>
 
-#include "MessageSink.h"
-#include "ScopedCLocale.h"
-#include "ZELMData.h"
+#include "data/ScopedCLocale.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "DocTemplate.h"
+#include "docview/DocTemplate.h"
 
 #include <QFileInfo>
 
-#include "Document.h"
-#include "View.h"
+#include "docview/Document.h"
+#include "docview/View.h"
 
 namespace docview {
 

@@ -1,11 +1,11 @@
-#include "Document.h"
+#include "docview/Document.h"
 
 #include <QFileInfo>
 
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "SaveQuestion.h"
-#include "View.h"
+#include "docview/CommandIds.h"
+#include "docview/DocTemplate.h"
+#include "docview/SaveQuestion.h"
+#include "docview/View.h"
 
 namespace docview {
 

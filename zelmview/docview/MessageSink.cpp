@@ -1,5 +1,5 @@
 // The message box behind showMessage and the handler switch that tests use.
-#include "MessageSink.h"
+#include "docview/MessageSink.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "PrintableView.h"
+#include "docview/PrintableView.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "CommandIds.h"
+#include "docview/CommandIds.h"
 
 namespace docview {
 

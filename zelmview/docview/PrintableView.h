@@ -3,7 +3,7 @@
 // only how it draws itself on a printer.
 #pragma once
 
-#include "View.h"
+#include "docview/View.h"
 
 class QPrinter;
 

@@ -1,12 +1,12 @@
-#include "SaveQuestion.h"
+#include "docview/SaveQuestion.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <utility>
 
-#include "DocTemplate.h"
-#include "Document.h"
+#include "docview/DocTemplate.h"
+#include "docview/Document.h"
 
 namespace docview {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "Document.h"
+#include "docview/Document.h"
 
 namespace docview {
 

@@ -1,4 +1,4 @@
-#include "CZELMOutputView.h"
+#include "output/CZELMOutputView.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -16,13 +16,13 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "CZELMOutputDoc.h"
-#include "CommandIds.h"
-#include "MessageSink.h"
-#include "OutputReportText.h"
-#include "ResourceIds.h"
-#include "TableDlg.h"
-#include "WaterTableChart.h"
+#include "data/CZELMOutputDoc.h"
+#include "docview/CommandIds.h"
+#include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
+#include "output/OutputReportText.h"
+#include "output/TableDlg.h"
+#include "output/WaterTableChart.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QSize>
 #include <functional>
 
-#include "PrintableView.h"
+#include "docview/PrintableView.h"
 
 class CZELMOutputDoc;
 class QButtonGroup;

@@ -1,11 +1,11 @@
-#include "TableDlg.h"
+#include "output/TableDlg.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "TableListCtrl.h"
-#include "TransientOutputData.h"
+#include "data/TransientOutputData.h"
+#include "table/TableListCtrl.h"
 
 namespace {
 

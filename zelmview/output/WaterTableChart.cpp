@@ -1,13 +1,13 @@
-#include "WaterTableChart.h"
+#include "output/WaterTableChart.h"
 
 #include <QDate>
 #include <stdexcept>
 
-#include "CZELMOutputDoc.h"
-#include "ChartOrdinals.h"
-#include "GraphDlg.h"
-#include "MessageSink.h"
-#include "WaterTableYear.h"
+#include "chart/ChartOrdinals.h"
+#include "chart/GraphDlg.h"
+#include "data/CZELMOutputDoc.h"
+#include "docview/MessageSink.h"
+#include "output/WaterTableYear.h"
 
 namespace zelm {
 

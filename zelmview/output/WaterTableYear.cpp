@@ -1,9 +1,9 @@
-#include "WaterTableYear.h"
+#include "output/WaterTableYear.h"
 
 #include <stdexcept>
 
-#include "TransientOutputData.h"
-#include "ZELMData.h"
+#include "data/TransientOutputData.h"
+#include "data/ZELMData.h"
 
 namespace zelm {
 

@@ -5,10 +5,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "TransientOutputData.h"
-#include "ZELMData.h"
+#include "data/OutputFiles.h"
+#include "data/TransientOutputData.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <csignal>
 #include <string>
 
-#include "MessageSink.h"
-#include "ProjectFiles.h"
-#include "ZELMData.h"
+#include "data/ProjectFiles.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "MessageSink.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
-#include "CZELMOutputDoc.h"
-#include "ChartComponent.h"
-#include "ChartRenderer.h"
-#include "ChartTestSupport.h"
-#include "GraphDlg.h"
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "WaterTableChart.h"
-#include "WaterTableYear.h"
+#include "chart/ChartComponent.h"
+#include "chart/ChartRenderer.h"
+#include "chart/ChartTestSupport.h"
+#include "chart/GraphDlg.h"
+#include "data/CZELMOutputDoc.h"
+#include "data/OutputFiles.h"
+#include "docview/MessageSink.h"
+#include "output/WaterTableChart.h"
+#include "output/WaterTableYear.h"
 
 using zelm::kCalendarYear;
 using zelm::kTraditionalDrainageYear;

@@ -1,0 +1,34 @@
+#include "app/CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Pictures.h"
+#include "docview/ResourceIds.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("aboutDialog"));
+    setProperty("controlId", zelm::kAboutDialog);
+    setWindowTitle(QStringLiteral("About zelmView"));
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("aboutPicture"));
+    picture->setProperty("controlId", zelm::kSplashBitmap);
+    picture->setPixmap(FieldSectionBitmap());
+
+    auto* version = new QLabel(QStringLiteral("Version 1.1.8"), this);
+    version->setObjectName(QStringLiteral("versionText"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);  // the dialog's OK id
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(picture);
+    layout->addWidget(version);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,432 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "app/CChildFrame.h"
+#include "app/CSplashWnd.h"
+#include "app/CZelmViewApp.h"
+#include "app/ToolBarIcons.h"
+#include "docview/CommandIds.h"
+#include "docview/DocManager.h"
+#include "docview/DocTemplate.h"
+#include "docview/Document.h"
+#include "docview/ResourceIds.h"
+#include "docview/View.h"
+
+using namespace docview;
+using namespace zelm;
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("ZELM");
+const QString kIdleMessage = QStringLiteral("Ready");
+
+void setControlId(QObject* object, int id)
+{
+    object->setProperty("controlId", id);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZelmViewApp& owner, bool showSplash) : app(owner)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setControlId(this, kMainFrameResource);
+    setWindowTitle(kAppTitle);
+    setAcceptDrops(true);
+    resize(900, 680);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdiArea);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
+    CreateCommands();
+    RegisterDocumentMenu(kMainFrameResource, FileMenuKind::NoDocument, {});
+    ShowMenu(kMainFrameResource);
+    CreateToolBar();
+    CreateStatusBar();
+    UpdateCommandStates();
+    if (showSplash) ShowSplash();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The frame owns the menus of every document type, whether shown or not.
+    QSet<QMenu*> owned;
+    for (const QList<QMenu*>& bar : std::as_const(menus))
+        for (QMenu* menu : bar) owned.insert(menu);
+    qDeleteAll(owned);
+}
+
+void CMainFrame::CreateCommands()
+{
+    AddCommand(kNewTransient, QStringLiteral("New &Transient"), {},
+               QStringLiteral("Create a new Transient model input file."));
+    AddCommand(kNewRisk, QStringLiteral("New &Risk"), {}, QStringLiteral("Create a new Risk model input file."));
+    AddCommand(kFileNew, QStringLiteral("&New...\tCtrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N),
+               QStringLiteral("Create a new document\nNew"));
+    AddCommand(kFileOpen, QStringLiteral("&Open...\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O),
+               QStringLiteral("Open an existing document\nOpen"));
+    AddCommand(kFileClose, QStringLiteral("&Close"), {}, QStringLiteral("Close the active document\nClose"));
+    AddCommand(kFileSave, QStringLiteral("&Save\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S),
+               QStringLiteral("Save the active document\nSave"));
+    AddCommand(kFileSaveAs, QStringLiteral("Save &As..."), {},
+               QStringLiteral("Save the active document with a new name\nSave As"));
+    AddCommand(kFilePrint, QStringLiteral("&Print...\tCtrl+P"), QKeySequence(Qt::CTRL | Qt::Key_P),
+               QStringLiteral("Print the active document\nPrint"));
+    AddCommand(kFilePrintPreview, QStringLiteral("Print Pre&view"), {},
+               QStringLiteral("Display full pages\nPrint Preview"));
+    AddCommand(kAppExit, QStringLiteral("E&xit"), {},
+               QStringLiteral("Quit the application; prompts to save documents\nExit"));
+    AddCommand(kRunModel, QStringLiteral("&Run Model"), {},
+               QStringLiteral("Run the ZELM Transient model\nRun the ZELM Transient model"));
+    AddCommand(kBenchBottomland, QStringLiteral("&Bench && Bottomland"), {},
+               QStringLiteral("Calculate the bench and bottom land classification"));
+    AddCommand(kViewDailyData, QStringLiteral("&View Daily Water Table Data"));
+    AddCommand(kViewToolBar, QStringLiteral("&Toolbar"), {}, QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
+        ->setCheckable(true);
+    AddCommand(kViewStatusBar, QStringLiteral("&Status Bar"), {},
+               QStringLiteral("Show or hide the status bar\nToggle StatusBar"))
+        ->setCheckable(true);
+    AddCommand(kWindowNew, QStringLiteral("&New Window"), {},
+               QStringLiteral("Open another window for the active document\nNew Window"));
+    AddCommand(kWindowCascade, QStringLiteral("&Cascade"), {},
+               QStringLiteral("Arrange windows so they overlap\nCascade Windows"));
+    AddCommand(kWindowTileHorizontal, QStringLiteral("&Tile"), {},
+               QStringLiteral("Arrange windows as non-overlapping tiles\nTile Windows"));
+    AddCommand(kWindowArrange, QStringLiteral("&Arrange Icons"), {},
+               QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"));
+    AddCommand(kHelpFinder, QStringLiteral("&Help Topics"), {}, QStringLiteral("List Help topics\nHelp Topics"));
+    AddCommand(kHelp, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    AddCommand(kContextHelp, QStringLiteral("What's This"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    AddCommand(kNextPane, QStringLiteral("Next Pane"), QKeySequence(Qt::Key_F6));
+    AddCommand(kPreviousPane, QStringLiteral("Previous Pane"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    AddCommand(kAppAbout, QStringLiteral("&About zelmView..."), {},
+               QStringLiteral("Display program information, version number and copyright\nAbout"));
+    // Accelerators without a menu item still need to live on the window to fire.
+    for (int id : std::initializer_list<int>{kFileNew, kHelp, kContextHelp, kNextPane, kPreviousPane})
+        addAction(actions.value(id));
+}
+
+QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySequence& key, const QString& prompt)
+{
+    if (QAction* existing = actions.value(commandId)) return existing;
+    auto* action = new QAction(QString(text).section(QLatin1Char('\t'), 0, 0), this);
+    action->setObjectName(QStringLiteral("command%1").arg(commandId));
+    setControlId(action, commandId);
+    if (!key.isEmpty()) action->setShortcut(key);
+    action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+    const QString tip = prompt.section(QLatin1Char('\n'), 1);
+    if (!tip.isEmpty()) action->setToolTip(tip);
+    connect(action, &QAction::triggered, this, [this, commandId] { RouteCommand(commandId); });
+    actions.insert(commandId, action);
+    return action;
+}
+
+QAction* CMainFrame::GetCommandAction(int commandId) const
+{
+    return actions.value(commandId);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    toolBar = addToolBar(QStringLiteral("Standard"));
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    setControlId(toolBar, kMainFrameResource);
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(22, 14));
+    for (int id : std::initializer_list<int>{kNewTransient, kNewRisk, kFileOpen, kFileSave, 0, kRunModel}) {
+        if (id == 0) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = actions.value(id);
+        action->setIcon(ToolBarIcon(id));
+        toolBar->addAction(action);
+    }
+    QAction* toggle = actions.value(kViewToolBar);
+    toggle->setChecked(true);
+    connect(toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    for (const auto& [id, text] :
+         {std::pair{kIndicatorCaps, "CAP"}, std::pair{kIndicatorNum, "NUM"}, std::pair{kIndicatorScroll, "SCRL"}}) {
+        auto* label = new QLabel(QString::fromLatin1(text), bar);
+        label->setObjectName(QStringLiteral("indicator%1").arg(text));
+        setControlId(label, id);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
+        // The lock-key state is not reported to the program here, so the panes stay dimmed.
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+        indicators.insert(id, label);
+    }
+    // The message area falls back to "Ready" whenever a prompt goes away.
+    bar->showMessage(kIdleMessage);
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(kIdleMessage);
+    });
+    QAction* toggle = actions.value(kViewStatusBar);
+    toggle->setChecked(true);
+}
+
+QLabel* CMainFrame::GetIndicator(int indicatorId) const
+{
+    return indicators.value(indicatorId);
+}
+
+QMenu* CMainFrame::CreateFileMenu(FileMenuKind kind)
+{
+    auto* menu = new QMenu(QStringLiteral("&File"));
+    menu->setObjectName(QStringLiteral("fileMenu"));
+    menu->addAction(actions.value(kNewTransient));
+    menu->addAction(actions.value(kNewRisk));
+    menu->addAction(actions.value(kFileOpen));
+    if (kind != FileMenuKind::NoDocument) menu->addAction(actions.value(kFileClose));
+    if (kind == FileMenuKind::WithSave) {
+        menu->addAction(actions.value(kFileSave));
+        menu->addAction(actions.value(kFileSaveAs));
+    }
+    if (kind == FileMenuKind::WithClose) {
+        menu->addSeparator();
+        menu->addAction(actions.value(kFilePrint));
+        menu->addAction(actions.value(kFilePrintPreview));
+    }
+    menu->addSeparator();
+    menu->addAction(actions.value(kAppExit));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillRecentFiles(menu); });
+    return menu;
+}
+
+void CMainFrame::FillRecentFiles(QMenu* fileMenu)
+{
+    for (QAction* action : fileMenu->actions())
+        if (action->property("recentEntry").toBool()) {
+            fileMenu->removeAction(action);
+            action->deleteLater();
+        }
+    const QStringList files = app.GetDocManager().GetRecentFiles().GetFiles();
+    QAction* exitAction = actions.value(kAppExit);
+    for (int index = 0; index < files.size(); ++index) {
+        auto* entry = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(files.at(index)), fileMenu);
+        entry->setProperty("recentEntry", true);
+        setControlId(entry, kFileMruFirst + index);
+        const int commandId = kFileMruFirst + index;
+        connect(entry, &QAction::triggered, this, [this, commandId] { RouteCommand(commandId); });
+        fileMenu->insertAction(exitAction, entry);
+    }
+    if (!files.isEmpty()) {
+        QAction* separator = new QAction(fileMenu);
+        separator->setSeparator(true);
+        separator->setProperty("recentEntry", true);
+        fileMenu->insertAction(exitAction, separator);
+    }
+}
+
+QMenu* CMainFrame::CreateViewMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&View"));
+    menu->setObjectName(QStringLiteral("viewMenu"));
+    menu->addAction(actions.value(kViewToolBar));
+    menu->addAction(actions.value(kViewStatusBar));
+    return menu;
+}
+
+QMenu* CMainFrame::CreateWindowMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Window"));
+    menu->setObjectName(QStringLiteral("windowMenu"));
+    for (int id : std::initializer_list<int>{kWindowNew, kWindowCascade, kWindowTileHorizontal, kWindowArrange})
+        menu->addAction(actions.value(id));
+    return menu;
+}
+
+QMenu* CMainFrame::CreateHelpMenu()
+{
+    auto* menu = new QMenu(QStringLiteral("&Help"));
+    menu->setObjectName(QStringLiteral("helpMenu"));
+    menu->addAction(actions.value(kHelpFinder));
+    menu->addSeparator();
+    menu->addAction(actions.value(kAppAbout));
+    return menu;
+}
+
+void CMainFrame::RegisterDocumentMenu(int resourceId, FileMenuKind kind, const QList<QMenu*>& documentMenus)
+{
+    QList<QMenu*> bar{CreateFileMenu(kind)};
+    bar.append(documentMenus);
+    bar.append(CreateViewMenu());
+    if (kind != FileMenuKind::NoDocument) bar.append(CreateWindowMenu());
+    bar.append(CreateHelpMenu());
+    for (QMenu* menu : bar) setControlId(menu, resourceId);
+    menus.insert(resourceId, bar);
+    fileMenuKinds.insert(resourceId, kind);
+}
+
+void CMainFrame::ShowMenu(int resourceId)
+{
+    if (!menus.contains(resourceId)) resourceId = kMainFrameResource;
+    if (resourceId == currentMenuId) return;
+    currentMenuId = resourceId;
+    // The menus stay owned by the frame; the bar only shows the set of the active document type.
+    menuBar()->clear();
+    for (QMenu* menu : menus.value(resourceId)) menuBar()->addMenu(menu);
+    menuBar()->setProperty("controlId", resourceId);
+}
+
+void CMainFrame::AddViewFrame(View* view)
+{
+    auto* frame = new CChildFrame(view);
+    mdiArea->addSubWindow(frame);
+    frame->showMaximized();
+    mdiArea->setActiveSubWindow(frame);
+    OnSubWindowActivated(frame);
+}
+
+void CMainFrame::ActivateView(View* view)
+{
+    for (QMdiSubWindow* frame : mdiArea->subWindowList())
+        if (frame->widget() == view) {
+            mdiArea->setActiveSubWindow(frame);
+            return;
+        }
+}
+
+View* CMainFrame::GetActiveView() const
+{
+    QMdiSubWindow* frame = mdiArea->activeSubWindow();
+    if (frame == nullptr && !mdiArea->subWindowList().isEmpty()) frame = mdiArea->currentSubWindow();
+    return frame != nullptr ? qobject_cast<View*>(frame->widget()) : nullptr;
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow*)
+{
+    View* view = GetActiveView();
+    Document* document = view != nullptr ? view->GetDocument() : nullptr;
+    const DocTemplate* type = document != nullptr ? document->GetDocTemplate() : nullptr;
+    ShowMenu(type != nullptr ? type->GetResourceId() : kMainFrameResource);
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    View* view = GetActiveView();
+    const bool hasDocument = view != nullptr && view->GetDocument() != nullptr;
+    const bool savable = hasDocument && fileMenuKinds.value(currentMenuId) == FileMenuKind::WithSave;
+    for (int id : std::initializer_list<int>{kFileClose, kWindowNew}) actions.value(id)->setEnabled(hasDocument);
+    for (int id : std::initializer_list<int>{kFileSave, kFileSaveAs}) actions.value(id)->setEnabled(savable);
+    for (int id : std::initializer_list<int>{kRunModel, kFilePrint, kFilePrintPreview, kViewDailyData})
+        actions.value(id)->setEnabled(view != nullptr && view->HandlesCommand(id));
+    actions.value(kNewTransient)->setEnabled(app.GetDocManager().FindTemplate(kTransientInputType) != nullptr);
+    actions.value(kNewRisk)->setEnabled(app.GetDocManager().FindTemplate(kRiskInputType) != nullptr);
+}
+
+void CMainFrame::RouteCommand(int commandId)
+{
+    View* view = GetActiveView();
+    if (view != nullptr) {
+        if (view->OnCommand(commandId)) return;
+        if (view->GetDocument() != nullptr && view->GetDocument()->OnCommand(commandId)) return;
+    }
+    if (HandleFrameCommand(commandId)) return;
+    app.OnCommand(commandId);
+}
+
+bool CMainFrame::HandleFrameCommand(int commandId)
+{
+    switch (commandId) {
+    case kViewToolBar:
+        toolBar->setVisible(!toolBar->isVisible());
+        return true;
+    case kViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        actions.value(kViewStatusBar)->setChecked(statusBar()->isVisible());
+        return true;
+    case kWindowNew:
+        OpenAnotherWindow();
+        return true;
+    case kWindowCascade:
+        mdiArea->cascadeSubWindows();
+        return true;
+    case kWindowTileHorizontal:
+    case kWindowArrange:
+        mdiArea->tileSubWindows();
+        return true;
+    case kNextPane:
+        mdiArea->activateNextSubWindow();
+        return true;
+    case kPreviousPane:
+        mdiArea->activatePreviousSubWindow();
+        return true;
+    case kContextHelp:
+        QWhatsThis::enterWhatsThisMode();
+        return true;
+    case kAppExit:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::OpenAnotherWindow()
+{
+    View* active = GetActiveView();
+    Document* document = active != nullptr ? active->GetDocument() : nullptr;
+    DocTemplate* type = document != nullptr ? document->GetDocTemplate() : nullptr;
+    View* view = type != nullptr ? type->CreateView(document) : nullptr;
+    if (view == nullptr) return;
+    AddViewFrame(view);
+    view->OnInitialUpdate();
+}
+
+CSplashWnd* CMainFrame::GetSplash() const
+{
+    return splash;
+}
+
+void CMainFrame::ShowSplash()
+{
+    if (splash) return;
+    splash = new CSplashWnd(this);
+    splash->show();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!app.GetDocManager().SaveAllModified()) {
+        event->ignore();
+        return;
+    }
+    app.GetDocManager().CloseAllDocuments();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) app.OpenDocumentFile(url.toLocalFile());
+    event->acceptProposedAction();
+}

@@ -1,0 +1,41 @@
+#include "table/DeleteItemsDlg.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+
+DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("deleteItemsDlg"));
+    setProperty("controlId", kDialogId);
+    setWindowTitle(QStringLiteral("Choose Items to Delete"));
+
+    list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("itemList"));
+    list->setProperty("controlId", kItemList);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSortingEnabled(false);
+    list->addItems(texts);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
+    buttons->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    resize(220, 260);
+}
+
+void DeleteItemsDlg::accept()
+{
+    chosen.clear();
+    for (const QModelIndex& index : list->selectionModel()->selectedRows()) chosen.append(index.row());
+    std::sort(chosen.begin(), chosen.end(), std::greater<int>());
+    QDialog::accept();
+}

@@ -1,0 +1,78 @@
+#include "transient/DeepPercolationChart.h"
+
+#include <QDate>
+#include <algorithm>
+
+#include "chart/GraphDlg.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
+
+namespace zelm {
+
+namespace {
+
+const QDate kNewYear(1982, 1, 1);
+
+bool allEventsComplete(const ZELMData& data)
+{
+    return std::none_of(data.events.begin(), data.events.end(),
+                        [](const IrrigationDataElement& event) { return event.month == 0 || event.day == 0; });
+}
+
+// Days from 1 January 1982; a day past the end of its month counts on into the next month.
+int dayOfYear(const IrrigationDataElement& event)
+{
+    return int(kNewYear.daysTo(QDate(kNewYear.year(), event.month, 1).addDays(event.day - 1)));
+}
+
+}  // namespace
+
+void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data)
+{
+    const int count = int(data.events.size());
+    dialog.AllocateGraphs(1, 1, count, count, 128, 0, 1);
+    dialog.SetGraphTitles(
+        QStringLiteral("Deep Percolation Events"), QStringLiteral("Date"),
+        QStringLiteral("Amount ") + (data.metricUnits == 0 ? QStringLiteral("(in)") : QStringLiteral("(cm)")),
+        QStringLiteral("Deep Percolation Events"), QStringLiteral("zel_deep_perc"));
+    dialog.chartStyle = 2;
+    dialog.xDivisions = 12;
+    dialog.xCode = 9;
+    dialog.dateLabelMode = 3;
+    dialog.dateStart = QString::asprintf("1982:%02d:%02d:00:00:00", kNewYear.month(), kNewYear.day());
+    dialog.dateStep = QStringLiteral("0000:00:30:12:00:00");
+    dialog.dateFormat = QStringLiteral("d mmm");
+    dialog.hasPointLabels = 1;
+    dialog.pointLabels.Allocate(1, 1, count, QString());
+    for (int i = 0; i < count; ++i) {
+        const IrrigationDataElement& event = data.events.at(i);
+        dialog.values.at(0, 0, i) = event.amount;
+        dialog.xValues.at(0, 0, i) = dayOfYear(event);
+        dialog.pointStyles.at(0, 0, i) = 0;
+        dialog.pointLabels.at(0, 0, i) = QString::asprintf("%d/%d", event.month, event.day);
+    }
+    dialog.axisRange[0] = 0.0;
+    dialog.axisRange[1] = 365.0;
+}
+
+GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)
+{
+    if (!allEventsComplete(data)) {
+        docview::showMessage(
+            QStringLiteral("You have not entered data for all the deep percolation event fields.  "
+                           "Day and month must be non-zero before a plot can be made."));
+        return nullptr;
+    }
+    try {
+        ZELMData::SortEventsByDate(data.events);
+    } catch (const EventDateError& error) {
+        docview::showMessage(QString::fromUtf8(error.what()));
+        return nullptr;
+    }
+    auto* dialog = new GraphDlg(parent);
+    FillDeepPercolationChart(*dialog, data);
+    dialog->BuildGraphWindow();
+    return dialog;
+}
+
+}  // namespace zelm
