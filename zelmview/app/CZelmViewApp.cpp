@@ -14,6 +14,7 @@
 #include "docview/CommandIds.h"
 #include "docview/DocTemplate.h"
 #include "docview/ResourceIds.h"
+#include "docview/StandardDialogs.h"
 #include "output/CZELMOutputView.h"
 #include "run/WorkingDirectory.h"
 
@@ -28,7 +29,10 @@ const QString kOpenOption = QStringLiteral("--open");
 
 }  // namespace
 
-CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent) {}
+CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent)
+{
+    docview::InstallStandardDialogs();
+}
 
 CZelmViewApp::~CZelmViewApp()
 {

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include "docview/Document.h"
-#include "docview/View.h"
 
 namespace docview {
 
