@@ -1,0 +1,4 @@
+// A reader that reaches up into a window.
+#include "output/Window.h"
+#include "Window.h"
+#include <QWidget>
