@@ -16,12 +16,13 @@
 
 #include "app/CChildFrame.h"
 #include "app/CSplashWnd.h"
-#include "app/CZelmViewApp.h"
 #include "app/ToolBarIcons.h"
 #include "docview/CommandIds.h"
+#include "docview/ControlId.h"
 #include "docview/DocManager.h"
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
+#include "docview/DocumentHost.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
 
@@ -33,17 +34,13 @@ namespace {
 const QString kAppTitle = QStringLiteral("ZELM");
 const QString kIdleMessage = QStringLiteral("Ready");
 
-void setControlId(QObject* object, int id)
-{
-    object->setProperty("controlId", id);
-}
-
 }  // namespace
 
-CMainFrame::CMainFrame(CZelmViewApp& owner, bool showSplash) : app(owner)
+CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const ApplicationCommands& commands, bool showSplash)
+    : docManager(documents), host(owner), fileNewCommands(commands.fileNew)
 {
     setObjectName(QStringLiteral("mainFrame"));
-    setControlId(this, kMainFrameResource);
+    SetControlId(this, kMainFrameResource);
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
     resize(900, 680);
@@ -54,9 +51,10 @@ CMainFrame::CMainFrame(CZelmViewApp& owner, bool showSplash) : app(owner)
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
     CreateCommands();
+    for (const CommandSpec& command : commands.commands) AddCommand(command);
     RegisterDocumentMenu(kMainFrameResource, FileMenuKind::NoDocument, {});
     ShowMenu(kMainFrameResource);
-    CreateToolBar();
+    CreateToolBar(commands.toolBar);
     CreateStatusBar();
     UpdateCommandStates();
     if (showSplash) ShowSplash();
@@ -73,9 +71,6 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateCommands()
 {
-    AddCommand(kNewTransient, QStringLiteral("New &Transient"), {},
-               QStringLiteral("Create a new Transient model input file."));
-    AddCommand(kNewRisk, QStringLiteral("New &Risk"), {}, QStringLiteral("Create a new Risk model input file."));
     AddCommand(kFileNew, QStringLiteral("&New...\tCtrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N),
                QStringLiteral("Create a new document\nNew"));
     AddCommand(kFileOpen, QStringLiteral("&Open...\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -91,11 +86,6 @@ void CMainFrame::CreateCommands()
                QStringLiteral("Display full pages\nPrint Preview"));
     AddCommand(kAppExit, QStringLiteral("E&xit"), {},
                QStringLiteral("Quit the application; prompts to save documents\nExit"));
-    AddCommand(kRunModel, QStringLiteral("&Run Model"), {},
-               QStringLiteral("Run the ZELM Transient model\nRun the ZELM Transient model"));
-    AddCommand(kBenchBottomland, QStringLiteral("&Bench && Bottomland"), {},
-               QStringLiteral("Calculate the bench and bottom land classification"));
-    AddCommand(kViewDailyData, QStringLiteral("&View Daily Water Table Data"));
     AddCommand(kViewToolBar, QStringLiteral("&Toolbar"), {}, QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
         ->setCheckable(true);
     AddCommand(kViewStatusBar, QStringLiteral("&Status Bar"), {},
@@ -126,7 +116,7 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySe
     if (QAction* existing = actions.value(commandId)) return existing;
     auto* action = new QAction(QString(text).section(QLatin1Char('\t'), 0, 0), this);
     action->setObjectName(QStringLiteral("command%1").arg(commandId));
-    setControlId(action, commandId);
+    SetControlId(action, commandId);
     if (!key.isEmpty()) action->setShortcut(key);
     action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
     const QString tip = prompt.section(QLatin1Char('\n'), 1);
@@ -136,19 +126,27 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySe
     return action;
 }
 
+QAction* CMainFrame::AddCommand(const CommandSpec& command)
+{
+    QAction* action = AddCommand(command.id, command.text, command.key, command.prompt);
+    action->setCheckable(command.checkable);
+    if (command.followsView && !viewCommands.contains(command.id)) viewCommands.append(command.id);
+    return action;
+}
+
 QAction* CMainFrame::GetCommandAction(int commandId) const
 {
     return actions.value(commandId);
 }
 
-void CMainFrame::CreateToolBar()
+void CMainFrame::CreateToolBar(const QList<int>& buttons)
 {
     toolBar = addToolBar(QStringLiteral("Standard"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
-    setControlId(toolBar, kMainFrameResource);
+    SetControlId(toolBar, kMainFrameResource);
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(22, 14));
-    for (int id : std::initializer_list<int>{kNewTransient, kNewRisk, kFileOpen, kFileSave, 0, kRunModel}) {
+    for (int id : buttons) {
         if (id == 0) {
             toolBar->addSeparator();
             continue;
@@ -170,7 +168,7 @@ void CMainFrame::CreateStatusBar()
          {std::pair{kIndicatorCaps, "CAP"}, std::pair{kIndicatorNum, "NUM"}, std::pair{kIndicatorScroll, "SCRL"}}) {
         auto* label = new QLabel(QString::fromLatin1(text), bar);
         label->setObjectName(QStringLiteral("indicator%1").arg(text));
-        setControlId(label, id);
+        SetControlId(label, id);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
         // The lock-key state is not reported to the program here, so the panes stay dimmed.
@@ -196,8 +194,7 @@ QMenu* CMainFrame::CreateFileMenu(FileMenuKind kind)
 {
     auto* menu = new QMenu(QStringLiteral("&File"));
     menu->setObjectName(QStringLiteral("fileMenu"));
-    menu->addAction(actions.value(kNewTransient));
-    menu->addAction(actions.value(kNewRisk));
+    for (int id : fileNewCommands) menu->addAction(actions.value(id));
     menu->addAction(actions.value(kFileOpen));
     if (kind != FileMenuKind::NoDocument) menu->addAction(actions.value(kFileClose));
     if (kind == FileMenuKind::WithSave) {
@@ -222,12 +219,12 @@ void CMainFrame::FillRecentFiles(QMenu* fileMenu)
             fileMenu->removeAction(action);
             action->deleteLater();
         }
-    const QStringList files = app.GetDocManager().GetRecentFiles().GetFiles();
+    const QStringList files = docManager.GetRecentFiles().GetFiles();
     QAction* exitAction = actions.value(kAppExit);
     for (int index = 0; index < files.size(); ++index) {
         auto* entry = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(files.at(index)), fileMenu);
         entry->setProperty("recentEntry", true);
-        setControlId(entry, kFileMruFirst + index);
+        SetControlId(entry, kFileMruFirst + index);
         const int commandId = kFileMruFirst + index;
         connect(entry, &QAction::triggered, this, [this, commandId] { RouteCommand(commandId); });
         fileMenu->insertAction(exitAction, entry);
@@ -268,6 +265,47 @@ QMenu* CMainFrame::CreateHelpMenu()
     return menu;
 }
 
+QMenu* CMainFrame::CreateDocumentMenu(const MenuSpec& spec)
+{
+    auto* menu = new QMenu(spec.title);
+    menu->setObjectName(spec.objectName);
+    QList<std::pair<QAction*, int>> ownWords;
+    for (const MenuItemSpec& item : spec.items) {
+        if (item.commandId == 0) {
+            menu->addSeparator();
+        } else if (item.text.isEmpty()) {
+            menu->addAction(actions.value(item.commandId));
+        } else {
+            auto* action = new QAction(item.text, menu);
+            action->setObjectName(item.objectName);
+            SetControlId(action, item.commandId);
+            action->setStatusTip(item.prompt);
+            const int commandId = item.commandId;
+            connect(action, &QAction::triggered, this, [this, commandId] { RouteCommand(commandId); });
+            menu->addAction(action);
+            ownWords.append({action, commandId});
+        }
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, ownWords] {
+        UpdateCommandStates();
+        for (const auto& [action, commandId] : ownWords) {
+            const QAction* shared = actions.value(commandId);
+            action->setEnabled(shared == nullptr || shared->isEnabled());
+        }
+    });
+    return menu;
+}
+
+void CMainFrame::RegisterDocumentType(const DocumentType& type)
+{
+    for (const CommandSpec& command : type.commands) AddCommand(command);
+    QList<QMenu*> typeMenus;
+    for (const MenuSpec& spec : type.menus) typeMenus.append(CreateDocumentMenu(spec));
+    RegisterDocumentMenu(type.resourceId, type.fileMenu, typeMenus);
+    if (type.updateCommands) typeCommandUpdates.append(type.updateCommands);
+    UpdateCommandStates();
+}
+
 void CMainFrame::RegisterDocumentMenu(int resourceId, FileMenuKind kind, const QList<QMenu*>& documentMenus)
 {
     QList<QMenu*> bar{CreateFileMenu(kind)};
@@ -275,7 +313,7 @@ void CMainFrame::RegisterDocumentMenu(int resourceId, FileMenuKind kind, const Q
     bar.append(CreateViewMenu());
     if (kind != FileMenuKind::NoDocument) bar.append(CreateWindowMenu());
     bar.append(CreateHelpMenu());
-    for (QMenu* menu : bar) setControlId(menu, resourceId);
+    for (QMenu* menu : bar) SetControlId(menu, resourceId);
     menus.insert(resourceId, bar);
     fileMenuKinds.insert(resourceId, kind);
 }
@@ -332,10 +370,10 @@ void CMainFrame::UpdateCommandStates()
     const bool savable = hasDocument && fileMenuKinds.value(currentMenuId) == FileMenuKind::WithSave;
     for (int id : std::initializer_list<int>{kFileClose, kWindowNew}) actions.value(id)->setEnabled(hasDocument);
     for (int id : std::initializer_list<int>{kFileSave, kFileSaveAs}) actions.value(id)->setEnabled(savable);
-    for (int id : std::initializer_list<int>{kRunModel, kFilePrint, kFilePrintPreview, kViewDailyData})
-        actions.value(id)->setEnabled(view != nullptr && view->HandlesCommand(id));
-    actions.value(kNewTransient)->setEnabled(app.GetDocManager().FindTemplate(kTransientInputType) != nullptr);
-    actions.value(kNewRisk)->setEnabled(app.GetDocManager().FindTemplate(kRiskInputType) != nullptr);
+    QList<int> followers{kFilePrint, kFilePrintPreview};
+    followers.append(viewCommands);
+    for (int id : std::as_const(followers)) actions.value(id)->setEnabled(view != nullptr && view->HandlesCommand(id));
+    for (const auto& update : std::as_const(typeCommandUpdates)) update(*this);
 }
 
 void CMainFrame::RouteCommand(int commandId)
@@ -346,7 +384,7 @@ void CMainFrame::RouteCommand(int commandId)
         if (view->GetDocument() != nullptr && view->GetDocument()->OnCommand(commandId)) return;
     }
     if (HandleFrameCommand(commandId)) return;
-    app.OnCommand(commandId);
+    host.OnCommand(commandId);
 }
 
 bool CMainFrame::HandleFrameCommand(int commandId)
@@ -411,11 +449,11 @@ void CMainFrame::ShowSplash()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!app.GetDocManager().SaveAllModified()) {
+    if (!docManager.SaveAllModified()) {
         event->ignore();
         return;
     }
-    app.GetDocManager().CloseAllDocuments();
+    docManager.CloseAllDocuments();
     event->accept();
 }
 
@@ -427,6 +465,6 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 void CMainFrame::dropEvent(QDropEvent* event)
 {
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) app.OpenDocumentFile(url.toLocalFile());
+        if (url.isLocalFile()) host.OpenDocumentFile(url.toLocalFile());
     event->acceptProposedAction();
 }

@@ -6,17 +6,16 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
-#include "app/DocumentTypes.h"
 #include "app/HelpWindow.h"
 #include "app/Pictures.h"
-#include "app/TransientInputType.h"
-#include "data/CZELMOutputDoc.h"
 #include "docview/CommandIds.h"
 #include "docview/DocTemplate.h"
+#include "docview/Document.h"
 #include "docview/ResourceIds.h"
 #include "docview/StandardDialogs.h"
-#include "output/CZELMOutputView.h"
+#include "output/TransientOutputType.h"
 #include "run/WorkingDirectory.h"
+#include "transient/TransientInputType.h"
 
 using namespace docview;
 using namespace zelm;
@@ -29,7 +28,7 @@ const QString kOpenOption = QStringLiteral("--open");
 
 }  // namespace
 
-CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent)
+CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeApplicationCommands())
 {
     docview::InstallStandardDialogs();
 }
@@ -62,10 +61,10 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
     docManager.LoadStdProfileSettings(kRecentFileEntries);
     RegisterDocumentTypes();
 
-    mainFrame = std::make_unique<CMainFrame>(*this, showSplash);
+    mainFrame = std::make_unique<CMainFrame>(docManager, *this, commands, showSplash);
     mainFrame->setWindowIcon(ProgramIcon());
     docManager.SetFrameHost(mainFrame.get());
-    RegisterDocumentMenus();
+    RegisterTypeCommands();
 
     // The program starts with no document whatever the command line names; only the desktop's
     // open request below opens files. Its paths are taken relative to the start folder.
@@ -80,58 +79,58 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
 
 void CZelmViewApp::RegisterDocumentTypes()
 {
-    // In this order: transient input, risk input, transient output, risk output. The input types
-    // and the risk output join here when their documents exist.
-    transientInputTemplate = docManager.AddDocTemplate(MakeTransientInputType(*this));
-    transientOutputTemplate = docManager.AddDocTemplate(std::make_unique<DocTemplate>(
-        kTransientOutputType, kTransientOutputDescription, [] { return new CZELMOutputDoc; },
-        [this](Document* document) {
-            auto* view = new CZELMOutputView(static_cast<CZELMOutputDoc*>(document));
-            connect(view, &CZELMOutputView::helpRequested, this, &CZelmViewApp::ShowHelp);
-            return view;
-        }));
+    // In this order: transient input, risk input, transient output, risk output; the risk types
+    // join here when their documents exist.
+    types.push_back(TransientInputType(*this));
+    types.push_back(TransientOutputType(*this));
+    for (const DocumentType& type : types)
+        docManager.AddDocTemplate(
+            std::make_unique<DocTemplate>(type.resourceId, type.description, type.makeDocument, type.makeView));
+    transientInputTemplate = docManager.FindTemplate(kTransientInputType);
+    riskInputTemplate = docManager.FindTemplate(kRiskInputType);
+    transientOutputTemplate = docManager.FindTemplate(kTransientOutputType);
+    riskOutputTemplate = docManager.FindTemplate(kRiskOutputType);
 }
 
-void CZelmViewApp::RegisterDocumentMenus()
+void CZelmViewApp::RegisterTypeCommands()
 {
-    auto* dataMenu = new QMenu(QStringLiteral("&Data"));
-    dataMenu->setObjectName(QStringLiteral("dataMenu"));
-    dataMenu->addAction(mainFrame->GetCommandAction(kViewDailyData));
-    mainFrame->RegisterDocumentMenu(kTransientInputType, CMainFrame::FileMenuKind::WithSave,
-                                    {CreateTransientModelMenu(*mainFrame)});
-    mainFrame->RegisterDocumentMenu(kTransientOutputType, CMainFrame::FileMenuKind::WithClose, {dataMenu});
+    for (const DocumentType& type : types) mainFrame->RegisterDocumentType(type);
+    // A New command without its type stays in the menu, disabled.
+    for (int commandId : std::as_const(commands.fileNew))
+        mainFrame->GetCommandAction(commandId)->setEnabled(TypeCreatedBy(commandId) != nullptr);
+}
+
+DocTemplate* CZelmViewApp::TypeCreatedBy(int commandId) const
+{
+    for (const DocumentType& type : types)
+        if (type.newCommand == commandId) return docManager.FindTemplate(type.resourceId);
+    return nullptr;
 }
 
 Document* CZelmViewApp::OpenDocumentFile(const QString& path)
 {
     if (path.isEmpty()) return nullptr;
-    CloseOutputContaining(transientOutputTemplate, path);
-    CloseOutputContaining(riskOutputTemplate, path);
+    // A report whose path contains the one opened is closed first, so a rerun replaces its window.
+    for (const DocumentType& type : types) {
+        if (!type.replacedOnReopen) continue;
+        for (Document* open : docManager.FindTemplate(type.resourceId)->GetDocuments())
+            if (open->GetPathName().contains(path)) {
+                open->OnCloseDocument();
+                break;
+            }
+    }
     Document* document = docManager.OpenDocumentFile(path);
     if (document != nullptr) document->SetTitle(path);
     return document;
 }
 
-void CZelmViewApp::CloseOutputContaining(DocTemplate* outputType, const QString& path)
-{
-    if (outputType == nullptr) return;
-    for (Document* document : outputType->GetDocuments()) {
-        if (document->GetPathName().contains(path)) {
-            document->OnCloseDocument();
-            return;
-        }
-    }
-}
-
 void CZelmViewApp::OnCommand(int commandId)
 {
+    if (commands.fileNew.contains(commandId)) {
+        docManager.NewDocument(TypeCreatedBy(commandId));
+        return;
+    }
     switch (commandId) {
-    case kNewTransient:
-        docManager.NewDocument(transientInputTemplate);
-        return;
-    case kNewRisk:
-        docManager.NewDocument(riskInputTemplate);
-        return;
     case kFileNew:
         docManager.OnFileNew();
         return;
@@ -162,7 +161,12 @@ void CZelmViewApp::OpenRecentFile(int index)
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
-void CZelmViewApp::ShowHelp()
+void CZelmViewApp::ShowHelp(const QString& section)
 {
-    HelpWindow::ShowHelp(mainFrame.get());
+    HelpWindow::ShowHelp(mainFrame.get(), section);
+}
+
+void CZelmViewApp::UpdateCommandStates()
+{
+    if (mainFrame) mainFrame->UpdateCommandStates();
 }

@@ -1,14 +1,18 @@
-// The application object: it registers the document types, creates the main window with its
-// splash, decides the working directory, opens documents by path with the reopen rule, and
-// handles the commands no view or document took (New, Open, recent files, Help, About).
+// The application object: it registers the document types in their order, creates the main window
+// with its splash, decides the working directory, opens documents by path with the reopen rule,
+// and handles the commands no view or document took (New, Open, recent files, Help, About).
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
+#include "app/ApplicationCommands.h"
 #include "docview/DocManager.h"
+#include "docview/DocumentHost.h"
+#include "docview/DocumentType.h"
 
 class CMainFrame;
 
@@ -17,7 +21,7 @@ class DocTemplate;
 class Document;
 }  // namespace docview
 
-class CZelmViewApp : public QObject {
+class CZelmViewApp : public QObject, public docview::DocumentHost {
     Q_OBJECT
 
 public:
@@ -33,15 +37,16 @@ public:
     // The one way documents are opened by path: an open transient output (then risk output) whose
     // full path contains `path` is closed first, so a model rerun replaces its window; then the
     // standard open; the document's title becomes `path` as given.
-    docview::Document* OpenDocumentFile(const QString& path);
+    docview::Document* OpenDocumentFile(const QString& path) override;
 
-    void OnCommand(int commandId);
-    void ShowHelp();
+    void OnCommand(int commandId) override;
+    void ShowHelp(const QString& section = {}) override;
+    void UpdateCommandStates() override;
 
     docview::DocManager& GetDocManager() { return docManager; }
     CMainFrame* GetMainFrame() const { return mainFrame.get(); }
 
-    // The four document types; null while a type is not registered.
+    // The document types by role; null while a type is not registered.
     docview::DocTemplate* transientInputTemplate = nullptr;
     docview::DocTemplate* riskInputTemplate = nullptr;
     docview::DocTemplate* transientOutputTemplate = nullptr;
@@ -53,10 +58,14 @@ public:
 
 private:
     void RegisterDocumentTypes();
-    void RegisterDocumentMenus();
+    void RegisterTypeCommands();
     void OpenRecentFile(int index);
-    void CloseOutputContaining(docview::DocTemplate* outputType, const QString& path);
+    // The type whose untitled documents `commandId` creates; null when none is registered.
+    docview::DocTemplate* TypeCreatedBy(int commandId) const;
 
     docview::DocManager docManager;
+    ApplicationCommands commands;
+    // The registered types, in the order of registration.
+    std::vector<docview::DocumentType> types;
     std::unique_ptr<CMainFrame> mainFrame;
 };

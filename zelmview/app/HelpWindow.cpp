@@ -22,11 +22,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(640, 560);
 }
 
-HelpWindow* HelpWindow::ShowHelp(QWidget* parent)
+HelpWindow* HelpWindow::ShowHelp(QWidget* parent, const QString& section)
 {
     static QPointer<HelpWindow> window;
     if (!window) window = new HelpWindow(parent);
     window->browser->home();
+    if (!section.isEmpty()) window->browser->scrollToAnchor(section);
     window->show();
     window->raise();
     window->activateWindow();

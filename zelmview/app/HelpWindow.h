@@ -12,8 +12,9 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the window (creating it on first use) at the contents.
-    static HelpWindow* ShowHelp(QWidget* parent);
+    // Shows the window (creating it on first use) at `section`, an anchor of the page, or at the
+    // contents when it is empty.
+    static HelpWindow* ShowHelp(QWidget* parent, const QString& section = {});
 
 private:
     QTextBrowser* browser;

@@ -1,0 +1,31 @@
+#include "output/TransientOutputType.h"
+
+#include "data/CZELMOutputDoc.h"
+#include "docview/DocumentHost.h"
+#include "docview/ResourceIds.h"
+#include "output/CZELMOutputView.h"
+
+namespace {
+
+const QString kDescription = QStringLiteral(
+    "\nTransient Out\nTransient Out\nTransient Output Files (*.otr)\n.otr\nZELMOutput.Document\nZELMOutput Document");
+
+}  // namespace
+
+docview::DocumentType TransientOutputType(docview::DocumentHost& host)
+{
+    docview::DocumentType type;
+    type.resourceId = zelm::kTransientOutputType;
+    type.description = kDescription;
+    type.fileMenu = docview::FileMenuKind::WithClose;
+    type.replacedOnReopen = true;
+    type.commands = {{zelm::kViewDailyData, QStringLiteral("&View Daily Water Table Data"), {}, {}, false, true}};
+    type.menus = {{QStringLiteral("&Data"), QStringLiteral("dataMenu"), {{zelm::kViewDailyData}}}};
+    type.makeDocument = [] { return new CZELMOutputDoc; };
+    type.makeView = [&host, section = type.helpSection](docview::Document* document) {
+        auto* view = new CZELMOutputView(static_cast<CZELMOutputDoc*>(document));
+        QObject::connect(view, &CZELMOutputView::helpRequested, view, [&host, section] { host.ShowHelp(section); });
+        return view;
+    };
+    return type;
+}
