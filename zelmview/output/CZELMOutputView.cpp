@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "data/CZELMOutputDoc.h"
+#include "data/EventCalendar.h"
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
@@ -119,8 +120,8 @@ void CZELMOutputView::CreateControls()
     Place(traditional, kTraditionalYearRadio, QStringLiteral("traditionalYearRadio"),
           QRect(origin + QPoint(10, 18), QSize(200, 20)));
     Place(calendar, kCalendarRadio, QStringLiteral("calendarRadio"), QRect(origin + QPoint(10, 38), QSize(200, 20)));
-    graphing->addButton(traditional, kTraditionalDrainageYear);
-    graphing->addButton(calendar, kCalendarYear);
+    graphing->addButton(traditional, zelm::kTraditionalDrainageYear);
+    graphing->addButton(calendar, zelm::kCalendarYear);
     traditional->setChecked(true);
 }
 

@@ -13,8 +13,7 @@ namespace zelm {
 
 namespace {
 
-const QDate kNewYear(1982, 1, 1);
-const QDate kSpring(1982, 3, 1);  // where the seasonal high water table is labelled
+const QDate kSpring(kFollowingYear, 3, 1);  // where the seasonal high water table is labelled
 constexpr int kDaysPerYear = 365;
 constexpr double kCriterionFeet = 5.0;
 constexpr double kCriterionMetres = 1.524;

@@ -9,7 +9,13 @@ namespace zelm {
 QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory)
 {
     if (!stored.isEmpty()) return stored;
-    return startDirectory + QStringLiteral("/../examples");
+    return ExamplesBeside(startDirectory);
+}
+
+QString ExamplesBeside(const QString& directory)
+{
+    const QString separator = directory.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
+    return directory + separator + QStringLiteral("../examples");
 }
 
 bool ApplyStartupWorkingDirectory()

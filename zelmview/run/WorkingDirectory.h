@@ -10,7 +10,11 @@ namespace zelm {
 inline const QString kProfileSection = QStringLiteral("ZELMView");
 inline const QString kWorkingDirectoryKey = QStringLiteral("ZELM CWD");
 
-// The folder to work in: `stored` when set, else `startDirectory` + "/../examples".
+// The examples folder beside `directory` (a program's folder or the start folder, with or
+// without a trailing "/"): `directory` + "/../examples".
+QString ExamplesBeside(const QString& directory);
+
+// The folder to work in: `stored` when set, else the examples beside `startDirectory`.
 QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory);
 
 // Reads the stored folder and changes to the chosen one. A folder that does not exist is ignored

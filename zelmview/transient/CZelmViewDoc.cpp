@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "data/UnitConversion.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "run/ModelRunProtocol.h"
@@ -12,32 +13,13 @@
 namespace {
 
 const QString kModelProgram = QStringLiteral("zelm");
-const QString kExamplesBesideProgram = QStringLiteral("../examples");
-
-// Applies `convert` to every length and conductivity of the project.
-template <typename Convert>
-void convertLengths(ZELMData& data, Convert convert)
-{
-    for (double* value : {&data.depthToDrain, &data.drainRadius, &data.barrierDistance, &data.permeability,
-                          &data.maxWaterTable, &data.minWaterTableDepth, &data.drainSpacing})
-        *value = convert(*value);
-}
-
-// Applies `convert` to the AWHC and every event amount.
-template <typename Convert>
-void convertAmounts(ZELMData& data, Convert convert)
-{
-    data.awhc = convert(data.awhc);
-    for (IrrigationDataElement& event : data.events) event.amount = convert(event.amount);
-}
 
 }  // namespace
 
 CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::Document(parent), exeDirectory(zelm::ProgramDirectory())
 {
-    QString directory = docview::GetProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey);
-    if (directory.isEmpty()) directory = exeDirectory + kExamplesBesideProgram;
-    QDir::setCurrent(directory);
+    const QString stored = docview::GetProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey);
+    QDir::setCurrent(zelm::ChooseWorkingDirectory(stored, exeDirectory));
 }
 
 CZelmViewDoc::~CZelmViewDoc()
@@ -86,15 +68,7 @@ void CZelmViewDoc::DeleteContents()
 
 void CZelmViewDoc::ConvertUnits(int newUnits)
 {
-    if (newUnits == data.metricUnits) return;
-    if (newUnits == 0) {
-        convertLengths(data, [](double metres) { return metres * kFeetPerMetre; });
-        convertAmounts(data, [](double centimetres) { return centimetres / kCentimetresPerInch; });
-    } else if (newUnits == 1) {
-        convertLengths(data, [](double feet) { return feet / kFeetPerMetre; });
-        convertAmounts(data, [](double inches) { return inches * kCentimetresPerInch; });
-    }
-    data.metricUnits = newUnits;
+    zelm::ConvertUnits(data, newUnits);
 }
 
 void CZelmViewDoc::ToggleBenchBottomland()

@@ -21,8 +21,6 @@ public:
     static constexpr long kHintRefresh = 0;
     static constexpr long kHintCommit = 1;
     static constexpr long kHintEvents = 2;
-    static constexpr double kFeetPerMetre = 3.2808398;
-    static constexpr double kCentimetresPerInch = 2.54;
 
     // Changes to the remembered working directory (or the examples beside the program).
     explicit CZelmViewDoc(QObject* parent = nullptr);
@@ -38,8 +36,8 @@ public:
     ZELMData& GetData() { return data; }
     const ZELMData& GetData() const { return data; }
 
-    // 0 English, 1 metric; lengths and conductivities by 3.2808398, AWHC and amounts by 2.54.
-    // The same units, or any other value, convert nothing.
+    // 0 English, 1 metric (zelm::ConvertUnits). The same units, or any other value, convert
+    // nothing.
     void ConvertUnits(int newUnits);
     // Switches the bench-and-bottomland criteria on or off; not a change of the project's data.
     void ToggleBenchBottomland();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "chart/GraphDlg.h"
+#include "data/EventCalendar.h"
 #include "data/ZELMData.h"
 #include "docview/MessageSink.h"
 
@@ -11,18 +12,10 @@ namespace zelm {
 
 namespace {
 
-const QDate kNewYear(1982, 1, 1);
-
 bool allEventsComplete(const ZELMData& data)
 {
     return std::none_of(data.events.begin(), data.events.end(),
                         [](const IrrigationDataElement& event) { return event.month == 0 || event.day == 0; });
-}
-
-// Days from 1 January 1982; a day past the end of its month counts on into the next month.
-int dayOfYear(const IrrigationDataElement& event)
-{
-    return int(kNewYear.daysTo(QDate(kNewYear.year(), event.month, 1).addDays(event.day - 1)));
 }
 
 }  // namespace
@@ -39,7 +32,7 @@ void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data)
     dialog.xDivisions = 12;
     dialog.xCode = 9;
     dialog.dateLabelMode = 3;
-    dialog.dateStart = QString::asprintf("1982:%02d:%02d:00:00:00", kNewYear.month(), kNewYear.day());
+    dialog.dateStart = QString::asprintf("%04d:%02d:%02d:00:00:00", kNewYear.year(), kNewYear.month(), kNewYear.day());
     dialog.dateStep = QStringLiteral("0000:00:30:12:00:00");
     dialog.dateFormat = QStringLiteral("d mmm");
     dialog.hasPointLabels = 1;
@@ -47,7 +40,7 @@ void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data)
     for (int i = 0; i < count; ++i) {
         const IrrigationDataElement& event = data.events.at(i);
         dialog.values.at(0, 0, i) = event.amount;
-        dialog.xValues.at(0, 0, i) = dayOfYear(event);
+        dialog.xValues.at(0, 0, i) = DayOfFollowingYear(event);
         dialog.pointStyles.at(0, 0, i) = 0;
         dialog.pointLabels.at(0, 0, i) = QString::asprintf("%d/%d", event.month, event.day);
     }

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "data/UnitConversion.h"
 #include "transient/LeadingNumber.h"
 
 namespace {
 
-constexpr double kCentimetresPerInch = 2.54;
 constexpr double kCurveStart = 0.1;  // in/hr; below it the soil yields nothing
 constexpr double kCurveJoin = 1.0;   // in/hr; the cubic gives way to the logarithm
 constexpr double kCurveEnd = 100.0;  // in/hr; above it the curve does not apply
@@ -34,7 +34,7 @@ double SpecificYieldFromConductivity(double inchesPerHour)
 double SpecificYieldFromConductivityText(const QString& text, bool metric)
 {
     double k = zelm::LeadingReal(text);
-    if (metric) k /= kCentimetresPerInch;
+    if (metric) k /= zelm::kCentimetresPerInch;
     return SpecificYieldFromConductivity(k);
 }
 

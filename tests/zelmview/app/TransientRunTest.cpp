@@ -138,7 +138,7 @@ private slots:
     {
         docview::MessageRecorder messages;
         CZelmViewView* view = openForm(QStringLiteral("hillcrest-design"), QStringLiteral("stuck/"));
-        view->runTimeLimitMs = 300;
+        view->GetRunSession().timeLimitMs = 300;
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
         QTRY_VERIFY_WITH_TIMEOUT(!view->IsRunning(), 5000);
         QCOMPARE(messages.messages(),

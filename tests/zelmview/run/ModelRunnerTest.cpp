@@ -8,6 +8,7 @@
 #include "docview/ProfileStore.h"
 #include "run/ModelRunPoller.h"
 #include "run/ModelRunProtocol.h"
+#include "run/ModelRunSession.h"
 #include "run/ModelRunner.h"
 
 class ModelRunnerTest : public QObject {
@@ -24,6 +25,8 @@ private slots:
     void theModelGetsTheBaseNameAsOneArgumentAndNoInput();
     void splittingTheInputPath();
     void aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn();
+    void aSessionFollowsOneRunToItsReport();
+    void aSessionStopsARunPastItsTimeLimitOrOnCancel();
 
 private:
     QString WriteScript(const QString& name, const QByteArray& body);
@@ -163,6 +166,63 @@ void ModelRunnerTest::aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn()
     QCOMPARE(messages.messages(),
              QStringList({QStringLiteral("Unable to change to directory "),
                           QStringLiteral("Unable to change to directory ") + work.filePath(QStringLiteral("gone/"))}));
+}
+
+void ModelRunnerTest::aSessionFollowsOneRunToItsReport()
+{
+    docview::MessageRecorder messages;
+    ModelRunSession session;
+    QSignalSpy running(&session, &ModelRunSession::runningChanged);
+    QStringList opened;
+    const auto open = [&opened](const QString& path) { opened.append(path); };
+    auto runner = std::make_unique<ModelRunner>();
+    QVERIFY(runner->Start(WriteScript(QStringLiteral("brief"), "sleep 0.3\n"), {QStringLiteral("project")}));
+    session.Follow(std::move(runner), QStringLiteral("first.OTR"), open);
+    QVERIFY(session.IsRunning());
+
+    // A second run while one is followed is not taken on.
+    auto second = std::make_unique<ModelRunner>();
+    QVERIFY(second->Start(WriteScript(QStringLiteral("second"), "exit 0\n"), {QStringLiteral("project")}));
+    session.Follow(std::move(second), QStringLiteral("second.OTR"), open);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!session.IsRunning(), 10000);
+    QCOMPARE(opened, QStringList(QStringLiteral("first.OTR")));
+    QCOMPARE(running.size(), 2);
+    QCOMPARE(running.at(0).constFirst().toBool(), true);
+    QCOMPARE(running.at(1).constFirst().toBool(), false);
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void ModelRunnerTest::aSessionStopsARunPastItsTimeLimitOrOnCancel()
+{
+    docview::MessageRecorder messages;
+    const QString sleeper = WriteScript(QStringLiteral("sleeper"), "sleep 30\n");
+    QStringList opened;
+    const auto open = [&opened](const QString& path) { opened.append(path); };
+
+    ModelRunSession limited;
+    limited.timeLimitMs = 300;
+    auto runner = std::make_unique<ModelRunner>();
+    QVERIFY(runner->Start(sleeper, {QStringLiteral("project")}));
+    QElapsedTimer clock;
+    clock.start();
+    limited.Follow(std::move(runner), QStringLiteral("late.OTR"), open);
+    QTRY_VERIFY_WITH_TIMEOUT(!limited.IsRunning(), 10000);
+    QVERIFY(clock.elapsed() < 10000);
+    QCOMPARE(messages.messages(),
+             QStringList(QStringLiteral("The model did not finish within 0.3 seconds and was stopped.")));
+
+    messages.clear();
+    ModelRunSession cancelled;
+    runner = std::make_unique<ModelRunner>();
+    QVERIFY(runner->Start(sleeper, {QStringLiteral("project")}));
+    cancelled.Follow(std::move(runner), QStringLiteral("cancelled.OTR"), open);
+    clock.restart();
+    cancelled.Cancel();
+    QVERIFY(!cancelled.IsRunning());
+    QVERIFY(clock.elapsed() < 10000);
+    QVERIFY(opened.isEmpty());
+    QVERIFY(messages.messages().isEmpty());
 }
 
 QTEST_MAIN(ModelRunnerTest)
