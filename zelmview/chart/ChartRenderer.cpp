@@ -7,6 +7,7 @@
 #include <limits>
 #include <numeric>
 
+#include "chart/ChartCodes.h"
 #include "chart/ChartDateAxis.h"
 #include "chart/ChartProperties.h"
 #include "chart/ChartSettingsFile.h"
@@ -16,7 +17,7 @@ namespace chart {
 namespace {
 
 const char* const kSetProperty = "chartSet";
-constexpr int kDefaultColours[] = {9, 12, 2, 13, 1, 4, 5, 6};
+constexpr int kDefaultColours[] = {kPaletteBlue, kPaletteRed, kPaletteGreen, kPaletteMagenta, 1, 4, 5, 6};
 constexpr double kLineWidth = 2.0;
 constexpr double kMarkerSize = 7.0;
 
@@ -304,7 +305,7 @@ void RenderChart(const ChartProperties& p, const ChartUserState& user, QCustomPl
     for (int set = 0; set < group2Sets; ++set) {
         const Series series =
             collectSeries(p, kGroup2Value, kGroup2XValue, kGroup2Attribute, set, setCount + set, pointCount);
-        draw(series, SeriesKind::LineMarkers, PaletteColour(p.Int(kGroup2Colour, 8)), plot.yAxis2,
+        draw(series, SeriesKind::LineMarkers, PaletteColour(p.Int(kGroup2Colour, kPaletteGrey)), plot.yAxis2,
              p.Text(kLegend, setCount + set));
     }
 

@@ -14,6 +14,7 @@ namespace zelm {
 // The year in which the model's cycle starts, and the year after it.
 inline constexpr int kModelYear = 1981;
 inline constexpr int kFollowingYear = 1982;
+inline constexpr int kMonthsPerYear = 12;
 // The first day of the year after the cycle starts: the calendar chart and the event plot begin
 // there.
 inline const QDate kNewYear{kFollowingYear, 1, 1};

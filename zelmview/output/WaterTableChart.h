@@ -8,14 +8,15 @@
 
 class CZELMOutputDoc;
 class GraphDlg;
+struct GraphDescription;
 class TransientOutputData;
 class ZELMData;
 
 namespace zelm {
 
-// Fills a new, unopened dialog; `chartYear` is a YearMode. Throws std::invalid_argument when the last event's date is
-// invalid, the results are empty, or the calendar year cannot be formed; the dialog is then incomplete.
-void FillWaterTableChart(GraphDlg& dialog, const ZELMData& input, TransientOutputData& output, int chartYear);
+// Describes the chart; `chartYear` is a YearMode. Throws std::invalid_argument when the last event's date is
+// invalid, the results are empty, or the calendar year cannot be formed; the description is then incomplete.
+void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output, int chartYear);
 
 // Plot: builds the chart of `document` and opens it modeless and without parent; it deletes itself
 // when closed. Returns null after one message when the chart cannot be built.

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <algorithm>
 
+#include "chart/ChartOrdinals.h"
 #include "chart/GraphDlg.h"
 #include "data/EventCalendar.h"
 #include "data/ZELMData.h"
@@ -20,32 +21,32 @@ bool allEventsComplete(const ZELMData& data)
 
 }  // namespace
 
-void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data)
+void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
 {
     const int count = int(data.events.size());
-    dialog.AllocateGraphs(1, 1, count, count, 128, 0, 1);
-    dialog.SetGraphTitles(
+    graph.AllocateGraphs(1, 1, count, count, chart::kHiddenPoint, 0, 1);
+    graph.SetGraphTitles(
         QStringLiteral("Deep Percolation Events"), QStringLiteral("Date"),
         QStringLiteral("Amount ") + (data.metricUnits == 0 ? QStringLiteral("(in)") : QStringLiteral("(cm)")),
         QStringLiteral("Deep Percolation Events"), QStringLiteral("zel_deep_perc"));
-    dialog.chartStyle = 2;
-    dialog.xDivisions = 12;
-    dialog.xCode = 9;
-    dialog.dateLabelMode = 3;
-    dialog.dateStart = QString::asprintf("%04d:%02d:%02d:00:00:00", kNewYear.year(), kNewYear.month(), kNewYear.day());
-    dialog.dateStep = QStringLiteral("0000:00:30:12:00:00");
-    dialog.dateFormat = QStringLiteral("d mmm");
-    dialog.hasPointLabels = 1;
-    dialog.pointLabels.Allocate(1, 1, count, QString());
+    graph.chartStyle = chart::kChartStyleSticks;
+    graph.xDivisions = kMonthsPerYear;
+    graph.xCode = chart::kXCodeMonthDates;
+    graph.dateLabelMode = chart::kDateLabelDateAndTime;
+    graph.dateStart = DateAxisStart(kNewYear);
+    graph.dateStep = chart::kDateStepHalfMonth;
+    graph.dateFormat = QStringLiteral("d mmm");
+    graph.hasPointLabels = 1;
+    graph.pointLabels.Allocate(1, 1, count, QString());
     for (int i = 0; i < count; ++i) {
         const IrrigationDataElement& event = data.events.at(i);
-        dialog.values.at(0, 0, i) = event.amount;
-        dialog.xValues.at(0, 0, i) = DayOfFollowingYear(event);
-        dialog.pointStyles.at(0, 0, i) = 0;
-        dialog.pointLabels.at(0, 0, i) = QString::asprintf("%d/%d", event.month, event.day);
+        graph.values.at(0, 0, i) = event.amount;
+        graph.xValues.at(0, 0, i) = DayOfFollowingYear(event);
+        graph.pointStyles.at(0, 0, i) = 0;
+        graph.pointLabels.at(0, 0, i) = QString::asprintf("%d/%d", event.month, event.day);
     }
-    dialog.axisRange[0] = 0.0;
-    dialog.axisRange[1] = 365.0;
+    graph.axisRange[0] = 0.0;
+    graph.axisRange[1] = 365.0;
 }
 
 GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)
@@ -63,7 +64,7 @@ GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)
         return nullptr;
     }
     auto* dialog = new GraphDlg(parent);
-    FillDeepPercolationChart(*dialog, data);
+    FillDeepPercolationChart(dialog->graph, data);
     dialog->BuildGraphWindow();
     return dialog;
 }

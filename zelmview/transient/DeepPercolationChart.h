@@ -3,13 +3,14 @@
 #pragma once
 
 class GraphDlg;
+struct GraphDescription;
 class QWidget;
 class ZELMData;
 
 namespace zelm {
 
-// Fills a new, unopened dialog from events already in calendar order.
-void FillDeepPercolationChart(GraphDlg& dialog, const ZELMData& data);
+// Describes the chart of events already in calendar order.
+void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data);
 
 // Plot: puts the project's events in calendar order (in `data` itself, as saving does), then opens
 // the chart modeless over `parent`; it deletes itself when closed. Returns null after one message

@@ -22,10 +22,10 @@ namespace {
 GraphDlg* smallGraph(int sets = 2, int points = 30, const QString& name = QString())
 {
     auto* dialog = new GraphDlg;
-    dialog->AllocateGraphs(1, sets, points, points, 0, 0, 0);
-    dialog->SetGraphTitles("Title", "x", "y", "", name);
+    dialog->graph.AllocateGraphs(1, sets, points, points, 0, 0, 0);
+    dialog->graph.SetGraphTitles("Title", "x", "y", "", name);
     for (int s = 0; s < sets; ++s)
-        for (int p = 0; p < points; ++p) dialog->values.at(0, s, p) = 1.0 + s + p / 10.0;
+        for (int p = 0; p < points; ++p) dialog->graph.values.at(0, s, p) = 1.0 + s + p / 10.0;
     return dialog;
 }
 
@@ -62,7 +62,7 @@ TEST(GraphDlgBuild, LeftAxisComesFromTheDataUnlessAllRangesAreSet)
     EXPECT_DOUBLE_EQ(fromData->GetChart()->Plot()->yAxis->range().upper, 4.9);
 
     QPointer<GraphDlg> given = smallGraph();
-    given->axisRange = {-3, 40, -1, 8, 2, 6};
+    given->graph.axisRange = {-3, 40, -1, 8, 2, 6};
     given->BuildGraphWindow();
     EXPECT_DOUBLE_EQ(chartValue(*given, chart::kXMin).toDouble(), -3.0);
     EXPECT_DOUBLE_EQ(chartValue(*given, chart::kXMax).toDouble(), 40.0);
@@ -81,7 +81,7 @@ TEST(GraphDlgBuild, AnAutomaticLabelIntervalIsSentFromTheSecondBuildOn)
     QPointer<GraphDlg> dialog = smallGraph(1, 120);
     dialog->BuildGraphWindow();
     EXPECT_FALSE(dialog->GetChart()->Properties().Has(chart::kLabelInterval));
-    EXPECT_EQ(dialog->labelEvery, 120 / 50 + 1);
+    EXPECT_EQ(dialog->graph.labelEvery, 120 / 50 + 1);
     dialog->BuildGraph();
     EXPECT_EQ(chartValue(*dialog, chart::kLabelInterval).toInt(), 3);
     EXPECT_EQ(chartValue(*dialog, chart::kLabelStep).toInt(), 3);
@@ -91,18 +91,18 @@ TEST(GraphDlgBuild, AnAutomaticLabelIntervalIsSentFromTheSecondBuildOn)
 TEST(GraphDlgBuild, ADateStepWithTheTimeOfDaySelectsAFormatWithTheTime)
 {
     QPointer<GraphDlg> dialog = smallGraph(1, 10);
-    dialog->dateStart = "1982:01:01:00:00:00";
-    dialog->dateStep = "0000:00:30:12:00:00";
+    dialog->graph.dateStart = "1982:01:01:00:00:00";
+    dialog->graph.dateStep = "0000:00:30:12:00:00";
     dialog->BuildGraphWindow();
     EXPECT_EQ(chartValue(*dialog, chart::kDateFormat).toString(), "m/d/yy hh:nn");
     EXPECT_EQ(chartValue(*dialog, chart::kDateLabelMode).toInt(), 3);
 
-    dialog->dateStep = "0000:01:01";
+    dialog->graph.dateStep = "0000:01:01";
     dialog->BuildGraph();
     EXPECT_EQ(chartValue(*dialog, chart::kDateFormat).toString(), "m/d/yy");
 
-    dialog->dateStep = "0000:00:30:12:00:00";
-    dialog->dateFormat = "d mmm";
+    dialog->graph.dateStep = "0000:00:30:12:00:00";
+    dialog->graph.dateFormat = "d mmm";
     dialog->BuildGraph();
     EXPECT_EQ(chartValue(*dialog, chart::kDateFormat).toString(), "d mmm");
     delete dialog;
@@ -148,7 +148,7 @@ TEST(GraphDlgMouse, ADraggedRectangleZoomsAndIsKeptInTheSettingsFile)
     const int last = chartValue(*dialog, chart::kLastShownPoint).toInt();
     EXPECT_EQ(first, int(shown.lower + 0.5));
     EXPECT_NEAR(last, shown.upper, 1.0);
-    EXPECT_EQ(dialog->labelEvery, std::max(1, (last - first + 1) / 20));
+    EXPECT_EQ(dialog->graph.labelEvery, std::max(1, (last - first + 1) / 20));
     ASSERT_TRUE(QFile::exists(folder.path("zoomtest.gsp")));
 
     // A rebuild keeps the zoom, and so does the next chart of the same name.
@@ -172,21 +172,21 @@ TEST(GraphDlgMouse, APlainClickShowsTheNextGraphAndALegendClickHidesASet)
 {
     WorkingFolder folder;
     QPointer<GraphDlg> dialog = smallGraph(2, 10, "clicks");
-    dialog->AllocateGraphs(2, 2, 10, 10, 0, 0, 0);
-    dialog->setLegends = QStringList{"first", "second"};
+    dialog->graph.AllocateGraphs(2, 2, 10, 10, 0, 0, 0);
+    dialog->graph.setLegends = QStringList{"first", "second"};
     dialog->BuildGraphWindow();
     ChartComponent& chart = *dialog->GetChart();
     QTest::mouseClick(chart.Plot(), Qt::LeftButton, {}, chart.Plot()->axisRect()->rect().center());
-    EXPECT_EQ(dialog->currentGraph, 1);
+    EXPECT_EQ(dialog->graph.currentGraph, 1);
     QTest::mouseClick(chart.Plot(), Qt::LeftButton, {}, chart.Plot()->axisRect()->rect().center());
-    EXPECT_EQ(dialog->currentGraph, 0);
+    EXPECT_EQ(dialog->graph.currentGraph, 0);
 
     ASSERT_EQ(chart.Plot()->legend->itemCount(), 2);
     const QPoint second = chart.Plot()->legend->item(1)->outerRect().center();
     QTest::mouseClick(chart.Plot(), Qt::LeftButton, {}, second);
     EXPECT_EQ(chart.UserState().hiddenSets, QSet<int>{1});
     EXPECT_FALSE(chart.Plot()->plottable(1)->visible());
-    EXPECT_EQ(dialog->currentGraph, 0);  // a legend click is not a click on the chart
+    EXPECT_EQ(dialog->graph.currentGraph, 0);  // a legend click is not a click on the chart
     delete dialog;
 }
 

@@ -19,12 +19,12 @@ TEST(DeepPercolationChart, EventsArePlottedInCalendarOrderAtTheirDayOfTheYear)
     QPointer<GraphDlg> dialog = zelm::PlotDeepPercolation(data, nullptr);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(data.events.constFirst().month, 1);
-    EXPECT_DOUBLE_EQ(dialog->xValues.at(0, 0, 0), 9.0);
-    EXPECT_DOUBLE_EQ(dialog->xValues.at(0, 0, 1), 358.0);
-    EXPECT_DOUBLE_EQ(dialog->values.at(0, 0, 1), 1.5);
-    EXPECT_EQ(dialog->pointLabels.at(0, 0, 0), "1/10");
-    EXPECT_EQ(dialog->pointLabels.at(0, 0, 1), "12/25");
-    EXPECT_EQ(dialog->yTitles.constFirst(), "Amount (in)");
+    EXPECT_DOUBLE_EQ(dialog->graph.xValues.at(0, 0, 0), 9.0);
+    EXPECT_DOUBLE_EQ(dialog->graph.xValues.at(0, 0, 1), 358.0);
+    EXPECT_DOUBLE_EQ(dialog->graph.values.at(0, 0, 1), 1.5);
+    EXPECT_EQ(dialog->graph.pointLabels.at(0, 0, 0), "1/10");
+    EXPECT_EQ(dialog->graph.pointLabels.at(0, 0, 1), "12/25");
+    EXPECT_EQ(dialog->graph.yTitles.constFirst(), "Amount (in)");
     EXPECT_EQ(dialog->windowTitle(), "Deep Percolation Events");
 
     // Both events are drawn as sticks with their labels, on an axis of the whole year.

@@ -277,8 +277,8 @@ private slots:
         QCOMPARE(messages.messages().size(), 1);
         auto* chart = form.view->findChild<GraphDlg*>();
         QVERIFY(chart != nullptr);
-        QCOMPARE(chart->xValues.at(0, 0, 0), 9.0);
-        QCOMPARE(chart->xValues.at(0, 0, 1), 358.0);
+        QCOMPARE(chart->graph.xValues.at(0, 0, 0), 9.0);
+        QCOMPARE(chart->graph.xValues.at(0, 0, 1), 358.0);
         QCOMPARE(form.table().GetCellText(0, 0), QStringLiteral("1"));
         chart->close();
     }
