@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -23,8 +24,10 @@
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
 #include "docview/DocumentHost.h"
+#include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
+#include "run/WorkingDirectory.h"
 
 using namespace docview;
 using namespace zelm;
@@ -33,6 +36,8 @@ namespace {
 
 const QString kAppTitle = QStringLiteral("ZELM");
 const QString kIdleMessage = QStringLiteral("Ready");
+const QString kGeometryKey = QStringLiteral("Main Window Geometry");
+const QString kWindowStateKey = QStringLiteral("Main Window State");
 
 }  // namespace
 
@@ -57,7 +62,28 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
     CreateToolBar(commands.toolBar);
     CreateStatusBar();
     UpdateCommandStates();
+    RestoreWindowState();
     if (showSplash) ShowSplash();
+}
+
+void CMainFrame::RestoreWindowState()
+{
+    const std::unique_ptr<QSettings> store = OpenProfileStore();
+    store->beginGroup(zelm::kProfileSection);
+    const QByteArray geometry = store->value(kGeometryKey).toByteArray();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const QByteArray state = store->value(kWindowStateKey).toByteArray();
+    if (!state.isEmpty()) restoreState(state);
+    // The window is not shown yet, so the tool bar's visibility signal has not followed.
+    actions.value(kViewToolBar)->setChecked(!toolBar->isHidden());
+}
+
+void CMainFrame::SaveWindowState() const
+{
+    const std::unique_ptr<QSettings> store = OpenProfileStore();
+    store->beginGroup(zelm::kProfileSection);
+    store->setValue(kGeometryKey, saveGeometry());
+    store->setValue(kWindowStateKey, saveState());
 }
 
 CMainFrame::~CMainFrame()
@@ -71,20 +97,20 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateCommands()
 {
-    AddCommand(kFileNew, QStringLiteral("&New...\tCtrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N),
-               QStringLiteral("Create a new document\nNew"));
-    AddCommand(kFileOpen, QStringLiteral("&Open...\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O),
+    AddCommand(kFileNew, QStringLiteral("&New..."), QKeySequence::New, QStringLiteral("Create a new document\nNew"));
+    AddCommand(kFileOpen, QStringLiteral("&Open..."), QKeySequence::Open,
                QStringLiteral("Open an existing document\nOpen"));
-    AddCommand(kFileClose, QStringLiteral("&Close"), {}, QStringLiteral("Close the active document\nClose"));
-    AddCommand(kFileSave, QStringLiteral("&Save\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    AddCommand(kFileClose, QStringLiteral("&Close"), QKeySequence::Close,
+               QStringLiteral("Close the active document\nClose"));
+    AddCommand(kFileSave, QStringLiteral("&Save"), QKeySequence::Save,
                QStringLiteral("Save the active document\nSave"));
-    AddCommand(kFileSaveAs, QStringLiteral("Save &As..."), {},
+    AddCommand(kFileSaveAs, QStringLiteral("Save &As..."), QKeySequence::SaveAs,
                QStringLiteral("Save the active document with a new name\nSave As"));
-    AddCommand(kFilePrint, QStringLiteral("&Print...\tCtrl+P"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    AddCommand(kFilePrint, QStringLiteral("&Print..."), QKeySequence::Print,
                QStringLiteral("Print the active document\nPrint"));
     AddCommand(kFilePrintPreview, QStringLiteral("Print Pre&view"), {},
                QStringLiteral("Display full pages\nPrint Preview"));
-    AddCommand(kAppExit, QStringLiteral("E&xit"), {},
+    AddCommand(kAppExit, QStringLiteral("E&xit"), QKeySequence::Quit,
                QStringLiteral("Quit the application; prompts to save documents\nExit"));
     AddCommand(kViewToolBar, QStringLiteral("&Toolbar"), {}, QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
         ->setCheckable(true);
@@ -100,15 +126,25 @@ void CMainFrame::CreateCommands()
     AddCommand(kWindowArrange, QStringLiteral("&Arrange Icons"), {},
                QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"));
     AddCommand(kHelpFinder, QStringLiteral("&Help Topics"), {}, QStringLiteral("List Help topics\nHelp Topics"));
-    AddCommand(kHelp, QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
-    AddCommand(kContextHelp, QStringLiteral("What's This"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    AddCommand(kHelp, QStringLiteral("Help"), QKeySequence::HelpContents);
+    AddCommand(kContextHelp, QStringLiteral("What's This"), QKeySequence::WhatsThis);
     AddCommand(kNextPane, QStringLiteral("Next Pane"), QKeySequence(Qt::Key_F6));
     AddCommand(kPreviousPane, QStringLiteral("Previous Pane"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
     AddCommand(kAppAbout, QStringLiteral("&About zelmView..."), {},
                QStringLiteral("Display program information, version number and copyright\nAbout"));
-    // Accelerators without a menu item still need to live on the window to fire.
+    // F6 and Shift+F6 step through the windows as the help says; the platform's own keys for the
+    // next window stay with the window area. Accelerators without a menu item still need to live
+    // on the window to fire.
     for (int id : std::initializer_list<int>{kFileNew, kHelp, kContextHelp, kNextPane, kPreviousPane})
         addAction(actions.value(id));
+}
+
+QAction* CMainFrame::AddCommand(int commandId, const QString& text, QKeySequence::StandardKey key,
+                                const QString& prompt)
+{
+    QAction* action = AddCommand(commandId, text, QKeySequence(), prompt);
+    action->setShortcuts(key);
+    return action;
 }
 
 QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySequence& key, const QString& prompt)
@@ -454,6 +490,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     docManager.CloseAllDocuments();
+    SaveWindowState();
     event->accept();
 }
 

@@ -50,6 +50,8 @@ public:
     // Creates (or returns) the action of `commandId`. `prompt` is the status-bar prompt; a part
     // after "\n" is the tool-bar tip. Triggering it routes the command.
     QAction* AddCommand(int commandId, const QString& text, const QKeySequence& key = {}, const QString& prompt = {});
+    // The same with the platform's keys for a standard command (all of them, Ctrl+O and so on).
+    QAction* AddCommand(int commandId, const QString& text, QKeySequence::StandardKey key, const QString& prompt = {});
     QAction* AddCommand(const docview::CommandSpec& command);
     // A document type's commands, and its menu bar shown while a document of it is active.
     void RegisterDocumentType(const docview::DocumentType& type);
@@ -77,6 +79,9 @@ protected:
 
 private:
     void CreateCommands();
+    // The window's size, place and tool-bar state from the last session, and back at its close.
+    void RestoreWindowState();
+    void SaveWindowState() const;
     void CreateToolBar(const QList<int>& buttons);
     void CreateStatusBar();
     QMenu* CreateFileMenu(FileMenuKind kind);

@@ -47,6 +47,8 @@ private slots:
     void toolBarHoldsTheSixButtonsWithTheirTips();
     void splashClosesOnAClickWhichGoesNoFurther();
     void splashClosesItselfAfterFourSeconds();
+    void theMainWindowComesBackWhereItWasClosedWithItsToolBar();
+    void fileCommandsTakeThePlatformsStandardKeys();
 
 private:
     QTemporaryDir config;
@@ -191,6 +193,43 @@ void AppStartupTest::splashClosesItselfAfterFourSeconds()
     QTest::qWait(CSplashWnd::kLifetimeMs - 500);
     QVERIFY(splash);
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
+}
+
+void AppStartupTest::theMainWindowComesBackWhereItWasClosedWithItsToolBar()
+{
+    {
+        CZelmViewApp app;
+        QVERIFY(app.InitInstance(kNoSplash));
+        CMainFrame* frame = app.GetMainFrame();
+        QCOMPARE(frame->size(), QSize(900, 680));  // the first start
+        frame->resize(720, 530);
+        frame->RouteCommand(docview::kViewToolBar);
+        QVERIFY(!frame->findChild<QToolBar*>(QStringLiteral("toolBar"))->isVisible());
+        QVERIFY(frame->close());
+    }
+    CZelmViewApp again;
+    QVERIFY(again.InitInstance(kNoSplash));
+    QCOMPARE(again.GetMainFrame()->size(), QSize(720, 530));
+    QVERIFY(!again.GetMainFrame()->findChild<QToolBar*>(QStringLiteral("toolBar"))->isVisible());
+    QVERIFY(!again.GetMainFrame()->GetCommandAction(docview::kViewToolBar)->isChecked());
+}
+
+void AppStartupTest::fileCommandsTakeThePlatformsStandardKeys()
+{
+    CZelmViewApp app;
+    QVERIFY(app.InitInstance(kNoSplash));
+    const CMainFrame* frame = app.GetMainFrame();
+    const auto keys = [frame](int commandId) { return frame->GetCommandAction(commandId)->shortcuts(); };
+    QCOMPARE(keys(docview::kFileNew), QKeySequence::keyBindings(QKeySequence::New));
+    QCOMPARE(keys(docview::kFileSave), QKeySequence::keyBindings(QKeySequence::Save));
+    QCOMPARE(keys(docview::kFileClose), QKeySequence::keyBindings(QKeySequence::Close));
+    QCOMPARE(keys(docview::kAppExit), QKeySequence::keyBindings(QKeySequence::Quit));
+    // The keys the help names.
+    QVERIFY(keys(docview::kFileNew).contains(QKeySequence(QStringLiteral("Ctrl+N"))));
+    QVERIFY(keys(docview::kFilePrint).contains(QKeySequence(QStringLiteral("Ctrl+P"))));
+    QVERIFY(keys(docview::kHelp).contains(QKeySequence(QStringLiteral("F1"))));
+    QVERIFY(keys(docview::kContextHelp).contains(QKeySequence(QStringLiteral("Shift+F1"))));
+    QCOMPARE(keys(docview::kNextPane), QList<QKeySequence>{QKeySequence(QStringLiteral("F6"))});
 }
 
 QTEST_MAIN(AppStartupTest)
