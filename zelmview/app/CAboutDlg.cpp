@@ -6,24 +6,25 @@
 #include <QVBoxLayout>
 
 #include "app/Pictures.h"
+#include "docview/ControlId.h"
 #include "docview/ResourceIds.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setProperty("controlId", zelm::kAboutDialog);
+    docview::SetControlId(this, zelm::kAboutDialog);
     setWindowTitle(QStringLiteral("About zelmView"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("aboutPicture"));
-    picture->setProperty("controlId", zelm::kSplashBitmap);
+    docview::SetControlId(picture, zelm::kSplashBitmap);
     picture->setPixmap(FieldSectionBitmap());
 
     auto* version = new QLabel(QStringLiteral("Version 1.1.8"), this);
     version->setObjectName(QStringLiteral("versionText"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);  // the dialog's OK id
+    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);  // the dialog's OK id
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

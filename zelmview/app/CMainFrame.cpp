@@ -362,7 +362,7 @@ void CMainFrame::ShowMenu(int resourceId)
     // The menus stay owned by the frame; the bar only shows the set of the active document type.
     menuBar()->clear();
     for (QMenu* menu : menus.value(resourceId)) menuBar()->addMenu(menu);
-    menuBar()->setProperty("controlId", resourceId);
+    docview::SetControlId(menuBar(), resourceId);
 }
 
 void CMainFrame::AddViewFrame(View* view)

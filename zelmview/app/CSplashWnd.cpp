@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/Pictures.h"
+#include "docview/ControlId.h"
 #include "docview/ResourceIds.h"
 
 namespace {
@@ -29,7 +30,7 @@ CSplashWnd::CSplashWnd(QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint), bitmap(FieldSectionBitmap())
 {
     setObjectName(QStringLiteral("splashWindow"));
-    setProperty("controlId", zelm::kSplashBitmap);
+    docview::SetControlId(this, zelm::kSplashBitmap);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(bitmap.deviceIndependentSize().toSize());
     lifetime.setSingleShot(true);

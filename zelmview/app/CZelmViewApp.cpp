@@ -22,7 +22,6 @@ using namespace zelm;
 
 namespace {
 
-constexpr int kRecentFileEntries = 4;
 const QString kNoSplashOption = QStringLiteral("--no-splash");
 const QString kOpenOption = QStringLiteral("--open");
 
@@ -58,7 +57,7 @@ QStringList CZelmViewApp::OpenRequestFiles(const QStringList& arguments)
 bool CZelmViewApp::InitInstance(const QStringList& arguments)
 {
     const bool showSplash = SplashWanted(arguments);
-    docManager.LoadStdProfileSettings(kRecentFileEntries);
+    docManager.LoadStdProfileSettings(kRecentFileCount);
     RegisterDocumentTypes();
 
     mainFrame = std::make_unique<CMainFrame>(docManager, *this, commands, showSplash);
@@ -149,7 +148,7 @@ void CZelmViewApp::OnCommand(int commandId)
         ShowHelp();
         return;
     default:
-        if (commandId >= kFileMruFirst && commandId < kFileMruFirst + kRecentFileEntries)
+        if (commandId >= kFileMruFirst && commandId < kFileMruFirst + kRecentFileCount)
             OpenRecentFile(commandId - kFileMruFirst);
         return;
     }

@@ -14,6 +14,7 @@
 #include <QSvgGenerator>
 
 #include "chart/ChartRenderer.h"
+#include "docview/ControlId.h"
 
 namespace chart {
 
@@ -40,7 +41,7 @@ ChartComponent* ChartComponent::Create(QWidget* parent, const QRect& rect, int c
 {
     auto* component = new ChartComponent(parent);
     component->setObjectName(QStringLiteral("chart"));
-    component->setProperty("controlId", childId);
+    docview::SetControlId(component, childId);
     component->setGeometry(rect);
     component->show();
     return component;

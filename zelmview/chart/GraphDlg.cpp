@@ -14,6 +14,7 @@
 
 #include "chart/ChartComponent.h"
 #include "chart/GraphBuilder.h"
+#include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 
 namespace {
@@ -41,7 +42,7 @@ QString chooseWithDialog(QWidget* parent, const QString& filter)
 GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("graphDlg"));
-    setProperty("controlId", kDialogId);
+    docview::SetControlId(this, kDialogId);
     setWindowTitle(QStringLiteral("Graph"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

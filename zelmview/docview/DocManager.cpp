@@ -12,7 +12,7 @@
 
 namespace docview {
 
-DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(4) {}
+DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(kRecentFileCount) {}
 
 DocManager::~DocManager()
 {

@@ -19,6 +19,7 @@
 #include "data/CZELMOutputDoc.h"
 #include "data/EventCalendar.h"
 #include "docview/CommandIds.h"
+#include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "output/OutputReportText.h"
@@ -65,7 +66,7 @@ QString chooseWithDialog(QWidget* parent)
 CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("outputView"));
-    setProperty("controlId", int(kFormId));
+    docview::SetControlId(this, int(kFormId));
     chooseOutputFile = [this] { return chooseWithDialog(this); };
     openWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     CreateControls();
@@ -135,7 +136,7 @@ QPushButton* CZELMOutputView::AddButton(int controlId, const QString& text, cons
 void CZELMOutputView::Place(QWidget* control, int controlId, const QString& name, const QRect& rect)
 {
     control->setObjectName(name);
-    control->setProperty("controlId", controlId);
+    docview::SetControlId(control, controlId);
     control->setGeometry(rect);
     controls.insert(controlId, control);
     initialRects.insert(controlId, rect);

@@ -7,22 +7,24 @@
 #include <algorithm>
 #include <functional>
 
+#include "docview/ControlId.h"
+
 DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("deleteItemsDlg"));
-    setProperty("controlId", kDialogId);
+    docview::SetControlId(this, kDialogId);
     setWindowTitle(QStringLiteral("Choose Items to Delete"));
 
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("itemList"));
-    list->setProperty("controlId", kItemList);
+    docview::SetControlId(list, kItemList);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSortingEnabled(false);
     list->addItems(texts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    buttons->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    docview::SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

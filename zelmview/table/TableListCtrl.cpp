@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+#include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 #include "table/CTableInPlaceEdit.h"
 #include "table/TableText.h"
@@ -142,7 +143,7 @@ CTableInPlaceEdit* TableListCtrl::EditCell(int row, int column)
     cursorColumn = column;
 
     editor = new CTableInPlaceEdit(this, row, column, GetCellText(row, column));
-    editor->setProperty("controlId", editorId);
+    docview::SetControlId(editor, editorId);
     editor->setAlignment(alignments.value(column, Qt::AlignLeft) | Qt::AlignVCenter);
     editor->setGeometry(cell);
     connect(editor, &CTableInPlaceEdit::editFinished, this,

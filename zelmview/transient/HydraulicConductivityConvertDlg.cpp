@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "data/UnitConversion.h"
+#include "docview/ControlId.h"
 #include "transient/LeadingNumber.h"
 
 namespace {
@@ -42,21 +43,21 @@ HydraulicConductivityConvertDlg::HydraulicConductivityConvertDlg(bool metricUnit
     : QDialog(parent), metric(metricUnits)
 {
     setObjectName(QStringLiteral("hydraulicConductivityConvertDlg"));
-    setProperty("controlId", kDialogId);
+    docview::SetControlId(this, kDialogId);
     setWindowTitle(QStringLiteral("Compute Specific Yield"));
 
     auto* label = new QLabel(QStringLiteral("Hydraulic Conductivity:"), this);
     conductivity = new QLineEdit(this);
     conductivity->setObjectName(QStringLiteral("conductivityField"));
-    conductivity->setProperty("controlId", kConductivityField);
+    docview::SetControlId(conductivity, kConductivityField);
     label->setBuddy(conductivity);
     unitLabel = new QLabel(metric ? QStringLiteral("cm/hr") : QStringLiteral("in/hr"), this);
     unitLabel->setObjectName(QStringLiteral("unitLabel"));
-    unitLabel->setProperty("controlId", kUnitLabel);
+    docview::SetControlId(unitLabel, kUnitLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    buttons->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    docview::SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
