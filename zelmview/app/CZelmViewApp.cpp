@@ -13,6 +13,7 @@
 #include "docview/Document.h"
 #include "docview/ResourceIds.h"
 #include "docview/StandardDialogs.h"
+#include "docview/View.h"
 #include "output/TransientOutputType.h"
 #include "run/WorkingDirectory.h"
 #include "transient/TransientInputType.h"
@@ -81,10 +82,17 @@ void CZelmViewApp::RegisterDocumentTypes()
     // In this order: transient input, risk input, transient output, risk output; the risk types
     // join here when their documents exist.
     types.push_back(TransientInputType(*this));
-    types.push_back(TransientOutputType(*this));
-    for (const DocumentType& type : types)
+    types.push_back(TransientOutputType());
+    for (const DocumentType& type : types) {
+        // Every view's Help opens the help at its type's section.
+        const auto makeView = [this, makeTypeView = type.makeView, section = type.helpSection](Document* document) {
+            View* view = makeTypeView(document);
+            if (view != nullptr) connect(view, &View::helpRequested, this, [this, section] { ShowHelp(section); });
+            return view;
+        };
         docManager.AddDocTemplate(
-            std::make_unique<DocTemplate>(type.resourceId, type.description, type.makeDocument, type.makeView));
+            std::make_unique<DocTemplate>(type.resourceId, type.description, type.makeDocument, makeView));
+    }
     transientInputTemplate = docManager.FindTemplate(kTransientInputType);
     riskInputTemplate = docManager.FindTemplate(kRiskInputType);
     transientOutputTemplate = docManager.FindTemplate(kTransientOutputType);

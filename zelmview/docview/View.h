@@ -35,6 +35,10 @@ public:
     // Closes the frame (and with it the view); a view without a frame closes itself.
     void CloseFrame() override;
 
+signals:
+    // The view's Help button: the application opens the help at the section of the view's type.
+    void helpRequested();
+
 private:
     QPointer<Document> document;
     QPointer<QWidget> frame;

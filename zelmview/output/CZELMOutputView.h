@@ -59,9 +59,6 @@ public:
     std::function<QString()> chooseOutputFile;
     std::function<bool(const QUrl&)> openWithDesktop;
 
-signals:
-    void helpRequested();
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

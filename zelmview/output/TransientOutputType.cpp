@@ -1,7 +1,6 @@
 #include "output/TransientOutputType.h"
 
 #include "data/CZELMOutputDoc.h"
-#include "docview/DocumentHost.h"
 #include "docview/ResourceIds.h"
 #include "output/CZELMOutputView.h"
 
@@ -12,7 +11,7 @@ const QString kDescription = QStringLiteral(
 
 }  // namespace
 
-docview::DocumentType TransientOutputType(docview::DocumentHost& host)
+docview::DocumentType TransientOutputType()
 {
     docview::DocumentType type;
     type.resourceId = zelm::kTransientOutputType;
@@ -22,10 +21,8 @@ docview::DocumentType TransientOutputType(docview::DocumentHost& host)
     type.commands = {{zelm::kViewDailyData, QStringLiteral("&View Daily Water Table Data"), {}, {}, false, true}};
     type.menus = {{QStringLiteral("&Data"), QStringLiteral("dataMenu"), {{zelm::kViewDailyData}}}};
     type.makeDocument = [] { return new CZELMOutputDoc; };
-    type.makeView = [&host, section = type.helpSection](docview::Document* document) {
-        auto* view = new CZELMOutputView(static_cast<CZELMOutputDoc*>(document));
-        QObject::connect(view, &CZELMOutputView::helpRequested, view, [&host, section] { host.ShowHelp(section); });
-        return view;
+    type.makeView = [](docview::Document* document) {
+        return new CZELMOutputView(static_cast<CZELMOutputDoc*>(document));
     };
     return type;
 }

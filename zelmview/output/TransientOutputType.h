@@ -5,8 +5,4 @@
 
 #include "docview/DocumentType.h"
 
-namespace docview {
-class DocumentHost;
-}
-
-docview::DocumentType TransientOutputType(docview::DocumentHost& host);
+docview::DocumentType TransientOutputType();

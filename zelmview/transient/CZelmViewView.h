@@ -73,7 +73,6 @@ public:
     std::function<std::optional<double>(bool metric)> askSpecificYield;
 
 signals:
-    void helpRequested();
     void runStateChanged(bool running);
     void benchBottomlandChanged(bool on);
 

@@ -57,10 +57,9 @@ docview::DocumentType TransientInputType(docview::DocumentHost& host)
     };
     type.menus = {modelMenu()};
     type.makeDocument = [] { return new CZelmViewDoc; };
-    type.makeView = [&host, section = type.helpSection](docview::Document* document) {
+    type.makeView = [&host](docview::Document* document) {
         auto* view = new CZelmViewView(static_cast<CZelmViewDoc*>(document));
         view->openReport = [&host](const QString& path) { host.OpenDocumentFile(path); };
-        QObject::connect(view, &CZelmViewView::helpRequested, view, [&host, section] { host.ShowHelp(section); });
         const auto follow = [&host] { host.UpdateCommandStates(); };
         QObject::connect(view, &CZelmViewView::runStateChanged, view, follow);
         QObject::connect(view, &CZelmViewView::benchBottomlandChanged, view, follow);

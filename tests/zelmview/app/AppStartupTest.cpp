@@ -12,6 +12,7 @@
 #include "app/CSplashWnd.h"
 #include "app/CZelmViewApp.h"
 #include "docview/CommandIds.h"
+#include "docview/ControlId.h"
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
@@ -19,6 +20,7 @@
 #include "docview/View.h"
 #include "output/TestReports.h"
 #include "run/WorkingDirectory.h"
+#include "transient/CZelmViewView.h"
 
 namespace {
 
@@ -49,6 +51,7 @@ private slots:
     void splashClosesItselfAfterFourSeconds();
     void theMainWindowComesBackWhereItWasClosedWithItsToolBar();
     void fileCommandsTakeThePlatformsStandardKeys();
+    void theFormsHelpButtonOpensTheHelp();
 
 private:
     QTemporaryDir config;
@@ -230,6 +233,22 @@ void AppStartupTest::fileCommandsTakeThePlatformsStandardKeys()
     QVERIFY(keys(docview::kHelp).contains(QKeySequence(QStringLiteral("F1"))));
     QVERIFY(keys(docview::kContextHelp).contains(QKeySequence(QStringLiteral("Shift+F1"))));
     QCOMPARE(keys(docview::kNextPane), QList<QKeySequence>{QKeySequence(QStringLiteral("F6"))});
+}
+
+void AppStartupTest::theFormsHelpButtonOpensTheHelp()
+{
+    CZelmViewApp app;
+    QVERIFY(app.InitInstance(kNoSplash));
+    app.GetMainFrame()->RouteCommand(zelm::kNewTransient);
+    docview::View* form = app.GetMainFrame()->GetActiveView();
+    QVERIFY(form != nullptr);
+    auto* help = qobject_cast<QPushButton*>(docview::FindByControlId(form, CZelmViewView::kHelpButton));
+    QVERIFY(help != nullptr);
+    QTest::mouseClick(help, Qt::LeftButton);
+    auto* window = app.GetMainFrame()->findChild<QWidget*>(QStringLiteral("helpWindow"));
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    delete window;
 }
 
 QTEST_MAIN(AppStartupTest)
