@@ -17,6 +17,7 @@
 
 #include "app/CChildFrame.h"
 #include "app/CSplashWnd.h"
+#include "app/StandardCommands.h"
 #include "app/ToolBarIcons.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
@@ -97,41 +98,7 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateCommands()
 {
-    AddCommand(kFileNew, QStringLiteral("&New..."), QKeySequence::New, QStringLiteral("Create a new document\nNew"));
-    AddCommand(kFileOpen, QStringLiteral("&Open..."), QKeySequence::Open,
-               QStringLiteral("Open an existing document\nOpen"));
-    AddCommand(kFileClose, QStringLiteral("&Close"), QKeySequence::Close,
-               QStringLiteral("Close the active document\nClose"));
-    AddCommand(kFileSave, QStringLiteral("&Save"), QKeySequence::Save,
-               QStringLiteral("Save the active document\nSave"));
-    AddCommand(kFileSaveAs, QStringLiteral("Save &As..."), QKeySequence::SaveAs,
-               QStringLiteral("Save the active document with a new name\nSave As"));
-    AddCommand(kFilePrint, QStringLiteral("&Print..."), QKeySequence::Print,
-               QStringLiteral("Print the active document\nPrint"));
-    AddCommand(kFilePrintPreview, QStringLiteral("Print Pre&view"), {},
-               QStringLiteral("Display full pages\nPrint Preview"));
-    AddCommand(kAppExit, QStringLiteral("E&xit"), QKeySequence::Quit,
-               QStringLiteral("Quit the application; prompts to save documents\nExit"));
-    AddCommand(kViewToolBar, QStringLiteral("&Toolbar"), {}, QStringLiteral("Show or hide the toolbar\nToggle ToolBar"))
-        ->setCheckable(true);
-    AddCommand(kViewStatusBar, QStringLiteral("&Status Bar"), {},
-               QStringLiteral("Show or hide the status bar\nToggle StatusBar"))
-        ->setCheckable(true);
-    AddCommand(kWindowNew, QStringLiteral("&New Window"), {},
-               QStringLiteral("Open another window for the active document\nNew Window"));
-    AddCommand(kWindowCascade, QStringLiteral("&Cascade"), {},
-               QStringLiteral("Arrange windows so they overlap\nCascade Windows"));
-    AddCommand(kWindowTileHorizontal, QStringLiteral("&Tile"), {},
-               QStringLiteral("Arrange windows as non-overlapping tiles\nTile Windows"));
-    AddCommand(kWindowArrange, QStringLiteral("&Arrange Icons"), {},
-               QStringLiteral("Arrange icons at the bottom of the window\nArrange Icons"));
-    AddCommand(kHelpFinder, QStringLiteral("&Help Topics"), {}, QStringLiteral("List Help topics\nHelp Topics"));
-    AddCommand(kHelp, QStringLiteral("Help"), QKeySequence::HelpContents);
-    AddCommand(kContextHelp, QStringLiteral("What's This"), QKeySequence::WhatsThis);
-    AddCommand(kNextPane, QStringLiteral("Next Pane"), QKeySequence(Qt::Key_F6));
-    AddCommand(kPreviousPane, QStringLiteral("Previous Pane"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    AddCommand(kAppAbout, QStringLiteral("&About zelmView..."), {},
-               QStringLiteral("Display program information, version number and copyright\nAbout"));
+    for (const CommandSpec& command : StandardCommands()) AddCommand(command);
     // F6 and Shift+F6 step through the windows as the help says; the platform's own keys for the
     // next window stay with the window area. Accelerators without a menu item still need to live
     // on the window to fire.
@@ -164,7 +131,9 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySe
 
 QAction* CMainFrame::AddCommand(const CommandSpec& command)
 {
-    QAction* action = AddCommand(command.id, command.text, command.key, command.prompt);
+    QAction* action = command.standardKey != QKeySequence::UnknownKey
+                          ? AddCommand(command.id, command.text, command.standardKey, command.prompt)
+                          : AddCommand(command.id, command.text, command.key, command.prompt);
     action->setCheckable(command.checkable);
     if (command.followsView && !viewCommands.contains(command.id)) viewCommands.append(command.id);
     return action;

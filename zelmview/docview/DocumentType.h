@@ -22,7 +22,8 @@ class View;
 enum class FileMenuKind { NoDocument, WithClose, WithSave };
 
 // A command: its id, menu text, accelerator and status-bar prompt (a part after "\n" is the
-// tool-bar tip). A command that follows the view is enabled while the active view handles it.
+// tool-bar tip). A command that follows the view is enabled while the active view handles it. A
+// standard key, where one is given, brings all of the platform's keys for it instead of `key`.
 struct CommandSpec {
     int id = 0;
     QString text;
@@ -30,6 +31,7 @@ struct CommandSpec {
     QString prompt = {};
     bool checkable = false;
     bool followsView = false;
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
 };
 
 // An item of a type's menu: a command by id, or a separator (id 0). An item with a text of its
