@@ -40,7 +40,8 @@ WIDGET_CLASSES = re.compile(
 
 
 def sources(root):
-    for folder, _, names in os.walk(root):
+    for folder, folders, names in os.walk(root):
+        folders.sort()
         for name in sorted(names):
             if name.endswith((".h", ".cpp")):
                 yield os.path.relpath(os.path.join(folder, name), root).replace(os.sep, "/")

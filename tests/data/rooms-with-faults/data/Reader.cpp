@@ -1,4 +1,2 @@
 // A reader that reaches up into a window.
 #include "output/Window.h"
-#include "Window.h"
-#include <QWidget>
