@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "CZELMOutputDoc.h"
-#include "ChartComponent.h"
-#include "GraphDlg.h"
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "WaterTableChart.h"
+#include "chart/ChartComponent.h"
+#include "chart/GraphDlg.h"
+#include "data/CZELMOutputDoc.h"
+#include "data/OutputFiles.h"
+#include "docview/MessageSink.h"
+#include "output/WaterTableChart.h"
 
 namespace {
 

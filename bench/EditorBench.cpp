@@ -12,17 +12,17 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "CMainFrame.h"
-#include "CZelmViewApp.h"
-#include "CZelmViewDoc.h"
-#include "CZelmViewView.h"
-#include "DocTemplate.h"
-#include "MessageSink.h"
-#include "ResourceIds.h"
-#include "SaveQuestion.h"
-#include "TableDlg.h"
-#include "TableListCtrl.h"
-#include "TransientOutputData.h"
+#include "app/CMainFrame.h"
+#include "app/CZelmViewApp.h"
+#include "data/TransientOutputData.h"
+#include "docview/DocTemplate.h"
+#include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
+#include "docview/SaveQuestion.h"
+#include "output/TableDlg.h"
+#include "table/TableListCtrl.h"
+#include "transient/CZelmViewDoc.h"
+#include "transient/CZelmViewView.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <QTemporaryDir>
 
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "TransientOutputData.h"
+#include "data/OutputFiles.h"
+#include "data/TransientOutputData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

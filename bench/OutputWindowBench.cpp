@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "CZelmViewApp.h"
-#include "MessageSink.h"
-#include "OutputFiles.h"
+#include "app/CZelmViewApp.h"
+#include "data/OutputFiles.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

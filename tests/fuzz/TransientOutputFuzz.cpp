@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "CZELMOutputDoc.h"
 #include "FuzzFiles.h"
-#include "MessageSink.h"
+#include "data/CZELMOutputDoc.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

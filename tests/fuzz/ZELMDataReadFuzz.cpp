@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "FuzzFiles.h"
-#include "MessageSink.h"
-#include "ModelReading.h"
-#include "ZELMData.h"
+#include "data/ModelReading.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

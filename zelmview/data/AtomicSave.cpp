@@ -1,8 +1,8 @@
-#include "AtomicSave.h"
+#include "data/AtomicSave.h"
 
 #include <QSaveFile>
 
-#include "MessageSink.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

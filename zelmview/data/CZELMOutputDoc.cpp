@@ -1,8 +1,8 @@
 // CZELMOutputDoc: opening a model report with the project beside it, and the seasonal high water
 // table sentence of the output view.
-#include "CZELMOutputDoc.h"
+#include "data/CZELMOutputDoc.h"
 
-#include "MessageSink.h"
+#include "docview/MessageSink.h"
 
 CZELMOutputDoc::CZELMOutputDoc(QObject* parent) : docview::Document(parent) {}
 

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "Document.h"
-#include "TransientOutputData.h"
-#include "ZELMData.h"
+#include "data/TransientOutputData.h"
+#include "data/ZELMData.h"
+#include "docview/Document.h"
 
 class CZELMOutputDoc : public docview::Document {
     Q_OBJECT

@@ -4,23 +4,17 @@
 #include <utility>
 #include <vector>
 
-#include "ZELMData.h"
+#include "data/EventCalendar.h"
+#include "data/ZELMData.h"
 
 namespace {
 
-// Events are dated in a fixed non-leap year; a day past the end of its month rolls into the next
-// month, so 29 February falls on 1 March.
-constexpr int kCalendarYear = 1981;
-
 QDate calendarDate(const IrrigationDataElement& event)
 {
-    if (event.month < 1 || event.month > 12 || event.day < 1 || event.day > 31)
-        throw EventDateError(QStringLiteral("A deep percolation event has an invalid date: "
-                                            "month %1, day %2.")
-                                 .arg(event.month)
-                                 .arg(event.day)
-                                 .toStdString());
-    return QDate(kCalendarYear, event.month, 1).addDays(event.day - 1);
+    if (!zelm::IsValidEventDate(event.month, event.day))
+        throw EventDateError(
+            zelm::InvalidEventDateText(QStringLiteral("A deep percolation event"), event).toStdString());
+    return zelm::EventDate(event);
 }
 
 }  // namespace

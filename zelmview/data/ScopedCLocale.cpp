@@ -1,4 +1,4 @@
-#include "ScopedCLocale.h"
+#include "data/ScopedCLocale.h"
 
 ScopedCLocale::ScopedCLocale()
     : cLocale(newlocale(LC_ALL_MASK, "C", locale_t{})),

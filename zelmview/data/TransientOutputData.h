@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "OutputRecord.h"
+#include "data/OutputRecord.h"
 
 class TransientOutputData {
 public:

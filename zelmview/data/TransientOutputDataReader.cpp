@@ -5,9 +5,9 @@
 #include <QFile>
 #include <cstdio>
 
-#include "MessageSink.h"
-#include "ScopedCLocale.h"
-#include "TransientOutputData.h"
+#include "data/ScopedCLocale.h"
+#include "data/TransientOutputData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

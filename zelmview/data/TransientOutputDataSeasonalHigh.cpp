@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "MessageSink.h"
-#include "TransientOutputData.h"
+#include "data/TransientOutputData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

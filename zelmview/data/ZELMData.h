@@ -6,7 +6,7 @@
 #include <QString>
 #include <stdexcept>
 
-#include "IrrigationDataElement.h"
+#include "data/IrrigationDataElement.h"
 
 // An event whose month or day lies outside the calendar; the command that sorted the events
 // reports it through the message sink.

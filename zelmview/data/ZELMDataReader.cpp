@@ -10,9 +10,9 @@
 #include <initializer_list>
 #include <optional>
 
-#include "MessageSink.h"
-#include "ScopedCLocale.h"
-#include "ZELMData.h"
+#include "data/ScopedCLocale.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // The file is replaced atomically, so a failed save leaves the previous file as it was.
 #include <cstdio>
 
-#include "AtomicSave.h"
-#include "ScopedCLocale.h"
-#include "ZELMData.h"
+#include "data/AtomicSave.h"
+#include "data/ScopedCLocale.h"
+#include "data/ZELMData.h"
 
 namespace {
 

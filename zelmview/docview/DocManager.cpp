@@ -1,18 +1,18 @@
-#include "DocManager.h"
+#include "docview/DocManager.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 
-#include "Document.h"
-#include "FrameHost.h"
-#include "MessageSink.h"
-#include "View.h"
+#include "docview/Document.h"
+#include "docview/FrameHost.h"
+#include "docview/MessageSink.h"
+#include "docview/View.h"
 
 namespace docview {
 
-DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(4) {}
+DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(kRecentFileCount) {}
 
 DocManager::~DocManager()
 {

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "DocTemplate.h"
-#include "RecentFileList.h"
+#include "docview/DocTemplate.h"
+#include "docview/RecentFileList.h"
 
 namespace docview {
 

@@ -1,9 +1,8 @@
-#include "DocTemplate.h"
+#include "docview/DocTemplate.h"
 
 #include <QFileInfo>
 
-#include "Document.h"
-#include "View.h"
+#include "docview/Document.h"
 
 namespace docview {
 

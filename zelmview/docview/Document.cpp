@@ -1,11 +1,11 @@
-#include "Document.h"
+#include "docview/Document.h"
 
 #include <QFileInfo>
 
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "SaveQuestion.h"
-#include "View.h"
+#include "docview/CommandIds.h"
+#include "docview/DocTemplate.h"
+#include "docview/DocumentView.h"
+#include "docview/SaveQuestion.h"
 
 namespace docview {
 
@@ -123,17 +123,24 @@ void Document::OnCloseDocument()
     // deletion.
     if (docTemplate != nullptr) docTemplate->RemoveDocument(this);
     docTemplate = nullptr;
-    for (View* view : QList<View*>(views)) view->CloseFrame();
+    for (DocumentView* view : QList<DocumentView*>(views)) view->CloseFrame();
     DeleteContents();
     deleteLater();
 }
 
-void Document::AddView(View* view)
+QList<View*> Document::GetViews() const
+{
+    QList<View*> shown;
+    for (DocumentView* view : views) shown.append(view->AsView());
+    return shown;
+}
+
+void Document::AddView(DocumentView* view)
 {
     if (!views.contains(view)) views.append(view);
 }
 
-void Document::RemoveView(View* view)
+void Document::RemoveView(DocumentView* view)
 {
     views.removeAll(view);
     // The last window of a document takes the document with it.
@@ -142,8 +149,8 @@ void Document::RemoveView(View* view)
 
 void Document::UpdateAllViews(View* sender, long hint, QObject* hintObject)
 {
-    for (View* view : QList<View*>(views))
-        if (view != sender) view->OnUpdate(sender, hint, hintObject);
+    for (DocumentView* view : QList<DocumentView*>(views))
+        if (view->AsView() != sender) view->OnUpdate(sender, hint, hintObject);
 }
 
 }  // namespace docview

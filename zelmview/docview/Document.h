@@ -1,6 +1,7 @@
 // The base of every document: the file it belongs to, its title, its modified flag, the views that
 // show it and the hooks that a document type overrides to create, open and save itself. Views and
-// frames attach to a document; the document only knows them through the View base.
+// frames attach to a document; the document only knows them through DocumentView, so it needs no
+// widgets.
 #pragma once
 
 #include <QList>
@@ -10,6 +11,7 @@
 namespace docview {
 
 class DocTemplate;
+class DocumentView;
 class View;
 
 class Document : public QObject {
@@ -59,9 +61,10 @@ public:
     virtual void OnCloseDocument();
     bool IsClosing() const { return closing; }
 
-    const QList<View*>& GetViews() const { return views; }
-    void AddView(View* view);
-    void RemoveView(View* view);
+    // The views in the order they attached.
+    QList<View*> GetViews() const;
+    void AddView(DocumentView* view);
+    void RemoveView(DocumentView* view);
     // Tells every view except `sender` that the document changed; `hint` says what changed.
     void UpdateAllViews(View* sender, long hint = 0, QObject* hintObject = nullptr);
 
@@ -75,7 +78,7 @@ private:
     bool modified = false;
     bool closing = false;
     DocTemplate* docTemplate = nullptr;
-    QList<View*> views;
+    QList<DocumentView*> views;
 };
 
 }  // namespace docview

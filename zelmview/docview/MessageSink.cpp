@@ -1,29 +1,29 @@
-// The message box behind showMessage and the handler switch that tests use.
-#include "MessageSink.h"
+// The handler switch behind showMessage, which tests use, and the console as the last resort.
+#include "docview/MessageSink.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QtDebug>
 #include <utility>
 
 namespace docview {
 namespace {
 
-void showMessageBox(const QString& text)
+// Without widgets a box cannot be shown (a console tool or a test that forgot to install a
+// recorder); the message must still not be lost.
+void writeToConsole(const QString& text)
 {
-    // Without a widget application a box cannot be shown (a console tool or a test that forgot
-    // to install a recorder); the message must still not be lost.
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        qWarning().noquote() << "ZELM:" << text;
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ZELM"), text, QMessageBox::Ok);
-    box.exec();
+    qWarning().noquote() << "ZELM:" << text;
 }
 
+MessageHandler& standardHandler()
+{
+    static MessageHandler handler = writeToConsole;
+    return handler;
+}
+
+// Empty while the standard handler applies.
 MessageHandler& installedHandler()
 {
-    static MessageHandler handler = showMessageBox;
+    static MessageHandler handler;
     return handler;
 }
 
@@ -31,13 +31,18 @@ MessageHandler& installedHandler()
 
 void showMessage(const QString& text)
 {
-    installedHandler()(text);
+    const MessageHandler& handler = installedHandler() ? installedHandler() : standardHandler();
+    handler(text);
 }
 
 MessageHandler setMessageHandler(MessageHandler handler)
 {
-    if (!handler) handler = showMessageBox;
     return std::exchange(installedHandler(), std::move(handler));
+}
+
+void setStandardMessageHandler(MessageHandler handler)
+{
+    standardHandler() = handler ? std::move(handler) : writeToConsole;
 }
 
 MessageRecorder::MessageRecorder() : previous(setMessageHandler([this](const QString& text) { recorded.append(text); }))

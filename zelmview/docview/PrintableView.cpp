@@ -1,10 +1,11 @@
-#include "PrintableView.h"
+#include "docview/PrintableView.h"
 
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "CommandIds.h"
+#include "docview/CommandIds.h"
 
 namespace docview {
 
@@ -40,6 +41,18 @@ void PrintableView::PostClose()
 {
     QMetaObject::invokeMethod(
         this, [this] { OnCommand(kFileClose); }, Qt::QueuedConnection);
+}
+
+void PrintableView::PrintAsShown(QPrinter& printer)
+{
+    if (GetDocument() != nullptr) printer.setDocName(GetDocument()->GetTitle());
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const double scale = std::min(page.width() / width(), page.height() / height());
+    painter.scale(scale, scale);
+    render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.end();
 }
 
 void PrintableView::PrintWithDialog()

@@ -3,7 +3,7 @@
 // only how it draws itself on a printer.
 #pragma once
 
-#include "View.h"
+#include "docview/View.h"
 
 class QPrinter;
 
@@ -20,6 +20,9 @@ public:
 
 protected:
     virtual void Print(QPrinter& printer) = 0;
+    // Draws the view as it is on screen, scaled to fit the page, in a print job named after the
+    // document.
+    void PrintAsShown(QPrinter& printer);
     // Closes the window after the current event: a Done button must not tear down its own window
     // inside its click.
     void PostClose();

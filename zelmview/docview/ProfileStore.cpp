@@ -1,4 +1,4 @@
-#include "ProfileStore.h"
+#include "docview/ProfileStore.h"
 
 namespace docview {
 

@@ -1,6 +1,6 @@
-#include "RecentFileList.h"
+#include "docview/RecentFileList.h"
 
-#include "ProfileStore.h"
+#include "docview/ProfileStore.h"
 
 namespace docview {
 namespace {

@@ -7,6 +7,9 @@
 
 namespace docview {
 
+// The entries of the standard list, shown at the bottom of every File menu.
+inline constexpr int kRecentFileCount = 4;
+
 class RecentFileList : public QObject {
     Q_OBJECT
 

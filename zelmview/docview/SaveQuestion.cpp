@@ -1,75 +1,56 @@
-#include "SaveQuestion.h"
+#include "docview/SaveQuestion.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <utility>
-
-#include "DocTemplate.h"
-#include "Document.h"
 
 namespace docview {
 namespace {
 
-SaveAnswer askWithBox(const QString& title)
+// A handler in force: the installed one, or the standard one while none is installed.
+template <typename Handler>
+struct HandlerSlot {
+    Handler standard;
+    Handler installed;
+    const Handler& current() const { return installed ? installed : standard; }
+};
+
+HandlerSlot<SaveChangesHandler>& saveChanges()
 {
-    const auto button = QMessageBox::question(
-        QApplication::activeWindow(), QStringLiteral("ZELM"), QStringLiteral("Save changes to %1?").arg(title),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (button == QMessageBox::Yes) return SaveAnswer::Save;
-    if (button == QMessageBox::No) return SaveAnswer::Discard;
-    return SaveAnswer::Cancel;
+    static HandlerSlot<SaveChangesHandler> slot{[](const QString&) { return SaveAnswer::Cancel; }, {}};
+    return slot;
 }
 
-QString askWithDialog(const Document& document)
+HandlerSlot<SaveAsPathHandler>& saveAsPath()
 {
-    QString filter;
-    QString suffix;
-    if (const DocTemplate* type = document.GetDocTemplate()) {
-        filter = type->FileDialogFilter();
-        suffix = type->GetDocString(DocTemplate::filterExt).mid(1).toLower();
-    }
-    QFileDialog dialog(QApplication::activeWindow(), QString(), document.GetPathName(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-SaveChangesHandler& saveChangesHandler()
-{
-    static SaveChangesHandler handler = askWithBox;
-    return handler;
-}
-
-SaveAsPathHandler& saveAsPathHandler()
-{
-    static SaveAsPathHandler handler = askWithDialog;
-    return handler;
+    static HandlerSlot<SaveAsPathHandler> slot{[](const Document&) { return QString(); }, {}};
+    return slot;
 }
 
 }  // namespace
 
 SaveAnswer askSaveChanges(const QString& title)
 {
-    return saveChangesHandler()(title);
+    return saveChanges().current()(title);
 }
 
 QString askSaveAsPath(const Document& document)
 {
-    return saveAsPathHandler()(document);
+    return saveAsPath().current()(document);
 }
 
 SaveChangesHandler setSaveChangesHandler(SaveChangesHandler handler)
 {
-    if (!handler) handler = askWithBox;
-    return std::exchange(saveChangesHandler(), std::move(handler));
+    return std::exchange(saveChanges().installed, std::move(handler));
 }
 
 SaveAsPathHandler setSaveAsPathHandler(SaveAsPathHandler handler)
 {
-    if (!handler) handler = askWithDialog;
-    return std::exchange(saveAsPathHandler(), std::move(handler));
+    return std::exchange(saveAsPath().installed, std::move(handler));
+}
+
+void setStandardSaveHandlers(SaveChangesHandler saveChangesHandler, SaveAsPathHandler saveAsPathHandler)
+{
+    saveChanges().standard = std::move(saveChangesHandler);
+    saveAsPath().standard = std::move(saveAsPathHandler);
 }
 
 }  // namespace docview

@@ -1,4 +1,4 @@
-#include "View.h"
+#include "docview/View.h"
 
 namespace docview {
 

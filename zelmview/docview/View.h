@@ -5,11 +5,12 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "Document.h"
+#include "docview/Document.h"
+#include "docview/DocumentView.h"
 
 namespace docview {
 
-class View : public QWidget {
+class View : public QWidget, public DocumentView {
     Q_OBJECT
 
 public:
@@ -17,11 +18,12 @@ public:
     ~View() override;
 
     Document* GetDocument() const { return document; }
+    View* AsView() override { return this; }
 
     // Called once when the view's frame is shown; the default asks for a full update.
     virtual void OnInitialUpdate();
     // The document changed; `hint` (0 = everything) and `hintObject` say what.
-    virtual void OnUpdate(View* sender, long hint, QObject* hintObject);
+    void OnUpdate(View* sender, long hint, QObject* hintObject) override;
     // A menu, tool-bar or accelerator command while this view is active; true when handled.
     virtual bool OnCommand(int commandId);
     // Whether the view acts on a command now (for example printing); used to enable actions.
@@ -31,7 +33,11 @@ public:
     QWidget* GetFrame() const { return frame; }
     void SetFrame(QWidget* holder) { frame = holder; }
     // Closes the frame (and with it the view); a view without a frame closes itself.
-    void CloseFrame();
+    void CloseFrame() override;
+
+signals:
+    // The view's Help button: the application opens the help at the section of the view's type.
+    void helpRequested();
 
 private:
     QPointer<Document> document;

@@ -1,4 +1,4 @@
-#include "CZELMOutputView.h"
+#include "output/CZELMOutputView.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -16,13 +16,15 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "CZELMOutputDoc.h"
-#include "CommandIds.h"
-#include "MessageSink.h"
-#include "OutputReportText.h"
-#include "ResourceIds.h"
-#include "TableDlg.h"
-#include "WaterTableChart.h"
+#include "data/CZELMOutputDoc.h"
+#include "data/EventCalendar.h"
+#include "docview/CommandIds.h"
+#include "docview/ControlId.h"
+#include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
+#include "output/OutputReportText.h"
+#include "output/TableDlg.h"
+#include "output/WaterTableChart.h"
 
 namespace {
 
@@ -64,7 +66,7 @@ QString chooseWithDialog(QWidget* parent)
 CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("outputView"));
-    setProperty("controlId", int(kFormId));
+    docview::SetControlId(this, int(kFormId));
     chooseOutputFile = [this] { return chooseWithDialog(this); };
     openWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     CreateControls();
@@ -119,8 +121,8 @@ void CZELMOutputView::CreateControls()
     Place(traditional, kTraditionalYearRadio, QStringLiteral("traditionalYearRadio"),
           QRect(origin + QPoint(10, 18), QSize(200, 20)));
     Place(calendar, kCalendarRadio, QStringLiteral("calendarRadio"), QRect(origin + QPoint(10, 38), QSize(200, 20)));
-    graphing->addButton(traditional, kTraditionalDrainageYear);
-    graphing->addButton(calendar, kCalendarYear);
+    graphing->addButton(traditional, zelm::kTraditionalDrainageYear);
+    graphing->addButton(calendar, zelm::kCalendarYear);
     traditional->setChecked(true);
 }
 
@@ -134,7 +136,7 @@ QPushButton* CZELMOutputView::AddButton(int controlId, const QString& text, cons
 void CZELMOutputView::Place(QWidget* control, int controlId, const QString& name, const QRect& rect)
 {
     control->setObjectName(name);
-    control->setProperty("controlId", controlId);
+    docview::SetControlId(control, controlId);
     control->setGeometry(rect);
     controls.insert(controlId, control);
     initialRects.insert(controlId, rect);

@@ -8,7 +8,7 @@
 #include <QSize>
 #include <functional>
 
-#include "PrintableView.h"
+#include "docview/PrintableView.h"
 
 class CZELMOutputDoc;
 class QButtonGroup;
@@ -34,9 +34,6 @@ public:
         kCalendarRadio = 1090,
         kGraphingGroup = 1091,
     };
-    // Values of the Graphing radios.
-    enum GraphType : int { kTraditionalDrainageYear = 0, kCalendarYear = 1 };
-
     explicit CZELMOutputView(CZELMOutputDoc* document, QWidget* parent = nullptr);
 
     CZELMOutputDoc* GetOutputDocument() const;
@@ -47,6 +44,7 @@ public:
 
     // The report text as last filled for the screen (CR LF line ends).
     const QString& GetReportText() const { return reportText; }
+    // The Graphing radios' choice, a zelm::YearMode.
     int GetGraphType() const;
     QWidget* GetControl(int controlId) const { return controls.value(controlId); }
 
@@ -60,9 +58,6 @@ public:
     // Replaceable for tests: the Write dialog, and the desktop's opening of a file.
     std::function<QString()> chooseOutputFile;
     std::function<bool(const QUrl&)> openWithDesktop;
-
-signals:
-    void helpRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

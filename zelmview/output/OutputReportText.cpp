@@ -1,10 +1,10 @@
-#include "OutputReportText.h"
+#include "output/OutputReportText.h"
 
 #include <QLocale>
 #include <stdexcept>
 
-#include "CZELMOutputDoc.h"
-#include "MessageSink.h"
+#include "data/CZELMOutputDoc.h"
+#include "docview/MessageSink.h"
 
 namespace zelm {
 namespace {

@@ -1,11 +1,12 @@
-#include "TableDlg.h"
+#include "output/TableDlg.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "TableListCtrl.h"
-#include "TransientOutputData.h"
+#include "data/TransientOutputData.h"
+#include "docview/ControlId.h"
+#include "table/TableListCtrl.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ QString formatDepth(double depth)
 TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(parent), output(daily)
 {
     setObjectName(QStringLiteral("tableDlg"));
-    setProperty("controlId", int(kDialogId));
+    docview::SetControlId(this, int(kDialogId));
     setWindowTitle(QStringLiteral("Table View"));
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
@@ -39,15 +40,15 @@ TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(
     label->setGeometry(8, 6, 300, 18);
     table = new TableListCtrl(kEditorId, false, this);
     table->setObjectName(QStringLiteral("dailyTable"));
-    table->setProperty("controlId", int(kTable));
+    docview::SetControlId(table, int(kTable));
     table->setGeometry(kTableRect);
     closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setProperty("controlId", int(kCloseButton));
+    docview::SetControlId(closeButton, int(kCloseButton));
     closeButton->setGeometry(kCloseRect);
     exportButton = new QPushButton(QStringLiteral("Export"), this);
     exportButton->setObjectName(QStringLiteral("exportButton"));
-    exportButton->setProperty("controlId", int(kExportButton));
+    docview::SetControlId(exportButton, int(kExportButton));
     exportButton->setGeometry(kExportRect);
     exportButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
@@ -100,7 +101,7 @@ void TableDlg::FillTable()
 
     initialSize = size();
     for (QWidget* control : std::initializer_list<QWidget*>{table, closeButton, exportButton})
-        initialRects.insert(control->property("controlId").toInt(), control->geometry());
+        initialRects.insert(docview::ControlIdOf(control), control->geometry());
 }
 
 void TableDlg::ExportTable()

@@ -4,19 +4,19 @@
 // below the surface, the second axis as height above the drain.
 #pragma once
 
+#include "data/EventCalendar.h"
+
 class CZELMOutputDoc;
 class GraphDlg;
+struct GraphDescription;
 class TransientOutputData;
 class ZELMData;
 
 namespace zelm {
 
-// The Graphing radios of the output view.
-enum ChartYear : int { kTraditionalDrainageYear = 0, kCalendarYear = 1 };
-
-// Fills a new, unopened dialog. Throws std::invalid_argument when the last event's date is invalid,
-// the results are empty, or the calendar year cannot be formed; the dialog is then incomplete.
-void FillWaterTableChart(GraphDlg& dialog, const ZELMData& input, TransientOutputData& output, int chartYear);
+// Describes the chart; `chartYear` is a YearMode. Throws std::invalid_argument when the last event's date is
+// invalid, the results are empty, or the calendar year cannot be formed; the description is then incomplete.
+void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output, int chartYear);
 
 // Plot: builds the chart of `document` and opens it modeless and without parent; it deletes itself
 // when closed. Returns null after one message when the chart cannot be built.

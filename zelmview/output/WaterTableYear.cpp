@@ -1,16 +1,14 @@
-#include "WaterTableYear.h"
+#include "output/WaterTableYear.h"
 
 #include <stdexcept>
 
-#include "TransientOutputData.h"
-#include "ZELMData.h"
+#include "data/EventCalendar.h"
+#include "data/TransientOutputData.h"
+#include "data/ZELMData.h"
 
 namespace zelm {
 
 namespace {
-
-constexpr int kModelYear = 1981;
-const QDate kNewYear(1982, 1, 1);
 
 // Where the new year falls in the records: the period it splits and the days of that period
 // before it.
@@ -61,13 +59,10 @@ QDate LastEventDate(const ZELMData& input)
     if (input.events.isEmpty())
         throw std::invalid_argument("The project has no deep percolation event to date the chart by.");
     const IrrigationDataElement& last = input.events.constLast();
-    if (last.month < 1 || last.month > 12 || last.day < 1 || last.day > 31)
-        throw std::invalid_argument(QStringLiteral("The last deep percolation event has an invalid date: "
-                                                   "month %1, day %2.")
-                                        .arg(last.month)
-                                        .arg(last.day)
-                                        .toStdString());
-    return QDate(kModelYear, last.month, 1).addDays(last.day - 1);
+    if (!IsValidEventDate(last.month, last.day))
+        throw std::invalid_argument(
+            InvalidEventDateText(QStringLiteral("The last deep percolation event"), last).toStdString());
+    return EventDate(last);
 }
 
 WaterTableYear TraditionalYear(const TransientOutputData& output)

@@ -6,7 +6,7 @@
 #include <QDate>
 #include <QList>
 
-#include "OutputRecord.h"
+#include "data/OutputRecord.h"
 
 class TransientOutputData;
 class ZELMData;

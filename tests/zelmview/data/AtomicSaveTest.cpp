@@ -6,10 +6,10 @@
 #include <QIODevice>
 #include <QTemporaryDir>
 
-#include "AtomicSave.h"
-#include "MessageSink.h"
-#include "ProjectFiles.h"
-#include "SaveFailures.h"
+#include "data/AtomicSave.h"
+#include "docview/MessageSink.h"
+#include "data/ProjectFiles.h"
+#include "data/SaveFailures.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QList>
 
-#include "ZELMData.h"
+#include "data/ZELMData.h"
 
 namespace {
 

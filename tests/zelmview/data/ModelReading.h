@@ -12,7 +12,7 @@
 
 #include "InputReader.h"
 #include "ModelError.h"
-#include "ZELMData.h"
+#include "data/ZELMData.h"
 
 // The project as the model's reader sees it, or its error line.
 struct ModelReading {

@@ -6,9 +6,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "MessageSink.h"
-#include "ProjectFiles.h"
-#include "ZELMData.h"
+#include "data/ProjectFiles.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 #ifdef ZELM_MODEL_PROGRAM
 

@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "CZELMOutputDoc.h"
-#include "MessageSink.h"
-#include "OutputFiles.h"
+#include "data/CZELMOutputDoc.h"
+#include "data/OutputFiles.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

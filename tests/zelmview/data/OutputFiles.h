@@ -8,8 +8,8 @@
 #include <QProcess>
 #include <QString>
 
-#include "IrrigationDataElement.h"
-#include "ProjectFiles.h"
+#include "data/IrrigationDataElement.h"
+#include "data/ProjectFiles.h"
 
 inline QString outputDataFile(const QString& name)
 {

@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "MessageSink.h"
-#include "ModelReading.h"
-#include "ProjectFiles.h"
-#include "ZELMData.h"
+#include "docview/MessageSink.h"
+#include "data/ModelReading.h"
+#include "data/ProjectFiles.h"
+#include "data/ZELMData.h"
 
 namespace {
 

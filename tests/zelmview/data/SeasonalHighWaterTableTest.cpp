@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "TransientOutputData.h"
+#include "data/OutputFiles.h"
+#include "data/TransientOutputData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "CZELMOutputDoc.h"
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "TransientOutputData.h"
-#include "ZELMData.h"
+#include "data/CZELMOutputDoc.h"
+#include "data/OutputFiles.h"
+#include "data/TransientOutputData.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

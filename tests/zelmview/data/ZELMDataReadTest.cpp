@@ -3,9 +3,9 @@
 
 #include <QTemporaryDir>
 
-#include "MessageSink.h"
-#include "ProjectFiles.h"
-#include "ZELMData.h"
+#include "data/ProjectFiles.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

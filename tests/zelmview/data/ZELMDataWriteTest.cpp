@@ -7,10 +7,10 @@
 #include <clocale>
 #include <string>
 
-#include "MessageSink.h"
-#include "ProjectFiles.h"
-#include "SaveFailures.h"
-#include "ZELMData.h"
+#include "data/ProjectFiles.h"
+#include "data/SaveFailures.h"
+#include "data/ZELMData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

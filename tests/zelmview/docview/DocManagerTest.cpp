@@ -5,13 +5,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "DocManager.h"
-#include "DocTemplate.h"
-#include "Document.h"
-#include "MessageSink.h"
-#include "ProfileStore.h"
-#include "SaveQuestion.h"
-#include "View.h"
+#include "docview/DocManager.h"
+#include "docview/DocTemplate.h"
+#include "docview/Document.h"
+#include "docview/MessageSink.h"
+#include "docview/ProfileStore.h"
+#include "docview/SaveQuestion.h"
+#include "docview/View.h"
 
 using namespace docview;
 

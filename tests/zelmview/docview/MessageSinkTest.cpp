@@ -1,4 +1,5 @@
-// The message sink: the real box the user sees, and the recorder that tests put in its place.
+// The message sink: the real box the user sees once the standard dialogs are installed, and the
+// recorder that tests put in its place.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -6,7 +7,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "MessageSink.h"
+#include "docview/MessageSink.h"
+#include "docview/StandardDialogs.h"
 
 namespace {
 
@@ -50,6 +52,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    docview::InstallStandardDialogs();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

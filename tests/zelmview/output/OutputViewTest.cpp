@@ -8,11 +8,11 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "CZELMOutputDoc.h"
-#include "CZELMOutputView.h"
-#include "MessageSink.h"
-#include "OutputReportText.h"
-#include "TestReports.h"
+#include "data/CZELMOutputDoc.h"
+#include "docview/MessageSink.h"
+#include "output/CZELMOutputView.h"
+#include "output/OutputReportText.h"
+#include "output/TestReports.h"
 
 namespace {
 

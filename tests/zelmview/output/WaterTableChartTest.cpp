@@ -6,15 +6,15 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
-#include "CZELMOutputDoc.h"
-#include "ChartComponent.h"
-#include "ChartRenderer.h"
-#include "ChartTestSupport.h"
-#include "GraphDlg.h"
-#include "MessageSink.h"
-#include "OutputFiles.h"
-#include "WaterTableChart.h"
-#include "WaterTableYear.h"
+#include "chart/ChartComponent.h"
+#include "chart/ChartRenderer.h"
+#include "chart/ChartTestSupport.h"
+#include "chart/GraphDlg.h"
+#include "data/CZELMOutputDoc.h"
+#include "data/OutputFiles.h"
+#include "docview/MessageSink.h"
+#include "output/WaterTableChart.h"
+#include "output/WaterTableYear.h"
 
 using zelm::kCalendarYear;
 using zelm::kTraditionalDrainageYear;
@@ -25,19 +25,19 @@ const QList<QDate> kSeptemberYear{QDate(1981, 1, 20), QDate(1981, 4, 2), QDate(1
 const QList<QDate> kDecemberYear{QDate(1981, 3, 1), QDate(1981, 6, 1), QDate(1981, 12, 10)};
 
 // The drawn points (attribute 0) of `set` as (x, y).
-QList<QPointF> drawnPoints(const GraphDlg& dialog, int set)
+QList<QPointF> drawnPoints(const GraphDescription& graph, int set)
 {
     QList<QPointF> points;
-    for (int p = 0; p < dialog.pointCount; ++p)
-        if (dialog.pointStyles.at(0, set, p) == 0)
-            points.append({dialog.xValues.at(0, set, p), dialog.values.at(0, set, p)});
+    for (int p = 0; p < graph.pointCount; ++p)
+        if (graph.pointStyles.at(0, set, p) == 0)
+            points.append({graph.xValues.at(0, set, p), graph.values.at(0, set, p)});
     return points;
 }
 
-QStringList nonEmptyPointLabels(const GraphDlg& dialog)
+QStringList nonEmptyPointLabels(const GraphDescription& graph)
 {
     QStringList labels;
-    for (const QString& label : dialog.pointLabels)
+    for (const QString& label : graph.pointLabels)
         if (!label.isEmpty()) labels.append(label);
     return labels;
 }
@@ -45,11 +45,11 @@ QStringList nonEmptyPointLabels(const GraphDlg& dialog)
 struct Chart {
     ZELMData input;
     TransientOutputData output;
-    GraphDlg dialog;
+    GraphDescription graph;
     Chart(const QList<QDate>& dates, int chartYear, int bench = 0, int metric = 0)
         : input(projectWithEvents(dates, bench, metric)), output(syntheticYear(dates))
     {
-        zelm::FillWaterTableChart(dialog, input, output, chartYear);
+        zelm::FillWaterTableChart(graph, input, output, chartYear);
     }
 };
 
@@ -58,27 +58,29 @@ struct Chart {
 TEST(WaterTableChartAxis, AYearFromTheFifteenthRunsToTheEndOfItsMonthInThirteenDivisions)
 {
     Chart chart(kSeptemberYear, kTraditionalDrainageYear);
-    EXPECT_DOUBLE_EQ(chart.dialog.axisRange[0], 0.0);
-    EXPECT_DOUBLE_EQ(chart.dialog.axisRange[1], 365.0 + 30.0);
-    EXPECT_EQ(chart.dialog.xDivisions, 13);
-    EXPECT_EQ(chart.dialog.dateStart, "1981:09:01:00:00:00");
-    const QList<QPointF> line = drawnPoints(chart.dialog, 0);
+    EXPECT_DOUBLE_EQ(chart.graph.axisRange[0], 0.0);
+    EXPECT_DOUBLE_EQ(chart.graph.axisRange[1], 365.0 + 30.0);
+    EXPECT_EQ(chart.graph.xDivisions, 13);
+    EXPECT_EQ(chart.graph.dateStart, "1981:09:01:00:00:00");
+    const QList<QPointF> line = drawnPoints(chart.graph, 0);
     EXPECT_EQ(line.constFirst(), QPointF(14, 2.0));
     EXPECT_EQ(line.constLast(), QPointF(14 + 365, 2.0));
     // The daily heights start on the same day as the line.
-    EXPECT_DOUBLE_EQ(chart.dialog.xValues.at(0, 1, 0), 14.0);
+    EXPECT_DOUBLE_EQ(chart.graph.xValues.at(0, 1, 0), 14.0);
 
     Chart firstOfMonth({QDate(1981, 2, 1), QDate(1981, 10, 1)}, kTraditionalDrainageYear);
-    EXPECT_DOUBLE_EQ(firstOfMonth.dialog.axisRange[1], 365.0);
-    EXPECT_EQ(firstOfMonth.dialog.xDivisions, 12);
-    EXPECT_EQ(drawnPoints(firstOfMonth.dialog, 0).constFirst().x(), 0.0);
+    EXPECT_DOUBLE_EQ(firstOfMonth.graph.axisRange[1], 365.0);
+    EXPECT_EQ(firstOfMonth.graph.xDivisions, 12);
+    EXPECT_EQ(drawnPoints(firstOfMonth.graph, 0).constFirst().x(), 0.0);
 }
 
 TEST(WaterTableChartAxis, TheDateAxisIsLabelledOnTheFirstOfEveryMonth)
 {
     Chart chart(kSeptemberYear, kTraditionalDrainageYear);
-    chart.dialog.BuildGraphWindow();
-    auto ticker = chart.dialog.GetChart()->Plot()->xAxis->ticker().dynamicCast<QCPAxisTickerText>();
+    GraphDlg dialog;
+    dialog.graph = chart.graph;
+    dialog.BuildGraphWindow();
+    auto ticker = dialog.GetChart()->Plot()->xAxis->ticker().dynamicCast<QCPAxisTickerText>();
     ASSERT_TRUE(ticker);
     const QList<QString> labels = ticker->ticks().values();
     ASSERT_EQ(labels.size(), 14);
@@ -91,9 +93,9 @@ TEST(WaterTableChartAxis, TheDateAxisIsLabelledOnTheFirstOfEveryMonth)
 TEST(WaterTableChartCalendar, TheLineEndsOnNewYearsEveWhereItStartsAndKeepsTheLastRise)
 {
     Chart chart(kDecemberYear, kCalendarYear);
-    EXPECT_EQ(chart.dialog.dateStart, "1982:01:01:00:00:00");
-    EXPECT_DOUBLE_EQ(chart.dialog.axisRange[1], 365.0);
-    const QList<QPointF> line = drawnPoints(chart.dialog, 0);
+    EXPECT_EQ(chart.graph.dateStart, "1982:01:01:00:00:00");
+    EXPECT_DOUBLE_EQ(chart.graph.axisRange[1], 365.0);
+    const QList<QPointF> line = drawnPoints(chart.graph, 0);
     EXPECT_EQ(line.constFirst().x(), 0.0);
     EXPECT_EQ(line.constLast().x(), 365.0);
     EXPECT_DOUBLE_EQ(line.constLast().y(), line.constFirst().y());
@@ -137,41 +139,41 @@ TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
 TEST(WaterTableChartBench, WithoutTheFlagTheChartHasTwoSetsAndNoLabel)
 {
     Chart chart(kSeptemberYear, kTraditionalDrainageYear, 0);
-    EXPECT_EQ(chart.dialog.setCount, 2);
-    EXPECT_TRUE(nonEmptyPointLabels(chart.dialog).isEmpty());
-    EXPECT_EQ(chart.dialog.setLegends, (QStringList{"Water Table Height", "Daily WT Height"}));
+    EXPECT_EQ(chart.graph.setCount, 2);
+    EXPECT_TRUE(nonEmptyPointLabels(chart.graph).isEmpty());
+    EXPECT_EQ(chart.graph.setLegends, (QStringList{"Water Table Height", "Daily WT Height"}));
 }
 
 TEST(WaterTableChartBench, TheSeasonalHighAndTheCriterionLieBelowTheSurface)
 {
     Chart feet(kSeptemberYear, kTraditionalDrainageYear, 1, 0);
-    ASSERT_EQ(feet.dialog.setCount, 4);
+    ASSERT_EQ(feet.graph.setCount, 4);
     const double seasonalHigh = feet.output.ComputeSeasonalHighWaterTable(0);
-    EXPECT_EQ(nonEmptyPointLabels(feet.dialog), QStringList{QString::asprintf("%.2f ft. below ground", seasonalHigh)});
-    for (const QPointF& point : drawnPoints(feet.dialog, 2)) {
+    EXPECT_EQ(nonEmptyPointLabels(feet.graph), QStringList{QString::asprintf("%.2f ft. below ground", seasonalHigh)});
+    for (const QPointF& point : drawnPoints(feet.graph, 2)) {
         EXPECT_DOUBLE_EQ(point.y(), 4.0 - seasonalHigh);
     }
-    EXPECT_EQ(drawnPoints(feet.dialog, 3), (QList<QPointF>{{0, 4.0 - 5.0}, {395, 4.0 - 5.0}}));
+    EXPECT_EQ(drawnPoints(feet.graph, 3), (QList<QPointF>{{0, 4.0 - 5.0}, {395, 4.0 - 5.0}}));
     // The label sits on 1 March, counted from the last event.
-    EXPECT_DOUBLE_EQ(drawnPoints(feet.dialog, 2).at(1).x(), QDate(1981, 9, 15).daysTo(QDate(1982, 3, 1)));
+    EXPECT_DOUBLE_EQ(drawnPoints(feet.graph, 2).at(1).x(), QDate(1981, 9, 15).daysTo(QDate(1982, 3, 1)));
 
     Chart metres(kSeptemberYear, kCalendarYear, 1, 1);
-    EXPECT_EQ(drawnPoints(metres.dialog, 3).constFirst().y(), 4.0 - 1.524);
-    EXPECT_TRUE(nonEmptyPointLabels(metres.dialog).constFirst().endsWith(" m. below ground"));
-    EXPECT_EQ(metres.dialog.yTitles.constFirst(), "Water Surface Elevation Depth Below Ground Surface (m)");
-    EXPECT_EQ(metres.dialog.rightTitle, "Height of water table above drain (m)");
+    EXPECT_EQ(drawnPoints(metres.graph, 3).constFirst().y(), 4.0 - 1.524);
+    EXPECT_TRUE(nonEmptyPointLabels(metres.graph).constFirst().endsWith(" m. below ground"));
+    EXPECT_EQ(metres.graph.yTitles.constFirst(), "Water Surface Elevation Depth Below Ground Surface (m)");
+    EXPECT_EQ(metres.graph.rightTitle, "Height of water table above drain (m)");
 }
 
 TEST(WaterTableChartAxis, TheLeftAxisReadsAsDepthBelowTheSurface)
 {
     Chart chart(kSeptemberYear, kTraditionalDrainageYear);
-    EXPECT_EQ(chart.dialog.customLabels[0].texts, (QStringList{"4", "3", "2", "1", "0"}));
-    EXPECT_EQ(chart.dialog.customLabels[1].count, 4);
-    EXPECT_TRUE(chart.dialog.customLabels[1].texts.isEmpty());
+    EXPECT_EQ(chart.graph.customLabels[0].texts, (QStringList{"4", "3", "2", "1", "0"}));
+    EXPECT_EQ(chart.graph.customLabels[1].count, 4);
+    EXPECT_TRUE(chart.graph.customLabels[1].texts.isEmpty());
 
     // A drain less than a unit deep still reads from its depth at the bottom to 0 at the top.
     chart.input.depthToDrain = 0.8;
-    GraphDlg shallow;
+    GraphDescription shallow;
     zelm::FillWaterTableChart(shallow, chart.input, chart.output, kTraditionalDrainageYear);
     EXPECT_EQ(shallow.customLabels[0].texts, (QStringList{"0.8", "0"}));
 }

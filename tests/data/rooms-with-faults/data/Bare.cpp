@@ -1,0 +1,2 @@
+// A reader that names a header without its folder.
+#include "Window.h"

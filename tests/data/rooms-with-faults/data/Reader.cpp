@@ -1,0 +1,2 @@
+// A reader that reaches up into a window.
+#include "output/Window.h"

@@ -1,0 +1,2 @@
+// A reader that draws.
+#include <QWidget>

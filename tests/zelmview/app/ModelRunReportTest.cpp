@@ -1,0 +1,73 @@
+// One real run of the model, followed by the poller, whose report then opens in its window
+// through the application; a rerun replaces that window.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/CZelmViewApp.h"
+#include "docview/DocTemplate.h"
+#include "docview/Document.h"
+#include "docview/MessageSink.h"
+#include "docview/ProfileStore.h"
+#include "run/ModelRunPoller.h"
+#include "run/ModelRunProtocol.h"
+#include "run/ModelRunner.h"
+
+class ModelRunReportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void aRealRunOpensTheReportAndARerunReplacesItsWindow();
+
+private:
+    QTemporaryDir config;
+    QTemporaryDir work;
+    QString startDirectory;
+};
+
+void ModelRunReportTest::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    startDirectory = QDir::currentPath();
+}
+
+void ModelRunReportTest::cleanup()
+{
+    QDir::setCurrent(startDirectory);
+}
+
+void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
+{
+    docview::OpenProfileStore()->clear();
+    CZelmViewApp app;
+    QVERIFY(app.InitInstance({QStringLiteral("--no-splash")}));
+    const QString project = work.filePath(QStringLiteral("terrace-on-barrier.trn"));
+    QFile::remove(project);
+    QVERIFY(QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/terrace-on-barrier.trn"), project));
+
+    docview::MessageRecorder messages;
+    QList<docview::Document*> seen;
+    for (int run = 0; run < 2; ++run) {
+        const zelm::InputFileParts parts = zelm::SplitInputPath(project);
+        QVERIFY(zelm::ChangeToInputDirectory(parts.directory));
+        zelm::DeleteTransientReport(parts.directory, parts.baseName);
+        auto runner = std::make_unique<ModelRunner>();
+        QVERIFY(runner->Start(QStringLiteral(ZELM_BINARY), {parts.baseName}));
+        ModelRunPoller poller(std::move(runner), zelm::TransientReportPath(parts.directory, parts.baseName),
+                              [&app](const QString& path) { app.OpenDocumentFile(path); });
+        QSignalSpy finished(&poller, &ModelRunPoller::finished);
+        QVERIFY(finished.wait(20000));
+        QVERIFY(finished.constFirst().constFirst().toBool());
+        const auto reports = app.transientOutputTemplate->GetDocuments();
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports.constFirst()->GetTitle(), parts.directory + QStringLiteral("terrace-on-barrier.OTR"));
+        QVERIFY(!seen.contains(reports.constFirst()));
+        seen.append(reports.constFirst());
+    }
+    QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(ModelRunReportTest)
+#include "ModelRunReportTest.moc"

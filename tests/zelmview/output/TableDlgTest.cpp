@@ -1,0 +1,137 @@
+// The daily table of a run: one column per day of a three-event year from the real model, the
+// depths after build-up under their days, Export's clipboard text, the resizing rule, and the
+// report window's menu command that opens it.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "data/CZELMOutputDoc.h"
+#include "data/TransientOutputData.h"
+#include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
+#include "output/CZELMOutputView.h"
+#include "output/TableDlg.h"
+#include "table/TableListCtrl.h"
+
+namespace {
+
+const char* const kThreeEventProject =
+    "#Version number\n2\n#Title (1 line)\nThree events\n#Project data\n0 0 0\n#Field data\n"
+    "1.5 2.5 5 0.05 0.25 4 40 7.5 -1\n#Number of deep percolation events\n3\n#month, day, deep perc\n"
+    "3 15 1\n6 10 0.5\n10 1 1.5\n#Comment records is delimited by $start and $end\n$start\n$end\n";
+
+// The export, worked out from the day numbers: a row repeating the day before is the depth after
+// that day's build-up.
+QString expectedExport(const TransientOutputData& output)
+{
+    QStringList depths;
+    QStringList afterBuildup;
+    for (qsizetype row = 0; row < output.dailyDepth.size(); ++row) {
+        const QString depth = QString::asprintf("%g", output.dailyDepth.at(row));
+        if (row > 0 && output.dailyDay.at(row) == output.dailyDay.at(row - 1)) {
+            afterBuildup.last() = depth;
+        } else {
+            depths.append(depth);
+            afterBuildup.append(QStringLiteral("-"));
+        }
+    }
+    QStringList lines{QStringLiteral("Distance from surface:\tAfter buildup:")};
+    for (qsizetype day = 0; day < depths.size(); ++day)
+        lines.append(depths.at(day) + QLatin1Char('\t') + afterBuildup.at(day));
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+class TableDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QFile project(folder.filePath(QStringLiteral("three.trn")));
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write(kThreeEventProject);
+        project.close();
+        QProcess model;
+        model.setWorkingDirectory(folder.path());
+        model.start(QStringLiteral(ZELM_BINARY), {QStringLiteral("three")});
+        QVERIFY(model.waitForFinished());
+        report = folder.filePath(QStringLiteral("three.OTR"));
+        QVERIFY(output.ReadData(report));
+        QCOMPARE(output.dailyDepth.size(), 370);
+    }
+
+    void aThreeEventYearHasADayColumnPerDayAndFourAfterBuildupDepths()
+    {
+        TableDlg dialog(&output);
+        dialog.show();
+        TableListCtrl* table = dialog.GetTable();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Table View"));
+        QCOMPARE(table->columnCount(), 1 + 366);
+        QCOMPARE(table->GetColumnTitle(366), QStringLiteral("Day 366"));
+        QCOMPARE(table->GetCellText(1, 0), QStringLiteral("After buildup:"));
+        int afterBuildup = 0;
+        for (int column = 1; column < table->columnCount(); ++column)
+            if (table->GetCellText(1, column) != QStringLiteral("-")) ++afterBuildup;
+        QCOMPARE(afterBuildup, 4);
+        // Nothing in the table can be edited: a click opens no editor.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(0, 1)).center());
+        QVERIFY(table->GetEditor() == nullptr);
+
+        dialog.hide();
+        dialog.show();  // filled once only
+        QCOMPARE(table->columnCount(), 1 + 366);
+    }
+
+    void exportCopiesTheTableColumnByColumn()
+    {
+        TableDlg dialog(&output);
+        dialog.show();
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("exportButton")), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), expectedExport(output));
+    }
+
+    void theTableTakesTheChangeOfSizeAndTheButtonsFollowTheBottom()
+    {
+        TableDlg dialog(&output);
+        dialog.show();
+        QWidget* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
+        const QRect table = dialog.GetTable()->geometry();
+        const QRect button = close->geometry();
+        dialog.resize(dialog.size() + QSize(100, 50));
+        QTRY_COMPARE(dialog.GetTable()->geometry().size(), table.size() + QSize(100, 50));
+        QCOMPARE(close->geometry(), button.translated(0, 50));
+    }
+
+    void theReportWindowOpensTheTableFromItsMenuCommand()
+    {
+        docview::MessageRecorder messages;
+        auto* document = new CZELMOutputDoc;
+        QVERIFY(document->OnOpenDocument(report));
+        auto* view = new CZELMOutputView(document);
+        view->show();
+        QVERIFY(view->HandlesCommand(zelm::kViewDailyData));
+        QVERIFY(view->OnCommand(zelm::kViewDailyData));
+        auto* dialog = view->findChild<TableDlg*>();
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        QCOMPARE(dialog->GetTable()->columnCount(), 367);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
+        QTRY_VERIFY(view->findChild<TableDlg*>() == nullptr);  // it deletes itself when closed
+        delete view;
+    }
+
+private:
+    QTemporaryDir folder;
+    QString report;
+    TransientOutputData output;
+};
+
+QTEST_MAIN(TableDlgTest)
+#include "TableDlgTest.moc"

@@ -1,0 +1,229 @@
+// The model runner and the run protocol against small fake model programs.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "docview/MessageSink.h"
+#include "docview/ProfileStore.h"
+#include "run/ModelRunPoller.h"
+#include "run/ModelRunProtocol.h"
+#include "run/ModelRunSession.h"
+#include "run/ModelRunner.h"
+
+class ModelRunnerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void aModelThatPrintsNothingSucceedsAndTheReportOpens();
+    void printingThatNoErrorsWereFoundStillCountsAsAnError();
+    void outputArrivesPerTickAndTheWindowKeepsRunning();
+    void aModelThatCannotBeStartedSaysCreateProcessFailed();
+    void readToEndWaitsForTheModelAndTakesEverything();
+    void theModelGetsTheBaseNameAsOneArgumentAndNoInput();
+    void splittingTheInputPath();
+    void aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn();
+    void aSessionFollowsOneRunToItsReport();
+    void aSessionStopsARunPastItsTimeLimitOrOnCancel();
+
+private:
+    QString WriteScript(const QString& name, const QByteArray& body);
+    // Starts `program` and polls it to its end; the reports it tried to open go to `opened`.
+    QString RunPolled(const QString& program, QStringList& opened, bool* succeeded = nullptr);
+
+    QTemporaryDir config;
+    QTemporaryDir work;
+    QString startDirectory;
+};
+
+void ModelRunnerTest::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    startDirectory = QDir::currentPath();
+}
+
+void ModelRunnerTest::cleanup()
+{
+    QDir::setCurrent(startDirectory);
+}
+
+QString ModelRunnerTest::WriteScript(const QString& name, const QByteArray& body)
+{
+    const QString path = work.filePath(name);
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\n" + body);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QString ModelRunnerTest::RunPolled(const QString& program, QStringList& opened, bool* succeeded)
+{
+    auto runner = std::make_unique<ModelRunner>();
+    runner->Start(program, {QStringLiteral("project")});
+    ModelRunPoller poller(std::move(runner), QStringLiteral("project.OTR"),
+                          [&opened](const QString& path) { opened.append(path); });
+    QSignalSpy finished(&poller, &ModelRunPoller::finished);
+    if (!finished.wait(10000)) return QStringLiteral("<timed out>");
+    if (succeeded != nullptr) *succeeded = finished.constFirst().constFirst().toBool();
+    return poller.GetCollectedOutput();
+}
+
+void ModelRunnerTest::aModelThatPrintsNothingSucceedsAndTheReportOpens()
+{
+    docview::MessageRecorder messages;
+    QStringList opened;
+    bool succeeded = false;
+    QCOMPARE(RunPolled(WriteScript(QStringLiteral("silent"), "exit 0\n"), opened, &succeeded), QString());
+    QVERIFY(succeeded);
+    QCOMPARE(opened, QStringList(QStringLiteral("project.OTR")));
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void ModelRunnerTest::printingThatNoErrorsWereFoundStillCountsAsAnError()
+{
+    docview::MessageRecorder messages;
+    QStringList opened;
+    const QString output = RunPolled(WriteScript(QStringLiteral("cheerful"), "echo 'No Errors found'\n"), opened);
+    QCOMPARE(output, QStringLiteral("No Errors found\r\n"));
+    QVERIFY(opened.isEmpty());
+    QCOMPARE(messages.messages(),
+             QStringList(QStringLiteral("Error detected, project file not opened:\nno errors found\r\n")));
+}
+
+void ModelRunnerTest::outputArrivesPerTickAndTheWindowKeepsRunning()
+{
+    // A line split across ticks is stored as two lines; a tick that finds only blanks adds none;
+    // meanwhile the event loop keeps turning.
+    const QString program = WriteScript(
+        QStringLiteral("slow"),
+        "printf 'first par'; sleep 0.4; printf 't   \\n'; sleep 0.4; printf '   \\n'; sleep 0.4; echo done\n");
+    int otherTicks = 0;
+    QTimer other;
+    connect(&other, &QTimer::timeout, this, [&otherTicks] { ++otherTicks; });
+    other.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    docview::MessageRecorder messages;
+    QStringList opened;
+    QCOMPARE(RunPolled(program, opened), QStringLiteral("first par\r\nt\r\ndone\r\n"));
+    QVERIFY(clock.elapsed() >= 1200);
+    QVERIFY2(otherTicks >= 30, qPrintable(QString::number(otherTicks)));
+    QCOMPARE(opened.size(), 1);
+}
+
+void ModelRunnerTest::aModelThatCannotBeStartedSaysCreateProcessFailed()
+{
+    docview::MessageRecorder messages;
+    QStringList opened;
+    bool succeeded = false;
+    QCOMPARE(RunPolled(work.filePath(QStringLiteral("no-such-model")), opened, &succeeded), QString());
+    QCOMPARE(messages.messages(), QStringList(QStringLiteral("CreateProcess failed")));
+    // With nothing printed the run counts as done; opening the missing report then fails there.
+    QVERIFY(succeeded);
+}
+
+void ModelRunnerTest::readToEndWaitsForTheModelAndTakesEverything()
+{
+    ModelRunner runner;
+    QVERIFY(runner.Start(WriteScript(QStringLiteral("two-lines"), "echo one; sleep 0.2; echo two >&2\n"), {}));
+    QString text;
+    QVERIFY(!runner.ReadToEnd(text));
+    QCOMPARE(text, QStringLiteral("one\ntwo\n"));
+    runner.Finish();
+}
+
+void ModelRunnerTest::theModelGetsTheBaseNameAsOneArgumentAndNoInput()
+{
+    // A name with blanks and shell characters arrives as it is; reading input finds its end.
+    ModelRunner runner;
+    QVERIFY(runner.Start(
+        WriteScript(QStringLiteral("echo-args"), "printf '%s|' \"$#\" \"$1\"; read answer; echo \"read=$?\"\n"),
+        {QStringLiteral("my farm; rm -rf x")}));
+    QString text;
+    runner.ReadToEnd(text);
+    QCOMPARE(text, QStringLiteral("1|my farm; rm -rf x|read=1\n"));
+}
+
+void ModelRunnerTest::splittingTheInputPath()
+{
+    const zelm::InputFileParts parts = zelm::SplitInputPath(QStringLiteral("/data/farm.v2/north.trn"));
+    QCOMPARE(parts.directory, QStringLiteral("/data/farm.v2/"));
+    QCOMPARE(parts.baseName, QStringLiteral("north"));
+    const zelm::InputFileParts bare = zelm::SplitInputPath(QStringLiteral("north.trn"));
+    QCOMPARE(bare.directory, QString());
+    QCOMPARE(bare.baseName, QStringLiteral("north"));
+}
+
+void ModelRunnerTest::aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn()
+{
+    docview::MessageRecorder messages;
+    QVERIFY(!zelm::ChangeToInputDirectory(QString()));
+    QVERIFY(!zelm::ChangeToInputDirectory(work.filePath(QStringLiteral("gone/"))));
+    QCOMPARE(messages.messages(),
+             QStringList({QStringLiteral("Unable to change to directory "),
+                          QStringLiteral("Unable to change to directory ") + work.filePath(QStringLiteral("gone/"))}));
+}
+
+void ModelRunnerTest::aSessionFollowsOneRunToItsReport()
+{
+    docview::MessageRecorder messages;
+    ModelRunSession session;
+    QSignalSpy running(&session, &ModelRunSession::runningChanged);
+    QStringList opened;
+    const auto open = [&opened](const QString& path) { opened.append(path); };
+    auto runner = std::make_unique<ModelRunner>();
+    QVERIFY(runner->Start(WriteScript(QStringLiteral("brief"), "sleep 0.3\n"), {QStringLiteral("project")}));
+    session.Follow(std::move(runner), QStringLiteral("first.OTR"), open);
+    QVERIFY(session.IsRunning());
+
+    // A second run while one is followed is not taken on.
+    auto second = std::make_unique<ModelRunner>();
+    QVERIFY(second->Start(WriteScript(QStringLiteral("second"), "exit 0\n"), {QStringLiteral("project")}));
+    session.Follow(std::move(second), QStringLiteral("second.OTR"), open);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!session.IsRunning(), 10000);
+    QCOMPARE(opened, QStringList(QStringLiteral("first.OTR")));
+    QCOMPARE(running.size(), 2);
+    QCOMPARE(running.at(0).constFirst().toBool(), true);
+    QCOMPARE(running.at(1).constFirst().toBool(), false);
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void ModelRunnerTest::aSessionStopsARunPastItsTimeLimitOrOnCancel()
+{
+    docview::MessageRecorder messages;
+    const QString sleeper = WriteScript(QStringLiteral("sleeper"), "sleep 30\n");
+    QStringList opened;
+    const auto open = [&opened](const QString& path) { opened.append(path); };
+
+    ModelRunSession limited;
+    limited.timeLimitMs = 300;
+    auto runner = std::make_unique<ModelRunner>();
+    QVERIFY(runner->Start(sleeper, {QStringLiteral("project")}));
+    QElapsedTimer clock;
+    clock.start();
+    limited.Follow(std::move(runner), QStringLiteral("late.OTR"), open);
+    QTRY_VERIFY_WITH_TIMEOUT(!limited.IsRunning(), 10000);
+    QVERIFY(clock.elapsed() < 10000);
+    QCOMPARE(messages.messages(),
+             QStringList(QStringLiteral("The model did not finish within 0.3 seconds and was stopped.")));
+
+    messages.clear();
+    ModelRunSession cancelled;
+    runner = std::make_unique<ModelRunner>();
+    QVERIFY(runner->Start(sleeper, {QStringLiteral("project")}));
+    cancelled.Follow(std::move(runner), QStringLiteral("cancelled.OTR"), open);
+    clock.restart();
+    cancelled.Cancel();
+    QVERIFY(!cancelled.IsRunning());
+    QVERIFY(clock.elapsed() < 10000);
+    QVERIFY(opened.isEmpty());
+    QVERIFY(messages.messages().isEmpty());
+}
+
+QTEST_MAIN(ModelRunnerTest)
+#include "ModelRunnerTest.moc"

@@ -1,0 +1,72 @@
+// Helpers of the editor's tests: a transient form on its own (no main window), driven by clicks
+// and key presses on its real widgets, and the table cells it shows.
+#pragma once
+
+#include <QApplication>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+#include "table/TableListCtrl.h"
+#include "table/TableTestSupport.h"
+#include "transient/CZelmViewDoc.h"
+#include "transient/CZelmViewView.h"
+
+namespace editortest {
+
+// Clicks a radio button on its circle.
+inline void clickRadio(QWidget* radio)
+{
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+using tabletest::clickCell;
+using tabletest::typeIntoEditor;
+
+// A project document with its form shown, as the application opens one.
+struct Form {
+    CZelmViewDoc* document = nullptr;
+    CZelmViewView* view = nullptr;
+
+    Form()
+    {
+        document = new CZelmViewDoc;
+        view = new CZelmViewView(document);
+        view->show();
+        // Fields commit when they lose the focus, which needs an active window.
+        QApplication::setActiveWindow(view);
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(view);
+    }
+    bool open(const QString& path)
+    {
+        if (!document->OnOpenDocument(path)) return false;
+        view->OnInitialUpdate();
+        return true;
+    }
+    void showNew()
+    {
+        document->OnNewDocument();
+        view->OnInitialUpdate();
+    }
+    ~Form() { delete view; }  // the document goes with its last view; none when Done closed it
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    template <typename T>
+    T* control(int controlId) const
+    {
+        return qobject_cast<T*>(view->GetControl(controlId));
+    }
+    TableListCtrl& table() const { return *view->GetEventTable(); }
+};
+
+inline QString copyExample(const QString& name, const QString& folder)
+{
+    const QString target = folder + QLatin1Char('/') + name + QStringLiteral(".trn");
+    QFile::remove(target);
+    QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + name + QStringLiteral(".trn"), target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+}
+
+}  // namespace editortest

@@ -1,0 +1,87 @@
+#include "app/CSplashWnd.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/Pictures.h"
+#include "docview/ControlId.h"
+#include "docview/ResourceIds.h"
+
+namespace {
+
+bool closesSplash(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+CSplashWnd::CSplashWnd(QWidget* owner)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint), bitmap(FieldSectionBitmap())
+{
+    setObjectName(QStringLiteral("splashWindow"));
+    docview::SetControlId(this, zelm::kSplashBitmap);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(bitmap.deviceIndependentSize().toSize());
+    lifetime.setSingleShot(true);
+    connect(&lifetime, &QTimer::timeout, this, &CSplashWnd::HideSplashScreen);
+    lifetime.start(kLifetimeMs);
+    qApp->installEventFilter(this);
+}
+
+CSplashWnd::~CSplashWnd()
+{
+    qApp->removeEventFilter(this);
+}
+
+void CSplashWnd::showEvent(QShowEvent* event)
+{
+    // Over the main window when that is showing, else in the middle of the screen.
+    QWidget* owner = parentWidget();
+    QRect area = owner != nullptr && owner->isVisible() ? owner->frameGeometry() : QRect();
+    if (area.isEmpty() && screen() != nullptr) area = screen()->availableGeometry();
+    if (!area.isEmpty()) move(area.center() - rect().center());
+    QWidget::showEvent(event);
+}
+
+void CSplashWnd::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, bitmap);
+}
+
+bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (hiding) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Keep the key from firing a shortcut: it only closes the splash, as its key press below.
+        event->accept();
+        return true;
+    }
+    if (closesSplash(event)) {
+        HideSplashScreen();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CSplashWnd::HideSplashScreen()
+{
+    if (hiding) return;
+    hiding = true;
+    lifetime.stop();
+    qApp->removeEventFilter(this);
+    QWidget* owner = parentWidget();
+    close();
+    if (owner != nullptr) owner->update();
+}

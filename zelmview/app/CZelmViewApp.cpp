@@ -1,0 +1,179 @@
+#include "app/CZelmViewApp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/HelpWindow.h"
+#include "app/Pictures.h"
+#include "docview/CommandIds.h"
+#include "docview/DocTemplate.h"
+#include "docview/Document.h"
+#include "docview/ResourceIds.h"
+#include "docview/StandardDialogs.h"
+#include "docview/View.h"
+#include "output/TransientOutputType.h"
+#include "run/WorkingDirectory.h"
+#include "transient/TransientInputType.h"
+
+using namespace docview;
+using namespace zelm;
+
+namespace {
+
+const QString kNoSplashOption = QStringLiteral("--no-splash");
+const QString kOpenOption = QStringLiteral("--open");
+
+}  // namespace
+
+CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeApplicationCommands())
+{
+    docview::InstallStandardDialogs();
+}
+
+CZelmViewApp::~CZelmViewApp()
+{
+    docManager.SetFrameHost(nullptr);
+    docManager.CloseAllDocuments();
+    mainFrame.reset();
+}
+
+bool CZelmViewApp::SplashWanted(const QStringList& arguments)
+{
+    return !arguments.contains(kNoSplashOption);
+}
+
+QStringList CZelmViewApp::OpenRequestFiles(const QStringList& arguments)
+{
+    const qsizetype option = arguments.indexOf(kOpenOption);
+    if (option < 0) return {};
+    QStringList files;
+    for (const QString& argument : arguments.mid(option + 1))
+        if (!argument.startsWith(QLatin1String("--"))) files.append(argument);
+    return files;
+}
+
+bool CZelmViewApp::InitInstance(const QStringList& arguments)
+{
+    const bool showSplash = SplashWanted(arguments);
+    docManager.LoadStdProfileSettings(kRecentFileCount);
+    RegisterDocumentTypes();
+
+    mainFrame = std::make_unique<CMainFrame>(docManager, *this, commands, showSplash);
+    mainFrame->setWindowIcon(ProgramIcon());
+    docManager.SetFrameHost(mainFrame.get());
+    RegisterTypeCommands();
+
+    // The program starts with no document whatever the command line names; only the desktop's
+    // open request below opens files. Its paths are taken relative to the start folder.
+    QStringList requested;
+    for (const QString& file : OpenRequestFiles(arguments)) requested.append(QDir::current().absoluteFilePath(file));
+
+    mainFrame->show();
+    ApplyStartupWorkingDirectory();
+    for (const QString& file : requested) OpenDocumentFile(file);
+    return true;
+}
+
+void CZelmViewApp::RegisterDocumentTypes()
+{
+    // In this order: transient input, risk input, transient output, risk output; the risk types
+    // join here when their documents exist.
+    types.push_back(TransientInputType(*this));
+    types.push_back(TransientOutputType());
+    for (const DocumentType& type : types) {
+        // Every view's Help opens the help at its type's section.
+        const auto makeView = [this, makeTypeView = type.makeView, section = type.helpSection](Document* document) {
+            View* view = makeTypeView(document);
+            if (view != nullptr) connect(view, &View::helpRequested, this, [this, section] { ShowHelp(section); });
+            return view;
+        };
+        docManager.AddDocTemplate(
+            std::make_unique<DocTemplate>(type.resourceId, type.description, type.makeDocument, makeView));
+    }
+    transientInputTemplate = docManager.FindTemplate(kTransientInputType);
+    riskInputTemplate = docManager.FindTemplate(kRiskInputType);
+    transientOutputTemplate = docManager.FindTemplate(kTransientOutputType);
+    riskOutputTemplate = docManager.FindTemplate(kRiskOutputType);
+}
+
+void CZelmViewApp::RegisterTypeCommands()
+{
+    for (const DocumentType& type : types) mainFrame->RegisterDocumentType(type);
+    // A New command without its type stays in the menu, disabled.
+    for (int commandId : std::as_const(commands.fileNew))
+        mainFrame->GetCommandAction(commandId)->setEnabled(TypeCreatedBy(commandId) != nullptr);
+}
+
+DocTemplate* CZelmViewApp::TypeCreatedBy(int commandId) const
+{
+    for (const DocumentType& type : types)
+        if (type.newCommand == commandId) return docManager.FindTemplate(type.resourceId);
+    return nullptr;
+}
+
+Document* CZelmViewApp::OpenDocumentFile(const QString& path)
+{
+    if (path.isEmpty()) return nullptr;
+    // A report whose path contains the one opened is closed first, so a rerun replaces its window.
+    for (const DocumentType& type : types) {
+        if (!type.replacedOnReopen) continue;
+        for (Document* open : docManager.FindTemplate(type.resourceId)->GetDocuments())
+            if (open->GetPathName().contains(path)) {
+                open->OnCloseDocument();
+                break;
+            }
+    }
+    Document* document = docManager.OpenDocumentFile(path);
+    if (document != nullptr) document->SetTitle(path);
+    return document;
+}
+
+void CZelmViewApp::OnCommand(int commandId)
+{
+    if (commands.fileNew.contains(commandId)) {
+        docManager.NewDocument(TypeCreatedBy(commandId));
+        return;
+    }
+    switch (commandId) {
+    case kFileNew:
+        docManager.OnFileNew();
+        return;
+    case kFileOpen: {
+        const QString path = docManager.PromptFileOpen();
+        if (!path.isEmpty()) OpenDocumentFile(path);
+        return;
+    }
+    case kAppAbout: {
+        CAboutDlg about(mainFrame.get());
+        about.exec();
+        return;
+    }
+    case kHelpFinder:
+    case kHelp:
+        ShowHelp();
+        return;
+    default:
+        if (commandId >= kFileMruFirst && commandId < kFileMruFirst + kRecentFileCount)
+            OpenRecentFile(commandId - kFileMruFirst);
+        return;
+    }
+}
+
+void CZelmViewApp::OpenRecentFile(int index)
+{
+    const QString path = docManager.GetRecentFiles().GetFiles().value(index);
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CZelmViewApp::ShowHelp(const QString& section)
+{
+    HelpWindow::ShowHelp(mainFrame.get(), section);
+}
+
+void CZelmViewApp::UpdateCommandStates()
+{
+    if (mainFrame) mainFrame->UpdateCommandStates();
+}

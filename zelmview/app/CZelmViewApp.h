@@ -1,0 +1,71 @@
+// The application object: it registers the document types in their order, creates the main window
+// with its splash, decides the working directory, opens documents by path with the reopen rule,
+// and handles the commands no view or document took (New, Open, recent files, Help, About).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "app/ApplicationCommands.h"
+#include "docview/DocManager.h"
+#include "docview/DocumentHost.h"
+#include "docview/DocumentType.h"
+
+class CMainFrame;
+
+namespace docview {
+class DocTemplate;
+class Document;
+}  // namespace docview
+
+class CZelmViewApp : public QObject, public docview::DocumentHost {
+    Q_OBJECT
+
+public:
+    explicit CZelmViewApp(QObject* parent = nullptr);
+    ~CZelmViewApp() override;
+
+    // Start-up: settings, document types, main window (with splash unless "--no-splash"), then
+    // no document whatever the arguments name, the window shown, and the working directory.
+    // Files after "--open" (the desktop's open request) are opened once the window is up.
+    // `arguments` excludes the program name. False when the main window cannot be made.
+    bool InitInstance(const QStringList& arguments);
+
+    // The one way documents are opened by path: an open transient output (then risk output) whose
+    // full path contains `path` is closed first, so a model rerun replaces its window; then the
+    // standard open; the document's title becomes `path` as given.
+    docview::Document* OpenDocumentFile(const QString& path) override;
+
+    void OnCommand(int commandId) override;
+    void ShowHelp(const QString& section = {}) override;
+    void UpdateCommandStates() override;
+
+    docview::DocManager& GetDocManager() { return docManager; }
+    CMainFrame* GetMainFrame() const { return mainFrame.get(); }
+
+    // The document types by role; null while a type is not registered.
+    docview::DocTemplate* transientInputTemplate = nullptr;
+    docview::DocTemplate* riskInputTemplate = nullptr;
+    docview::DocTemplate* transientOutputTemplate = nullptr;
+    docview::DocTemplate* riskOutputTemplate = nullptr;
+
+    // What the command line asks for.
+    static bool SplashWanted(const QStringList& arguments);
+    static QStringList OpenRequestFiles(const QStringList& arguments);
+
+private:
+    void RegisterDocumentTypes();
+    void RegisterTypeCommands();
+    void OpenRecentFile(int index);
+    // The type whose untitled documents `commandId` creates; null when none is registered.
+    docview::DocTemplate* TypeCreatedBy(int commandId) const;
+
+    docview::DocManager docManager;
+    ApplicationCommands commands;
+    // The registered types, in the order of registration.
+    std::vector<docview::DocumentType> types;
+    std::unique_ptr<CMainFrame> mainFrame;
+};

@@ -1,0 +1,281 @@
+#include "chart/GraphDlg.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <cmath>
+
+#include "chart/ChartComponent.h"
+#include "chart/GraphBuilder.h"
+#include "docview/ControlId.h"
+#include "docview/MessageSink.h"
+
+namespace {
+
+const QSize kDialogSize(800, 600);
+// The chart never shrinks below this; a smaller window scrolls over it.
+const QSize kMinimumChart(400, 300);
+constexpr int kLabelsPerZoom = 20;
+
+const QString kPngFilter = QStringLiteral("PNG image (*.png)");
+const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
+
+QString chooseWithDialog(QWidget* parent, const QString& filter)
+{
+    QFileDialog dialog(parent, QStringLiteral("Export Chart"), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("graphDlg"));
+    docview::SetControlId(this, kDialogId);
+    setWindowTitle(QStringLiteral("Graph"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setSizeGripEnabled(true);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        graph.screenWidth = screen->availableGeometry().width();
+        graph.screenHeight = screen->availableGeometry().height();
+    }
+    createChart = &chart::ChartComponent::Create;
+    chooseExportFile = [this](const QString& filter) { return chooseWithDialog(this, filter); };
+    horizontalBar = new QScrollBar(Qt::Horizontal, this);
+    verticalBar = new QScrollBar(Qt::Vertical, this);
+    horizontalBar->hide();
+    verticalBar->hide();
+    connect(horizontalBar, &QScrollBar::valueChanged, this, [this] { FitChartToClient(); });
+    connect(verticalBar, &QScrollBar::valueChanged, this, [this] { FitChartToClient(); });
+    CreateActions();
+}
+
+GraphDlg::~GraphDlg() = default;
+
+chart::ChartComponent* GraphDlg::GetChart() const
+{
+    return wrapper ? wrapper->handle : nullptr;
+}
+
+void GraphDlg::BuildGraphWindow()
+{
+    opening = true;
+    chart::ChartComponent* chart = createChart(this, QRect(0, 0, graph.screenWidth, graph.screenHeight), kChartId);
+    wrapper = std::make_unique<ChartWrapper>(chart);
+    move(0, 0);
+    resize(kDialogSize);
+    show();
+    opening = false;
+    if (chart == nullptr) {
+        docview::showMessage(QStringLiteral("[GraphView::BuildGraphWindow] Failed to create graph."));
+        return;
+    }
+    if (!graph.chartName.isEmpty()) {
+        wrapper->chartName.Set(graph.chartName);
+        wrapper->settingsFile.Set(graph.SettingsFile());
+    }
+    FitChartToClient();
+    BuildGraph();
+}
+
+void GraphDlg::BuildGraph()
+{
+    if (GetChart() == nullptr) return;
+    GraphBuilder(graph, *wrapper).Build();
+    ShowGraph();
+    RenewMouseNotification();
+}
+
+void GraphDlg::ShowGraph()
+{
+    const int g = graph.currentGraph;
+    if (GetChart() == nullptr || g < 0 || g >= graph.graphCount) return;
+    GraphBuilder(graph, *wrapper).Show();
+    const QString caption = graph.captions.value(g);
+    setWindowTitle(caption.isEmpty() ? graph.titles.value(g) : caption);
+}
+
+void GraphDlg::NextGraph()
+{
+    if (graph.graphCount < 1) return;
+    graph.currentGraph = (graph.currentGraph + 1) % graph.graphCount;
+    ShowGraph();
+}
+
+void GraphDlg::RenewMouseNotification()
+{
+    wrapper->RequestMouseNotification([this](int message, int param) { OnChartMessage(message, param); },
+                                      chart::kMouseMessage, 3);
+}
+
+void GraphDlg::OnChartMessage(int message, int param)
+{
+    if (GetChart() == nullptr) return;
+    switch (message) {
+    case chart::kMouseMessage:
+        if (param != chart::kMouseEventParam) return;
+        OnMouseEvent();
+        RenewMouseNotification();
+        break;
+    case chart::kNextGraphMessage:
+        if (wrapper->selectionPending.GetInt() == 0) NextGraph();
+        break;
+    case chart::kHitMessage:
+        docview::showMessage(QStringLiteral("Hit"));
+        break;
+    case chart::kRedrawMessage:
+        wrapper->drawMode.Set(chart::kDrawModeRedraw);
+        break;
+    default:
+        break;
+    }
+}
+
+double GraphDlg::DataXOfPixel(int x) const
+{
+    ChartWrapper& w = *wrapper;
+    const double left = w.geometry[chart::kPlotLeft].GetDouble();
+    const double right = w.geometry[chart::kPlotRight].GetDouble();
+    const double shownMin = w.geometry[chart::kShownXMin].GetDouble();
+    const double shownMax = w.geometry[chart::kShownXMax].GetDouble();
+    if (right <= left) return shownMin;
+    return shownMin + (x - left) / (right - left) * (shownMax - shownMin);
+}
+
+void GraphDlg::OnMouseEvent()
+{
+    ChartWrapper& w = *wrapper;
+    const int kind = w.MouseEventKind();
+    const QPoint cursor(int(w.CursorX()), int(w.CursorY()));
+    if (kind == chart::kEventRangeOpen && !rangeOpen) {
+        rangeCorner = cursor;
+        rangeOpen = true;
+        return;
+    }
+    if (rangeOpen) {
+        // The data x of both corners as shown before the zoom changes the axes.
+        const double x1 = DataXOfPixel(rangeCorner.x());
+        const double x2 = DataXOfPixel(cursor.x());
+        w.Zoom(rangeCorner.x(), rangeCorner.y(), cursor.x(), cursor.y(), chart::kZoomPixels, 1);
+        int first = int(std::min(x1, x2) + 0.5);
+        int last = int(std::max(x1, x2) + 0.5);
+        int& labelEvery = graph.labelEvery;
+        if (first == last) {
+            first = last = 0;
+            labelEvery = graph.pointCount / kLabelsPerZoom;
+        } else {
+            labelEvery = (last - first + 1) / kLabelsPerZoom;
+        }
+        labelEvery = std::max(1, labelEvery);
+        w.firstShownPoint.Set(first);
+        w.lastShownPoint.Set(last);
+        w.labelInterval.Set(labelEvery);
+        w.labelStep.Set(labelEvery);
+        w.drawMode.Set(chart::kDrawModeDraw);
+        rangeOpen = false;
+        return;
+    }
+    if (kind == chart::kEventClick) NextGraph();
+}
+
+void GraphDlg::FitChartToClient()
+{
+    chart::ChartComponent* chart = GetChart();
+    if (chart == nullptr) return;
+    const QSize client = size();
+    const bool scrollX = client.width() < kMinimumChart.width();
+    const bool scrollY = client.height() < kMinimumChart.height();
+    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize viewport(client.width() - (scrollY ? barWidth : 0), client.height() - (scrollX ? barWidth : 0));
+    chartExtent = viewport.expandedTo(kMinimumChart);
+    // Scroll positions run from 0 to the extent minus the page; line steps move by one pixel.
+    auto fit = [](QScrollBar* bar, bool shown, int page, int extent) {
+        const QSignalBlocker block(bar);
+        bar->setVisible(shown);
+        bar->setRange(0, std::max(0, extent - page));
+        bar->setPageStep(std::max(1, page));
+        bar->setSingleStep(1);
+    };
+    fit(horizontalBar, scrollX, viewport.width(), chartExtent.width());
+    fit(verticalBar, scrollY, viewport.height(), chartExtent.height());
+    horizontalBar->setGeometry(0, viewport.height(), viewport.width(), barWidth);
+    verticalBar->setGeometry(viewport.width(), 0, barWidth, viewport.height());
+    chart->setGeometry(QRect(QPoint(-horizontalBar->value(), -verticalBar->value()), chartExtent));
+}
+
+void GraphDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (opening || GetChart() == nullptr || isMinimized()) return;
+    FitChartToClient();
+    BuildGraph();
+}
+
+void GraphDlg::CreateActions()
+{
+    auto add = [this](const QString& text, const QKeySequence& keys, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        chartActions.append(action);
+    };
+    add(QStringLiteral("&Copy Chart"), QKeySequence::Copy, [this] { CopyChart(); });
+    add(QStringLiteral("Save as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(kPngFilter); });
+    add(QStringLiteral("Save as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+        [this] { ExportWithDialog(kSvgFilter); });
+    add(QStringLiteral("Save as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
+    add(QStringLiteral("Show &Whole Chart"), QKeySequence(Qt::Key_Home), [this] { ShowWholeChart(); });
+}
+
+void GraphDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addActions(chartActions);
+    menu.exec(event->globalPos());
+}
+
+void GraphDlg::ExportWithDialog(const QString& filter)
+{
+    const QString path = chooseExportFile(filter);
+    if (!path.isEmpty()) ExportChart(path);
+}
+
+bool GraphDlg::ExportChart(const QString& path)
+{
+    chart::ChartComponent* chart = GetChart();
+    if (chart == nullptr) return false;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    bool written = false;
+    if (suffix == QLatin1String("svg"))
+        written = chart->SaveSvg(path);
+    else if (suffix == QLatin1String("pdf"))
+        written = chart->SavePdf(path);
+    else
+        written = chart->SavePng(path);
+    if (!written) docview::showMessage(QStringLiteral("Unable to write file ") + path);
+    return written;
+}
+
+void GraphDlg::CopyChart()
+{
+    if (chart::ChartComponent* chart = GetChart()) chart->CopyToClipboard();
+}
+
+void GraphDlg::ShowWholeChart()
+{
+    if (chart::ChartComponent* chart = GetChart()) chart->ShowWholeChart();
+}

@@ -1,0 +1,78 @@
+// The one chart window of the program (dialog 235, "Graph"): a modeless, resizable dialog that owns
+// one chart through a ChartWrapper. A caller creates it on the heap, fills its GraphDescription and
+// opens it; GraphBuilder configures the chart, pushes the data and draws. The window rebuilds on
+// every resize, shows the next graph on a click, zooms to a rectangle dragged with the mouse,
+// scrolls a chart larger than itself, exports the chart as PNG, SVG or PDF or copies it to the
+// clipboard, and deletes itself when closed.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "chart/ChartWrapper.h"
+#include "chart/GraphDescription.h"
+
+class QScrollBar;
+
+namespace chart {
+class ChartComponent;
+}
+
+class GraphDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kDialogId = 235;
+    static constexpr int kChartId = 1;
+
+    explicit GraphDlg(QWidget* parent = nullptr);
+    ~GraphDlg() override;
+
+    // Opens the dialog modeless: creates the chart and builds it.
+    void BuildGraphWindow();
+    void BuildGraph();
+    void ShowGraph();
+    void NextGraph();
+    // A message of the chart component: mouse events, next graph, hit, redraw.
+    void OnChartMessage(int message, int param);
+
+    // Export of the chart as shown; false after a message when the file cannot be written.
+    bool ExportChart(const QString& path);
+    void CopyChart();
+
+    ChartWrapper* GetWrapper() const { return wrapper.get(); }
+    chart::ChartComponent* GetChart() const;
+
+    // Replaceable for tests: chart creation (null for a chart that cannot be created) and the
+    // choice of the export file for the given filter (empty when cancelled).
+    std::function<chart::ChartComponent*(QWidget* parent, const QRect& rect, int childId)> createChart;
+    std::function<QString(const QString& filter)> chooseExportFile;
+
+    // What the chart shows; the caller fills it before opening the dialog.
+    GraphDescription graph;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void RenewMouseNotification();
+    void OnMouseEvent();
+    double DataXOfPixel(int x) const;
+    void FitChartToClient();
+    void CreateActions();
+    void ExportWithDialog(const QString& filter);
+    void ShowWholeChart();
+
+    std::unique_ptr<ChartWrapper> wrapper;
+    QScrollBar* horizontalBar = nullptr;
+    QScrollBar* verticalBar = nullptr;
+    QList<QAction*> chartActions;
+    QSize chartExtent;
+    bool rangeOpen = false;
+    QPoint rangeCorner;
+    bool opening = false;
+};

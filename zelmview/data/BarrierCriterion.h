@@ -1,0 +1,28 @@
+// The criterion by which a drain counts as lying on the impermeable barrier: the barrier is nearer
+// to it than a tenth of the maximum water table above it, that is the maximum water table is more
+// than ten times the depth to the barrier.
+#pragma once
+
+#include <optional>
+
+class ZELMData;
+
+namespace zelm {
+
+inline constexpr double kOnBarrierRatio = 10.0;
+inline constexpr double kOnBarrierFraction = 1.0 / kOnBarrierRatio;
+
+// Sets the project's maximum water table above the drain: the depth to the drain less the root
+// zone requirement.
+void UpdateMaxWaterTable(ZELMData& data);
+
+// Updates the maximum water table and returns its ratio to the depth to the barrier; nothing when
+// that depth is not positive.
+std::optional<double> MaxWaterTableToBarrierRatio(ZELMData& data);
+
+inline bool IsOnBarrier(double ratio)
+{
+    return ratio > kOnBarrierRatio;
+}
+
+}  // namespace zelm

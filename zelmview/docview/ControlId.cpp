@@ -1,0 +1,22 @@
+#include "docview/ControlId.h"
+
+#include <QVariant>
+
+namespace docview {
+namespace {
+
+const char* const kControlIdProperty = "controlId";
+
+}  // namespace
+
+void SetControlId(QObject* object, int id)
+{
+    object->setProperty(kControlIdProperty, id);
+}
+
+int ControlIdOf(const QObject* object)
+{
+    return object->property(kControlIdProperty).toInt();
+}
+
+}  // namespace docview

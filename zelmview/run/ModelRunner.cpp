@@ -1,0 +1,53 @@
+#include "run/ModelRunner.h"
+
+#include "docview/MessageSink.h"
+
+ModelRunner::ModelRunner()
+{
+    process.setProcessChannelMode(QProcess::MergedChannels);
+}
+
+ModelRunner::~ModelRunner() = default;
+
+bool ModelRunner::Start(const QString& program, const QStringList& arguments)
+{
+    process.start(program, arguments, QIODevice::ReadWrite);
+    if (!process.waitForStarted()) {
+        docview::showMessage(QStringLiteral("CreateProcess failed"));
+        return false;
+    }
+    process.closeWriteChannel();
+    return true;
+}
+
+QString ModelRunner::Decode(const QByteArray& bytes)
+{
+    return bytes.isEmpty() ? QString() : decoder.decode(bytes);
+}
+
+bool ModelRunner::ReadAvailable(QString& text, qint64& bytesRead, bool stopWhenIdle)
+{
+    text.clear();
+    if (stopWhenIdle) {
+        // A zero wait only looks: it takes what the pipe holds and notices a model that ended.
+        if (process.state() != QProcess::NotRunning) process.waitForReadyRead(0);
+    } else {
+        process.waitForFinished(-1);
+    }
+    const QByteArray bytes = process.readAll();
+    bytesRead = bytes.size();
+    text = Decode(bytes);
+    return process.state() != QProcess::NotRunning || process.bytesAvailable() > 0;
+}
+
+bool ModelRunner::ReadToEnd(QString& text)
+{
+    qint64 bytesRead = 0;
+    return ReadAvailable(text, bytesRead, false);
+}
+
+void ModelRunner::Finish()
+{
+    if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
+    process.close();
+}

@@ -1,0 +1,43 @@
+#include "table/DeleteItemsDlg.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+
+#include "docview/ControlId.h"
+
+DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("deleteItemsDlg"));
+    docview::SetControlId(this, kDialogId);
+    setWindowTitle(QStringLiteral("Choose Items to Delete"));
+
+    list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("itemList"));
+    docview::SetControlId(list, kItemList);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSortingEnabled(false);
+    list->addItems(texts);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    docview::SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    resize(220, 260);
+}
+
+void DeleteItemsDlg::accept()
+{
+    chosen.clear();
+    for (const QModelIndex& index : list->selectionModel()->selectedRows()) chosen.append(index.row());
+    std::sort(chosen.begin(), chosen.end(), std::greater<int>());
+    QDialog::accept();
+}

@@ -1,0 +1,104 @@
+// A table of titled text columns whose cells are edited in place: one click opens an editor on a
+// cell, Tab, Enter and the arrow keys move it from cell to cell, Ctrl+C copies the whole table
+// and Ctrl+V pastes text into it from the top-left cell. The table owns no data: when an edit ends
+// it tells its owner which cell changed and the new text, and the owner checks the value, stores
+// it and sets the cell's text. Pasted values arrive the same way, so they pass the same checks.
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QTableWidget>
+#include <map>
+
+#include "table/CTableInPlaceEdit.h"
+
+class QKeyEvent;
+
+class TableListCtrl : public QTableWidget {
+    Q_OBJECT
+
+public:
+    // Directions of MoveToCell.
+    enum Direction : int { kNext = 0, kPrevious = -2, kUp = -1, kDown = 1 };
+    // A column whose mode is present and not 0 cannot be edited.
+    static constexpr int kEditable = 0;
+    static constexpr int kReadOnly = 1;
+
+    // `editorId` is the controlId of the in-place editor; with `enterMovesRight` Enter moves to
+    // the next cell, otherwise to the cell below.
+    TableListCtrl(int editorId, bool enterMovesRight, QWidget* parent = nullptr);
+    ~TableListCtrl() override;
+
+    int InsertColumn(int column, const QString& title, int width, Qt::Alignment alignment = Qt::AlignLeft);
+    // Adds columns after the last one at once, all of `width` and `alignment`; far quicker than one
+    // InsertColumn after another for a wide table.
+    void AppendColumns(const QStringList& titles, int width, Qt::Alignment alignment = Qt::AlignLeft);
+    void SetColumnTitle(int column, const QString& title);
+    QString GetColumnTitle(int column) const;
+    // Inserts a row at `row` with `text` in column 0; returns the row.
+    int InsertItem(int row, const QString& text);
+    void DeleteAllItems();
+
+    QString GetCellText(int row, int column) const;
+    void SetCellText(int row, int column, const QString& text);
+
+    void SetColumnMode(int column, int mode);
+    bool IsColumnEditable(int column) const;
+
+    // Opens the editor on a cell and returns it; none for a row or column that does not exist or
+    // a column too narrow to edit in.
+    CTableInPlaceEdit* EditCell(int row, int column);
+    // The editor of the edit under way; none once it has ended.
+    CTableInPlaceEdit* GetEditor() const { return editor && !editor->IsFinished() ? editor.data() : nullptr; }
+    // Ends a running edit as losing the focus does.
+    void EndEdit();
+
+    // The cell under `point` (viewport coordinates): row -1 when no row is there, column -1 beside
+    // the last column.
+    std::pair<int, int> HitTestCell(const QPoint& point) const;
+    void MoveToCell(Direction direction);
+
+    // The cell last clicked or opened for editing; "Insert Row at Cursor" inserts there.
+    int GetCursorRow() const { return cursorRow; }
+    int GetCursorColumn() const { return cursorColumn; }
+
+    // The whole table as text: cells separated by a tab, rows (or columns) by CR LF, no line end
+    // after the last; column titles first when asked, by rows only.
+    QString CopyText(bool byColumns, bool withTitles) const;
+    void CopyToClipboard(bool byColumns, bool withTitles);
+    // Fills the cells from the top-left one with the values of `text`, or of the clipboard when
+    // `text` is empty; values for read-only columns are used up, the table never grows.
+    void PasteFromClipboard(const QString& text = {});
+
+    // The table's keys, also when its editor has the focus; true when the key was one of them.
+    bool HandleTableKey(QKeyEvent* event);
+
+    static constexpr int kMaxToolTip = 199;
+    static constexpr int kMaxTitle = 99;
+
+signals:
+    void beginEdit(TableListCtrl* table, int row, int column);
+    // `cancelled` edits bring no text.
+    void endEdit(TableListCtrl* table, int row, int column, const QString& text, bool cancelled);
+
+protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void MarkRow(int row);
+    int FindEditableColumn(int from, bool forward, bool& wrapped) const;
+    void LeaveTable();
+    QTableWidgetItem* CellItem(int row, int column);
+
+    int editorId;
+    bool enterMovesRight;
+    int cursorRow = 0;
+    int cursorColumn = 0;
+    std::map<int, int> columnModes;
+    QList<Qt::Alignment> alignments;
+    QPointer<CTableInPlaceEdit> editor;
+};

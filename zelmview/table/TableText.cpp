@@ -1,0 +1,33 @@
+#include "table/TableText.h"
+
+namespace zelm {
+
+QStringList SplitTokens(const QString& text, const QString& delimiters)
+{
+    QStringList tokens;
+    QString token;
+    for (const QChar character : text) {
+        if (delimiters.contains(character)) {
+            if (!token.isEmpty()) tokens.append(token);
+            token.clear();
+        } else {
+            token.append(character);
+        }
+    }
+    if (!token.isEmpty()) tokens.append(token);
+    return tokens;
+}
+
+QString TrimText(const QString& text)
+{
+    const auto isTrimmed = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    };
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isTrimmed(text.at(first))) ++first;
+    while (last > first && isTrimmed(text.at(last - 1))) --last;
+    return text.mid(first, last - first);
+}
+
+}  // namespace zelm

@@ -1,0 +1,92 @@
+#include "transient/CZelmViewDoc.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "data/UnitConversion.h"
+#include "docview/MessageSink.h"
+#include "docview/ProfileStore.h"
+#include "run/ModelRunProtocol.h"
+#include "run/ModelRunner.h"
+#include "run/WorkingDirectory.h"
+
+namespace {
+
+const QString kModelProgram = QStringLiteral("zelm");
+
+}  // namespace
+
+CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::Document(parent), exeDirectory(zelm::ProgramDirectory())
+{
+    const QString stored = docview::GetProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey);
+    QDir::setCurrent(zelm::ChooseWorkingDirectory(stored, exeDirectory));
+}
+
+CZelmViewDoc::~CZelmViewDoc()
+{
+    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, QDir::currentPath());
+}
+
+bool CZelmViewDoc::OnOpenDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        docview::showMessage(QStringLiteral("Unable to open ") + path);
+        return false;
+    }
+    file.close();
+    DeleteContents();
+    if (!data.ReadData(path)) return false;
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CZelmViewDoc::OnSaveDocument(const QString& path)
+{
+    try {
+        if (!ZELMData::SortEventsByDate(data.events)) {
+            docview::showMessage(
+                QStringLiteral("Please make sure that the irrigation data is initialized before running the model."));
+            return false;
+        }
+    } catch (const EventDateError& error) {
+        docview::showMessage(QString::fromStdString(error.what()));
+        return false;
+    }
+    UpdateAllViews(nullptr, kHintCommit);
+    if (!data.WriteData(path)) return false;
+    // The views' event tables follow the new order, so a cell edited next changes its own event.
+    UpdateAllViews(nullptr, kHintEvents);
+    return docview::Document::OnSaveDocument(path);
+}
+
+void CZelmViewDoc::DeleteContents()
+{
+    data = ZELMData();
+}
+
+void CZelmViewDoc::ConvertUnits(int newUnits)
+{
+    zelm::ConvertUnits(data, newUnits);
+}
+
+void CZelmViewDoc::ToggleBenchBottomland()
+{
+    data.benchBottomland = data.benchBottomland == 0 ? 1 : 0;
+}
+
+std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()
+{
+    if (!SaveModified()) return std::nullopt;
+    // An untitled project that was not saved has no path to show; it keeps its name.
+    if (!GetPathName().isEmpty()) SetTitle(GetPathName());
+
+    const zelm::InputFileParts parts = zelm::SplitInputPath(GetPathName());
+    zelm::ChangeToInputDirectory(parts.directory);
+    zelm::DeleteTransientReport(parts.directory, parts.baseName);
+
+    auto runner = std::make_unique<ModelRunner>();
+    if (!runner->Start(exeDirectory + kModelProgram, {parts.baseName})) return std::nullopt;
+    return ModelRun{zelm::TransientReportPath(parts.directory, parts.baseName), std::move(runner)};
+}

@@ -1,0 +1,61 @@
+// The document of a transient project (".trn", document type 129): the project data, reading and
+// writing the file, switching between English and metric units, the bench-and-bottomland switch,
+// the document's half of a model run, and the working directory remembered between sessions.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "data/ZELMData.h"
+#include "docview/Document.h"
+
+class ModelRunner;
+
+class CZelmViewDoc : public docview::Document {
+    Q_OBJECT
+
+public:
+    // View update hints: show the whole document, commit the form's fields into it (before the
+    // file is written), show the events again (after saving sorted them).
+    static constexpr long kHintRefresh = 0;
+    static constexpr long kHintCommit = 1;
+    static constexpr long kHintEvents = 2;
+
+    // Changes to the remembered working directory (or the examples beside the program).
+    explicit CZelmViewDoc(QObject* parent = nullptr);
+    // Remembers the working directory of this moment for the next session.
+    ~CZelmViewDoc() override;
+
+    bool OnOpenDocument(const QString& path) override;
+    // Sorts the events, has the views commit their fields, writes the file. Events with month or
+    // day 0 stop the save with a message; so does a date outside the calendar.
+    bool OnSaveDocument(const QString& path) override;
+    void DeleteContents() override;
+
+    ZELMData& GetData() { return data; }
+    const ZELMData& GetData() const { return data; }
+
+    // 0 English, 1 metric (zelm::ConvertUnits). The same units, or any other value, convert
+    // nothing.
+    void ConvertUnits(int newUnits);
+    // Switches the bench-and-bottomland criteria on or off; not a change of the project's data.
+    void ToggleBenchBottomland();
+    bool IsBenchBottomland() const { return data.benchBottomland != 0; }
+
+    // The folder of the model program, ending in "/".
+    const QString& GetExeDirectory() const { return exeDirectory; }
+    void SetExeDirectory(const QString& directory) { exeDirectory = directory; }
+
+    struct ModelRun {
+        QString outputPath;
+        std::unique_ptr<ModelRunner> runner;
+    };
+    // Saves when asked to, works in the project's folder, removes the old report and starts the
+    // model. Nothing when the user cancelled, the save failed or the model could not be started.
+    std::optional<ModelRun> RunTransientModel();
+
+private:
+    ZELMData data;
+    QString exeDirectory;
+};

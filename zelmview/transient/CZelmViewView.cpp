@@ -1,0 +1,287 @@
+#include "transient/CZelmViewView.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "data/BarrierCriterion.h"
+#include "docview/CommandIds.h"
+#include "docview/ControlId.h"
+#include "docview/ResourceIds.h"
+#include "run/ModelRunner.h"
+#include "table/DeleteItemsDlg.h"
+#include "table/TableListCtrl.h"
+#include "transient/CZelmViewDoc.h"
+#include "transient/DeepPercolationChart.h"
+#include "transient/HydraulicConductivityConvertDlg.h"
+#include "transient/TransientFields.h"
+
+CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
+    : docview::PrintableView(document, parent),
+      controls(LayOutTransientForm(*this, *this)),
+      binding(
+          controls, [this]() -> ZELMData& { return GetZelmDocument()->GetData(); }, [this] { MarkModified(); }),
+      events(
+          *controls.eventTable, *controls.eventsToAddEdit,
+          [this]() -> QList<IrrigationDataElement>& { return GetZelmDocument()->GetData().events; },
+          [this] { MarkModified(); })
+{
+    setObjectName(QStringLiteral("zelmViewView"));
+    docview::SetControlId(this, kFormId);
+    chooseItemsToDelete = [this](const QStringList& texts) {
+        DeleteItemsDlg dialog(texts, this);
+        return dialog.exec() == QDialog::Accepted ? dialog.GetChosenIndices() : QList<int>();
+    };
+    askSpecificYield = [this](bool metric) -> std::optional<double> {
+        HydraulicConductivityConvertDlg dialog(metric, this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.GetResult();
+    };
+    connect(&runSession, &ModelRunSession::runningChanged, this, &CZelmViewView::runStateChanged);
+    ConnectControls();
+    CreateContextMenu();
+}
+
+CZelmViewView::~CZelmViewView()
+{
+    bound = false;
+    // An edit that ends while the window is torn down stores nothing.
+    controls.eventTable->disconnect(this);
+    // A run still followed ends with its window: the session stops the model as it goes.
+}
+
+CZelmViewDoc* CZelmViewView::GetZelmDocument() const
+{
+    return static_cast<CZelmViewDoc*>(GetDocument());
+}
+
+void CZelmViewView::ConnectControls()
+{
+    connect(controls.inputModeGroup, &QButtonGroup::idClicked, this, &CZelmViewView::OnInputModeClicked);
+    connect(controls.unitsList, &QComboBox::activated, this, &CZelmViewView::OnUnitsChosen);
+    connect(controls.specificYieldButton, &QPushButton::clicked, this, &CZelmViewView::ComputeSpecificYield);
+    connect(controls.eventTable, &TableListCtrl::endEdit, this,
+            [this](TableListCtrl*, int row, int column, const QString& text, bool cancelled) {
+                events.OnCellEdited(row, column, text, cancelled);
+            });
+    connect(controls.eventTable, &QWidget::customContextMenuRequested, this, &CZelmViewView::OnTableContextMenu);
+    connect(controls.addButton, &QPushButton::clicked, this, &CZelmViewView::AddEvents);
+    connect(controls.deleteButton, &QPushButton::clicked, this, &CZelmViewView::DeleteEvents);
+    connect(controls.plotButton, &QPushButton::clicked, this, &CZelmViewView::PlotDeepPercolation);
+    connect(controls.onBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(1); });
+    connect(controls.offBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(0); });
+    connect(controls.criteriaRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(-1); });
+    connect(controls.doneButton, &QPushButton::clicked, this, &CZelmViewView::PostClose);
+    connect(controls.helpButton, &QPushButton::clicked, this, &CZelmViewView::helpRequested);
+}
+
+void CZelmViewView::CreateContextMenu()
+{
+    contextMenu = new QMenu(QStringLiteral("Irr Table Context"), this);
+    contextMenu->setObjectName(QStringLiteral("tableContextMenu"));
+    docview::SetControlId(contextMenu, zelm::kTableContextMenu);
+    const auto addItem = [this](int commandId, const QString& text) {
+        QAction* action = contextMenu->addAction(text);
+        docview::SetControlId(action, commandId);
+        connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
+    };
+    addItem(zelm::kInsertRow, QStringLiteral("Insert Row at Cursor"));
+    contextMenu->addSeparator();
+    addItem(zelm::kCopyRows, QStringLiteral("Copy"));
+    addItem(zelm::kPasteRows, QStringLiteral("Paste"));
+}
+
+// ---- From the document to the form ----
+
+void CZelmViewView::OnUpdate(docview::View*, long hint, QObject*)
+{
+    switch (hint) {
+    case CZelmViewDoc::kHintCommit:
+        CommitToDocument();
+        return;
+    case CZelmViewDoc::kHintEvents:
+        FillEventTable();
+        return;
+    default:
+        RefreshFromDocument();
+    }
+}
+
+void CZelmViewView::RefreshFromDocument()
+{
+    binding.CopyDocumentToForm();
+    UpdateUnitLabels();
+    UpdateBarrierText();
+    ShowBenchControls();
+    FillEventTable();
+    binding.ApplyInputModeRule();
+    bound = true;
+}
+
+void CZelmViewView::UpdateUnitLabels()
+{
+    const int units = GetZelmDocument()->GetData().metricUnits;
+    binding.ShowUnitLabels(units);
+    events.ShowAmountTitle(units);
+    MarkModified();
+    binding.ShowFormValues();
+    FillEventTable();
+}
+
+void CZelmViewView::ShowBenchControls()
+{
+    const bool on = GetZelmDocument()->IsBenchBottomland();
+    for (int id : {int(kAwhcLabel), int(kAwhc), int(kAwhcUnit)}) controls.byId.value(id)->setVisible(on);
+}
+
+// ---- From the form to the document ----
+
+void CZelmViewView::MarkModified()
+{
+    GetZelmDocument()->SetModifiedFlag(true);
+}
+
+bool CZelmViewView::CommitToDocument()
+{
+    controls.eventTable->EndEdit();
+    return binding.CommitInOrder(transientform::kSaveCommitOrder, true);
+}
+
+bool CZelmViewView::CommitField(int controlId)
+{
+    return binding.CommitField(controlId);
+}
+
+bool CZelmViewView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && bound && !committing) {
+        const int controlId = docview::ControlIdOf(watched);
+        if (TransientFieldBinding::IsCommittedField(controlId)) {
+            committing = true;
+            CommitField(controlId);
+            committing = false;
+        }
+    }
+    return docview::View::eventFilter(watched, event);
+}
+
+void CZelmViewView::OnInputModeClicked()
+{
+    binding.ApplyInputModeRule();
+    MarkModified();
+}
+
+void CZelmViewView::OnDrainModeClicked(int barrierMode)
+{
+    GetZelmDocument()->GetData().barrierMode = barrierMode;
+    MarkModified();
+}
+
+void CZelmViewView::OnUnitsChosen(int index)
+{
+    // Every choice the user makes converts, by mouse or by keyboard alike, so the units shown and
+    // the values stored never disagree.
+    GetZelmDocument()->ConvertUnits(index);
+    UpdateUnitLabels();
+    binding.CopyDocumentToForm();
+}
+
+void CZelmViewView::ToggleBenchBottomland()
+{
+    GetZelmDocument()->ToggleBenchBottomland();
+    ShowBenchControls();
+    emit benchBottomlandChanged(GetZelmDocument()->IsBenchBottomland());
+}
+
+void CZelmViewView::ComputeSpecificYield()
+{
+    const std::optional<double> result = askSpecificYield(controls.unitsList->currentIndex() == 1);
+    if (result) binding.SetFormValue(kSpecificYield, *result);
+}
+
+// ---- The events ----
+
+void CZelmViewView::PlotDeepPercolation()
+{
+    controls.eventTable->EndEdit();
+    zelm::PlotDeepPercolation(GetZelmDocument()->GetData(), this);
+    // Plotting puts the events in calendar order; the table shows them so.
+    FillEventTable();
+}
+
+void CZelmViewView::OnTableContextMenu(const QPoint& position)
+{
+    TableListCtrl* table = controls.eventTable;
+    if (!table->viewport()->rect().contains(position)) return;
+    contextMenu->popup(table->viewport()->mapToGlobal(position));
+}
+
+// ---- Commands ----
+
+bool CZelmViewView::HandlesCommand(int commandId) const
+{
+    switch (commandId) {
+    case zelm::kRunModel:
+        return !IsRunning();
+    case kCancelRunCommand:
+        return IsRunning();
+    case zelm::kBenchBottomland:
+    case zelm::kInsertRow:
+    case zelm::kCopyRows:
+    case zelm::kPasteRows:
+        return true;
+    default:
+        return PrintableView::HandlesCommand(commandId);
+    }
+}
+
+bool CZelmViewView::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case zelm::kRunModel:
+        RunTransientModel();
+        return true;
+    case kCancelRunCommand:
+        CancelRun();
+        return true;
+    case zelm::kBenchBottomland:
+        ToggleBenchBottomland();
+        return true;
+    case zelm::kInsertRow:
+        InsertRowAtCursor();
+        return true;
+    case zelm::kCopyRows:
+        controls.eventTable->EndEdit();
+        controls.eventTable->CopyToClipboard(false, false);
+        return true;
+    case zelm::kPasteRows:
+        controls.eventTable->PasteFromClipboard();
+        return true;
+    default:
+        return PrintableView::OnCommand(commandId);
+    }
+}
+
+// ---- The model run ----
+
+void CZelmViewView::RunTransientModel()
+{
+    // Run is off while a run is followed; a second run never leaves the first one going.
+    if (IsRunning()) return;
+    CZelmViewDoc* document = GetZelmDocument();
+    for (docview::View* view : document->GetViews())
+        if (auto* other = qobject_cast<CZelmViewView*>(view); other != nullptr && other != this) other->CancelRun();
+
+    controls.eventTable->EndEdit();
+    binding.CommitInOrder(transientform::kRunCommitOrder, false);
+    zelm::UpdateMaxWaterTable(document->GetData());
+
+    std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
+    if (!run) return;
+    runSession.Follow(std::move(run->runner), run->outputPath, [this](const QString& path) {
+        if (openReport) openReport(path);
+    });
+}

@@ -1,0 +1,103 @@
+// The form of a transient project (form 101): title, input mode, units, the field data with their
+// unit labels, the drain mode with the barrier criterion, the comment and the table of
+// deep-percolation events. Its layout, its field binding and its event editing live in their own
+// files; the form ties them to its document, takes the commands, and follows a model run until
+// the report opens.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "docview/PrintableView.h"
+#include "run/ModelRunSession.h"
+#include "transient/EventTableEditing.h"
+#include "transient/TransientFieldBinding.h"
+#include "transient/TransientFormIds.h"
+#include "transient/TransientFormLayout.h"
+
+class CZelmViewDoc;
+class QMenu;
+class QPrinter;
+class TableListCtrl;
+
+class CZelmViewView : public docview::PrintableView, public TransientFormIds {
+    Q_OBJECT
+
+public:
+    explicit CZelmViewView(CZelmViewDoc* document, QWidget* parent = nullptr);
+    ~CZelmViewView() override;
+
+    CZelmViewDoc* GetZelmDocument() const;
+    QWidget* GetControl(int controlId) const { return controls.byId.value(controlId); }
+    TableListCtrl* GetEventTable() const { return controls.eventTable; }
+    QMenu* GetTableContextMenu() const { return contextMenu; }
+    ModelRunSession& GetRunSession() { return runSession; }
+
+    // Hint 0 refreshes the form, hint 1 commits it, hint 2 shows the events again.
+    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    bool OnCommand(int commandId) override;
+    bool HandlesCommand(int commandId) const override;
+
+    void RefreshFromDocument();
+    // Commits every field in turn; stops at, and returns false for, the first bad number.
+    bool CommitToDocument();
+    // Commits one field (a numeric field, the title or the comment); false for a bad number,
+    // which turns the field into "0".
+    bool CommitField(int controlId);
+    void UpdateBarrierText() { binding.UpdateBarrierText(); }
+    void UpdateUnitLabels();
+    void FillEventTable() { events.FillEventTable(); }
+
+    void AddEvents() { events.AddEvents(); }
+    void DeleteEvents() { events.DeleteEvents(chooseItemsToDelete); }
+    void InsertRowAtCursor() { events.InsertRowAtCursor(); }
+    void ComputeSpecificYield();
+    // Plot: the events on a chart of the year, in calendar order (the events are sorted).
+    void PlotDeepPercolation();
+    void ToggleBenchBottomland();
+
+    // The Run command: commit, save, start the model and follow it every 100 ms.
+    void RunTransientModel();
+    // Ends the model being followed; nothing is judged or opened.
+    void CancelRun() { runSession.Cancel(); }
+    bool IsRunning() const { return runSession.IsRunning(); }
+
+    void PrintForm(QPrinter& printer) { PrintAsShown(printer); }
+
+    // Replaceable for tests and by the application: how a report is opened, how the events to
+    // delete are chosen and how the specific yield is computed.
+    std::function<void(const QString& path)> openReport;
+    EventTableEditing::ChooseItems chooseItemsToDelete;
+    std::function<std::optional<double>(bool metric)> askSpecificYield;
+
+signals:
+    void runStateChanged(bool running);
+    void benchBottomlandChanged(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectControls();
+    void CreateContextMenu();
+    void ShowBenchControls();
+    void OnUnitsChosen(int index);
+    void OnInputModeClicked();
+    void OnDrainModeClicked(int barrierMode);
+    void OnTableContextMenu(const QPoint& position);
+    void Print(QPrinter& printer) override { PrintForm(printer); }
+    void MarkModified();
+
+    // Focus loss commits a field only once the form has been filled from the document.
+    bool bound = false;
+    bool committing = false;
+
+    TransientFormControls controls;
+    TransientFieldBinding binding;
+    EventTableEditing events;
+    QMenu* contextMenu = nullptr;
+
+    ModelRunSession runSession;
+};

@@ -1,0 +1,45 @@
+// The layout of form 101: every control of the transient project's form at its place, with its id
+// and name. The form connects the controls to what they do; this only builds them.
+#pragma once
+
+#include <QHash>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QObject;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QWidget;
+class TableListCtrl;
+class XEdit;
+
+struct TransientFormControls {
+    // Every control with an id, by id.
+    QHash<int, QWidget*> byId;
+    QHash<int, XEdit*> numericEdits;
+    QHash<int, QLabel*> unitLabels;
+    QLineEdit* titleEdit = nullptr;
+    QPlainTextEdit* commentEdit = nullptr;
+    QComboBox* unitsList = nullptr;
+    // Design is button 0, Analysis button 1.
+    QButtonGroup* inputModeGroup = nullptr;
+    QRadioButton* onBarrierRadio = nullptr;
+    QRadioButton* offBarrierRadio = nullptr;
+    QRadioButton* criteriaRadio = nullptr;
+    QSpinBox* eventsToAddEdit = nullptr;
+    TableListCtrl* eventTable = nullptr;
+    QPushButton* specificYieldButton = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QPushButton* plotButton = nullptr;
+    QPushButton* doneButton = nullptr;
+    QPushButton* helpButton = nullptr;
+};
+
+// Builds the controls on `form` and sizes it. The title, the comment and the numeric fields report
+// their focus changes to `focusWatcher`.
+TransientFormControls LayOutTransientForm(QWidget& form, QObject& focusWatcher);

@@ -1,0 +1,70 @@
+#include "transient/TransientInputType.h"
+
+#include <QAction>
+
+#include "docview/DocumentHost.h"
+#include "docview/ResourceIds.h"
+#include "transient/CZelmViewDoc.h"
+#include "transient/CZelmViewView.h"
+
+namespace {
+
+const QString kDescription =
+    QStringLiteral("\nTransient\nTransient\nTransient Input Files (*.trn)\n.trn\nZelmView.Document\nZelm Document");
+
+// "&Model": "&Run Transient Model", "&Cancel Run" and "&Bench && Bottomland" with its check mark.
+docview::MenuSpec modelMenu()
+{
+    // The tool bar's Run button is shared by both models; the menu names this one.
+    return {QStringLiteral("&Model"),
+            QStringLiteral("transientModelMenu"),
+            {{zelm::kRunModel, QStringLiteral("&Run Transient Model"), QStringLiteral("runTransientModel"),
+              QStringLiteral("Run the ZELM Transient model")},
+             {CZelmViewView::kCancelRunCommand},
+             {zelm::kBenchBottomland}}};
+}
+
+// The check mark follows the project of the active form.
+void updateBenchMark(const docview::CommandBoard& board)
+{
+    auto* view = qobject_cast<CZelmViewView*>(board.GetActiveView());
+    if (QAction* bench = board.GetCommandAction(zelm::kBenchBottomland))
+        bench->setChecked(view != nullptr && view->GetZelmDocument()->IsBenchBottomland());
+}
+
+}  // namespace
+
+docview::DocumentType TransientInputType(docview::DocumentHost& host)
+{
+    docview::DocumentType type;
+    type.resourceId = zelm::kTransientInputType;
+    type.description = kDescription;
+    type.fileMenu = docview::FileMenuKind::WithSave;
+    type.newCommand = zelm::kNewTransient;
+    type.commands = {
+        {CZelmViewView::kCancelRunCommand,
+         QStringLiteral("&Cancel Run"),
+         {},
+         QStringLiteral("Stop the model run in progress"),
+         false,
+         true},
+        {zelm::kBenchBottomland,
+         QStringLiteral("&Bench && Bottomland"),
+         {},
+         QStringLiteral("Calculate the bench and bottom land classification"),
+         true,
+         false},
+    };
+    type.menus = {modelMenu()};
+    type.makeDocument = [] { return new CZelmViewDoc; };
+    type.makeView = [&host](docview::Document* document) {
+        auto* view = new CZelmViewView(static_cast<CZelmViewDoc*>(document));
+        view->openReport = [&host](const QString& path) { host.OpenDocumentFile(path); };
+        const auto follow = [&host] { host.UpdateCommandStates(); };
+        QObject::connect(view, &CZelmViewView::runStateChanged, view, follow);
+        QObject::connect(view, &CZelmViewView::benchBottomlandChanged, view, follow);
+        return view;
+    };
+    type.updateCommands = updateBenchMark;
+    return type;
+}
