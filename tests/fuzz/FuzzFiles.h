@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "docview/MessageSink.h"
+
 namespace fuzz {
 
 inline const QTemporaryDir& scratchFolder()
@@ -33,6 +35,35 @@ inline void require(bool promise, const char* what)
     if (promise) return;
     std::fprintf(stderr, "broken promise: %s\n", what);
     std::abort();
+}
+
+// Writes the input bytes to a scratch file named `name` and returns its path.
+inline QString inputFile(const uint8_t* data, size_t size, const QString& name)
+{
+    const QString path = scratchFile(name);
+    writeScratchFile(path, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    return path;
+}
+
+// The number of messages shown since the count was last reset; counting them, instead of showing
+// a box, starts with the first call.
+inline int& shownMessages()
+{
+    static int shown = 0;
+    static const docview::MessageHandler replaced = docview::setMessageHandler([](const QString&) { ++shown; });
+    (void)replaced;
+    return shown;
+}
+
+// Runs `read` (which returns the reader's success flag), checks that it showed one message when it
+// failed and none otherwise, and returns the flag.
+template <typename Read>
+bool readCountingMessages(Read read)
+{
+    shownMessages() = 0;
+    const bool succeeded = read();
+    require(shownMessages() == (succeeded ? 0 : 1), "a read shows one message when it fails and none otherwise");
+    return succeeded;
 }
 
 }  // namespace fuzz

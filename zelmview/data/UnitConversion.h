@@ -2,12 +2,11 @@
 // m/day, cm): the stored values are converted in place.
 #pragma once
 
+#include "data/UnitFactors.h"
+
 class ZELMData;
 
 namespace zelm {
-
-inline constexpr double kFeetPerMetre = 3.2808398;
-inline constexpr double kCentimetresPerInch = 2.54;
 
 // The project's unit codes.
 enum UnitSystem : int { kEnglishUnits = 0, kMetricUnits = 1 };

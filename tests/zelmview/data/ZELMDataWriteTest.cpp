@@ -7,6 +7,7 @@
 #include <clocale>
 #include <string>
 
+#include "data/DecimalCommaLocale.h"
 #include "data/ProjectFiles.h"
 #include "data/SaveFailures.h"
 #include "data/ZELMData.h"
@@ -129,38 +130,6 @@ TEST_F(WriteData, SaveIntoAReadOnlyFolderLeavesThePreviousFileIntact)
     EXPECT_EQ(fileBytes(path()), previous);
     EXPECT_EQ(recorder.messages(), QStringList("ZELMData::WriteData: Unable to open " + path()));
 }
-
-// Switches the numbers of the C library to a locale with a decimal comma while it lives. Where
-// none is installed one is compiled into a temporary folder, if the system can.
-class DecimalCommaLocale {
-public:
-    DecimalCommaLocale() : saved(std::setlocale(LC_NUMERIC, nullptr))
-    {
-        active = std::setlocale(LC_NUMERIC, kName) != nullptr || compileLocale();
-    }
-    ~DecimalCommaLocale()
-    {
-        std::setlocale(LC_NUMERIC, saved.c_str());
-        qunsetenv("LOCPATH");
-    }
-    bool isActive() const { return active; }
-
-private:
-    static constexpr const char* kName = "de_DE.UTF-8";
-
-    bool compileLocale()
-    {
-        const QString localedef = QStandardPaths::findExecutable("localedef");
-        if (localedef.isEmpty() || !folder.isValid()) return false;
-        QProcess::execute(localedef, {"-i", "de_DE", "-f", "UTF-8", folder.filePath(kName)});
-        qputenv("LOCPATH", QFile::encodeName(folder.path()));
-        return std::setlocale(LC_NUMERIC, kName) != nullptr;
-    }
-
-    std::string saved;
-    QTemporaryDir folder;
-    bool active = false;
-};
 
 // A desktop whose locale writes "0,05" must still get "0.05" in the file, and read it back.
 TEST_F(WriteData, NumbersIgnoreTheUserLocale)

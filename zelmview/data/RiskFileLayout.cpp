@@ -1,0 +1,87 @@
+// Every comment line of the ".rsk" file, as the model's users know them, and the fields of each
+// numeric data line. designDepth stands on lines 7 and 8; a reader keeps the value of line 8.
+#include "data/RiskFileLayout.h"
+
+namespace {
+
+RiskFileItem code(int RiskData::*field)
+{
+    return {RiskFileItem::Kind::Code, field, nullptr};
+}
+
+RiskFileItem real(double RiskData::*field)
+{
+    return {RiskFileItem::Kind::Real, nullptr, field};
+}
+
+constexpr RiskFileItem kPlaceholder{RiskFileItem::Kind::Placeholder};
+
+}  // namespace
+
+const QList<RiskFileLine>& riskFileNumberLines()
+{
+    using R = RiskData;
+    static const QList<RiskFileLine> lines = {
+        {{"#LINE 1:", "# [1]loss func (1-3)", "# [2]units (1==English, 2==metric)", "# [3]min reliability",
+          "# [4]max reliability", "# [5]reliability increment"},
+         {{RiskFileItem::Kind::LossFunction, &R::lossFunction},
+          code(&R::units),
+          real(&R::minReliability),
+          real(&R::maxReliability),
+          real(&R::reliabilityIncrement)}},
+        {{"# LINE 2:", "# [1]uncertainty analysis option (1 == risk analysis", "#    2 == loss function analysis)",
+          "# [2]analysis evaluation", "#   (1 == risk evaluation of a given design, 2 == range of designs)",
+          "# [3]pipe cost type (1 == average, 2 == distribution of sizes)", "# [4] trenching machine speed",
+          "#   (1 == constant, 2 == variable)", "# [5] reliability option(1 == use a given reliability",
+          "#    2 == produce a table of reliability vs. cost)"},
+         {code(&R::uncertaintyOption), code(&R::evaluation), code(&R::pipeCostType), code(&R::trenchSpeed),
+          code(&R::reliabilityOption)}},
+        {{"# LINE 3", "# [1]Depth to barrier [Z]", "# [2]Recharge rate [Qd]", "# [3]Permeability of soil [k]",
+          "# [4]Standard dev. of Qd", "# [5]Standard dev. of permeability k", "# [6]CVKN"},
+         {real(&R::barrierDepth), real(&R::rechargeRate), real(&R::permeability), real(&R::rechargeRateSD),
+          real(&R::permeabilitySD), kPlaceholder}},
+        {{"# LINE 4:", "# [1]Critical depth to water table", "# [2]Minimum depth to be considered",
+          "# [3]Radius of influence (drain radius)", "# [4]Average pipe cost", "# [5]CCGE (unused?)",
+          "# [6]Maximum depth of installation"},
+         {real(&R::criticalDepth), real(&R::minDepth), real(&R::drainRadius), real(&R::averagePipeCost),
+          real(&R::maxInstallDepth)}},
+        {{"# LINE 5:", "# [1]Slope of depth vs. inst. rate", "# [2]Maximum depth to be considered",
+          "# [3]Cost per minute of installation (variable speed trenching)",
+          "# the next are coefficients for Y = A + B(X**3 - 3X**2 + 3X)", "# [4]value of A", "# [5]value of B",
+          "# [6]value of X"},
+         {real(&R::depthRateSlope), real(&R::maxDepth), real(&R::varCostPerMinute), real(&R::coefA), real(&R::coefB),
+          real(&R::coefX)}},
+        {{"# LINE 6:", "# [1]Minimum spacing to be considered", "# [2]Maximum spacing to be considered",
+          "# [3]Increment in spacing to be considered", "# [4]Life of the system (yrs)", "# [5]O & M Cost"},
+         {real(&R::minSpacing), real(&R::maxSpacing), real(&R::spacingIncrement), real(&R::systemLife),
+          real(&R::omCost)}},
+        {{"# LINE 7:", "# [1]Annual benefits per acre", "# [2]Discount rate to be used %",
+          "# [3]Depth of drain below ground surface (unused?)", "# [4]COEFV (always 0)",
+          "# [5]Minimum rate of installation", "# [6]Spacing to be considered"},
+         {real(&R::annualBenefits), real(&R::discountRate), real(&R::designDepth), kPlaceholder,
+          real(&R::minInstallRate), real(&R::designSpacing)}},
+        {{"# LINE 8:", "# [1]Standard deviation of [Z]", "# [2]Depth to be considered"},
+         {real(&R::barrierDepthSD), real(&R::designDepth)}},
+        {{"# LINE 9:", "# [1]Depth to water table for maximum yield", "# [2]Increment in depth to be considered",
+          "# [3]Given reliability (used by single design) ",
+          "# [4]Cost per minute of installation (constant speed trenching)",
+          "# [5]Rate of installation (constant speed trenching)"},
+         {real(&R::maxYieldDepth), real(&R::depthIncrement), real(&R::givenReliability), real(&R::constCostPerMinute),
+          real(&R::constInstallRate)}},
+    };
+    return lines;
+}
+
+const QList<const char*>& riskFileCropLineComments()
+{
+    static const QList<const char*> comments = {"# LINE 10:", "# [1]Crop name",
+                                                "# [2]Pipe Type (PLASTIC, CONCRETE, or CLAY)"};
+    return comments;
+}
+
+const QList<const char*>& riskFilePipeTableComments()
+{
+    static const QList<const char*> comments = {"# LINE 11-end (repeat 7 times)", "# [1] Pipe cost",
+                                                "# [2] Gravel envelope cost", "# [3] Percent of lateral"};
+    return comments;
+}
