@@ -10,6 +10,7 @@ PACKAGES=(
   build-essential cmake pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libqcustomplot-dev libgl-dev
+  desktop-file-utils appstream libxml2-utils man-db dpkg-dev
 )
 
 install_missing_packages() {

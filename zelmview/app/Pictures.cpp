@@ -8,6 +8,7 @@
 namespace {
 
 const QString kFieldSection = QStringLiteral(":/zelmview/field-section.svg");
+const QString kProgramIcon = QStringLiteral(":/zelmview/icons/zelmview.svg");
 
 }  // namespace
 
@@ -25,14 +26,13 @@ QPixmap FieldSectionBitmap()
 QIcon ProgramIcon()
 {
     InitZelmviewResources();
-    // The middle of the picture (two drains and the water table between them) as a square icon.
-    QSvgRenderer renderer(kFieldSection);
+    // The icon the desktop shows for the program, drawn at the sizes of window frames and task bars.
+    QSvgRenderer renderer(kProgramIcon);
     QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
+    for (int size : {16, 32, 48, 64, 128}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        renderer.setViewBox(QRectF(150, 60, 160, 160));
         renderer.render(&painter);
         icon.addPixmap(pixmap);
     }

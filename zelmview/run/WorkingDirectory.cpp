@@ -1,15 +1,51 @@
 #include "run/WorkingDirectory.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "docview/ProfileStore.h"
+#include "run/ModelRunProtocol.h"
 
 namespace zelm {
+
+namespace {
+
+const QString kUserExamplesFolder = QStringLiteral("zelm-examples");
+
+bool copyWritable(const QString& from, const QString& to)
+{
+    if (!QFile::copy(from, to)) return false;
+    return QFile::setPermissions(to, QFile::permissions(to) | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+}  // namespace
 
 QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory)
 {
     if (!stored.isEmpty()) return stored;
-    return ExamplesBeside(startDirectory);
+    const QString beside = ExamplesBeside(startDirectory);
+    if (QFileInfo(beside).isDir()) return beside;
+    const QString installed = InstalledExamplesBeside(ProgramDirectory());
+    if (!QFileInfo(installed).isDir()) return beside;
+    return CopyInstalledExamples(installed, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+QString InstalledExamplesBeside(const QString& programDirectory)
+{
+    return QDir::cleanPath(programDirectory + QStringLiteral("/../share/zelm/examples"));
+}
+
+QString CopyInstalledExamples(const QString& installed, const QString& documentsFolder)
+{
+    const QString copy = QDir(documentsFolder).filePath(kUserExamplesFolder);
+    if (documentsFolder.isEmpty() || !QDir().mkpath(copy)) return installed;
+    for (const QFileInfo& example : QDir(installed).entryInfoList(QDir::Files)) {
+        const QString target = QDir(copy).filePath(example.fileName());
+        if (!QFileInfo::exists(target)) copyWritable(example.filePath(), target);
+    }
+    return copy;
 }
 
 QString ExamplesBeside(const QString& directory)

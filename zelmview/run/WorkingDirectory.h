@@ -1,6 +1,7 @@
 // The working-directory rule: the program works in the folder stored under "ZELM CWD" in section
 // "ZELMView" of the profile store or, when none is stored, in the examples folder beside the one
-// it was started in.
+// it was started in. An installed program has no such folder: it works in a copy of the installed
+// examples in the user's documents folder instead, since the installed ones cannot be written.
 #pragma once
 
 #include <QString>
@@ -14,7 +15,18 @@ inline const QString kWorkingDirectoryKey = QStringLiteral("ZELM CWD");
 // without a trailing "/"): `directory` + "/../examples".
 QString ExamplesBeside(const QString& directory);
 
-// The folder to work in: `stored` when set, else the examples beside `startDirectory`.
+// The examples as installed with the program: "share/zelm/examples" beside the folder of the program
+// (`programDirectory` + "/../share/zelm/examples").
+QString InstalledExamplesBeside(const QString& programDirectory);
+
+// The user's own copy of the installed examples, "zelm-examples" in `documentsFolder`. Files it
+// lacks are copied from `installed` and made writable; a file already there is never replaced, so
+// the user's edits stay. Returns the copy's folder, or `installed` when that folder cannot be made.
+QString CopyInstalledExamples(const QString& installed, const QString& documentsFolder);
+
+// The folder to work in: `stored` when set, else the examples beside `startDirectory` when they
+// exist, else the user's copy of the installed examples when the program is installed, else
+// the examples beside `startDirectory` all the same.
 QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory);
 
 // Reads the stored folder and changes to the chosen one. A folder that does not exist is ignored

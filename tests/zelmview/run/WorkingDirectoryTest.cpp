@@ -1,0 +1,77 @@
+// The user's copy of the installed examples: made once, completed when files are missing, never
+// overwriting what the user changed.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "run/WorkingDirectory.h"
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QFile::setPermissions(path, permissions);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class InstalledExamples : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(installed()));
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        writeFile(installed() + "/hillcrest.trn", "installed hillcrest", readOnly);
+        writeFile(installed() + "/terrace.rsk", "installed terrace", readOnly);
+    }
+    QString installed() const { return root.filePath("usr/share/zelm/examples"); }
+    QString documents() const { return root.filePath("home/Documents"); }
+
+    QTemporaryDir root;
+};
+
+TEST_F(InstalledExamples, LieInTheShareFolderBesideTheProgramFolder)
+{
+    EXPECT_EQ(zelm::InstalledExamplesBeside(root.filePath("usr/bin/")), installed());
+    EXPECT_EQ(zelm::InstalledExamplesBeside(root.filePath("usr/bin")), installed());
+}
+
+TEST_F(InstalledExamples, AreCopiedIntoTheDocumentsFolderWritable)
+{
+    const QString copy = zelm::CopyInstalledExamples(installed(), documents());
+    EXPECT_EQ(copy, documents() + "/zelm-examples");
+    EXPECT_EQ(fileBytes(copy + "/hillcrest.trn"), "installed hillcrest");
+    EXPECT_EQ(fileBytes(copy + "/terrace.rsk"), "installed terrace");
+    EXPECT_TRUE(QFile::permissions(copy + "/hillcrest.trn") & QFile::WriteOwner);
+}
+
+TEST_F(InstalledExamples, NeverOverwriteTheUsersEditsButReplaceWhatWasDeleted)
+{
+    const QString copy = zelm::CopyInstalledExamples(installed(), documents());
+    writeFile(copy + "/hillcrest.trn", "edited by the user", QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(copy + "/terrace.rsk");
+
+    EXPECT_EQ(zelm::CopyInstalledExamples(installed(), documents()), copy);
+    EXPECT_EQ(fileBytes(copy + "/hillcrest.trn"), "edited by the user");
+    EXPECT_EQ(fileBytes(copy + "/terrace.rsk"), "installed terrace");
+}
+
+TEST_F(InstalledExamples, StayWhereTheyAreWhenNoCopyCanBeMade)
+{
+    // A file where the documents folder should be: no folder can be made inside it.
+    writeFile(root.filePath("home"), "not a folder", QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(zelm::CopyInstalledExamples(installed(), documents()), installed());
+    EXPECT_EQ(zelm::CopyInstalledExamples(installed(), QString()), installed());
+}
+
+}  // namespace
