@@ -34,8 +34,9 @@ void showStep(QAction* action, const QString& verb, bool possible, const QString
     action->setText(possible && !step.isEmpty() ? verb + QLatin1Char(' ') + step : verb);
 }
 
-// Whether the field that has the focus has typing of its own to undo (or redo).
-bool hasOwnStep(QObject* focus, bool undo)
+// Whether the widget that has the focus keeps the Undo (or Redo) key: a text field with typing of
+// its own to take back, or any widget that is no text field.
+bool keepsUndoKey(QObject* focus, bool undo)
 {
     if (const auto* line = qobject_cast<QLineEdit*>(focus))
         return undo ? line->isUndoAvailable() : line->isRedoAvailable();
@@ -115,7 +116,7 @@ bool UndoKeyHandOver::eventFilter(QObject* watched, QEvent* event)
     const bool undo = key->matches(QKeySequence::Undo);
     if (!undo && !key->matches(QKeySequence::Redo)) return false;
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || !insideView(widget) || hasOwnStep(watched, undo)) return false;
+    if (widget == nullptr || !insideView(widget) || keepsUndoKey(watched, undo)) return false;
     // Kept from the field, which would take the key even with nothing to undo; left unaccepted,
     // the key reaches the Edit menu's command.
     event->ignore();
