@@ -4,6 +4,7 @@
 
 #include "app/Pictures.h"
 #include "docview/Document.h"
+#include "docview/EditableDocument.h"
 #include "docview/View.h"
 
 CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(parent), view(shown)
@@ -14,8 +15,15 @@ CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(
     setWidget(view);
     view->SetFrame(this);
     if (docview::Document* document = view->GetDocument()) {
-        setWindowTitle(document->GetTitle());
-        connect(document, &docview::Document::titleChanged, this, &QWidget::setWindowTitle);
+        // A document the user edits shows its unsaved changes in the title ("[*]" stands for
+        // the mark, shown while the window is modified).
+        const QString mark =
+            qobject_cast<docview::EditableDocument*>(document) != nullptr ? QStringLiteral("[*]") : QString();
+        setWindowTitle(document->GetTitle() + mark);
+        setWindowModified(document->IsModified());
+        connect(document, &docview::Document::titleChanged, this,
+                [this, mark](const QString& title) { setWindowTitle(title + mark); });
+        connect(document, &docview::Document::modifiedChanged, this, &QWidget::setWindowModified);
     }
 }
 

@@ -31,6 +31,7 @@ const QString kOpenOption = QStringLiteral("--open");
 CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeApplicationCommands())
 {
     docview::InstallStandardDialogs();
+    QCoreApplication::instance()->installEventFilter(&undoKeys);
 }
 
 CZelmViewApp::~CZelmViewApp()

@@ -13,6 +13,7 @@
 #include "docview/DocManager.h"
 #include "docview/DocumentHost.h"
 #include "docview/DocumentType.h"
+#include "docview/EditCommands.h"
 
 class CMainFrame;
 
@@ -65,6 +66,7 @@ private:
 
     docview::DocManager docManager;
     ApplicationCommands commands;
+    docview::UndoKeyHandOver undoKeys;
     // The registered types, in the order of registration.
     std::vector<docview::DocumentType> types;
     std::unique_ptr<CMainFrame> mainFrame;

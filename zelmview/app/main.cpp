@@ -7,7 +7,6 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelmview"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZELM"));
     QApplication::setDesktopFileName(QStringLiteral("zelmview"));
 
     CZelmViewApp app;

@@ -30,6 +30,8 @@ public:
     // EventDateError, leaving the array unchanged, for a month outside 1..12 or a day outside 1..31.
     static bool SortEventsByDate(QList<IrrigationDataElement>& events);
 
+    bool operator==(const ZELMData&) const = default;
+
     int inputMode = 0;        // 0 design, 1 analysis
     int metricUnits = 0;      // 0 English, 1 metric
     int benchBottomland = 0;  // 1 = calculate the bench and bottom land criteria

@@ -1,4 +1,4 @@
-// The standard command ids of the file, view, window and help menus and of the status-bar
+// The standard command ids of the file, edit, view, window and help menus and of the status-bar
 // indicators. Menu items, tool-bar buttons and accelerators carry them as their "controlId", and
 // views and documents recognise them in OnCommand.
 #pragma once
@@ -15,6 +15,12 @@ enum StandardCommand : int {
     kFilePrint = 57607,
     kFilePrintPreview = 57609,
     kFileMruFirst = 57616,
+    kEditClear = 57632,
+    kEditCopy = 57634,
+    kEditCut = 57635,
+    kEditPaste = 57637,
+    kEditUndo = 57643,
+    kEditRedo = 57644,
     kWindowNew = 57648,
     kWindowArrange = 57649,
     kWindowCascade = 57650,

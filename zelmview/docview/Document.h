@@ -30,7 +30,7 @@ public:
     void SetTitle(const QString& newTitle);
 
     bool IsModified() const { return modified; }
-    void SetModifiedFlag(bool isModified = true);
+    virtual void SetModifiedFlag(bool isModified = true);
 
     // The type this document was created by; null for a document made outside the framework.
     DocTemplate* GetDocTemplate() const { return docTemplate; }

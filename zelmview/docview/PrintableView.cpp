@@ -43,15 +43,16 @@ void PrintableView::PostClose()
         this, [this] { OnCommand(kFileClose); }, Qt::QueuedConnection);
 }
 
-void PrintableView::PrintAsShown(QPrinter& printer)
+void PrintableView::PrintAsShown(QPrinter& printer, QWidget* content)
 {
+    QWidget* drawn = content != nullptr ? content : this;
     if (GetDocument() != nullptr) printer.setDocName(GetDocument()->GetTitle());
     QPainter painter;
     if (!painter.begin(&printer)) return;
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const double scale = std::min(page.width() / width(), page.height() / height());
+    const double scale = std::min(page.width() / drawn->width(), page.height() / drawn->height());
     painter.scale(scale, scale);
-    render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    drawn->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.end();
 }
 

@@ -20,9 +20,9 @@ public:
 
 protected:
     virtual void Print(QPrinter& printer) = 0;
-    // Draws the view as it is on screen, scaled to fit the page, in a print job named after the
-    // document.
-    void PrintAsShown(QPrinter& printer);
+    // Draws the view as it is on screen (or `content`, a part of it that may be scrolled out of
+    // sight), scaled to fit the page, in a print job named after the document.
+    void PrintAsShown(QPrinter& printer, QWidget* content = nullptr);
     // Closes the window after the current event: a Done button must not tear down its own window
     // inside its click.
     void PostClose();

@@ -79,7 +79,8 @@ void CTableInPlaceEdit::Finish()
 {
     if (finished) return;
     finished = true;
-    emit editFinished(row, column, text(), cancelled);
+    // An editor left without typing changes nothing, as if it had been cancelled.
+    emit editFinished(row, column, text(), cancelled || !isModified());
     hide();
     QTimer::singleShot(kRemoveDelayMs, this, &QObject::deleteLater);
 }

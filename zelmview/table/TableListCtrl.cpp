@@ -92,6 +92,7 @@ void TableListCtrl::DeleteAllItems()
 {
     EndEdit();
     setRowCount(0);
+    hasCursor = false;
 }
 
 QTableWidgetItem* TableListCtrl::CellItem(int row, int column)
@@ -139,8 +140,7 @@ CTableInPlaceEdit* TableListCtrl::EditCell(int row, int column)
 
     QRect cell = visualRect(model()->index(row, column));
     cell.setRight(std::min(cell.right(), viewport()->width() - 1));
-    cursorRow = row;
-    cursorColumn = column;
+    SetCursor(row, column);
 
     editor = new CTableInPlaceEdit(this, row, column, GetCellText(row, column));
     docview::SetControlId(editor, editorId);
@@ -167,6 +167,13 @@ void TableListCtrl::EndEdit()
 std::pair<int, int> TableListCtrl::HitTestCell(const QPoint& point) const
 {
     return {rowAt(point.y()), columnAt(point.x())};
+}
+
+void TableListCtrl::SetCursor(int row, int column)
+{
+    cursorRow = row;
+    cursorColumn = column;
+    hasCursor = true;
 }
 
 void TableListCtrl::MarkRow(int row)
@@ -273,12 +280,15 @@ QString TableListCtrl::CopyText(bool byColumns, bool withTitles) const
         for (int column = 0; column < columnCount(); ++column) titles.append(GetColumnTitle(column).left(kMaxTitle));
         text = titles.join(kCellSeparator) + kLineSeparator;
     }
-    for (int row = 0; row < rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < columnCount(); ++column) cells.append(GetCellText(row, column));
-        lines.append(cells.join(kCellSeparator));
-    }
+    for (int row = 0; row < rowCount(); ++row) lines.append(CopyRowText(row));
     return text + lines.join(kLineSeparator);
+}
+
+QString TableListCtrl::CopyRowText(int row) const
+{
+    QStringList cells;
+    for (int column = 0; column < columnCount(); ++column) cells.append(GetCellText(row, column));
+    return cells.join(kCellSeparator);
 }
 
 void TableListCtrl::CopyToClipboard(bool byColumns, bool withTitles)
@@ -306,8 +316,9 @@ void TableListCtrl::PasteFromClipboard(const QString& given)
         text = clipboard->text();
     }
     EndEdit();
-    int row = 0;
-    int column = 0;
+    int row = HasCursor() ? std::max(cursorRow, 0) : 0;
+    int column = HasCursor() ? std::clamp(cursorColumn, 0, columns - 1) : 0;
+    emit pasteBegins(this);
     for (const QString& token : zelm::SplitTokens(text, kPasteDelimiters)) {
         if (IsColumnEditable(column)) emit endEdit(this, row, column, zelm::TrimText(token), false);
         if (++column == columns) {
@@ -315,6 +326,7 @@ void TableListCtrl::PasteFromClipboard(const QString& given)
             if (++row == rows) break;
         }
     }
+    emit pasteEnds(this);
 }
 
 bool TableListCtrl::HandleTableKey(QKeyEvent* key)
@@ -389,14 +401,20 @@ bool TableListCtrl::viewportEvent(QEvent* event)
 
 void TableListCtrl::mousePressEvent(QMouseEvent* event)
 {
+    const auto [row, column] = HitTestCell(event->position().toPoint());
+    if (event->button() == Qt::RightButton && row >= 0) {
+        // The cell under a right-click becomes current, for the context menu's commands.
+        EndEdit();
+        SetCursor(row, std::max(column, 0));
+        MarkRow(row);
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         QTableWidget::mousePressEvent(event);
         return;
     }
-    const auto [row, column] = HitTestCell(event->position().toPoint());
     if (row < 0) return;
-    cursorRow = row;
-    cursorColumn = std::max(column, 0);
+    SetCursor(row, std::max(column, 0));
     EndEdit();
     QTableWidget::mousePressEvent(event);
     MarkRow(row);

@@ -1,8 +1,10 @@
 // A table of titled text columns whose cells are edited in place: one click opens an editor on a
 // cell, Tab, Enter and the arrow keys move it from cell to cell, Ctrl+C copies the whole table
-// and Ctrl+V pastes text into it from the top-left cell. The table owns no data: when an edit ends
-// it tells its owner which cell changed and the new text, and the owner checks the value, stores
-// it and sets the cell's text. Pasted values arrive the same way, so they pass the same checks.
+// and Ctrl+V pastes text into it from the current cell (the top-left one while there is none).
+// The table owns no data: when an edit ends it tells its owner which cell changed and the new
+// text, and the owner checks the value, stores it and sets the cell's text. Pasted values arrive
+// the same way, so they pass the same checks, between a signal before and one after the paste so
+// that the owner can store them as one change.
 #pragma once
 
 #include <QList>
@@ -59,16 +61,22 @@ public:
     std::pair<int, int> HitTestCell(const QPoint& point) const;
     void MoveToCell(Direction direction);
 
-    // The cell last clicked or opened for editing; "Insert Row at Cursor" inserts there.
+    // The cell last clicked (with either button) or opened for editing; "Insert Row at Cursor"
+    // inserts there and a paste starts there.
     int GetCursorRow() const { return cursorRow; }
     int GetCursorColumn() const { return cursorColumn; }
+    // Whether a cell of the rows now shown was made current; emptying the table forgets it.
+    bool HasCursor() const { return hasCursor && cursorRow < rowCount(); }
 
     // The whole table as text: cells separated by a tab, rows (or columns) by CR LF, no line end
     // after the last; column titles first when asked, by rows only.
     QString CopyText(bool byColumns, bool withTitles) const;
+    // The cells of one row, separated by a tab.
+    QString CopyRowText(int row) const;
     void CopyToClipboard(bool byColumns, bool withTitles);
-    // Fills the cells from the top-left one with the values of `text`, or of the clipboard when
-    // `text` is empty; values for read-only columns are used up, the table never grows.
+    // Fills the cells from the current one (or the top-left one) with the values of `text`, or of
+    // the clipboard when `text` is empty, on along the row and into the next row from its first
+    // column; values for read-only columns are used up, the table never grows.
     void PasteFromClipboard(const QString& text = {});
 
     // The table's keys, also when its editor has the focus; true when the key was one of them.
@@ -79,8 +87,10 @@ public:
 
 signals:
     void beginEdit(TableListCtrl* table, int row, int column);
-    // `cancelled` edits bring no text.
+    // `cancelled` edits bring no text: an edit ended by Escape, or one in which nothing was typed.
     void endEdit(TableListCtrl* table, int row, int column, const QString& text, bool cancelled);
+    void pasteBegins(TableListCtrl* table);
+    void pasteEnds(TableListCtrl* table);
 
 protected:
     bool event(QEvent* event) override;
@@ -90,6 +100,7 @@ protected:
 
 private:
     void MarkRow(int row);
+    void SetCursor(int row, int column);
     int FindEditableColumn(int from, bool forward, bool& wrapped) const;
     void LeaveTable();
     QTableWidgetItem* CellItem(int row, int column);
@@ -98,6 +109,7 @@ private:
     bool enterMovesRight;
     int cursorRow = 0;
     int cursorColumn = 0;
+    bool hasCursor = false;
     std::map<int, int> columnModes;
     QList<Qt::Alignment> alignments;
     QPointer<CTableInPlaceEdit> editor;

@@ -16,7 +16,7 @@ const QString kModelProgram = QStringLiteral("zelm");
 
 }  // namespace
 
-CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::Document(parent), exeDirectory(zelm::ProgramDirectory())
+CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::EditableDocument(parent), exeDirectory(zelm::ProgramDirectory())
 {
     const QString stored = docview::GetProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey);
     QDir::setCurrent(zelm::ChooseWorkingDirectory(stored, exeDirectory));
@@ -58,12 +58,18 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
     if (!data.WriteData(path)) return false;
     // The views' event tables follow the new order, so a cell edited next changes its own event.
     UpdateAllViews(nullptr, kHintEvents);
-    return docview::Document::OnSaveDocument(path);
+    return EditableDocument::OnSaveDocument(path);
 }
 
 void CZelmViewDoc::DeleteContents()
 {
     data = ZELMData();
+    EditableDocument::DeleteContents();
+}
+
+bool CZelmViewDoc::StoreData(const QString& text, const std::function<void(ZELMData&)>& change)
+{
+    return StoreChange(text, kHintRefresh, data, change);
 }
 
 void CZelmViewDoc::ConvertUnits(int newUnits)
@@ -73,7 +79,8 @@ void CZelmViewDoc::ConvertUnits(int newUnits)
 
 void CZelmViewDoc::ToggleBenchBottomland()
 {
-    data.benchBottomland = data.benchBottomland == 0 ? 1 : 0;
+    StoreData(QStringLiteral("Bench and Bottomland"),
+              [](ZELMData& project) { project.benchBottomland = project.benchBottomland == 0 ? 1 : 0; });
 }
 
 std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()

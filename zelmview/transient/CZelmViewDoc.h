@@ -4,22 +4,24 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "data/ZELMData.h"
-#include "docview/Document.h"
+#include "docview/EditableDocument.h"
 
 class ModelRunner;
 
-class CZelmViewDoc : public docview::Document {
+class CZelmViewDoc : public docview::EditableDocument {
     Q_OBJECT
 
 public:
-    // View update hints: show the whole document, commit the form's fields into it (before the
-    // file is written), show the events again (after saving sorted them).
+    // View update hints: show the document (after every change), commit the form's fields into it
+    // (before the file is written and before an undo), show the events again (after saving or
+    // plotting sorted them).
     static constexpr long kHintRefresh = 0;
-    static constexpr long kHintCommit = 1;
+    static constexpr long kHintCommit = EditableDocument::kHintCommit;
     static constexpr long kHintEvents = 2;
 
     // Changes to the remembered working directory (or the examples beside the program).
@@ -35,11 +37,14 @@ public:
 
     ZELMData& GetData() { return data; }
     const ZELMData& GetData() const { return data; }
+    // Stores a change of the project, named `text`, as one undoable step that every view shows:
+    // `change` edits the project's data. False when it changed nothing.
+    bool StoreData(const QString& text, const std::function<void(ZELMData&)>& change);
 
     // 0 English, 1 metric (zelm::ConvertUnits). The same units, or any other value, convert
     // nothing.
     void ConvertUnits(int newUnits);
-    // Switches the bench-and-bottomland criteria on or off; not a change of the project's data.
+    // Switches the bench-and-bottomland criteria on or off: a change the file keeps.
     void ToggleBenchBottomland();
     bool IsBenchBottomland() const { return data.benchBottomland != 0; }
 

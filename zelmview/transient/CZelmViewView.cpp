@@ -1,15 +1,20 @@
 #include "transient/CZelmViewView.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include "data/BarrierCriterion.h"
+#include "data/UnitConversion.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
+#include "docview/EditCommands.h"
 #include "docview/ResourceIds.h"
 #include "run/ModelRunner.h"
 #include "table/DeleteItemsDlg.h"
@@ -23,11 +28,16 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     : docview::PrintableView(document, parent),
       controls(LayOutTransientForm(*this, *this)),
       binding(
-          controls, [this]() -> ZELMData& { return GetZelmDocument()->GetData(); }, [this] { MarkModified(); }),
+          controls, [this]() -> ZELMData& { return GetZelmDocument()->GetData(); },
+          [this](const QString& text, const std::function<void(ZELMData&)>& change) {
+              return GetZelmDocument()->StoreData(text, change);
+          }),
       events(
           *controls.eventTable, *controls.eventsToAddEdit,
-          [this]() -> QList<IrrigationDataElement>& { return GetZelmDocument()->GetData().events; },
-          [this] { MarkModified(); })
+          [this]() -> const EventTableEditing::Events& { return GetZelmDocument()->GetData().events; },
+          [this](const QString& text, const std::function<void(EventTableEditing::Events&)>& change) {
+              return GetZelmDocument()->StoreData(text, [&change](ZELMData& project) { change(project.events); });
+          })
 {
     setObjectName(QStringLiteral("zelmViewView"));
     docview::SetControlId(this, kFormId);
@@ -65,8 +75,10 @@ void CZelmViewView::ConnectControls()
     connect(controls.specificYieldButton, &QPushButton::clicked, this, &CZelmViewView::ComputeSpecificYield);
     connect(controls.eventTable, &TableListCtrl::endEdit, this,
             [this](TableListCtrl*, int row, int column, const QString& text, bool cancelled) {
-                events.OnCellEdited(row, column, text, cancelled);
+                if (!refreshing) events.OnCellEdited(row, column, text, cancelled);
             });
+    connect(controls.eventTable, &TableListCtrl::pasteBegins, this, [this] { events.OnPasteBegins(); });
+    connect(controls.eventTable, &TableListCtrl::pasteEnds, this, [this] { events.OnPasteEnds(); });
     connect(controls.eventTable, &QWidget::customContextMenuRequested, this, &CZelmViewView::OnTableContextMenu);
     connect(controls.addButton, &QPushButton::clicked, this, &CZelmViewView::AddEvents);
     connect(controls.deleteButton, &QPushButton::clicked, this, &CZelmViewView::DeleteEvents);
@@ -112,6 +124,9 @@ void CZelmViewView::OnUpdate(docview::View*, long hint, QObject*)
 
 void CZelmViewView::RefreshFromDocument()
 {
+    // Showing the project changes nothing in it: an edit that ends while the form is refilled
+    // stores nothing.
+    const QScopedValueRollback<bool> showing(refreshing, true);
     binding.CopyDocumentToForm();
     UpdateUnitLabels();
     UpdateBarrierText();
@@ -126,23 +141,16 @@ void CZelmViewView::UpdateUnitLabels()
     const int units = GetZelmDocument()->GetData().metricUnits;
     binding.ShowUnitLabels(units);
     events.ShowAmountTitle(units);
-    MarkModified();
-    binding.ShowFormValues();
-    FillEventTable();
 }
 
 void CZelmViewView::ShowBenchControls()
 {
     const bool on = GetZelmDocument()->IsBenchBottomland();
     for (int id : {int(kAwhcLabel), int(kAwhc), int(kAwhcUnit)}) controls.byId.value(id)->setVisible(on);
+    emit benchBottomlandChanged(on);
 }
 
 // ---- From the form to the document ----
-
-void CZelmViewView::MarkModified()
-{
-    GetZelmDocument()->SetModifiedFlag(true);
-}
 
 bool CZelmViewView::CommitToDocument()
 {
@@ -157,7 +165,7 @@ bool CZelmViewView::CommitField(int controlId)
 
 bool CZelmViewView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && bound && !committing) {
+    if (event->type() == QEvent::FocusOut && bound && !committing && !refreshing) {
         const int controlId = docview::ControlIdOf(watched);
         if (TransientFieldBinding::IsCommittedField(controlId)) {
             committing = true;
@@ -170,30 +178,26 @@ bool CZelmViewView::eventFilter(QObject* watched, QEvent* event)
 
 void CZelmViewView::OnInputModeClicked()
 {
-    binding.ApplyInputModeRule();
-    MarkModified();
+    binding.StoreInputMode();
 }
 
 void CZelmViewView::OnDrainModeClicked(int barrierMode)
 {
-    GetZelmDocument()->GetData().barrierMode = barrierMode;
-    MarkModified();
+    GetZelmDocument()->StoreData(QStringLiteral("Drain Mode"),
+                                 [barrierMode](ZELMData& project) { project.barrierMode = barrierMode; });
 }
 
 void CZelmViewView::OnUnitsChosen(int index)
 {
     // Every choice the user makes converts, by mouse or by keyboard alike, so the units shown and
     // the values stored never disagree.
-    GetZelmDocument()->ConvertUnits(index);
-    UpdateUnitLabels();
-    binding.CopyDocumentToForm();
+    GetZelmDocument()->StoreData(QStringLiteral("Units"),
+                                 [index](ZELMData& project) { zelm::ConvertUnits(project, index); });
 }
 
 void CZelmViewView::ToggleBenchBottomland()
 {
     GetZelmDocument()->ToggleBenchBottomland();
-    ShowBenchControls();
-    emit benchBottomlandChanged(GetZelmDocument()->IsBenchBottomland());
 }
 
 void CZelmViewView::ComputeSpecificYield()
@@ -208,8 +212,9 @@ void CZelmViewView::PlotDeepPercolation()
 {
     controls.eventTable->EndEdit();
     zelm::PlotDeepPercolation(GetZelmDocument()->GetData(), this);
-    // Plotting puts the events in calendar order; the table shows them so.
-    FillEventTable();
+    // Plotting puts the events in calendar order; every table of the project shows them so. The
+    // order is no change the file would keep: it is always written in calendar order.
+    GetZelmDocument()->UpdateAllViews(nullptr, CZelmViewDoc::kHintEvents);
 }
 
 void CZelmViewView::OnTableContextMenu(const QPoint& position)
@@ -232,6 +237,10 @@ bool CZelmViewView::HandlesCommand(int commandId) const
     case zelm::kInsertRow:
     case zelm::kCopyRows:
     case zelm::kPasteRows:
+    case docview::kEditCut:
+    case docview::kEditCopy:
+    case docview::kEditPaste:
+    case docview::kEditClear:
         return true;
     default:
         return PrintableView::HandlesCommand(commandId);
@@ -260,8 +269,42 @@ bool CZelmViewView::OnCommand(int commandId)
     case zelm::kPasteRows:
         controls.eventTable->PasteFromClipboard();
         return true;
+    case docview::kEditCut:
+    case docview::kEditCopy:
+    case docview::kEditPaste:
+    case docview::kEditClear:
+        EditFocusedControl(commandId);
+        return true;
     default:
         return PrintableView::OnCommand(commandId);
+    }
+}
+
+void CZelmViewView::EditFocusedControl(int commandId)
+{
+    QWidget* focus = QApplication::focusWidget();
+    TableListCtrl* table = controls.eventTable;
+    if (focus != table && !table->isAncestorOf(focus)) {
+        if (isAncestorOf(focus)) docview::EditFocusedText(commandId, focus);
+        return;
+    }
+    // In the table, Copy and Paste take the table's text; Cut and Delete take the current row.
+    table->EndEdit();
+    switch (commandId) {
+    case docview::kEditCopy:
+        OnCommand(zelm::kCopyRows);
+        return;
+    case docview::kEditPaste:
+        OnCommand(zelm::kPasteRows);
+        return;
+    case docview::kEditCut:
+        if (!table->HasCursor()) return;
+        QGuiApplication::clipboard()->setText(table->CopyRowText(table->GetCursorRow()));
+        events.DeleteEventAt(table->GetCursorRow());
+        return;
+    default:
+        if (table->HasCursor()) events.DeleteEventAt(table->GetCursorRow());
+        return;
     }
 }
 

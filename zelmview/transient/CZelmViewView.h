@@ -35,7 +35,8 @@ public:
     QMenu* GetTableContextMenu() const { return contextMenu; }
     ModelRunSession& GetRunSession() { return runSession; }
 
-    // Hint 0 refreshes the form, hint 1 commits it, hint 2 shows the events again.
+    // Hint 0 shows the project where the form differs from it (after every change), hint 1 commits
+    // the form, hint 2 shows the events again.
     void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
@@ -64,7 +65,8 @@ public:
     void CancelRun() { runSession.Cancel(); }
     bool IsRunning() const { return runSession.IsRunning(); }
 
-    void PrintForm(QPrinter& printer) { PrintAsShown(printer); }
+    // The whole form, also where it is scrolled out of sight.
+    void PrintForm(QPrinter& printer) { PrintAsShown(printer, controls.page); }
 
     // Replaceable for tests and by the application: how a report is opened, how the events to
     // delete are chosen and how the specific yield is computed.
@@ -87,12 +89,14 @@ private:
     void OnInputModeClicked();
     void OnDrainModeClicked(int barrierMode);
     void OnTableContextMenu(const QPoint& position);
+    // Cut, Copy, Paste or Delete on the control that has the focus.
+    void EditFocusedControl(int commandId);
     void Print(QPrinter& printer) override { PrintForm(printer); }
-    void MarkModified();
 
     // Focus loss commits a field only once the form has been filled from the document.
     bool bound = false;
     bool committing = false;
+    bool refreshing = false;
 
     TransientFormControls controls;
     TransientFieldBinding binding;

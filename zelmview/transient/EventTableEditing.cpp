@@ -21,18 +21,38 @@ QString formatAmount(double value)
     return QString::asprintf("%g", value);
 }
 
+const char* const kColumnChanges[] = {"Event Month", "Event Day", "Event Amount"};
+
+// The event as the text typed into one of its cells makes it.
+IrrigationDataElement editedEvent(IrrigationDataElement event, int column, const QString& text)
+{
+    switch (column) {
+    case 0:
+        event.month = std::clamp(zelm::LeadingInteger(text), 1, 12);
+        break;
+    case 1:
+        event.day = std::clamp(zelm::LeadingInteger(text), 1, zelm::LastDayOfMonth(event.month));
+        break;
+    case kAmountColumn:
+        event.amount = zelm::LeadingReal(text);
+        break;
+    default:
+        break;
+    }
+    return event;
+}
+
 }  // namespace
 
 EventTableEditing::EventTableEditing(TableListCtrl& eventTable, QSpinBox& toAdd,
-                                     std::function<QList<IrrigationDataElement>&()> projectEvents,
-                                     std::function<void()> modified)
-    : table(eventTable), eventsToAdd(toAdd), events(std::move(projectEvents)), markModified(std::move(modified))
+                                     std::function<const Events&()> projectEvents, StoreChange storeChange)
+    : table(eventTable), eventsToAdd(toAdd), events(std::move(projectEvents)), store(std::move(storeChange))
 {
 }
 
 void EventTableEditing::FillEventTable()
 {
-    const QList<IrrigationDataElement>& shown = events();
+    const Events& shown = events();
     if (table.rowCount() != shown.size()) {
         table.DeleteAllItems();
         for (qsizetype row = 0; row < shown.size(); ++row) table.InsertItem(int(row), QString());
@@ -53,64 +73,71 @@ void EventTableEditing::ShowAmountTitle(int units)
 
 void EventTableEditing::OnCellEdited(int row, int column, const QString& text, bool cancelled)
 {
-    if (cancelled) return;
-    QList<IrrigationDataElement>& edited = events();
-    if (row < 0 || row >= edited.size()) return;
-    IrrigationDataElement& event = edited[row];
-    QString shown = text;
-    switch (column) {
-    case 0:
-        event.month = std::clamp(zelm::LeadingInteger(text), 1, 12);
-        shown = formatInteger(event.month);
-        break;
-    case 1:
-        event.day = std::clamp(zelm::LeadingInteger(text), 1, zelm::LastDayOfMonth(event.month));
-        shown = formatInteger(event.day);
-        break;
-    case kAmountColumn:
-        event.amount = zelm::LeadingReal(text);
-        shown = formatAmount(event.amount);
-        break;
-    default:
-        break;
+    if (cancelled || column < 0 || column > kAmountColumn) return;
+    if (pasted) {
+        if (row >= 0 && row < pasted->size()) (*pasted)[row] = editedEvent(pasted->at(row), column, text);
+        return;
     }
-    markModified();
-    table.SetCellText(row, column, shown);
+    if (row < 0 || row >= events().size()) return;
+    const IrrigationDataElement event = editedEvent(events().at(row), column, text);
+    const bool stored =
+        store(QString::fromLatin1(kColumnChanges[column]), [row, event](Events& edited) { edited[row] = event; });
+    // A value the event held already is shown as it is held.
+    if (!stored) FillEventTable();
+}
+
+void EventTableEditing::OnPasteBegins()
+{
+    pasted = events();
+}
+
+void EventTableEditing::OnPasteEnds()
+{
+    if (!pasted) return;
+    const Events result = *std::exchange(pasted, std::nullopt);
+    if (!store(QStringLiteral("Paste Events"), [&result](Events& edited) { edited = result; })) FillEventTable();
 }
 
 void EventTableEditing::AddEvents()
 {
     const int firstNew = table.rowCount();
-    QList<IrrigationDataElement>& edited = events();
-    for (int added = 0; added < eventsToAdd.value(); ++added) edited.append(IrrigationDataElement{});
-    FillEventTable();
+    const int count = eventsToAdd.value();
+    store(QStringLiteral("Add Events"), [count](Events& edited) {
+        for (int added = 0; added < count; ++added) edited.append(IrrigationDataElement{});
+    });
     table.setFocus(Qt::OtherFocusReason);
     table.EditCell(std::max(firstNew, 0), 0);
-    markModified();
 }
 
 void EventTableEditing::InsertRowAtCursor()
 {
-    QList<IrrigationDataElement>& edited = events();
     // The cursor may lie past the end after rows were deleted; the row then goes last.
-    const int row = std::clamp(table.GetCursorRow(), 0, int(edited.size()));
-    edited.insert(row, IrrigationDataElement{});
-    FillEventTable();
+    const int row = std::clamp(table.GetCursorRow(), 0, int(events().size()));
+    store(QStringLiteral("Insert Event"), [row](Events& edited) { edited.insert(row, IrrigationDataElement{}); });
     table.setFocus(Qt::OtherFocusReason);
     table.EditCell(row, 0);
-    markModified();
 }
 
 void EventTableEditing::DeleteEvents(const ChooseItems& choose)
 {
     table.EndEdit();
-    QList<IrrigationDataElement>& edited = events();
     QStringList texts;
-    for (const IrrigationDataElement& event : edited)
+    for (const IrrigationDataElement& event : events())
         texts.append(formatInteger(event.month) + QLatin1Char('/') + formatInteger(event.day));
     // Highest first, so the positions still to be removed stay where they are.
-    for (int index : choose(texts))
-        if (index >= 0 && index < edited.size()) edited.removeAt(index);
+    RemoveEvents(choose(texts));
+}
+
+void EventTableEditing::DeleteEventAt(int row)
+{
+    RemoveEvents({row});
+}
+
+void EventTableEditing::RemoveEvents(const QList<int>& indices)
+{
+    store(QStringLiteral("Delete Events"), [&indices](Events& edited) {
+        for (int index : indices)
+            if (index >= 0 && index < edited.size()) edited.removeAt(index);
+    });
     FillEventTable();
-    markModified();
 }

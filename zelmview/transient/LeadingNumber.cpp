@@ -82,7 +82,7 @@ std::optional<double> WholeReal(const QString& text)
 
 QString FormatFieldReal(double value)
 {
-    return QString::number(value, 'g', 15);
+    return QString::asprintf("%g", value);
 }
 
 }  // namespace zelm

@@ -19,8 +19,8 @@ double LeadingReal(const QString& text);
 // the text or it is empty. This is how a numeric field of a form is validated.
 std::optional<double> WholeReal(const QString& text);
 
-// A real number for a field of a form: up to 15 significant digits, so a value comes back as it
-// went in.
+// A real number for a field of a form, with the digits the project file keeps ("%g"), so a value
+// converted between units shows as 4, not 3.99999988416.
 QString FormatFieldReal(double value);
 
 }  // namespace zelm

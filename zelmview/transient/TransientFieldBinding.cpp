@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <cmath>
-#include <optional>
 
 #include "data/BarrierCriterion.h"
 #include "data/ZELMData.h"
@@ -33,11 +32,23 @@ QString toDocumentLines(QString text)
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+// The same stored value, a value that is not a number included.
+bool sameValue(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+// The maximum water table follows the depth to the drain and the root zone requirement.
+bool feedsMaxWaterTable(int controlId)
+{
+    return controlId == Ids::kDepthToDrain || controlId == Ids::kRootZoneRequirement;
+}
+
 }  // namespace
 
 TransientFieldBinding::TransientFieldBinding(const TransientFormControls& formControls,
-                                             std::function<ZELMData&()> project, std::function<void()> modified)
-    : controls(formControls), data(std::move(project)), markModified(std::move(modified))
+                                             std::function<ZELMData&()> project, StoreChange storeChange)
+    : controls(formControls), data(std::move(project)), store(std::move(storeChange))
 {
 }
 
@@ -45,18 +56,33 @@ void TransientFieldBinding::CopyDocumentToForm()
 {
     const ZELMData& project = data();
     controls.inputModeGroup->button(project.inputMode != 0 ? 1 : 0)->setChecked(true);
-    for (const NumericField& field : transientform::NumericFields()) formValues.insert(field.id, project.*field.member);
-    controls.titleEdit->setText(project.title);
-    controls.commentEdit->setPlainText(toFormLines(project.comment));
+    for (const NumericField& field : transientform::NumericFields()) ShowNumber(field, false);
+    ShowTexts();
     controls.unitsList->setCurrentIndex(project.metricUnits == 1 ? 1 : 0);
     SetDrainModeRadio(project.barrierMode);
-    ShowFormValues();
 }
 
-void TransientFieldBinding::ShowFormValues()
+void TransientFieldBinding::ShowNumber(const NumericField& field, bool always)
 {
-    for (auto it = controls.numericEdits.constBegin(); it != controls.numericEdits.constEnd(); ++it)
-        it.value()->setText(zelm::FormatFieldReal(formValues.value(it.key())));
+    const double value = data().*field.member;
+    const auto shown = shownNumbers.constFind(field.id);
+    if (!always && shown != shownNumbers.constEnd() && sameValue(shown->value, value)) return;
+    const Shown now{value, zelm::FormatFieldReal(value)};
+    shownNumbers.insert(field.id, now);
+    controls.numericEdits.value(field.id)->setText(now.text);
+}
+
+void TransientFieldBinding::ShowTexts()
+{
+    const ZELMData& project = data();
+    if (shownTitle != project.title) {
+        shownTitle = project.title;
+        controls.titleEdit->setText(project.title);
+    }
+    if (shownComment != project.comment) {
+        shownComment = project.comment;
+        controls.commentEdit->setPlainText(toFormLines(project.comment));
+    }
 }
 
 void TransientFieldBinding::SetDrainModeRadio(int barrierMode)
@@ -104,6 +130,12 @@ void TransientFieldBinding::ApplyInputModeRule()
     data().inputMode = mode;
 }
 
+void TransientFieldBinding::StoreInputMode()
+{
+    const int mode = controls.inputModeGroup->checkedId() == 1 ? 1 : 0;
+    store(QStringLiteral("Input Mode"), [mode](ZELMData& project) { project.inputMode = mode; });
+}
+
 bool TransientFieldBinding::IsCommittedField(int controlId)
 {
     return controlId == Ids::kTitle || controlId == Ids::kComment ||
@@ -131,27 +163,30 @@ bool TransientFieldBinding::CommitField(int controlId)
 bool TransientFieldBinding::CommitNumber(const NumericField& field)
 {
     XEdit* edit = controls.numericEdits.value(field.id);
+    // A text the user left as it was shown stores nothing, so a rounded display never replaces
+    // the value behind it.
+    if (edit->text() == shownNumbers.value(field.id).text) return true;
     // Each field is checked on its own, so a bad number elsewhere never resets this one.
     const std::optional<double> value = zelm::WholeReal(edit->text());
     if (!value) {
         RejectNumber(field.id);
         return false;
     }
-    formValues.insert(field.id, *value);
-    double& stored = data().*field.member;
-    // Exact comparison; a value that is not a number always counts as changed.
-    if (*value != stored || std::isnan(*value)) {
-        stored = *value;
-        markModified();
-    }
-    if (field.id == Ids::kDrainToBarrier || field.id == Ids::kRootZoneRequirement) UpdateBarrierText();
+    const auto member = field.member;
+    const bool maxWaterTableFollows = feedsMaxWaterTable(field.id);
+    store(QString::fromLatin1(field.label), [member, maxWaterTableFollows, value](ZELMData& project) {
+        project.*member = *value;
+        if (maxWaterTableFollows) zelm::UpdateMaxWaterTable(project);
+    });
+    // The field shows what it holds now in the form of every other value, and its own typing is
+    // no longer to be undone on its own: the project's undo takes over.
+    ShowNumber(field, true);
     return true;
 }
 
 void TransientFieldBinding::RejectNumber(int controlId)
 {
     XEdit* edit = controls.numericEdits.value(controlId);
-    formValues.insert(controlId, 0.0);
     edit->setText(QStringLiteral("0"));
     docview::showMessage(kBadNumberMessage);
     edit->setFocus(Qt::OtherFocusReason);
@@ -160,22 +195,18 @@ void TransientFieldBinding::RejectNumber(int controlId)
 
 void TransientFieldBinding::CommitTexts(int controlId)
 {
-    ZELMData& project = data();
-    if (controlId == Ids::kTitle && controls.titleEdit->text() != project.title) {
-        project.title = controls.titleEdit->text();
-        markModified();
+    if (controlId == Ids::kTitle && controls.titleEdit->text() != shownTitle) {
+        const QString title = controls.titleEdit->text();
+        store(QStringLiteral("Title"), [title](ZELMData& project) { project.title = title; });
     }
     if (controlId == Ids::kComment) {
         const QString comment = toDocumentLines(controls.commentEdit->toPlainText());
-        if (comment != project.comment) {
-            project.comment = comment;
-            markModified();
-        }
+        if (comment != shownComment)
+            store(QStringLiteral("Comments"), [comment](ZELMData& project) { project.comment = comment; });
     }
 }
 
 void TransientFieldBinding::SetFormValue(int controlId, double value)
 {
-    formValues.insert(controlId, value);
     controls.numericEdits.value(controlId)->setText(zelm::FormatFieldReal(value));
 }

@@ -1,13 +1,17 @@
 #include "transient/TransientFormLayout.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 
 #include "docview/ControlId.h"
@@ -19,8 +23,37 @@ namespace {
 
 using Ids = TransientFormIds;
 
-const QSize kFormSize(780, 560);
-constexpr int kRowHeight = 24;
+constexpr int kFieldWidth = 90;
+constexpr int kTableRowsShown = 10;
+constexpr int kCommentLines = 3;
+
+// Holds the event table and gives it the height of whole rows only, so that the last row shown
+// is never cut in half, however tall the window.
+class WholeRowsHolder : public QWidget {
+public:
+    WholeRowsHolder(TableListCtrl* table, QWidget* parent) : QWidget(parent), table(table)
+    {
+        table->setParent(this);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    QSize minimumSizeHint() const override { return {table->minimumSizeHint().width(), HeightFor(kTableRowsShown)}; }
+    QSize sizeHint() const override { return {table->sizeHint().width(), HeightFor(kTableRowsShown)}; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        const int rows = std::max(1, (height() - HeightFor(0)) / RowHeight());
+        table->setGeometry(0, 0, width(), HeightFor(rows));
+    }
+
+private:
+    int RowHeight() const { return table->verticalHeader()->defaultSectionSize(); }
+    int HeightFor(int rows) const
+    {
+        return 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height() + rows * RowHeight();
+    }
+    TableListCtrl* table;
+};
 
 class Layout {
 public:
@@ -28,137 +61,198 @@ public:
 
     TransientFormControls Build()
     {
-        CreateTitleAndModes();
-        CreateFieldData();
-        CreateEventSchedule();
-        CreateDrainMode();
-        CreateCommentAndButtons();
-        form.setMinimumSize(kFormSize);
-        form.resize(kFormSize);
+        auto* scroll = new QScrollArea(&form);
+        scroll->setObjectName(QStringLiteral("formScrollArea"));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        auto* outer = new QVBoxLayout(&form);
+        outer->setContentsMargins(0, 0, 0, 0);
+        outer->addWidget(scroll);
+
+        page = new QWidget;
+        page->setObjectName(QStringLiteral("formPage"));
+        auto* grid = new QGridLayout(page);
+        grid->addLayout(CreateTitle(), 0, 0, 1, 2);
+        grid->addLayout(CreateModesAndFields(), 1, 0);
+        grid->addLayout(CreateScheduleAndDrainMode(), 1, 1);
+        grid->addLayout(CreateCommentAndButtons(), 2, 0, 1, 2);
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(1, 3);
+        grid->setRowStretch(2, 1);
+        scroll->setWidget(page);
+        controls.page = page;
         return controls;
     }
 
 private:
     template <typename Control>
-    Control* Place(Control* control, int controlId, const QString& name, const QRect& rect)
+    Control* Name(Control* control, int controlId, const QString& name)
     {
         control->setObjectName(name);
         if (controlId != 0) {
             docview::SetControlId(control, controlId);
             controls.byId.insert(controlId, control);
         }
-        control->setGeometry(rect);
         return control;
     }
 
-    QPushButton* AddButton(QWidget* parent, int controlId, const QString& text, const QString& name, const QRect& rect)
+    QPushButton* AddButton(int controlId, const QString& text, const QString& name)
     {
-        auto* button = Place(new QPushButton(text, parent), controlId, name, rect);
+        auto* button = Name(new QPushButton(text), controlId, name);
         button->setAutoDefault(false);
         return button;
     }
 
-    void CreateTitleAndModes()
+    QLayout* CreateTitle()
     {
-        Place(new QLabel(QStringLiteral("Title:"), &form), 0, QStringLiteral("titleLabel"), QRect(10, 12, 40, 20));
-        controls.titleEdit =
-            Place(new QLineEdit(&form), Ids::kTitle, QStringLiteral("titleEdit"), QRect(55, 10, 480, kRowHeight));
+        auto* row = new QHBoxLayout;
+        row->addWidget(Name(new QLabel(QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
+        controls.titleEdit = Name(new QLineEdit, Ids::kTitle, QStringLiteral("titleEdit"));
         controls.titleEdit->installEventFilter(&focusWatcher);
+        row->addWidget(controls.titleEdit, 1);
+        return row;
+    }
 
-        auto* inputMode = Place(new QGroupBox(QStringLiteral("Input Mode"), &form), 0, QStringLiteral("inputModeGroup"),
-                                QRect(10, 42, 160, 72));
+    QLayout* CreateModesAndFields()
+    {
+        auto* inputMode = Name(new QGroupBox(QStringLiteral("Input Mode")), 0, QStringLiteral("inputModeGroup"));
+        auto* radios = new QVBoxLayout(inputMode);
         controls.inputModeGroup = new QButtonGroup(&form);
-        auto* design = Place(new QRadioButton(QStringLiteral("Design"), inputMode), Ids::kDesignRadio,
-                             QStringLiteral("designRadio"), QRect(10, 20, 140, 22));
-        auto* analysis = Place(new QRadioButton(QStringLiteral("Analysis"), inputMode), Ids::kAnalysisRadio,
-                               QStringLiteral("analysisRadio"), QRect(10, 44, 140, 22));
+        auto* design =
+            Name(new QRadioButton(QStringLiteral("Design")), Ids::kDesignRadio, QStringLiteral("designRadio"));
+        auto* analysis =
+            Name(new QRadioButton(QStringLiteral("Analysis")), Ids::kAnalysisRadio, QStringLiteral("analysisRadio"));
+        radios->addWidget(design);
+        radios->addWidget(analysis);
         controls.inputModeGroup->addButton(design, 0);
         controls.inputModeGroup->addButton(analysis, 1);
         design->setChecked(true);
 
-        controls.unitsList = new QComboBox(&form);
+        controls.unitsList = Name(new QComboBox, Ids::kUnitsList, QStringLiteral("unitsList"));
         controls.unitsList->addItems({QStringLiteral("English"), QStringLiteral("Metric")});
-        Place(controls.unitsList, Ids::kUnitsList, QStringLiteral("unitsList"), QRect(185, 62, 110, 26));
+
+        auto* modes = new QHBoxLayout;
+        modes->addWidget(inputMode);
+        modes->addWidget(controls.unitsList, 0, Qt::AlignVCenter);
+        modes->addStretch(1);
+
+        auto* column = new QVBoxLayout;
+        column->addLayout(modes);
+        column->addWidget(CreateFieldData());
+        column->addStretch(1);
+        return column;
     }
 
-    void CreateFieldData()
+    QGroupBox* CreateFieldData()
     {
-        auto* group = Place(new QGroupBox(QStringLiteral("Field Data"), &form), 0, QStringLiteral("fieldDataGroup"),
-                            QRect(10, 122, 354, 312));
-        int top = 24;
+        auto* group = Name(new QGroupBox(QStringLiteral("Field Data")), 0, QStringLiteral("fieldDataGroup"));
+        auto* grid = new QGridLayout(group);
+        int row = 0;
         for (const transientform::NumericField& field : transientform::NumericFields()) {
             const QString name = QString::fromLatin1(field.name);
-            Place(new QLabel(QString::fromLatin1(field.label), group), field.labelId, name + QStringLiteral("Label"),
-                  QRect(10, top + 3, 158, 20));
-            auto* edit =
-                Place(new XEdit(group), field.id, name + QStringLiteral("Edit"), QRect(170, top, 80, kRowHeight));
+            grid->addWidget(
+                Name(new QLabel(QString::fromLatin1(field.label)), field.labelId, name + QStringLiteral("Label")), row,
+                0);
+            auto* edit = Name(new XEdit(group), field.id, name + QStringLiteral("Edit"));
+            edit->setMinimumWidth(kFieldWidth);
             edit->installEventFilter(&focusWatcher);
             controls.numericEdits.insert(field.id, edit);
-            auto* unit =
-                Place(new QLabel(group), field.unitId, name + QStringLiteral("Unit"), QRect(256, top + 3, 58, 20));
+            grid->addWidget(edit, row, 1);
+            auto* unit = Name(new QLabel, field.unitId, name + QStringLiteral("Unit"));
+            unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("decimal")));
             controls.unitLabels.insert(field.unitId, unit);
-            if (field.id == Ids::kSpecificYield)
+            grid->addWidget(unit, row, 2);
+            if (field.id == Ids::kSpecificYield) {
                 controls.specificYieldButton =
-                    AddButton(group, Ids::kSpecificYieldButton, QStringLiteral("f(K)"),
-                              QStringLiteral("specificYieldButton"), QRect(314, top, 34, kRowHeight));
-            top += 34;
+                    AddButton(Ids::kSpecificYieldButton, QStringLiteral("f(K)"), QStringLiteral("specificYieldButton"));
+                grid->addWidget(controls.specificYieldButton, row, 3);
+            }
+            ++row;
         }
+        return group;
     }
 
-    void CreateEventSchedule()
+    QLayout* CreateScheduleAndDrainMode()
     {
-        auto* group = Place(new QGroupBox(QStringLiteral("Deep Percolation Schedule"), &form), 0,
-                            QStringLiteral("scheduleGroup"), QRect(372, 42, 398, 296));
-        controls.eventTable = Place(new TableListCtrl(Ids::kEventEditor, true, group), Ids::kEventTable,
-                                    QStringLiteral("eventTable"), QRect(10, 22, 378, 228));
+        auto* column = new QVBoxLayout;
+        column->addWidget(CreateEventSchedule(), 1);
+        column->addWidget(CreateDrainMode());
+        return column;
+    }
+
+    QGroupBox* CreateEventSchedule()
+    {
+        auto* group =
+            Name(new QGroupBox(QStringLiteral("Deep Percolation Schedule")), 0, QStringLiteral("scheduleGroup"));
+        controls.eventTable =
+            Name(new TableListCtrl(Ids::kEventEditor, true), Ids::kEventTable, QStringLiteral("eventTable"));
         controls.eventTable->InsertColumn(0, QStringLiteral("Month"), 50);
         controls.eventTable->InsertColumn(1, QStringLiteral("Day"), 50);
         controls.eventTable->InsertColumn(transientform::kAmountColumn,
                                           QString::fromLatin1(transientform::AmountTitle(0)), 100);
         controls.eventTable->setContextMenuPolicy(Qt::CustomContextMenu);
 
-        controls.addButton = AddButton(group, Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"),
-                                       QRect(10, 258, 56, 26));
-        Place(new QLabel(QStringLiteral("# to add:"), group), 0, QStringLiteral("eventsToAddLabel"),
-              QRect(72, 262, 56, 20));
-        controls.eventsToAddEdit = new QSpinBox(group);
+        controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"));
+        controls.eventsToAddEdit = Name(new QSpinBox, Ids::kEventsToAdd, QStringLiteral("eventsToAddEdit"));
         controls.eventsToAddEdit->setRange(-99, 999);
         controls.eventsToAddEdit->setValue(1);
-        Place(controls.eventsToAddEdit, Ids::kEventsToAdd, QStringLiteral("eventsToAddEdit"), QRect(128, 258, 56, 26));
-        controls.deleteButton = AddButton(group, Ids::kDeleteButton, QStringLiteral("Delete"),
-                                          QStringLiteral("deleteButton"), QRect(192, 258, 64, 26));
-        controls.plotButton = AddButton(group, Ids::kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"),
-                                        QRect(264, 258, 64, 26));
+        controls.deleteButton = AddButton(Ids::kDeleteButton, QStringLiteral("Delete"), QStringLiteral("deleteButton"));
+        controls.plotButton = AddButton(Ids::kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"));
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addWidget(controls.addButton);
+        buttons->addWidget(Name(new QLabel(QStringLiteral("# to add:")), 0, QStringLiteral("eventsToAddLabel")));
+        buttons->addWidget(controls.eventsToAddEdit);
+        buttons->addWidget(controls.deleteButton);
+        buttons->addWidget(controls.plotButton);
+        buttons->addStretch(1);
+
+        auto* box = new QVBoxLayout(group);
+        box->addWidget(new WholeRowsHolder(controls.eventTable, group), 1);
+        box->addLayout(buttons);
+        return group;
     }
 
-    void CreateDrainMode()
+    QGroupBox* CreateDrainMode()
     {
-        auto* group = Place(new QGroupBox(QStringLiteral("Drain Mode"), &form), 0, QStringLiteral("drainModeGroup"),
-                            QRect(372, 344, 398, 96));
-        controls.onBarrierRadio = Place(new QRadioButton(QStringLiteral("On Barrier"), group), Ids::kOnBarrierRadio,
-                                        QStringLiteral("onBarrierRadio"), QRect(10, 20, 380, 22));
-        controls.offBarrierRadio = Place(new QRadioButton(QStringLiteral("Off Barrier"), group), Ids::kOffBarrierRadio,
-                                         QStringLiteral("offBarrierRadio"), QRect(10, 44, 380, 22));
-        controls.criteriaRadio = Place(new QRadioButton(QStringLiteral("Based on Criteria ()"), group),
-                                       Ids::kCriteriaRadio, QStringLiteral("criteriaRadio"), QRect(10, 68, 380, 22));
+        auto* group = Name(new QGroupBox(QStringLiteral("Drain Mode")), 0, QStringLiteral("drainModeGroup"));
+        controls.onBarrierRadio = Name(new QRadioButton(QStringLiteral("On Barrier")), Ids::kOnBarrierRadio,
+                                       QStringLiteral("onBarrierRadio"));
+        controls.offBarrierRadio = Name(new QRadioButton(QStringLiteral("Off Barrier")), Ids::kOffBarrierRadio,
+                                        QStringLiteral("offBarrierRadio"));
+        controls.criteriaRadio = Name(new QRadioButton(QStringLiteral("Based on Criteria ()")), Ids::kCriteriaRadio,
+                                      QStringLiteral("criteriaRadio"));
+        auto* radios = new QVBoxLayout(group);
+        for (QRadioButton* radio : {controls.onBarrierRadio, controls.offBarrierRadio, controls.criteriaRadio})
+            radios->addWidget(radio);
+        return group;
     }
 
-    void CreateCommentAndButtons()
+    QLayout* CreateCommentAndButtons()
     {
-        Place(new QLabel(QStringLiteral("Comments:"), &form), 0, QStringLiteral("commentLabel"),
-              QRect(10, 446, 100, 18));
-        controls.commentEdit =
-            Place(new QPlainTextEdit(&form), Ids::kComment, QStringLiteral("commentEdit"), QRect(10, 466, 760, 56));
+        controls.commentEdit = Name(new QPlainTextEdit, Ids::kComment, QStringLiteral("commentEdit"));
         controls.commentEdit->setTabChangesFocus(true);
         controls.commentEdit->installEventFilter(&focusWatcher);
-        controls.doneButton = AddButton(&form, Ids::kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"),
-                                        QRect(612, 528, 76, 26));
-        controls.helpButton = AddButton(&form, Ids::kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"),
-                                        QRect(694, 528, 76, 26));
+        controls.commentEdit->setMinimumHeight(controls.commentEdit->fontMetrics().lineSpacing() * kCommentLines +
+                                               2 * controls.commentEdit->frameWidth() + 8);
+        controls.doneButton = AddButton(Ids::kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"));
+        controls.helpButton = AddButton(Ids::kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"));
+
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch(1);
+        buttons->addWidget(controls.doneButton);
+        buttons->addWidget(controls.helpButton);
+
+        auto* column = new QVBoxLayout;
+        column->addWidget(Name(new QLabel(QStringLiteral("Comments:")), 0, QStringLiteral("commentLabel")));
+        column->addWidget(controls.commentEdit, 1);
+        column->addLayout(buttons);
+        return column;
     }
 
     QWidget& form;
     QObject& focusWatcher;
+    QWidget* page = nullptr;
     TransientFormControls controls;
 };
 

@@ -1,5 +1,7 @@
-// The layout of form 101: every control of the transient project's form at its place, with its id
-// and name. The form connects the controls to what they do; this only builds them.
+// The layout of form 101: every control of the transient project's form with its id and name, laid
+// out to grow with the window (the event table and the comments take the room) inside a scroll
+// area, so that every control can be reached in a small window. The form connects the controls to
+// what they do; this only builds them.
 #pragma once
 
 #include <QHash>
@@ -18,6 +20,8 @@ class TableListCtrl;
 class XEdit;
 
 struct TransientFormControls {
+    // The widget that holds every control, inside the form's scroll area.
+    QWidget* page = nullptr;
     // Every control with an id, by id.
     QHash<int, QWidget*> byId;
     QHash<int, XEdit*> numericEdits;
@@ -40,6 +44,6 @@ struct TransientFormControls {
     QPushButton* helpButton = nullptr;
 };
 
-// Builds the controls on `form` and sizes it. The title, the comment and the numeric fields report
+// Builds the controls in a scroll area that fills `form`. The title, the comment and the numeric fields report
 // their focus changes to `focusWatcher`.
 TransientFormControls LayOutTransientForm(QWidget& form, QObject& focusWatcher);

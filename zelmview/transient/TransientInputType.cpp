@@ -1,8 +1,10 @@
 #include "transient/TransientInputType.h"
 
 #include <QAction>
+#include <QUndoStack>
 
 #include "docview/DocumentHost.h"
+#include "docview/EditCommands.h"
 #include "docview/ResourceIds.h"
 #include "transient/CZelmViewDoc.h"
 #include "transient/CZelmViewView.h"
@@ -24,12 +26,13 @@ docview::MenuSpec modelMenu()
              {zelm::kBenchBottomland}}};
 }
 
-// The check mark follows the project of the active form.
-void updateBenchMark(const docview::CommandBoard& board)
+// The check mark follows the project of the active form, and Undo and Redo its steps.
+void updateCommands(const docview::CommandBoard& board)
 {
     auto* view = qobject_cast<CZelmViewView*>(board.GetActiveView());
     if (QAction* bench = board.GetCommandAction(zelm::kBenchBottomland))
         bench->setChecked(view != nullptr && view->GetZelmDocument()->IsBenchBottomland());
+    docview::UpdateEditCommands(board);
 }
 
 }  // namespace
@@ -55,7 +58,8 @@ docview::DocumentType TransientInputType(docview::DocumentHost& host)
          true,
          false},
     };
-    type.menus = {modelMenu()};
+    type.commands.append(docview::EditCommands());
+    type.menus = {modelMenu(), docview::EditMenu()};
     type.makeDocument = [] { return new CZelmViewDoc; };
     type.makeView = [&host](docview::Document* document) {
         auto* view = new CZelmViewView(static_cast<CZelmViewDoc*>(document));
@@ -63,8 +67,9 @@ docview::DocumentType TransientInputType(docview::DocumentHost& host)
         const auto follow = [&host] { host.UpdateCommandStates(); };
         QObject::connect(view, &CZelmViewView::runStateChanged, view, follow);
         QObject::connect(view, &CZelmViewView::benchBottomlandChanged, view, follow);
+        QObject::connect(view->GetZelmDocument()->GetUndoStack(), &QUndoStack::indexChanged, view, follow);
         return view;
     };
-    type.updateCommands = updateBenchMark;
+    type.updateCommands = updateCommands;
     return type;
 }

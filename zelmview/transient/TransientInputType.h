@@ -1,5 +1,5 @@
 // The transient input document type (129): the project document with its form, created by New
-// Transient, and the Model menu shown while such a project is active.
+// Transient, and the Edit and Model menus shown while such a project is active.
 #pragma once
 
 #include "docview/DocumentType.h"

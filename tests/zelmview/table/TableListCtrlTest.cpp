@@ -99,6 +99,30 @@ private slots:
         QCOMPARE(oneRow.table->rowCount(), 1);
     }
 
+    void aPasteStartsAtTheCurrentCellAndARightClickMakesItCurrent()
+    {
+        TableWindow table(3, 2);
+        table.fill({"1", "2", "3", "4", "5", "6"});
+        clickCell(*table.table, 1, 1);
+        table.table->EndEdit();
+        table.table->PasteFromClipboard(QStringLiteral("x\ty"));
+        QCOMPARE(table.cells(), QStringList({"1", "2", "3", "x", "y", "6"}));
+
+        const QRect cell = table.table->visualRect(table.table->model()->index(0, 1));
+        QTest::mouseClick(table.table->viewport(), Qt::RightButton, {}, cell.center());
+        QCOMPARE(table.table->GetCursorRow(), 0);
+        QCOMPARE(table.table->GetCursorColumn(), 1);
+        QVERIFY(table.table->GetEditor() == nullptr);  // a right-click opens no editor
+        table.table->PasteFromClipboard(QStringLiteral("z"));
+        QCOMPARE(table.cells(), QStringList({"1", "z", "3", "x", "y", "6"}));
+
+        // Emptied and filled again, the table has no current cell: a whole table pastes back whole.
+        table.table->DeleteAllItems();
+        for (int row = 0; row < 3; ++row) table.table->InsertItem(row, QString());
+        table.table->PasteFromClipboard(QStringLiteral("a\tb\r\nc\td\r\ne\tf"));
+        QCOMPARE(table.cells(), QStringList({"a", "b", "c", "d", "e", "f"}));
+    }
+
     void anEmptyPastedCellShiftsTheFollowingValuesLeftAndBlanksAreTrimmed()
     {
         TableWindow table(1, 3);

@@ -1,0 +1,139 @@
+// What the user does on the transient form and must not lose or see wrong: a paste lands where the
+// cursor is, two windows of one project agree and Save writes what they show, the drain-mode text
+// follows every field it depends on, the bench switch counts as a change, and an untouched project
+// asks nothing when it closes.
+#include <QDir>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
+#include "docview/SaveQuestion.h"
+#include "transient/EditorTestSupport.h"
+#include "transient/XEdit.h"
+
+using editortest::clickCell;
+using editortest::Form;
+using editortest::typeIntoField;
+
+namespace {
+
+// A second window of the form's project, as Window > New Window opens it.
+CZelmViewView* openSecondWindow(Form& form)
+{
+    auto* second = new CZelmViewView(form.document);
+    second->show();
+    second->OnInitialUpdate();
+    return second;
+}
+
+void rightClickCell(TableListCtrl& table, int row, int column)
+{
+    const QRect cell = table.visualRect(table.model()->index(row, column));
+    QTest::mouseClick(table.viewport(), Qt::RightButton, {}, cell.center());
+}
+
+}  // namespace
+
+class FormFaultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { editortest::beginCase(folder); }
+
+    void aPasteStartsAtTheCurrentCell()
+    {
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        const QList<IrrigationDataElement> before = form.document->GetData().events;
+        QVERIFY(before.size() >= 3);
+
+        clickCell(form.table(), 2, 2);
+        form.table().EndEdit();
+        form.table().PasteFromClipboard(QStringLiteral("7.25"));
+        QCOMPARE(form.document->GetData().events.at(2).amount, 7.25);
+        QCOMPARE(form.document->GetData().events.at(0).month, before.at(0).month);
+
+        // A right-click makes its cell current, for Paste and for Insert Row at Cursor alike.
+        rightClickCell(form.table(), 1, 0);
+        QCOMPARE(form.table().GetCursorRow(), 1);
+        QCOMPARE(form.table().GetCursorColumn(), 0);
+        form.table().PasteFromClipboard(QStringLiteral("11\t5"));
+        QCOMPARE(form.document->GetData().events.at(1).month, 11);
+        QCOMPARE(form.document->GetData().events.at(1).day, 5);
+        QCOMPARE(form.document->GetData().events.at(0).month, before.at(0).month);
+        rightClickCell(form.table(), 0, 1);
+        form.view->OnCommand(zelm::kInsertRow);
+        QCOMPARE(form.document->GetData().events.at(0).month, 0);
+        QCOMPARE(form.document->GetData().events.size(), before.size() + 1);
+        form.table().EndEdit();
+    }
+
+    void twoWindowsOfAProjectAgreeAndSaveWritesWhatTheyShow()
+    {
+        docview::MessageRecorder messages;
+        Form form;
+        const QString path = editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path());
+        QVERIFY(form.open(path));
+        CZelmViewView* second = openSecondWindow(form);
+        QApplication::setActiveWindow(second);
+        QVERIFY(QTest::qWaitForWindowActive(second));
+
+        typeIntoField(*second, CZelmViewView::kPermeability, QStringLiteral("2.5"));
+        typeIntoField(*second, CZelmViewView::kTitle, QStringLiteral("Edited in the second window"));
+        clickCell(*second->GetEventTable(), 0, 2);
+        tabletest::typeIntoEditor(*second->GetEventTable(), QStringLiteral("1.75"));
+        second->GetEventTable()->EndEdit();
+
+        QCOMPARE(form.control<XEdit>(CZelmViewView::kPermeability)->text(), QStringLiteral("2.5"));
+        QCOMPARE(form.control<QLineEdit>(CZelmViewView::kTitle)->text(), QStringLiteral("Edited in the second window"));
+        QCOMPARE(form.table().GetCellText(0, 2), QStringLiteral("1.75"));
+
+        QVERIFY(form.document->OnSaveDocument(path));
+        ZELMData saved;
+        QVERIFY(saved.ReadData(path));
+        QCOMPARE(saved.permeability, 2.5);
+        QCOMPARE(saved.title, QStringLiteral("Edited in the second window"));
+        QVERIFY(messages.messages().isEmpty());
+        delete second;
+    }
+
+    void theDrainModeTextFollowsTheDepthToTheDrain()
+    {
+        docview::MessageRecorder messages;
+        Form form;
+        form.showNew();
+        typeIntoField(*form.view, CZelmViewView::kDepthToDrain, QStringLiteral("6"));
+        typeIntoField(*form.view, CZelmViewView::kRootZoneRequirement, QStringLiteral("1"));
+        typeIntoField(*form.view, CZelmViewView::kDrainToBarrier, QStringLiteral("100"));
+        const auto* criteria = form.control<QRadioButton>(CZelmViewView::kCriteriaRadio);
+        QCOMPARE(criteria->text(), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = 0.05)"));
+        typeIntoField(*form.view, CZelmViewView::kDepthToDrain, QStringLiteral("1011"));
+        QCOMPARE(criteria->text(), QStringLiteral("Drain is on Barrier (Max WT / Depth To Barrier = 10.10)"));
+        QCOMPARE(form.document->GetData().maxWaterTable, 1010.0);
+    }
+
+    void theBenchSwitchIsAChangeAndAnUntouchedProjectAsksNothing()
+    {
+        editortest::SaveQuestionRecorder questions;
+        auto* form = new Form;
+        QVERIFY(form->open(editortest::copyExample(QStringLiteral("polder-analysis"), folder.path())));
+        QVERIFY(!form->document->IsModified());
+        QVERIFY(form->document->SaveModified());
+        QVERIFY(questions.asked.isEmpty());
+
+        form->view->OnCommand(zelm::kBenchBottomland);
+        QVERIFY(form->document->IsModified());
+        editortest::closeWithDone(form);
+        QCOMPARE(questions.asked.size(), 1);
+    }
+
+private:
+    QTemporaryDir folder;
+};
+
+QTEST_MAIN(FormFaultsTest)
+#include "FormFaultsTest.moc"
