@@ -45,6 +45,30 @@ inline QString inputFile(const uint8_t* data, size_t size, const QString& name)
     return path;
 }
 
+// Writes the report, daily file and project held one after another in `input`, separated by the
+// lines "@@DAY@@" and "@@TRN@@", as fuzz.otr, fuzz.day and fuzz.trn, and returns the report's
+// path. A part that the input lacks is a file that is missing.
+inline QString writeOutputFiles(const QByteArray& input)
+{
+    const QByteArray dailyMarker = "\n@@DAY@@\n";
+    const QByteArray projectMarker = "\n@@TRN@@\n";
+    const qsizetype daily = input.indexOf(dailyMarker);
+    const qsizetype project = input.indexOf(projectMarker, daily < 0 ? 0 : daily);
+    // Writes the part from `from` to `to` (the end when negative), or removes the file when the
+    // input has no such part.
+    const auto writePart = [&input](const QString& name, qsizetype from, qsizetype to) {
+        const QString path = scratchFile(name);
+        if (from < 0)
+            QFile::remove(path);
+        else
+            writeScratchFile(path, input.mid(from, to < 0 ? -1 : to - from));
+        return path;
+    };
+    writePart(QStringLiteral("fuzz.day"), daily < 0 ? -1 : daily + dailyMarker.size(), project);
+    writePart(QStringLiteral("fuzz.trn"), project < 0 ? -1 : project + projectMarker.size(), -1);
+    return writePart(QStringLiteral("fuzz.otr"), 0, daily >= 0 ? daily : project);
+}
+
 // The number of messages shown since the count was last reset; counting them, instead of showing
 // a box, starts with the first call.
 inline int& shownMessages()

@@ -8,35 +8,9 @@
 #include "data/CZELMOutputDoc.h"
 #include "docview/MessageSink.h"
 
-namespace {
-
-const QByteArray kDailyMarker = "\n@@DAY@@\n";
-const QByteArray kProjectMarker = "\n@@TRN@@\n";
-
-// Writes `part` to `path`, or removes the file when the input has no such part.
-void writePart(const QString& path, const QByteArray& input, qsizetype from, qsizetype to)
-{
-    if (from < 0) {
-        QFile::remove(path);
-        return;
-    }
-    fuzz::writeScratchFile(path, input.mid(from, to < 0 ? -1 : to - from));
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
-    const qsizetype daily = input.indexOf(kDailyMarker);
-    const qsizetype project = input.indexOf(kProjectMarker, daily < 0 ? 0 : daily);
-    const qsizetype reportEnd = daily >= 0 ? daily : project;
-    const QString report = fuzz::scratchFile(QStringLiteral("fuzz.otr"));
-    writePart(report, input, 0, reportEnd);
-    writePart(fuzz::scratchFile(QStringLiteral("fuzz.day")), input, daily < 0 ? -1 : daily + kDailyMarker.size(),
-              project);
-    writePart(fuzz::scratchFile(QStringLiteral("fuzz.trn")), input, project < 0 ? -1 : project + kProjectMarker.size(),
-              -1);
+    const QString report = fuzz::writeOutputFiles(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 
     docview::MessageRecorder recorder;
     TransientOutputData alone;

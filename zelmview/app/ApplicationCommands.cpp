@@ -12,12 +12,8 @@ ApplicationCommands MakeApplicationCommands()
          {},
          QStringLiteral("Create a new Transient model input file.")},
         {zelm::kNewRisk, QStringLiteral("New &Risk"), {}, QStringLiteral("Create a new Risk model input file.")},
-        {zelm::kRunModel,
-         QStringLiteral("&Run Model"),
-         {},
-         QStringLiteral("Run the ZELM Transient model\nRun the ZELM Transient model"),
-         false,
-         true},
+        {zelm::kRunModel, QStringLiteral("&Run Model"), QKeySequence(Qt::Key_F5),
+         QStringLiteral("Run the ZELM Transient model\nRun the ZELM Transient model"), false, true},
     };
     application.fileNew = {zelm::kNewTransient, zelm::kNewRisk};
     application.toolBar = {zelm::kNewTransient, zelm::kNewRisk, docview::kFileOpen, docview::kFileSave, 0,

@@ -30,8 +30,9 @@ CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
     docview::Document* document = view->GetDocument();
+    const bool closing = document != nullptr && document->IsClosing();
     const bool lastWindow = document != nullptr && document->GetViews().size() == 1;
-    if (lastWindow && !document->IsClosing() && !document->SaveModified()) {
+    if (!closing && (!view->QueryClose() || (lastWindow && !document->SaveModified()))) {
         event->ignore();
         return;
     }

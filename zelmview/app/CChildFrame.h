@@ -1,6 +1,6 @@
 // The frame of one view inside the main window: created visible and maximised, titled with the
-// document's name and marked while the document has unsaved changes, and asking the save
-// question when it is the document's last window.
+// document's name and marked while the document has unsaved changes; before the user closes it, it
+// asks the view and, when it is the document's last window, the save question.
 #pragma once
 
 #include <QMdiSubWindow>

@@ -18,7 +18,9 @@
 #include "app/CChildFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/StandardCommands.h"
+#include "app/StatusBarPanes.h"
 #include "app/ToolBarIcons.h"
+#include "app/WindowMenu.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/DocManager.h"
@@ -36,14 +38,13 @@ using namespace zelm;
 namespace {
 
 const QString kAppTitle = QStringLiteral("ZELM");
-const QString kIdleMessage = QStringLiteral("Ready");
 const QString kGeometryKey = QStringLiteral("Main Window Geometry");
 const QString kWindowStateKey = QStringLiteral("Main Window State");
 
 }  // namespace
 
 CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const ApplicationCommands& commands, bool showSplash)
-    : docManager(documents), host(owner), fileNewCommands(commands.fileNew)
+    : docManager(documents), host(owner), fileNewCommands(commands.fileNew), splashPending(showSplash)
 {
     setObjectName(QStringLiteral("mainFrame"));
     SetControlId(this, kMainFrameResource);
@@ -53,8 +54,14 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // Windows larger than the area scroll inside it. Without scroll bars the area asks for room
+    // for its largest window, so tiling forms larger than the screen grew the main window past it.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+    windowMenu = new WindowMenu(
+        mdiArea, [this](int commandId) { return actions.value(commandId); }, this);
 
     CreateCommands();
     for (const CommandSpec& command : commands.commands) AddCommand(command);
@@ -64,7 +71,6 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
     CreateStatusBar();
     UpdateCommandStates();
     RestoreWindowState();
-    if (showSplash) ShowSplash();
 }
 
 void CMainFrame::RestoreWindowState()
@@ -99,11 +105,14 @@ CMainFrame::~CMainFrame()
 void CMainFrame::CreateCommands()
 {
     for (const CommandSpec& command : StandardCommands()) AddCommand(command);
-    // F6 and Shift+F6 step through the windows as the help says; the platform's own keys for the
-    // next window stay with the window area. Accelerators without a menu item still need to live
-    // on the window to fire.
-    for (int id : std::initializer_list<int>{kFileNew, kHelp, kContextHelp, kNextPane, kPreviousPane})
-        addAction(actions.value(id));
+    // F6 and Shift+F6 step through the windows as the help says, and so do the platform's own
+    // keys for the next and previous window.
+    for (const auto& [id, platformKeys] :
+         {std::pair{kNextPane, QKeySequence::NextChild}, std::pair{kPreviousPane, QKeySequence::PreviousChild}}) {
+        QAction* step = actions.value(id);
+        step->setShortcuts(step->shortcuts() + QKeySequence::keyBindings(platformKeys));
+        addAction(step);
+    }
 }
 
 QAction* CMainFrame::AddCommand(int commandId, const QString& text, QKeySequence::StandardKey key,
@@ -135,6 +144,8 @@ QAction* CMainFrame::AddCommand(const CommandSpec& command)
                           ? AddCommand(command.id, command.text, command.standardKey, command.prompt)
                           : AddCommand(command.id, command.text, command.key, command.prompt);
     action->setCheckable(command.checkable);
+    // A key fires wherever the focus is in the main window, also while the tool bar is hidden.
+    if (!action->shortcuts().isEmpty()) addAction(action);
     if (command.followsView && !viewCommands.contains(command.id)) viewCommands.append(command.id);
     return action;
 }
@@ -167,27 +178,9 @@ void CMainFrame::CreateToolBar(const QList<int>& buttons)
 
 void CMainFrame::CreateStatusBar()
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("statusBar"));
-    for (const auto& [id, text] :
-         {std::pair{kIndicatorCaps, "CAP"}, std::pair{kIndicatorNum, "NUM"}, std::pair{kIndicatorScroll, "SCRL"}}) {
-        auto* label = new QLabel(QString::fromLatin1(text), bar);
-        label->setObjectName(QStringLiteral("indicator%1").arg(text));
-        SetControlId(label, id);
-        label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
-        // The lock-key state is not reported to the program here, so the panes stay dimmed.
-        label->setEnabled(false);
-        bar->addPermanentWidget(label);
-        indicators.insert(id, label);
-    }
-    // The message area falls back to "Ready" whenever a prompt goes away.
-    bar->showMessage(kIdleMessage);
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(kIdleMessage);
-    });
-    QAction* toggle = actions.value(kViewStatusBar);
-    toggle->setChecked(true);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    indicators = CreateStatusBarPanes(statusBar());
+    actions.value(kViewStatusBar)->setChecked(true);
 }
 
 QLabel* CMainFrame::GetIndicator(int indicatorId) const
@@ -251,15 +244,6 @@ QMenu* CMainFrame::CreateViewMenu()
     return menu;
 }
 
-QMenu* CMainFrame::CreateWindowMenu()
-{
-    auto* menu = new QMenu(QStringLiteral("&Window"));
-    menu->setObjectName(QStringLiteral("windowMenu"));
-    for (int id : std::initializer_list<int>{kWindowNew, kWindowCascade, kWindowTileHorizontal, kWindowArrange})
-        menu->addAction(actions.value(id));
-    return menu;
-}
-
 QMenu* CMainFrame::CreateHelpMenu()
 {
     auto* menu = new QMenu(QStringLiteral("&Help"));
@@ -281,7 +265,10 @@ QMenu* CMainFrame::CreateDocumentMenu(const MenuSpec& spec)
         } else if (item.text.isEmpty()) {
             menu->addAction(actions.value(item.commandId));
         } else {
-            auto* action = new QAction(item.text, menu);
+            const QAction* shared = actions.value(item.commandId);
+            // The item shows the shared command's key, which stays with the shared action.
+            const QString key = shared != nullptr ? shared->shortcut().toString(QKeySequence::NativeText) : QString();
+            auto* action = new QAction(key.isEmpty() ? item.text : item.text + QLatin1Char('\t') + key, menu);
             action->setObjectName(item.objectName);
             SetControlId(action, item.commandId);
             action->setStatusTip(item.prompt);
@@ -316,7 +303,7 @@ void CMainFrame::RegisterDocumentMenu(int resourceId, FileMenuKind kind, const Q
     QList<QMenu*> bar{CreateFileMenu(kind)};
     bar.append(documentMenus);
     bar.append(CreateViewMenu());
-    if (kind != FileMenuKind::NoDocument) bar.append(CreateWindowMenu());
+    if (kind != FileMenuKind::NoDocument) bar.append(windowMenu->Create());
     bar.append(CreateHelpMenu());
     for (QMenu* menu : bar) SetControlId(menu, resourceId);
     menus.insert(resourceId, bar);
@@ -405,19 +392,6 @@ bool CMainFrame::HandleFrameCommand(int commandId)
     case kWindowNew:
         OpenAnotherWindow();
         return true;
-    case kWindowCascade:
-        mdiArea->cascadeSubWindows();
-        return true;
-    case kWindowTileHorizontal:
-    case kWindowArrange:
-        mdiArea->tileSubWindows();
-        return true;
-    case kNextPane:
-        mdiArea->activateNextSubWindow();
-        return true;
-    case kPreviousPane:
-        mdiArea->activatePreviousSubWindow();
-        return true;
     case kContextHelp:
         QWhatsThis::enterWhatsThisMode();
         return true;
@@ -425,7 +399,7 @@ bool CMainFrame::HandleFrameCommand(int commandId)
         close();
         return true;
     default:
-        return false;
+        return windowMenu->HandleCommand(commandId);
     }
 }
 
@@ -452,15 +426,32 @@ void CMainFrame::ShowSplash()
     splash->show();
 }
 
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Shown once the main window is up, so it lies above it and in its middle.
+    if (splashPending) {
+        splashPending = false;
+        ShowSplash();
+    }
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!docManager.SaveAllModified()) {
+    if (!QueryCloseViews() || !docManager.SaveAllModified()) {
         event->ignore();
         return;
     }
     docManager.CloseAllDocuments();
     SaveWindowState();
     event->accept();
+}
+
+bool CMainFrame::QueryCloseViews() const
+{
+    for (QMdiSubWindow* frame : mdiArea->subWindowList())
+        if (auto* view = qobject_cast<View*>(frame->widget()); view != nullptr && !view->QueryClose()) return false;
+    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -21,6 +21,7 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class CSplashWnd;
+class WindowMenu;
 
 namespace docview {
 class DocManager;
@@ -73,6 +74,7 @@ public:
     void ShowSplash();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -86,7 +88,6 @@ private:
     void CreateStatusBar();
     QMenu* CreateFileMenu(FileMenuKind kind);
     QMenu* CreateViewMenu();
-    QMenu* CreateWindowMenu();
     QMenu* CreateHelpMenu();
     QMenu* CreateDocumentMenu(const docview::MenuSpec& spec);
     void FillRecentFiles(QMenu* fileMenu);
@@ -94,6 +95,8 @@ private:
     void OnSubWindowActivated(QMdiSubWindow* subWindow);
     bool HandleFrameCommand(int commandId);
     void OpenAnotherWindow();
+    // Asks every view whether it may close (before the program ends); false when one stays.
+    bool QueryCloseViews() const;
 
     docview::DocManager& docManager;
     docview::DocumentHost& host;
@@ -109,5 +112,8 @@ private:
     QList<QAction*> recentActions;
     QHash<int, QLabel*> indicators;
     QPointer<CSplashWnd> splash;
+    // The splash waits for the main window to be shown.
+    bool splashPending = false;
+    WindowMenu* windowMenu = nullptr;
     int currentMenuId = -1;
 };

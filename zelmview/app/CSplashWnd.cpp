@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include "app/Pictures.h"
 #include "docview/ControlId.h"
 #include "docview/ResourceIds.h"
+#include "docview/ScreenFit.h"
 
 namespace {
 
@@ -27,7 +27,9 @@ bool closesSplash(const QEvent* event)
 }  // namespace
 
 CSplashWnd::CSplashWnd(QWidget* owner)
-    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint), bitmap(FieldSectionBitmap())
+    // Above the main window also when the window manager raises that one as it takes the focus.
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      bitmap(FieldSectionBitmap())
 {
     setObjectName(QStringLiteral("splashWindow"));
     docview::SetControlId(this, zelm::kSplashBitmap);
@@ -46,12 +48,14 @@ CSplashWnd::~CSplashWnd()
 
 void CSplashWnd::showEvent(QShowEvent* event)
 {
-    // Over the main window when that is showing, else in the middle of the screen.
-    QWidget* owner = parentWidget();
-    QRect area = owner != nullptr && owner->isVisible() ? owner->frameGeometry() : QRect();
-    if (area.isEmpty() && screen() != nullptr) area = screen()->availableGeometry();
-    if (!area.isEmpty()) move(area.center() - rect().center());
+    CentreOnOwner();
     QWidget::showEvent(event);
+}
+
+void CSplashWnd::CentreOnOwner()
+{
+    // Over the main window when that is showing, else in the middle of the screen.
+    docview::CentreOnParent(this);
 }
 
 void CSplashWnd::paintEvent(QPaintEvent*)
@@ -63,6 +67,9 @@ void CSplashWnd::paintEvent(QPaintEvent*)
 bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (hiding) return QWidget::eventFilter(watched, event);
+    // The window manager may place the main window after it was shown; the splash follows it.
+    if (watched == parentWidget() && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        CentreOnOwner();
     if (event->type() == QEvent::ShortcutOverride) {
         // Keep the key from firing a shortcut: it only closes the splash, as its key press below.
         event->accept();

@@ -23,6 +23,7 @@ protected:
 
 private:
     void HideSplashScreen();
+    void CentreOnOwner();
 
     QPixmap bitmap;
     QTimer lifetime;

@@ -11,7 +11,9 @@
 #include "docview/CommandIds.h"
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
+#include "docview/HelpRequest.h"
 #include "docview/ResourceIds.h"
+#include "docview/ScreenFit.h"
 #include "docview/StandardDialogs.h"
 #include "docview/View.h"
 #include "output/TransientOutputType.h"
@@ -32,10 +34,14 @@ CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeAppl
 {
     docview::InstallStandardDialogs();
     QCoreApplication::instance()->installEventFilter(&undoKeys);
+    // Every window and dialog of the program opens inside its screen.
+    qApp->installEventFilter(new ScreenFitFilter(this));
+    previousHelpHandler = setHelpHandler([this](const QString& section) { ShowHelp(section); });
 }
 
 CZelmViewApp::~CZelmViewApp()
 {
+    setHelpHandler(previousHelpHandler);
     docManager.SetFrameHost(nullptr);
     docManager.CloseAllDocuments();
     mainFrame.reset();
@@ -108,6 +114,14 @@ void CZelmViewApp::RegisterTypeCommands()
         mainFrame->GetCommandAction(commandId)->setEnabled(TypeCreatedBy(commandId) != nullptr);
 }
 
+QList<DocTemplate*> CZelmViewApp::CreatableTypes() const
+{
+    QList<DocTemplate*> creatable;
+    for (const DocumentType& type : types)
+        if (type.newCommand != 0) creatable.append(docManager.FindTemplate(type.resourceId));
+    return creatable;
+}
+
 DocTemplate* CZelmViewApp::TypeCreatedBy(int commandId) const
 {
     for (const DocumentType& type : types)
@@ -140,7 +154,7 @@ void CZelmViewApp::OnCommand(int commandId)
     }
     switch (commandId) {
     case kFileNew:
-        docManager.OnFileNew();
+        docManager.OnFileNew(CreatableTypes());
         return;
     case kFileOpen: {
         const QString path = docManager.PromptFileOpen();
@@ -153,14 +167,26 @@ void CZelmViewApp::OnCommand(int commandId)
         return;
     }
     case kHelpFinder:
-    case kHelp:
         ShowHelp();
+        return;
+    case kHelp:
+        ShowHelp(ActiveHelpSection());
         return;
     default:
         if (commandId >= kFileMruFirst && commandId < kFileMruFirst + kRecentFileCount)
             OpenRecentFile(commandId - kFileMruFirst);
         return;
     }
+}
+
+QString CZelmViewApp::ActiveHelpSection() const
+{
+    const View* view = mainFrame ? mainFrame->GetActiveView() : nullptr;
+    const Document* document = view != nullptr ? view->GetDocument() : nullptr;
+    const DocTemplate* type = document != nullptr ? document->GetDocTemplate() : nullptr;
+    for (const DocumentType& registered : types)
+        if (type != nullptr && registered.resourceId == type->GetResourceId()) return registered.helpSection;
+    return {};
 }
 
 void CZelmViewApp::OpenRecentFile(int index)

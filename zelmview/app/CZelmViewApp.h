@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -61,6 +62,10 @@ private:
     void RegisterDocumentTypes();
     void RegisterTypeCommands();
     void OpenRecentFile(int index);
+    // F1: the help section of the active view's type; the contents when none is active.
+    QString ActiveHelpSection() const;
+    // The types a user can create (those with a New command), in their order.
+    QList<docview::DocTemplate*> CreatableTypes() const;
     // The type whose untitled documents `commandId` creates; null when none is registered.
     docview::DocTemplate* TypeCreatedBy(int commandId) const;
 
@@ -70,4 +75,5 @@ private:
     // The registered types, in the order of registration.
     std::vector<docview::DocumentType> types;
     std::unique_ptr<CMainFrame> mainFrame;
+    std::function<void(const QString&)> previousHelpHandler;
 };

@@ -1,6 +1,8 @@
 #include "app/HelpWindow.h"
 
 #include <QPointer>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -19,6 +21,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
+    // Escape closes the help, as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(640, 560);
 }
 
@@ -26,10 +32,12 @@ HelpWindow* HelpWindow::ShowHelp(QWidget* parent, const QString& section)
 {
     static QPointer<HelpWindow> window;
     if (!window) window = new HelpWindow(parent);
-    window->browser->home();
-    if (!section.isEmpty()) window->browser->scrollToAnchor(section);
     window->show();
     window->raise();
     window->activateWindow();
+    // The page is laid out only once the window is shown, so it scrolls to the section after that.
+    window->browser->home();
+    window->browser->verticalScrollBar()->setValue(0);
+    if (!section.isEmpty()) window->browser->scrollToAnchor(section);
     return window;
 }

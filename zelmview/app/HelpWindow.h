@@ -1,5 +1,5 @@
 // The program's help: one window with pages about each window, the units and the file types.
-// There is one help window; asking again brings it to the front.
+// There is one help window; asking again brings it to the front. Escape closes it.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +15,7 @@ public:
     // Shows the window (creating it on first use) at `section`, an anchor of the page, or at the
     // contents when it is empty.
     static HelpWindow* ShowHelp(QWidget* parent, const QString& section = {});
+    QTextBrowser* GetBrowser() const { return browser; }
 
 private:
     QTextBrowser* browser;

@@ -43,9 +43,14 @@ QList<CommandSpec> StandardCommands()
         command(kHelpFinder, QStringLiteral("&Help Topics"), QStringLiteral("List Help topics\nHelp Topics")),
         command(kHelp, QStringLiteral("Help"), {}, QKeySequence::HelpContents),
         command(kContextHelp, QStringLiteral("What's This"), {}, QKeySequence::WhatsThis),
-        CommandSpec{.id = kNextPane, .text = QStringLiteral("Next Pane"), .key = QKeySequence(Qt::Key_F6)},
-        CommandSpec{
-            .id = kPreviousPane, .text = QStringLiteral("Previous Pane"), .key = QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+        CommandSpec{.id = kNextPane,
+                    .text = QStringLiteral("Ne&xt Window"),
+                    .key = QKeySequence(Qt::Key_F6),
+                    .prompt = QStringLiteral("Switch to the next window\nNext Window")},
+        CommandSpec{.id = kPreviousPane,
+                    .text = QStringLiteral("Pre&vious Window"),
+                    .key = QKeySequence(Qt::SHIFT | Qt::Key_F6),
+                    .prompt = QStringLiteral("Switch to the previous window\nPrevious Window")},
         command(kAppAbout, QStringLiteral("&About zelmView..."),
                 QStringLiteral("Display program information, version number and copyright\nAbout")),
     };

@@ -10,11 +10,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRubberBand>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "chart/ChartRenderer.h"
+#include "data/AtomicSave.h"
 #include "docview/ControlId.h"
+#include "docview/MessageSink.h"
 
 namespace chart {
 
@@ -27,12 +28,12 @@ constexpr int kDragThreshold = 4;
 constexpr int kScreenDpi = 96;
 constexpr double kPointsPerInch = 72.0;
 
-bool writeAtomically(const QString& path, const QByteArray& bytes)
+// A drawing that could not be made counts as a failed write of its file.
+bool saveDrawing(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(bytes);
-    return file.commit();
+    if (!bytes.isEmpty()) return saveAtomically(path, bytes);
+    docview::showMessage(QStringLiteral("Unable to write ") + path);
+    return false;
 }
 
 }  // namespace
@@ -140,7 +141,8 @@ void ChartComponent::LoadSettings()
 
 void ChartComponent::SaveSettings() const
 {
-    // The settings are a convenience: a folder that cannot be written keeps the chart as it is.
+    // A settings file that cannot be written says so once per failure and keeps the old file; the
+    // chart itself stays as the user made it.
     const QString path = properties.Text(kSettingsFile);
     if (!path.isEmpty()) WriteChartSettings(path, user);
 }
@@ -265,7 +267,8 @@ bool ChartComponent::SavePng(const QString& path)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    return ToImage().save(&buffer, "PNG") && writeAtomically(path, bytes);
+    if (!ToImage().save(&buffer, "PNG")) bytes.clear();
+    return saveDrawing(path, bytes);
 }
 
 bool ChartComponent::SaveSvg(const QString& path)
@@ -280,10 +283,11 @@ bool ChartComponent::SaveSvg(const QString& path)
     svg.setViewBox(QRect(QPoint(), size));
     svg.setTitle(properties.Text(kTitle));
     QCPPainter painter;
-    if (!painter.begin(&svg)) return false;
-    plot->toPainter(&painter, size.width(), size.height());
-    painter.end();
-    return writeAtomically(path, bytes);
+    if (painter.begin(&svg)) {
+        plot->toPainter(&painter, size.width(), size.height());
+        painter.end();
+    }
+    return saveDrawing(path, bytes);
 }
 
 bool ChartComponent::SavePdf(const QString& path)
@@ -299,11 +303,12 @@ bool ChartComponent::SavePdf(const QString& path)
         pdf.setPageMargins(QMarginsF());
         pdf.setTitle(properties.Text(kTitle));
         QCPPainter painter;
-        if (!painter.begin(&pdf)) return false;
-        plot->toPainter(&painter, size.width(), size.height());
-        painter.end();
+        if (painter.begin(&pdf)) {
+            plot->toPainter(&painter, size.width(), size.height());
+            painter.end();
+        }
     }
-    return writeAtomically(path, bytes);
+    return saveDrawing(path, bytes);
 }
 
 void ChartComponent::CopyToClipboard()

@@ -54,6 +54,7 @@ public:
 
     // The chart as shown, at `size` (the window's size when empty).
     QImage ToImage(const QSize& size = QSize());
+    // Each replaces the file atomically; a failure shows one message naming the file.
     bool SavePng(const QString& path);
     bool SaveSvg(const QString& path);
     bool SavePdf(const QString& path);

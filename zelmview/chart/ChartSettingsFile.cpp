@@ -1,10 +1,11 @@
 #include "chart/ChartSettingsFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
+
+#include "data/AtomicSave.h"
 
 namespace chart {
 
@@ -62,9 +63,8 @@ bool ReadChartSettings(const QString& path, ChartUserState& state)
 
 bool WriteChartSettings(const QString& path, const ChartUserState& state)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    QTextStream out(&file);
+    QString text;
+    QTextStream out(&text);
     out.setRealNumberPrecision(12);
     if (state.zoomed)
         out << kZoomKey << ' ' << state.x.lower << ' ' << state.x.upper << ' ' << state.left.lower << ' '
@@ -75,7 +75,7 @@ bool WriteChartSettings(const QString& path, const ChartUserState& state)
     for (int set : hidden) out << ' ' << set;
     out << '\n';
     out.flush();
-    return file.commit();
+    return saveTextAtomically(path, text);
 }
 
 }  // namespace chart

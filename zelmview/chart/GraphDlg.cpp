@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -15,6 +17,7 @@
 #include "chart/ChartComponent.h"
 #include "chart/GraphBuilder.h"
 #include "docview/ControlId.h"
+#include "docview/HelpRequest.h"
 #include "docview/MessageSink.h"
 
 namespace {
@@ -28,11 +31,26 @@ const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
 const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
 
-QString chooseWithDialog(QWidget* parent, const QString& filter)
+// The step between cascaded chart windows: about a title bar.
+constexpr int kCascadeStep = 28;
+
+// The chart window opened last and still open.
+QPointer<GraphDlg>& lastChart()
 {
-    QFileDialog dialog(parent, QStringLiteral("Export Chart"), QString(), filter);
+    static QPointer<GraphDlg> last;
+    return last;
+}
+
+QString extensionOf(const QString& filter)
+{
+    return filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0);
+}
+
+QString chooseWithDialog(QWidget* parent, const QString& filter, const QString& suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Export Chart"), suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+    dialog.setDefaultSuffix(extensionOf(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -52,7 +70,9 @@ GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
         graph.screenHeight = screen->availableGeometry().height();
     }
     createChart = &chart::ChartComponent::Create;
-    chooseExportFile = [this](const QString& filter) { return chooseWithDialog(this, filter); };
+    chooseExportFile = [this](const QString& filter, const QString& suggested) {
+        return chooseWithDialog(this, filter, suggested);
+    };
     horizontalBar = new QScrollBar(Qt::Horizontal, this);
     verticalBar = new QScrollBar(Qt::Vertical, this);
     horizontalBar->hide();
@@ -60,6 +80,7 @@ GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
     connect(horizontalBar, &QScrollBar::valueChanged, this, [this] { FitChartToClient(); });
     connect(verticalBar, &QScrollBar::valueChanged, this, [this] { FitChartToClient(); });
     CreateActions();
+    CreateMenuBar();
 }
 
 GraphDlg::~GraphDlg() = default;
@@ -74,8 +95,8 @@ void GraphDlg::BuildGraphWindow()
     opening = true;
     chart::ChartComponent* chart = createChart(this, QRect(0, 0, graph.screenWidth, graph.screenHeight), kChartId);
     wrapper = std::make_unique<ChartWrapper>(chart);
-    move(0, 0);
     resize(kDialogSize);
+    PlaceAfterLastChart();
     show();
     opening = false;
     if (chart == nullptr) {
@@ -88,6 +109,29 @@ void GraphDlg::BuildGraphWindow()
     }
     FitChartToClient();
     BuildGraph();
+}
+
+QRect GraphDlg::CascadeRect(const QRect& lastFrame, const QRect& available, const QSize& preferred)
+{
+    const QSize size = preferred.boundedTo(available.size());
+    if (lastFrame.isNull()) return {available.topLeft(), size};
+    const QPoint next = lastFrame.topLeft() + QPoint(kCascadeStep, kCascadeStep);
+    const QSize room(available.right() + 1 - next.x(), available.bottom() + 1 - next.y());
+    const QSize half = available.size() / 2;
+    if (room.width() < half.width() || room.height() < half.height()) return {available.topLeft(), size};
+    return {next, size.boundedTo(room)};
+}
+
+void GraphDlg::PlaceAfterLastChart()
+{
+    const QPointer<GraphDlg>& last = lastChart();
+    const QScreen* screen = last ? last->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(), size());
+    const QRect lastFrame = last && last->isVisible() ? last->frameGeometry() : QRect();
+    const QRect placed = CascadeRect(lastFrame, available, frameGeometry().size());
+    resize(placed.size() - (frameGeometry().size() - size()));
+    move(placed.topLeft());
+    lastChart() = this;
 }
 
 void GraphDlg::BuildGraph()
@@ -194,7 +238,8 @@ void GraphDlg::FitChartToClient()
 {
     chart::ChartComponent* chart = GetChart();
     if (chart == nullptr) return;
-    const QSize client = size();
+    const int top = MenuBarHeight();
+    const QSize client = size() - QSize(0, top);
     const bool scrollX = client.width() < kMinimumChart.width();
     const bool scrollY = client.height() < kMinimumChart.height();
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -210,14 +255,17 @@ void GraphDlg::FitChartToClient()
     };
     fit(horizontalBar, scrollX, viewport.width(), chartExtent.width());
     fit(verticalBar, scrollY, viewport.height(), chartExtent.height());
-    horizontalBar->setGeometry(0, viewport.height(), viewport.width(), barWidth);
-    verticalBar->setGeometry(viewport.width(), 0, barWidth, viewport.height());
-    chart->setGeometry(QRect(QPoint(-horizontalBar->value(), -verticalBar->value()), chartExtent));
+    horizontalBar->setGeometry(0, top + viewport.height(), viewport.width(), barWidth);
+    verticalBar->setGeometry(viewport.width(), top, barWidth, viewport.height());
+    chart->setGeometry(QRect(QPoint(-horizontalBar->value(), top - verticalBar->value()), chartExtent));
+    // The chart scrolls under the menu bar, which stays on top.
+    menuBar->raise();
 }
 
 void GraphDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
+    menuBar->setGeometry(0, 0, width(), MenuBarHeight());
     if (opening || GetChart() == nullptr || isMinimized()) return;
     FitChartToClient();
     BuildGraph();
@@ -234,11 +282,35 @@ void GraphDlg::CreateActions()
         chartActions.append(action);
     };
     add(QStringLiteral("&Copy Chart"), QKeySequence::Copy, [this] { CopyChart(); });
-    add(QStringLiteral("Save as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(kPngFilter); });
-    add(QStringLiteral("Save as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+    add(QStringLiteral("Export as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(kPngFilter); });
+    add(QStringLiteral("Export as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G),
         [this] { ExportWithDialog(kSvgFilter); });
-    add(QStringLiteral("Save as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
+    add(QStringLiteral("Export as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
     add(QStringLiteral("Show &Whole Chart"), QKeySequence(Qt::Key_Home), [this] { ShowWholeChart(); });
+    add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { docview::showHelp(helpSection); });
+}
+
+void GraphDlg::CreateMenuBar()
+{
+    enum Action { kCopy, kPng, kSvg, kPdf, kWhole, kHelp };
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("chartMenuBar"));
+    QMenu* chart = menuBar->addMenu(QStringLiteral("&Chart"));
+    chart->setObjectName(QStringLiteral("chartMenu"));
+    QMenu* exports = chart->addMenu(QStringLiteral("&Export"));
+    exports->setObjectName(QStringLiteral("exportMenu"));
+    exports->addActions({chartActions.at(kPng), chartActions.at(kSvg), chartActions.at(kPdf)});
+    chart->addAction(chartActions.at(kCopy));
+    chart->addSeparator();
+    chart->addAction(chartActions.at(kWhole));
+    chart->addSeparator();
+    chart->addAction(QStringLiteral("&Close"), QKeySequence::Close, this, &QWidget::close);
+    menuBar->addMenu(QStringLiteral("&Help"))->addAction(chartActions.at(kHelp));
+}
+
+int GraphDlg::MenuBarHeight() const
+{
+    return menuBar->sizeHint().height();
 }
 
 void GraphDlg::contextMenuEvent(QContextMenuEvent* event)
@@ -250,7 +322,9 @@ void GraphDlg::contextMenuEvent(QContextMenuEvent* event)
 
 void GraphDlg::ExportWithDialog(const QString& filter)
 {
-    const QString path = chooseExportFile(filter);
+    const QString base = exportBaseName.isEmpty() ? graph.chartName : exportBaseName;
+    const QString path =
+        chooseExportFile(filter, base.isEmpty() ? QString() : base + QLatin1Char('.') + extensionOf(filter));
     if (!path.isEmpty()) ExportChart(path);
 }
 
@@ -259,15 +333,9 @@ bool GraphDlg::ExportChart(const QString& path)
     chart::ChartComponent* chart = GetChart();
     if (chart == nullptr) return false;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    bool written = false;
-    if (suffix == QLatin1String("svg"))
-        written = chart->SaveSvg(path);
-    else if (suffix == QLatin1String("pdf"))
-        written = chart->SavePdf(path);
-    else
-        written = chart->SavePng(path);
-    if (!written) docview::showMessage(QStringLiteral("Unable to write file ") + path);
-    return written;
+    if (suffix == QLatin1String("svg")) return chart->SaveSvg(path);
+    if (suffix == QLatin1String("pdf")) return chart->SavePdf(path);
+    return chart->SavePng(path);
 }
 
 void GraphDlg::CopyChart()

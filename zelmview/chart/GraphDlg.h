@@ -2,8 +2,9 @@
 // one chart through a ChartWrapper. A caller creates it on the heap, fills its GraphDescription and
 // opens it; GraphBuilder configures the chart, pushes the data and draws. The window rebuilds on
 // every resize, shows the next graph on a click, zooms to a rectangle dragged with the mouse,
-// scrolls a chart larger than itself, exports the chart as PNG, SVG or PDF or copies it to the
-// clipboard, and deletes itself when closed.
+// scrolls a chart larger than itself, and deletes itself when closed. Its menu bar (and the context
+// menu) export the chart as PNG, SVG or PDF, copy it to the clipboard, show the whole chart again
+// and open the help. Each new chart window opens a step below and to the right of the last one.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include "chart/ChartWrapper.h"
 #include "chart/GraphDescription.h"
 
+class QMenuBar;
 class QScrollBar;
 
 namespace chart {
@@ -47,9 +49,20 @@ public:
     chart::ChartComponent* GetChart() const;
 
     // Replaceable for tests: chart creation (null for a chart that cannot be created) and the
-    // choice of the export file for the given filter (empty when cancelled).
+    // choice of the export file for the given filter and suggested path (empty when cancelled).
     std::function<chart::ChartComponent*(QWidget* parent, const QRect& rect, int childId)> createChart;
-    std::function<QString(const QString& filter)> chooseExportFile;
+    std::function<QString(const QString& filter, const QString& suggested)> chooseExportFile;
+
+    // The file name the export dialog suggests, without extension (a project's path and name);
+    // the chart's name when empty.
+    QString exportBaseName;
+    // The section of the help that the Help menu opens.
+    QString helpSection = QStringLiteral("chart");
+
+    // Where a new chart window of `preferred` size goes: a step below and to the right of the last
+    // one still open, smaller where the room there asks for it (down to half the available
+    // area), else back at the top-left of `available`; at the top-left without a last one.
+    static QRect CascadeRect(const QRect& lastFrame, const QRect& available, const QSize& preferred);
 
     // What the chart shows; the caller fills it before opening the dialog.
     GraphDescription graph;
@@ -64,12 +77,16 @@ private:
     double DataXOfPixel(int x) const;
     void FitChartToClient();
     void CreateActions();
+    void CreateMenuBar();
+    void PlaceAfterLastChart();
+    int MenuBarHeight() const;
     void ExportWithDialog(const QString& filter);
     void ShowWholeChart();
 
     std::unique_ptr<ChartWrapper> wrapper;
     QScrollBar* horizontalBar = nullptr;
     QScrollBar* verticalBar = nullptr;
+    QMenuBar* menuBar = nullptr;
     QList<QAction*> chartActions;
     QSize chartExtent;
     bool rangeOpen = false;

@@ -21,17 +21,19 @@ QDate calendarDate(const IrrigationDataElement& event)
 
 bool ZELMData::SortEventsByDate(QList<IrrigationDataElement>& events)
 {
-    // Insertion in array order before the first later date keeps events of one date in order.
-    std::vector<std::pair<QDate, IrrigationDataElement>> placed;
+    // Every event is dated in array order first, so the first unset or invalid one decides, and
+    // the events stay as they were when one is found.
+    std::vector<std::pair<QDate, IrrigationDataElement>> dated;
+    dated.reserve(events.size());
     for (const IrrigationDataElement& event : events) {
         if (event.month == 0 || event.day == 0) return false;
-        const QDate date = calendarDate(event);
-        const auto later =
-            std::find_if(placed.begin(), placed.end(), [&](const auto& other) { return other.first > date; });
-        placed.emplace(later, date, event);
+        dated.emplace_back(calendarDate(event), event);
     }
+    // Stable, so events of one date keep their order.
+    std::stable_sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QList<IrrigationDataElement> sorted;
-    for (const auto& [date, event] : placed) sorted.append(event);
+    sorted.reserve(events.size());
+    for (const auto& [date, event] : dated) sorted.append(event);
     events = std::move(sorted);
     return true;
 }

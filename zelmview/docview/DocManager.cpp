@@ -12,7 +12,15 @@
 
 namespace docview {
 
-DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(kRecentFileCount) {}
+DocManager::DocManager(QObject* parent) : QObject(parent), recentFiles(kRecentFileCount)
+{
+    chooseNewType = [](const QStringList& names) {
+        bool chosen = false;
+        const QString name = QInputDialog::getItem(QApplication::activeWindow(), QStringLiteral("New"),
+                                                   QStringLiteral("New"), names, 0, false, &chosen);
+        return chosen ? int(names.indexOf(name)) : -1;
+    };
+}
 
 DocManager::~DocManager()
 {
@@ -91,23 +99,13 @@ Document* DocManager::NewDocument(DocTemplate* docTemplate)
     return document;
 }
 
-Document* DocManager::OnFileNew()
+Document* DocManager::OnFileNew(const QList<DocTemplate*>& creatable)
 {
+    if (creatable.isEmpty()) return nullptr;
+    if (creatable.size() == 1) return NewDocument(creatable.constFirst());
     QStringList names;
-    QList<DocTemplate*> choices;
-    for (const auto& docTemplate : templates) {
-        const QString name = docTemplate->GetDocString(DocTemplate::fileNewName);
-        if (name.isEmpty()) continue;
-        names.append(name);
-        choices.append(docTemplate.get());
-    }
-    if (choices.isEmpty()) return nullptr;
-    if (choices.size() == 1) return NewDocument(choices.constFirst());
-    bool chosen = false;
-    const QString name = QInputDialog::getItem(QApplication::activeWindow(), QStringLiteral("New"),
-                                               QStringLiteral("New"), names, 0, false, &chosen);
-    if (!chosen) return nullptr;
-    return NewDocument(choices.value(names.indexOf(name)));
+    for (const DocTemplate* docTemplate : creatable) names.append(docTemplate->GetDocString(DocTemplate::fileNewName));
+    return NewDocument(creatable.value(chooseNewType(names)));
 }
 
 QStringList DocManager::FileOpenFilters() const

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,8 +44,11 @@ public:
     // A new, untitled document of `docTemplate` in its own window.
     Document* NewDocument(DocTemplate* docTemplate);
 
-    // File New: the only type directly, otherwise the chooser with the New-chooser names.
-    Document* OnFileNew();
+    // File New among `creatable` (the types a user can make): the only one directly, otherwise the
+    // chooser with their New-chooser names.
+    Document* OnFileNew(const QList<DocTemplate*>& creatable);
+    // The chooser: the index of the name chosen, or -1 when cancelled. Replaceable for tests.
+    std::function<int(const QStringList& names)> chooseNewType;
     // The Open dialog; the chosen path, or empty when cancelled.
     QString PromptFileOpen() const;
     // The Open dialog's filters, one per type in registration order, then all files.

@@ -28,6 +28,9 @@ public:
     virtual bool OnCommand(int commandId);
     // Whether the view acts on a command now (for example printing); used to enable actions.
     virtual bool HandlesCommand(int commandId) const;
+    // Asked before the user closes the view's window or the program: a view that holds something
+    // the user would lose may ask about it; false keeps the window open. The default agrees.
+    virtual bool QueryClose() { return true; }
 
     // The window that holds the view (a child frame), or null when it stands alone.
     QWidget* GetFrame() const { return frame; }

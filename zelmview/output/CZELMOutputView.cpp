@@ -7,15 +7,17 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
+#include <stdexcept>
 
+#include "data/AtomicSave.h"
 #include "data/CZELMOutputDoc.h"
 #include "data/EventCalendar.h"
 #include "docview/CommandIds.h"
@@ -25,6 +27,7 @@
 #include "output/OutputReportText.h"
 #include "output/TableDlg.h"
 #include "output/WaterTableChart.h"
+#include "output/WaterTableYear.h"
 
 namespace {
 
@@ -41,17 +44,9 @@ QString toScreenLines(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool writeTextFile(const QString& path, const QString& text)
+QString chooseWithDialog(QWidget* parent, const QString& suggested)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text.toUtf8());
-    return file.commit();
-}
-
-QString chooseWithDialog(QWidget* parent)
-{
-    QFileDialog dialog(parent, QStringLiteral("Choose an output file."), QString(),
+    QFileDialog dialog(parent, QStringLiteral("Choose an output file."), suggested,
                        QStringLiteral("Text files (*.txt);;All Files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -61,14 +56,39 @@ QString chooseWithDialog(QWidget* parent)
     return dialog.selectedFiles().constFirst();
 }
 
+docview::SaveAnswer askWithBox(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ZELM"),
+                    QStringLiteral("The report holds text you typed into it. Write it to a file before closing?"),
+                    QMessageBox::NoButton, parent);
+    QPushButton* write = box.addButton(QStringLiteral("&Write..."), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(write);
+    box.exec();
+    if (box.clickedButton() == write) return docview::SaveAnswer::Save;
+    return box.clickedButton() == discard ? docview::SaveAnswer::Discard : docview::SaveAnswer::Cancel;
+}
+
+// Day 1 of the model's year: the date of the last event; none when the project has no valid one.
+QDate YearStart(const ZELMData& project)
+{
+    try {
+        return zelm::LastEventDate(project);
+    } catch (const std::invalid_argument&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("outputView"));
     docview::SetControlId(this, int(kFormId));
-    chooseOutputFile = [this] { return chooseWithDialog(this); };
+    chooseOutputFile = [this] { return chooseWithDialog(this, SuggestedFileName(QStringLiteral(".txt"))); };
     openWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    askAboutTypedText = [this] { return askWithBox(this); };
     CreateControls();
     resize(kFormSize);
     LayOutControls(kFormSize);
@@ -157,6 +177,7 @@ void CZELMOutputView::FillReport()
     if (CZELMOutputDoc* document = GetOutputDocument()) {
         reportText = zelm::FillReport(*document, zelm::ReportTarget::Screen);
         reportEdit->setPlainText(toScreenLines(reportText));
+        reportEdit->document()->setModified(false);
     }
 }
 
@@ -184,12 +205,13 @@ void CZELMOutputView::LayOutControls(const QSize& clientSize)
     }
 }
 
-void CZELMOutputView::WriteReport()
+bool CZELMOutputView::WriteReport()
 {
     const QString path = chooseOutputFile();
-    if (path.isEmpty()) return;
-    if (!writeTextFile(path, reportEdit->toPlainText()))
-        docview::showMessage(QStringLiteral("Unable to write file ") + path);
+    if (path.isEmpty() || !saveTextAtomically(path, reportEdit->toPlainText())) return false;
+    // What the user typed is kept in that file now.
+    reportEdit->document()->setModified(false);
+    return true;
 }
 
 QString CZELMOutputView::PrintViaWordpad()
@@ -197,12 +219,38 @@ QString CZELMOutputView::PrintViaWordpad()
     CZELMOutputDoc* document = GetOutputDocument();
     if (document == nullptr) return {};
     const QString path = document->GetTitle() + QStringLiteral(".txt");
-    if (!writeTextFile(path, zelm::FillReport(*document, zelm::ReportTarget::File))) {
-        docview::showMessage(QStringLiteral("Unable to write file ") + path);
-        return {};
-    }
-    openWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    if (!saveTextAtomically(path, zelm::FillReport(*document, zelm::ReportTarget::File))) return {};
+    if (!openWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+        docview::showMessage(QStringLiteral("No application could open ") + path +
+                             QStringLiteral(". The report was written there; open it with a text editor."));
     return path;
+}
+
+QString CZELMOutputView::SuggestedFileName(const QString& extension) const
+{
+    const CZELMOutputDoc* document = GetOutputDocument();
+    if (document == nullptr || document->GetPathName().isEmpty()) return {};
+    const QFileInfo report(document->GetPathName());
+    return report.absolutePath() + QLatin1Char('/') + report.completeBaseName() + extension;
+}
+
+bool CZELMOutputView::HasTypedText() const
+{
+    return reportEdit->document()->isModified();
+}
+
+bool CZELMOutputView::QueryClose()
+{
+    if (!HasTypedText()) return true;
+    switch (askAboutTypedText()) {
+    case docview::SaveAnswer::Save:
+        return WriteReport();
+    case docview::SaveAnswer::Discard:
+        return true;
+    case docview::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 bool CZELMOutputView::HandlesCommand(int commandId) const
@@ -212,9 +260,17 @@ bool CZELMOutputView::HandlesCommand(int commandId) const
 
 bool CZELMOutputView::OnCommand(int commandId)
 {
+    // Done and File Close ask first; a window that stays has taken the command.
+    if (commandId == docview::kFileClose && !QueryClose()) return true;
     if (commandId != zelm::kViewDailyData) return PrintableView::OnCommand(commandId);
     // Modeless; it deletes itself when closed, and goes with this window before that.
-    if (GetOutputDocument() != nullptr) (new TableDlg(&GetOutputDocument()->GetOutput(), this))->show();
+    if (CZELMOutputDoc* document = GetOutputDocument()) {
+        auto* table = new TableDlg(&document->GetOutput(), this);
+        const ZELMData& project = document->GetInput();
+        table->SetProject(YearStart(project), project.metricUnits != 0 ? QStringLiteral("m") : QStringLiteral("ft"),
+                          SuggestedFileName(QStringLiteral(".csv")));
+        table->show();
+    }
     return true;
 }
 

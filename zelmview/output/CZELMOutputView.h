@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "docview/PrintableView.h"
+#include "docview/SaveQuestion.h"
 
 class CZELMOutputDoc;
 class QButtonGroup;
@@ -48,16 +49,26 @@ public:
     int GetGraphType() const;
     QWidget* GetControl(int controlId) const { return controls.value(controlId); }
 
-    // Write: the edit box's text, with the user's edits, into a file the user chooses.
-    void WriteReport();
+    // Write: the edit box's text, with the user's edits, into a file the user chooses (the
+    // dialog suggests the report's name). True when the file was written.
+    bool WriteReport();
     // Writes the report for a file beside the document (its title + ".txt") and opens it with the
-    // desktop's application for text. Returns the path written, or empty when the write failed.
+    // desktop's application for text; says so when none could open it. Returns the path written,
+    // or empty when the write failed.
     QString PrintViaWordpad();
     void PrintReport(QPrinter& printer) const;
 
-    // Replaceable for tests: the Write dialog, and the desktop's opening of a file.
+    // Whether the user typed into the report since it was filled or last written.
+    bool HasTypedText() const;
+    // Before the window closes with text the user typed: Write it (and close once written),
+    // discard it, or stay.
+    bool QueryClose() override;
+
+    // Replaceable for tests: the Write dialog, the desktop's opening of a file, and the question
+    // about typed text (Save stands for Write).
     std::function<QString()> chooseOutputFile;
     std::function<bool(const QUrl&)> openWithDesktop;
+    std::function<docview::SaveAnswer()> askAboutTypedText;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -67,6 +78,8 @@ private:
     QPushButton* AddButton(int controlId, const QString& text, const QString& name, const QRect& rect);
     void Place(QWidget* control, int controlId, const QString& name, const QRect& rect);
     void FillReport();
+    // The report's folder and name with `extension`; empty for a document without a file.
+    QString SuggestedFileName(const QString& extension) const;
     void LayOutControls(const QSize& clientSize);
     void Print(QPrinter& printer) override { PrintReport(printer); }
 

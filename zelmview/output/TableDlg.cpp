@@ -1,11 +1,14 @@
 #include "output/TableDlg.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include "data/DailyTable.h"
 #include "data/TransientOutputData.h"
 #include "docview/ControlId.h"
+#include "docview/HelpRequest.h"
 #include "table/TableListCtrl.h"
 
 namespace {
@@ -18,12 +21,25 @@ constexpr int kEditorId = 1001;
 
 const QSize kDialogSize(620, 200);
 const QRect kTableRect(8, 28, 604, 126);
+const QRect kHelpRect(8, 164, 76, 26);
+const QRect kSaveCsvRect(336, 164, 104, 26);
 const QRect kCloseRect(448, 164, 76, 26);
 const QRect kExportRect(536, 164, 76, 26);
+const QString kHelpSection = QStringLiteral("daily-table");
 
 QString formatDepth(double depth)
 {
     return QString::asprintf("%g", depth);
+}
+
+QString chooseWithDialog(QWidget* parent, const QString& suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Save as CSV"), suggested,
+                       QStringLiteral("CSV files (*.csv);;All Files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -42,17 +58,17 @@ TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(
     table->setObjectName(QStringLiteral("dailyTable"));
     docview::SetControlId(table, int(kTable));
     table->setGeometry(kTableRect);
-    closeButton = new QPushButton(QStringLiteral("Close"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    docview::SetControlId(closeButton, int(kCloseButton));
-    closeButton->setGeometry(kCloseRect);
-    exportButton = new QPushButton(QStringLiteral("Export"), this);
-    exportButton->setObjectName(QStringLiteral("exportButton"));
-    docview::SetControlId(exportButton, int(kExportButton));
-    exportButton->setGeometry(kExportRect);
-    exportButton->setAutoDefault(false);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    QPushButton* help = AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"), kHelpRect);
+    QPushButton* saveCsv =
+        AddButton(kSaveCsvButton, QStringLiteral("Save as CSV..."), QStringLiteral("saveCsvButton"), kSaveCsvRect);
+    QPushButton* close = AddButton(kCloseButton, QStringLiteral("Close"), QStringLiteral("closeButton"), kCloseRect);
+    QPushButton* exportButton =
+        AddButton(kExportButton, QStringLiteral("Export"), QStringLiteral("exportButton"), kExportRect);
+    connect(help, &QPushButton::clicked, this, [] { docview::showHelp(kHelpSection); });
+    connect(saveCsv, &QPushButton::clicked, this, &TableDlg::SaveTableAsCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(exportButton, &QPushButton::clicked, this, &TableDlg::ExportTable);
+    chooseCsvFile = [this] { return chooseWithDialog(this, suggestedCsvPath); };
     resize(kDialogSize);
 }
 
@@ -69,23 +85,9 @@ void TableDlg::FillTable()
 
     // A day that repeats (the row after an event's build-up) adds no column: its depth goes
     // under the column that the day's first row made.
-    QStringList depths;
-    QStringList afterBuildup;
-    const QList<int>& repeated = output->eventRows;
-    qsizetype next = 0;
-    for (qsizetype row = 0; row < output->dailyDepth.size(); ++row) {
-        const QString depth = formatDepth(output->dailyDepth.at(row));
-        if (next < repeated.size() && repeated.at(next) == row) {
-            if (!afterBuildup.isEmpty()) afterBuildup.last() = depth;
-            ++next;
-            continue;
-        }
-        depths.append(depth);
-        afterBuildup.append(QStringLiteral("-"));
-    }
-
+    const QList<DailyDepth> days = DailyDepthsByDay(*output);
     QStringList titles;
-    for (qsizetype day = 1; day <= depths.size(); ++day) titles.append(QStringLiteral("Day %1").arg(day));
+    for (qsizetype day = 1; day <= days.size(); ++day) titles.append(QStringLiteral("Day %1").arg(day));
     table->setUpdatesEnabled(false);
     table->InsertColumn(0, QStringLiteral("Field"), kFieldColumnWidth);
     table->AppendColumns(titles, kDayColumnWidth);
@@ -93,15 +95,43 @@ void TableDlg::FillTable()
     table->InsertItem(kAfterBuildupRow, QStringLiteral("After buildup:"));
     for (int column = 0; column < table->columnCount(); ++column)
         table->SetColumnMode(column, TableListCtrl::kReadOnly);
-    for (qsizetype day = 0; day < depths.size(); ++day) {
-        table->SetCellText(kDepthRow, int(day) + 1, depths.at(day));
-        table->SetCellText(kAfterBuildupRow, int(day) + 1, afterBuildup.at(day));
+    for (qsizetype day = 0; day < days.size(); ++day) {
+        const DailyDepth& shown = days.at(day);
+        table->SetCellText(kDepthRow, int(day) + 1, formatDepth(shown.depth));
+        table->SetCellText(kAfterBuildupRow, int(day) + 1,
+                           shown.afterBuildup ? formatDepth(*shown.afterBuildup) : QStringLiteral("-"));
     }
     table->setUpdatesEnabled(true);
 
     initialSize = size();
-    for (QWidget* control : std::initializer_list<QWidget*>{table, closeButton, exportButton})
-        initialRects.insert(docview::ControlIdOf(control), control->geometry());
+    initialRects.insert(kTable, table->geometry());
+    for (QPushButton* button : std::as_const(buttons))
+        initialRects.insert(docview::ControlIdOf(button), button->geometry());
+}
+
+QPushButton* TableDlg::AddButton(int controlId, const QString& text, const QString& name, const QRect& rect)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    docview::SetControlId(button, controlId);
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    buttons.append(button);
+    return button;
+}
+
+void TableDlg::SetProject(const QDate& yearStart, const QString& depthUnit, const QString& suggested)
+{
+    firstDay = yearStart;
+    unit = depthUnit;
+    suggestedCsvPath = suggested;
+}
+
+bool TableDlg::SaveTableAsCsv()
+{
+    if (output == nullptr) return false;
+    const QString path = chooseCsvFile();
+    return !path.isEmpty() && WriteDailyTableCsv(path, *output, firstDay, unit);
 }
 
 void TableDlg::ExportTable()
@@ -120,6 +150,6 @@ void TableDlg::resizeEvent(QResizeEvent* event)
     tableRect.setWidth(std::max(0, tableRect.width() + dw));
     tableRect.setHeight(std::max(0, tableRect.height() + dh));
     table->setGeometry(tableRect);
-    closeButton->setGeometry(initialRects.value(kCloseButton).translated(0, dh));
-    exportButton->setGeometry(initialRects.value(kExportButton).translated(0, dh));
+    for (QPushButton* button : std::as_const(buttons))
+        button->setGeometry(initialRects.value(docview::ControlIdOf(button)).translated(0, dh));
 }

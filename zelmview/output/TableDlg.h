@@ -1,13 +1,16 @@
 // "Table View" (dialog 147): the daily water table of a model run as a table with one column per
 // day: the depth below the surface on the first row and, on the days of an event, the depth after
-// its build-up on the second. Export copies it to the clipboard column by column. The dialog is
-// modeless, fills itself once from the output it is given and deletes itself when closed.
+// its build-up on the second. Export copies it to the clipboard column by column; Save as CSV writes
+// it day by day, with each day's date, for a spreadsheet. The dialog is modeless, fills itself once
+// from the output it is given and deletes itself when closed.
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 #include <QHash>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 class QPushButton;
 class TableListCtrl;
@@ -22,6 +25,8 @@ public:
         kTable = 1088,
         kCloseButton = 2,
         kExportButton = 3,
+        kSaveCsvButton = 4,
+        kHelpButton = 9,
     };
 
     // `output` is not owned and must outlive the dialog (the output view closes its dialogs with it).
@@ -31,6 +36,16 @@ public:
     // Fills the table from the daily rows; only the first call does anything.
     void FillTable();
     void ExportTable();
+    // Save as CSV: a file the user chooses (the dialog suggests `suggestedCsvPath`); true when
+    // written.
+    bool SaveTableAsCsv();
+
+    // What the CSV needs of the project: the date of day 1 (the last event's date, where the
+    // model's year begins), the unit of the depths and the file to suggest.
+    void SetProject(const QDate& firstDay, const QString& unit, const QString& suggestedCsvPath);
+
+    // Replaceable for tests: the choice of the CSV file (empty when cancelled).
+    std::function<QString()> chooseCsvFile;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,8 +54,12 @@ protected:
 private:
     const TransientOutputData* output;
     TableListCtrl* table;
-    QPushButton* closeButton;
-    QPushButton* exportButton;
+    QPushButton* AddButton(int controlId, const QString& text, const QString& name, const QRect& rect);
+
+    QList<QPushButton*> buttons;
+    QDate firstDay;
+    QString unit = QStringLiteral("ft");
+    QString suggestedCsvPath;
     bool filled = false;
     QHash<int, QRect> initialRects;
     QSize initialSize;

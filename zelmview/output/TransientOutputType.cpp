@@ -18,6 +18,7 @@ docview::DocumentType TransientOutputType()
     type.description = kDescription;
     type.fileMenu = docview::FileMenuKind::WithClose;
     type.replacedOnReopen = true;
+    type.helpSection = QStringLiteral("output");
     type.commands = {{zelm::kViewDailyData, QStringLiteral("&View Daily Water Table Data"), {}, {}, false, true}};
     type.menus = {{QStringLiteral("&Data"), QStringLiteral("dataMenu"), {{zelm::kViewDailyData}}}};
     type.makeDocument = [] { return new CZELMOutputDoc; };

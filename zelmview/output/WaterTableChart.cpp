@@ -1,6 +1,10 @@
 #include "output/WaterTableChart.h"
 
 #include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "chart/ChartOrdinals.h"
@@ -17,6 +21,8 @@ const QDate kSpring(kFollowingYear, 3, 1);  // where the seasonal high water tab
 constexpr int kDaysPerYear = 365;
 constexpr double kCriterionFeet = 5.0;
 constexpr double kCriterionMetres = 1.524;
+// The depth axis has one division per unit of drain depth, and no more than this.
+constexpr int kMaxDepthDivisions = 100;
 
 enum Set : int { kEventLine = 0, kDailyHeights = 1, kSeasonalHigh = 2, kCriterion = 3 };
 
@@ -103,8 +109,10 @@ void fillBenchAndBottomland(GraphDescription& graph, TransientOutputData& output
 // Labels of the left axis read as depth below the surface: the drain depth at the bottom, 0 on top.
 void labelAxes(GraphDescription& graph, double drainDepth)
 {
-    // A drain less than one unit deep still gets its two labels, bottom and top.
-    const int count = std::max(1, int(drainDepth));
+    // A drain less than one unit deep still gets its two labels, bottom and top; a very deep one
+    // no more labels than can be read.
+    const double divisions = std::isfinite(drainDepth) ? std::trunc(drainDepth) : 1.0;
+    const int count = int(std::clamp(divisions, 1.0, double(kMaxDepthDivisions)));
     QStringList depths;
     for (int b = 0; b <= count; ++b) depths.append(QString::asprintf("%.2g", double(count - b) / count * drainDepth));
     graph.customLabels[0] = {1, count, 0, depths};
@@ -170,11 +178,25 @@ void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, Transie
     graph.dateLabelMode = chart::kDateLabelDateAndTime;
 }
 
+QString WaterTableCaption(const QString& projectName, int chartYear, const QDate& lastEvent)
+{
+    const QString year = chartYear == kCalendarYear
+                             ? QStringLiteral("Calendar Year %1").arg(kFollowingYear)
+                             : QStringLiteral("Traditional Drainage Year from ") +
+                                   QLocale::c().toString(lastEvent, QStringLiteral("MMMM d, yyyy"));
+    return projectName.isEmpty() ? year : projectName + QStringLiteral(" - ") + year;
+}
+
 GraphDlg* PlotWaterTable(CZELMOutputDoc& document, int chartYear)
 {
     auto* dialog = new GraphDlg(nullptr);
     try {
         FillWaterTableChart(dialog->graph, document.GetInput(), document.GetOutput(), chartYear);
+        const QFileInfo report(document.GetPathName());
+        dialog->graph.captions[0] =
+            WaterTableCaption(report.completeBaseName(), chartYear, LastEventDate(document.GetInput()));
+        if (!document.GetPathName().isEmpty())
+            dialog->exportBaseName = report.absolutePath() + QLatin1Char('/') + report.completeBaseName();
     } catch (const std::invalid_argument& error) {
         delete dialog;
         docview::showMessage(QString::fromUtf8(error.what()));

@@ -1,6 +1,5 @@
 #include "run/ModelRunPoller.h"
 
-#include "run/ModelRunProtocol.h"
 #include "run/ModelRunner.h"
 
 namespace {
@@ -14,30 +13,31 @@ QString trimmedEnd(const QString& text)
 
 }  // namespace
 
-ModelRunPoller::ModelRunPoller(std::unique_ptr<ModelRunner> started, const QString& report, OpenReport open,
-                               QObject* parent)
-    : QObject(parent), runner(std::move(started)), reportPath(report), openReport(std::move(open))
+ModelRunPoller::ModelRunPoller(zelm::ModelRun started, OpenReport open, QObject* parent)
+    : QObject(parent), run(std::move(started)), openReport(std::move(open))
 {
     connect(&timer, &QTimer::timeout, this, &ModelRunPoller::PollModelRun);
     timer.start(kPollIntervalMs);
+    if (run.runner) run.runner->WhenFinished(this, [this] { PollModelRun(); });
 }
 
 ModelRunPoller::~ModelRunPoller() = default;
 
 void ModelRunPoller::PollModelRun()
 {
-    if (!runner) return;
+    if (!run.runner) return;
     QString chunk;
     qint64 bytesRead = 0;
-    const bool open = runner->ReadAvailable(chunk, bytesRead, true);
+    const bool open = run.runner->ReadAvailable(chunk, bytesRead, true);
     chunk = trimmedEnd(chunk);
     if (!chunk.isEmpty()) collected += chunk + QStringLiteral("\r\n");
     if (open) return;
 
     timer.stop();
+    const zelm::ModelEnd end{run.runner->Crashed(), run.runner->ExitCode()};
     // The model has ended (its output is closed), so the runner goes without waiting.
-    runner.reset();
-    const bool succeeded = zelm::JudgeModelOutput(collected);
-    if (succeeded && openReport) openReport(reportPath);
+    run.runner.reset();
+    const bool succeeded = zelm::JudgeModelRun(run.model, collected, end);
+    if (succeeded && openReport) openReport(run.outputPath);
     emit finished(succeeded);
 }

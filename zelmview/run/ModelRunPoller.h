@@ -1,15 +1,15 @@
-// Follows a running model from a 100 ms timer on the window's thread, so the window stays usable:
-// each tick takes what the model printed since the last one; when the model has ended the output
-// is judged and, without an error, the report is opened.
+// Follows a running model on the window's thread, so the window stays usable: a 100 ms timer takes
+// what the model printed since the last tick, and the process's own end notification finishes the
+// run at once instead of at the next tick. When the model has ended the run is judged and, without
+// an error, the report is opened.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
-class ModelRunner;
+#include "run/ModelRunProtocol.h"
 
 class ModelRunPoller : public QObject {
     Q_OBJECT
@@ -18,12 +18,11 @@ public:
     static constexpr int kPollIntervalMs = 100;
     using OpenReport = std::function<void(const QString& path)>;
 
-    // Polls `runner` (already started) and, on success, calls `openReport` with `reportPath`.
-    ModelRunPoller(std::unique_ptr<ModelRunner> runner, const QString& reportPath, OpenReport openReport,
-                   QObject* parent = nullptr);
+    // Polls the run (already started) and, on success, calls `openReport` with its report path.
+    ModelRunPoller(zelm::ModelRun run, OpenReport openReport, QObject* parent = nullptr);
     ~ModelRunPoller() override;
 
-    bool IsRunning() const { return runner != nullptr; }
+    bool IsRunning() const { return run.runner != nullptr; }
     // What the model printed: one line per tick that found something, each ended by CR LF.
     const QString& GetCollectedOutput() const { return collected; }
 
@@ -34,8 +33,7 @@ signals:
     void finished(bool succeeded);
 
 private:
-    std::unique_ptr<ModelRunner> runner;
-    QString reportPath;
+    zelm::ModelRun run;
     OpenReport openReport;
     QString collected;
     QTimer timer;

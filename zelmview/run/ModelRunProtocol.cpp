@@ -4,14 +4,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 
 #include "docview/MessageSink.h"
+#include "run/ModelRunner.h"
 
 namespace zelm {
+
 namespace {
 
-const QString kReportUpper = QStringLiteral(".OTR");
-const QString kReportLower = QStringLiteral(".otr");
+QString howItEnded(const ModelProgram& model, const ModelEnd& end)
+{
+    if (!end.crashed) return QStringLiteral("%1 ended with exit status %2").arg(model.program).arg(end.code);
+    const char* name = strsignal(end.code);
+    return QStringLiteral("%1 was ended by signal %2%3")
+        .arg(model.program)
+        .arg(end.code)
+        .arg(name != nullptr ? QStringLiteral(", ") + QString::fromLocal8Bit(name) : QString());
+}
 
 }  // namespace
 
@@ -35,25 +45,50 @@ QString ProgramDirectory()
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-QString TransientReportPath(const QString& directory, const QString& baseName)
+QString ReportPath(const ModelProgram& model, const QString& directory, const QString& baseName)
 {
-    const QString upper = directory + baseName + kReportUpper;
-    const QString lower = directory + baseName + kReportLower;
+    const QString upper = directory + baseName + model.reportExtension;
+    const QString lower = directory + baseName + model.reportExtension.toLower();
     return !QFileInfo::exists(upper) && QFileInfo::exists(lower) ? lower : upper;
 }
 
-void DeleteTransientReport(const QString& directory, const QString& baseName)
+void DeleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName)
 {
-    QFile::remove(directory + baseName + kReportUpper);
-    QFile::remove(directory + baseName + kReportLower);
+    QStringList extensions{model.reportExtension};
+    extensions.append(model.otherOutputExtensions);
+    for (const QString& extension : std::as_const(extensions)) {
+        QFile::remove(directory + baseName + extension.toUpper());
+        QFile::remove(directory + baseName + extension.toLower());
+    }
 }
 
-bool JudgeModelOutput(const QString& output)
+std::optional<ModelRun> StartModelRun(const ModelProgram& model, const QString& programDirectory,
+                                      const QString& inputPath)
+{
+    const InputFileParts parts = SplitInputPath(inputPath);
+    ChangeToInputDirectory(parts.directory);
+    DeleteOldOutputs(model, parts.directory, parts.baseName);
+    auto runner = std::make_unique<ModelRunner>();
+    if (!runner->Start(programDirectory + model.program, {parts.baseName})) return std::nullopt;
+    return ModelRun{ReportPath(model, parts.directory, parts.baseName), std::move(runner), model};
+}
+
+bool JudgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end)
 {
     const QString lowered = output.toLower();
-    if (!lowered.contains(QLatin1String("error"))) return true;
-    docview::showMessage(QStringLiteral("Error detected, project file not opened:\n") + lowered);
-    return false;
+    if (lowered.contains(QLatin1String("error"))) {
+        docview::showMessage(QStringLiteral("Error detected, project file not opened:\n") + lowered);
+        return false;
+    }
+    if (end.crashed || end.code != 0) {
+        QString text = QStringLiteral("The model stopped unexpectedly (") + howItEnded(model, end) +
+                       QStringLiteral("); no report was opened.");
+        if (!output.isEmpty()) text += QStringLiteral("\nIt printed:\n") + output;
+        docview::showMessage(text);
+        return false;
+    }
+    if (model.showsWarnings && lowered.contains(QLatin1String("warning"))) docview::showMessage(output);
+    return true;
 }
 
 }  // namespace zelm

@@ -1,8 +1,15 @@
-// The steps every model run shares: work in the input file's folder, start the model on the bare
-// base name, and judge what it printed ("error" in any letter case means it failed).
+// The steps every model run shares: work in the input file's folder, remove the files of the last
+// run, start the model on the bare base name, and judge how it ended ("error" in any letter case
+// in what it printed, a non-zero exit status or a signal mean it failed). The transient and the
+// risk views both start a run with StartModelRun and follow it with a ModelRunSession.
 #pragma once
 
 #include <QString>
+#include <memory>
+#include <optional>
+
+#include "run/ModelProgram.h"
+#include "run/ModelRunner.h"
 
 namespace zelm {
 
@@ -21,14 +28,36 @@ bool ChangeToInputDirectory(const QString& directory);
 // The folder of zelmview itself, ending in "/": the models live beside it.
 QString ProgramDirectory();
 
-// The report of the transient model for a project: the model names it BASE.OTR; a report saved
-// as ".otr" is found as well.
-QString TransientReportPath(const QString& directory, const QString& baseName);
-// Removes an earlier report in either letter case, so a run that writes none opens none.
-void DeleteTransientReport(const QString& directory, const QString& baseName);
+// The report of `model` for a project: as the model names it (BASE.OTR), or in lower case when
+// only that exists.
+QString ReportPath(const ModelProgram& model, const QString& directory, const QString& baseName);
+// Removes the report and the other files of an earlier run in either letter case, so a run that
+// writes none opens none and no stale daily file is read with a new report.
+void DeleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName);
 
-// True when the model's output reports no error. Otherwise shows
-// "Error detected, project file not opened:\n" and the output in lower case.
-bool JudgeModelOutput(const QString& output);
+// A started run: the report it will write and the runner that follows the model.
+struct ModelRun {
+    QString outputPath;
+    std::unique_ptr<ModelRunner> runner;
+    ModelProgram model;
+};
+
+// Works in the folder of `inputPath`, removes the old outputs and starts `model` from
+// `programDirectory` on the base name. Nothing when the model could not be started (after
+// "CreateProcess failed").
+std::optional<ModelRun> StartModelRun(const ModelProgram& model, const QString& programDirectory,
+                                      const QString& inputPath);
+
+// How the model's process ended.
+struct ModelEnd {
+    bool crashed = false;  // ended by a signal; `code` is the signal
+    int code = 0;          // the exit status, or the signal
+};
+
+// True when the run succeeded and its report may be opened. Output with "error" shows
+// "Error detected, project file not opened:\n" and the output in lower case; otherwise an end by
+// a signal or with a non-zero status shows "The model stopped unexpectedly …". For a model that
+// shows its warnings, output with "warning" is shown before the caller opens the report.
+bool JudgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end);
 
 }  // namespace zelm

@@ -15,11 +15,10 @@ ModelRunSession::~ModelRunSession()
     delete poller;
 }
 
-void ModelRunSession::Follow(std::unique_ptr<ModelRunner> runner, const QString& reportPath,
-                             std::function<void(const QString& path)> openReport)
+void ModelRunSession::Follow(zelm::ModelRun run, std::function<void(const QString& path)> openReport)
 {
     if (IsRunning()) return;
-    poller = new ModelRunPoller(std::move(runner), reportPath, std::move(openReport), this);
+    poller = new ModelRunPoller(std::move(run), std::move(openReport), this);
     connect(poller, &ModelRunPoller::finished, this, &ModelRunSession::OnFinished);
     watchdog.start(timeLimitMs);
     emit runningChanged(true);

@@ -9,11 +9,8 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 #include "run/ModelRunPoller.h"
-
-class ModelRunner;
 
 class ModelRunSession : public QObject {
     Q_OBJECT
@@ -25,10 +22,9 @@ public:
     // A run still followed ends with its session: the model is stopped, never left behind.
     ~ModelRunSession() override;
 
-    // Follows `runner` (already started); on success `openReport` gets `reportPath`. Nothing
-    // happens while a run is followed.
-    void Follow(std::unique_ptr<ModelRunner> runner, const QString& reportPath,
-                std::function<void(const QString& path)> openReport);
+    // Follows `run` (already started, see zelm::StartModelRun); on success `openReport` gets its
+    // report path. Nothing happens while a run is followed.
+    void Follow(zelm::ModelRun run, std::function<void(const QString& path)> openReport);
     // Stops the model being followed and waits for it to end; nothing is judged or opened.
     void Cancel();
     bool IsRunning() const { return poller != nullptr; }

@@ -16,6 +16,7 @@ bool ModelRunner::Start(const QString& program, const QStringList& arguments)
         docview::showMessage(QStringLiteral("CreateProcess failed"));
         return false;
     }
+    started = true;
     process.closeWriteChannel();
     return true;
 }
@@ -50,4 +51,21 @@ void ModelRunner::Finish()
 {
     if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
     process.close();
+}
+
+void ModelRunner::WhenFinished(QObject* context, std::function<void()> ended)
+{
+    // Queued, so the runner may be disposed of in `ended` without pulling the process from under
+    // its own signal.
+    QObject::connect(&process, &QProcess::finished, context, std::move(ended), Qt::QueuedConnection);
+}
+
+bool ModelRunner::Crashed() const
+{
+    return started && process.exitStatus() == QProcess::CrashExit;
+}
+
+int ModelRunner::ExitCode() const
+{
+    return started ? process.exitCode() : 0;
 }

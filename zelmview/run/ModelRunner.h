@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringConverter>
 #include <QStringList>
+#include <functional>
+
+class QObject;
 
 class ModelRunner {
 public:
@@ -30,10 +33,19 @@ public:
     // Waits for the model to end, however long, and lets go of the process.
     void Finish();
 
+    // Calls `ended` once the model's process has ended, from the event loop after the process's
+    // own end notification, while `context` lives.
+    void WhenFinished(QObject* context, std::function<void()> ended);
+    // How the process ended: by a signal (crashed) or with an exit status. A program that never
+    // started has neither: it did not crash and its status is 0.
+    bool Crashed() const;
+    int ExitCode() const;
+
 private:
     QString Decode(const QByteArray& bytes);
 
     QProcess process;
+    bool started = false;
     // Keeps a character split across two reads whole.
     QStringDecoder decoder{QStringDecoder::System};
 };

@@ -6,15 +6,7 @@
 #include "data/UnitConversion.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
-#include "run/ModelRunProtocol.h"
-#include "run/ModelRunner.h"
 #include "run/WorkingDirectory.h"
-
-namespace {
-
-const QString kModelProgram = QStringLiteral("zelm");
-
-}  // namespace
 
 CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::EditableDocument(parent), exeDirectory(zelm::ProgramDirectory())
 {
@@ -88,12 +80,5 @@ std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()
     if (!SaveModified()) return std::nullopt;
     // An untitled project that was not saved has no path to show; it keeps its name.
     if (!GetPathName().isEmpty()) SetTitle(GetPathName());
-
-    const zelm::InputFileParts parts = zelm::SplitInputPath(GetPathName());
-    zelm::ChangeToInputDirectory(parts.directory);
-    zelm::DeleteTransientReport(parts.directory, parts.baseName);
-
-    auto runner = std::make_unique<ModelRunner>();
-    if (!runner->Start(exeDirectory + kModelProgram, {parts.baseName})) return std::nullopt;
-    return ModelRun{zelm::TransientReportPath(parts.directory, parts.baseName), std::move(runner)};
+    return zelm::StartModelRun(zelm::TransientModel(), exeDirectory, GetPathName());
 }

@@ -10,8 +10,7 @@
 
 #include "data/ZELMData.h"
 #include "docview/EditableDocument.h"
-
-class ModelRunner;
+#include "run/ModelRunProtocol.h"
 
 class CZelmViewDoc : public docview::EditableDocument {
     Q_OBJECT
@@ -52,12 +51,9 @@ public:
     const QString& GetExeDirectory() const { return exeDirectory; }
     void SetExeDirectory(const QString& directory) { exeDirectory = directory; }
 
-    struct ModelRun {
-        QString outputPath;
-        std::unique_ptr<ModelRunner> runner;
-    };
-    // Saves when asked to, works in the project's folder, removes the old report and starts the
-    // model. Nothing when the user cancelled, the save failed or the model could not be started.
+    using ModelRun = zelm::ModelRun;
+    // Saves when asked to, works in the project's folder, removes the old report and daily file and
+    // starts the model. Nothing when the user cancelled, the save failed or the model could not be started.
     std::optional<ModelRun> RunTransientModel();
 
 private:

@@ -324,7 +324,7 @@ void CZelmViewView::RunTransientModel()
 
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;
-    runSession.Follow(std::move(run->runner), run->outputPath, [this](const QString& path) {
+    runSession.Follow(std::move(*run), [this](const QString& path) {
         if (openReport) openReport(path);
     });
 }

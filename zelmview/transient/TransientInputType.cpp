@@ -44,6 +44,7 @@ docview::DocumentType TransientInputType(docview::DocumentHost& host)
     type.description = kDescription;
     type.fileMenu = docview::FileMenuKind::WithSave;
     type.newCommand = zelm::kNewTransient;
+    type.helpSection = QStringLiteral("form");
     type.commands = {
         {CZelmViewView::kCancelRunCommand,
          QStringLiteral("&Cancel Run"),

@@ -1,6 +1,7 @@
 // One real run of the model, followed by the poller, whose report then opens in its window
 // through the application; a rerun replaces that window.
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,14 +50,12 @@ void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
 
     docview::MessageRecorder messages;
     QList<docview::Document*> seen;
-    for (int run = 0; run < 2; ++run) {
+    for (int rerun = 0; rerun < 2; ++rerun) {
         const zelm::InputFileParts parts = zelm::SplitInputPath(project);
-        QVERIFY(zelm::ChangeToInputDirectory(parts.directory));
-        zelm::DeleteTransientReport(parts.directory, parts.baseName);
-        auto runner = std::make_unique<ModelRunner>();
-        QVERIFY(runner->Start(QStringLiteral(ZELM_BINARY), {parts.baseName}));
-        ModelRunPoller poller(std::move(runner), zelm::TransientReportPath(parts.directory, parts.baseName),
-                              [&app](const QString& path) { app.OpenDocumentFile(path); });
+        std::optional<zelm::ModelRun> run = zelm::StartModelRun(
+            zelm::TransientModel(), QFileInfo(QStringLiteral(ZELM_BINARY)).absolutePath() + QLatin1Char('/'), project);
+        QVERIFY(run.has_value());
+        ModelRunPoller poller(std::move(*run), [&app](const QString& path) { app.OpenDocumentFile(path); });
         QSignalSpy finished(&poller, &ModelRunPoller::finished);
         QVERIFY(finished.wait(20000));
         QVERIFY(finished.constFirst().constFirst().toBool());

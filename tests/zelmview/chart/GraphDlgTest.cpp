@@ -1,17 +1,21 @@
 // The graph dialog over the chart component: what BuildGraph sends, its two messages, zooming with
-// the mouse, the settings file, export and closing.
+// the mouse, the settings file, export (and a failed save that keeps the old file), the menu bar,
+// the place of a new chart window and closing.
 #include <gtest/gtest.h>
 #include <qcustomplot.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 
 #include "chart/ChartComponent.h"
 #include "chart/ChartTestSupport.h"
 #include "chart/GraphDlg.h"
+#include "data/SaveFailures.h"
 #include "docview/MessageSink.h"
 
 using chart::ChartComponent;
@@ -206,11 +210,11 @@ TEST(GraphDlgExport, TheChartIsWrittenAsPngSvgAndPdfAndCopiedAsAnImage)
 
     const QString unwritable = folder.path("missing/chart.png");
     EXPECT_FALSE(dialog->ExportChart(unwritable));
-    EXPECT_EQ(messages.messages(), QStringList{"Unable to write file " + unwritable});
+    EXPECT_EQ(messages.messages(), QStringList{"Unable to open " + unwritable});
 
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    dialog->chooseExportFile = [&](const QString& filter) {
+    dialog->chooseExportFile = [&](const QString& filter, const QString&) {
         return filter.contains("svg") ? folder.path("chosen.svg") : QString();
     };
     QTest::keyClick(dialog, Qt::Key_G, Qt::ControlModifier);
@@ -220,6 +224,87 @@ TEST(GraphDlgExport, TheChartIsWrittenAsPngSvgAndPdfAndCopiedAsAnImage)
     QTest::keyClick(dialog, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->image().size(), dialog->GetChart()->Plot()->size());
     delete dialog;
+}
+
+TEST(GraphDlgExport, AFailedExportOrSettingsFileShowsOneMessageAndKeepsTheOldFile)
+{
+    WorkingFolder folder;
+    QPointer<GraphDlg> dialog = smallGraph(2, 30, "saved");
+    dialog->BuildGraphWindow();
+    const QByteArray old = "the old file\n";
+    const QStringList exports{folder.path("chart.png"), folder.path("chart.svg"), folder.path("chart.pdf")};
+    for (const QString& path : exports + QStringList{folder.path("saved.gsp")}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    docview::MessageRecorder messages;
+    {
+        const FileSizeLimit full(16);
+        for (const QString& path : exports) EXPECT_FALSE(dialog->ExportChart(path));
+        // Zooming keeps the zoom in the settings file.
+        dialog->GetChart()->Zoom(1, 1, 10, 4, 0, 1);
+    }
+    QStringList expected;
+    for (const QString& path : exports) expected.append("Unable to write " + path);
+    expected.append("Unable to write saved.gsp");
+    EXPECT_EQ(messages.messages(), expected);
+    messages.clear();
+    {
+        const WriteProtectedFolder readOnly(folder.path("."));
+        for (const QString& path : exports) EXPECT_FALSE(dialog->ExportChart(path));
+        dialog->GetChart()->ShowWholeChart();
+    }
+    expected.clear();
+    for (const QString& path : exports) expected.append("Unable to open " + path);
+    expected.append("Unable to open saved.gsp");
+    EXPECT_EQ(messages.messages(), expected);
+    for (const QString& path : exports + QStringList{folder.path("saved.gsp")}) EXPECT_EQ(fileStart(path, 100), old);
+    delete dialog;
+}
+
+TEST(GraphDlgMenu, TheMenuBarExportsCopiesShowsTheWholeChartAndSuggestsTheProjectsName)
+{
+    WorkingFolder folder;
+    docview::MessageRecorder messages;
+    QPointer<GraphDlg> dialog = smallGraph();
+    dialog->exportBaseName = folder.path("north");
+    dialog->BuildGraphWindow();
+    auto* bar = dialog->findChild<QMenuBar*>("chartMenuBar");
+    ASSERT_NE(bar, nullptr);
+    QStringList titles;
+    for (QAction* menu : bar->actions()) titles.append(menu->text());
+    EXPECT_EQ(titles, (QStringList{"&Chart", "&Help"}));
+    auto* exports = dialog->findChild<QMenu*>("exportMenu");
+    ASSERT_NE(exports, nullptr);
+    QStringList suggested;
+    dialog->chooseExportFile = [&](const QString&, const QString& name) {
+        suggested.append(name);
+        return QString();
+    };
+    for (QAction* format : exports->actions()) format->trigger();
+    EXPECT_EQ(suggested, (QStringList{folder.path("north.png"), folder.path("north.svg"), folder.path("north.pdf")}));
+    QStringList items;
+    for (QAction* item : dialog->findChild<QMenu*>("chartMenu")->actions())
+        if (!item->isSeparator()) items.append(item->text());
+    EXPECT_EQ(items, (QStringList{"&Export", "&Copy Chart", "Show &Whole Chart", "&Close"}));
+    // The chart lies below the menu bar.
+    EXPECT_GE(dialog->GetChart()->geometry().top(), bar->geometry().bottom());
+    delete dialog;
+}
+
+TEST(GraphDlgPlacement, ANewChartWindowStepsDownFromTheLastOneWithinTheScreen)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QSize preferred(800, 600);
+    EXPECT_EQ(GraphDlg::CascadeRect({}, screen, preferred), QRect(0, 0, 800, 600));
+    EXPECT_EQ(GraphDlg::CascadeRect({0, 0, 800, 600}, screen, preferred), QRect(28, 28, 800, 600));
+    // Less room than the window: it gets smaller, down to half the screen, then starts again.
+    EXPECT_EQ(GraphDlg::CascadeRect({224, 168, 800, 600}, screen, preferred), QRect(252, 196, 772, 572));
+    EXPECT_EQ(GraphDlg::CascadeRect({500, 400, 500, 350}, screen, preferred), QRect(0, 0, 800, 600));
+    // A screen smaller than the window, as at a scale factor of 2.
+    EXPECT_EQ(GraphDlg::CascadeRect({}, {0, 0, 512, 384}, preferred), QRect(0, 0, 512, 384));
+    EXPECT_EQ(GraphDlg::CascadeRect({0, 0, 512, 384}, {0, 0, 512, 384}, preferred), QRect(28, 28, 484, 356));
 }
 
 TEST(GraphDlgLifetime, ClosingDeletesTheDialogAndItsChart)

@@ -1,7 +1,9 @@
 // Sorting deep-percolation events into calendar order.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QList>
+#include <random>
 
 #include "data/ZELMData.h"
 
@@ -62,6 +64,37 @@ TEST(SortEventsByDate, DateOutsideTheCalendarThrowsAndLeavesTheEvents)
         Events events = invalid;
         EXPECT_THROW(ZELMData::SortEventsByDate(events), EventDateError);
         EXPECT_EQ(amounts(events), amounts(invalid));
+    }
+}
+
+// The order the events were always put in: each one inserted before the first event of a later
+// date, in array order.
+Events insertedInOrder(const Events& events)
+{
+    Events placed;
+    for (const IrrigationDataElement& event : events) {
+        const QDate date = QDate(1981, event.month, 1).addDays(event.day - 1);
+        qsizetype at = 0;
+        while (at < placed.size() && QDate(1981, placed.at(at).month, 1).addDays(placed.at(at).day - 1) <= date) ++at;
+        placed.insert(at, event);
+    }
+    return placed;
+}
+
+TEST(SortEventsByDate, KeepsTheOrderOfInsertionOnRandomLists)
+{
+    // Few months and days, so dates repeat; 29 February and the 31st of short months included.
+    std::mt19937 random(20240229);
+    std::uniform_int_distribution<int> month(1, 4);
+    std::uniform_int_distribution<int> day(27, 31);
+    std::uniform_int_distribution<int> length(0, 60);
+    for (int list = 0; list < 300; ++list) {
+        Events events;
+        const int count = length(random);
+        for (int k = 0; k < count; ++k) events.append({month(random), day(random), double(k)});
+        const Events expected = insertedInOrder(events);
+        ASSERT_TRUE(ZELMData::SortEventsByDate(events));
+        ASSERT_EQ(amounts(events), amounts(expected)) << "list " << list;
     }
 }
 

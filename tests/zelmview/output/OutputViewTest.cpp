@@ -1,6 +1,9 @@
 // The report window: its text with and without the seasonal-high-water-table summary, the files
-// that Write and Print via Wordpad leave, printing to PDF, Done, and the resizing rule.
+// that Write and Print via Wordpad leave (and a failed save that keeps the old file), printing to
+// PDF, Done with the question about typed text, and the resizing rule.
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -9,6 +12,7 @@
 #include <QtTest>
 
 #include "data/CZELMOutputDoc.h"
+#include "data/SaveFailures.h"
 #include "docview/MessageSink.h"
 #include "output/CZELMOutputView.h"
 #include "output/OutputReportText.h"
@@ -65,6 +69,10 @@ private slots:
     void printingToPdfWritesAFile();
     void resizingGrowsTheBoxAndMovesTheControlsDown();
     void doneClosesTheDocumentAfterTheClick();
+    void doneAsksBeforeTextTheUserTypedIsThrownAway();
+    void printViaWordpadSaysSoWhenNoApplicationOpensTheFile();
+    void writeAndPrintViaWordpadKeepTheOldFileWhenASaveFails();
+    void theWriteDialogSuggestsTheReportsName();
 
 private:
     QTemporaryDir folder;
@@ -223,6 +231,126 @@ void OutputViewTest::doneClosesTheDocumentAfterTheClick()
     QVERIFY(!document->IsClosing());  // posted: nothing closes inside the click
     QTRY_VERIFY(document.isNull());
     QTRY_VERIFY(view.isNull());
+}
+
+void OutputViewTest::doneAsksBeforeTextTheUserTypedIsThrownAway()
+{
+    QPointer<CZELMOutputDoc> document = new CZELMOutputDoc;
+    fillTwelveEventDocument(*document, folder.filePath(QStringLiteral("typed.otr")));
+    QPointer<CZELMOutputView> view = new CZELMOutputView(document);
+    view->OnInitialUpdate();
+    QVERIFY(!view->HasTypedText());
+    auto* box = static_cast<QPlainTextEdit*>(view->GetControl(CZELMOutputView::kReportEdit));
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("my note"));
+    QVERIFY(view->HasTypedText());
+
+    QList<docview::SaveAnswer> answers{docview::SaveAnswer::Cancel, docview::SaveAnswer::Save,
+                                       docview::SaveAnswer::Discard};
+    int asked = 0;
+    view->askAboutTypedText = [&] {
+        ++asked;
+        return answers.takeFirst();
+    };
+    auto* done = static_cast<QPushButton*>(view->GetControl(CZELMOutputView::kDoneButton));
+    // Stay: the window keeps the text.
+    done->click();
+    QTest::qWait(50);
+    QCOMPARE(asked, 1);
+    QVERIFY(!document.isNull() && !document->IsClosing());
+    // Write, but the dialog is cancelled: nothing is written, the window stays.
+    view->chooseOutputFile = [] { return QString(); };
+    done->click();
+    QTest::qWait(50);
+    QCOMPARE(asked, 2);
+    QVERIFY(!document.isNull() && !document->IsClosing());
+    // Discard: the window closes.
+    done->click();
+    QTRY_VERIFY(document.isNull());
+    QCOMPARE(asked, 3);
+
+    // Written text asks nothing more.
+    document = new CZELMOutputDoc;
+    fillTwelveEventDocument(*document, folder.filePath(QStringLiteral("typed.otr")));
+    view = new CZELMOutputView(document);
+    view->OnInitialUpdate();
+    static_cast<QPlainTextEdit*>(view->GetControl(CZELMOutputView::kReportEdit))->appendPlainText(QStringLiteral("x"));
+    const QString target = folder.filePath(QStringLiteral("typed.txt"));
+    view->chooseOutputFile = [&] { return target; };
+    view->askAboutTypedText = [] { return docview::SaveAnswer::Save; };
+    QVERIFY(view->QueryClose());
+    QVERIFY(readFile(target).endsWith("\nx"));
+    QVERIFY(!view->HasTypedText());
+    view->askAboutTypedText = [] { return docview::SaveAnswer::Cancel; };
+    QVERIFY(view->QueryClose());
+    delete view;
+    delete document;
+}
+
+void OutputViewTest::printViaWordpadSaysSoWhenNoApplicationOpensTheFile()
+{
+    CZELMOutputDoc document;
+    const QString report = folder.filePath(QStringLiteral("noeditor.otr"));
+    fillTwelveEventDocument(document, report);
+    document.SetTitle(report);
+    CZELMOutputView view(&document);
+    view.openWithDesktop = [](const QUrl&) { return false; };
+    docview::MessageRecorder messages;
+    QCOMPARE(view.PrintViaWordpad(), report + QStringLiteral(".txt"));
+    QCOMPARE(messages.messages(), QStringList(QStringLiteral("No application could open ") + report +
+                                              QStringLiteral(".txt. The report was written there; open it with a "
+                                                             "text editor.")));
+    QVERIFY(QFile::exists(report + QStringLiteral(".txt")));
+}
+
+void OutputViewTest::writeAndPrintViaWordpadKeepTheOldFileWhenASaveFails()
+{
+    QTemporaryDir place;
+    CZELMOutputDoc document;
+    const QString report = place.filePath(QStringLiteral("full.otr"));
+    fillTwelveEventDocument(document, report);
+    document.SetTitle(report);
+    CZELMOutputView view(&document);
+    view.OnInitialUpdate();
+    bool opened = false;
+    view.openWithDesktop = [&opened](const QUrl&) { return opened = true; };
+    const QString written = place.filePath(QStringLiteral("written.txt"));
+    const QString printed = report + QStringLiteral(".txt");
+    for (const QString& path : {written, printed}) writeFile(path, "the old file\n");
+    view.chooseOutputFile = [&] { return written; };
+
+    docview::MessageRecorder messages;
+    {
+        const FileSizeLimit full(8);
+        QVERIFY(!view.WriteReport());
+        QVERIFY(view.PrintViaWordpad().isEmpty());
+    }
+    {
+        const WriteProtectedFolder readOnly(place.path());
+        QVERIFY(!view.WriteReport());
+        QVERIFY(view.PrintViaWordpad().isEmpty());
+    }
+    QCOMPARE(messages.messages(), QStringList({"Unable to write " + written, "Unable to write " + printed,
+                                               "Unable to open " + written, "Unable to open " + printed}));
+    for (const QString& path : {written, printed}) QCOMPARE(readFile(path), QByteArray("the old file\n"));
+    // No editor is started on a file that was not written.
+    QVERIFY(!opened);
+}
+
+void OutputViewTest::theWriteDialogSuggestsTheReportsName()
+{
+    CZELMOutputDoc document;
+    const QString report = folder.filePath(QStringLiteral("suggested.OTR"));
+    fillTwelveEventDocument(document, report);
+    document.SetPathName(report);
+    CZELMOutputView view(&document);
+    QTimer::singleShot(0, &view, [report] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->selectedFiles().value(0), QFileInfo(report).absolutePath() + "/suggested.txt");
+        dialog->reject();
+    });
+    QVERIFY(!view.WriteReport());
 }
 
 QTEST_MAIN(OutputViewTest)

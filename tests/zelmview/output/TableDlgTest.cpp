@@ -1,6 +1,7 @@
 // The daily table of a run: one column per day of a three-event year from the real model, the
-// depths after build-up under their days, Export's clipboard text, the resizing rule, and the
-// report window's menu command that opens it.
+// depths after build-up under their days, Export's clipboard text, Save as CSV with each day's date
+// (and a failed save that keeps the old file), the resizing rule, and the report window's menu
+// command that opens it.
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 #include "data/CZELMOutputDoc.h"
+#include "data/SaveFailures.h"
 #include "data/TransientOutputData.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
@@ -43,6 +45,24 @@ QString expectedExport(const TransientOutputData& output)
     for (qsizetype day = 0; day < depths.size(); ++day)
         lines.append(depths.at(day) + QLatin1Char('\t') + afterBuildup.at(day));
     return lines.join(QStringLiteral("\r\n"));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Three days, the second that of an event: its second row is the depth after the build-up.
+TransientOutputData threeDays()
+{
+    TransientOutputData days;
+    days.dailyDay = {1, 2, 2, 3};
+    days.dailyHeight = {1.0, 1.1, 2.5, 2.4};
+    days.dailyDepth = {3.0, 2.9, 1.5, 1.6};
+    days.eventRows = {2};
+    return days;
 }
 
 }  // namespace
@@ -110,6 +130,52 @@ private slots:
         QCOMPARE(close->geometry(), button.translated(0, 50));
     }
 
+    void saveAsCsvWritesADayALineWithItsDate()
+    {
+        const TransientOutputData days = threeDays();
+        TableDlg dialog(&days);
+        dialog.SetProject(QDate(1981, 12, 31), QStringLiteral("m"), QString());
+        const QString path = folder.filePath(QStringLiteral("days.csv"));
+        dialog.chooseCsvFile = [&path] { return path; };
+        docview::MessageRecorder messages;
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("saveCsvButton")), Qt::LeftButton);
+        QCOMPARE(readFile(path), QByteArray("Day,Date,Depth below surface (m),After buildup (m)\n"
+                                            "1,1981-12-31,3,\n"
+                                            "2,1982-01-01,2.9,1.5\n"
+                                            "3,1982-01-02,1.6,\n"));
+        QVERIFY(messages.messages().isEmpty());
+
+        // Cancelled, nothing is written.
+        QFile::remove(path);
+        dialog.chooseCsvFile = [] { return QString(); };
+        QVERIFY(!dialog.SaveTableAsCsv());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void aCsvThatCannotBeSavedSaysSoAndKeepsTheOldFile()
+    {
+        const TransientOutputData days = threeDays();
+        TableDlg dialog(&days);
+        QTemporaryDir place;
+        const QString path = place.filePath(QStringLiteral("days.csv"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old file\n");
+        old.close();
+        dialog.chooseCsvFile = [&path] { return path; };
+        docview::MessageRecorder messages;
+        {
+            const FileSizeLimit full(20);
+            QVERIFY(!dialog.SaveTableAsCsv());
+        }
+        {
+            const WriteProtectedFolder readOnly(place.path());
+            QVERIFY(!dialog.SaveTableAsCsv());
+        }
+        QCOMPARE(messages.messages(), QStringList({"Unable to write " + path, "Unable to open " + path}));
+        QCOMPARE(readFile(path), QByteArray("the old file\n"));
+    }
+
     void theReportWindowOpensTheTableFromItsMenuCommand()
     {
         docview::MessageRecorder messages;
@@ -122,6 +188,11 @@ private slots:
         auto* dialog = view->findChild<TableDlg*>();
         QVERIFY(dialog != nullptr && dialog->isVisible());
         QCOMPARE(dialog->GetTable()->columnCount(), 367);
+        // Day 1 of the CSV is the project's last event, where the model's year begins.
+        const QString csv = folder.filePath(QStringLiteral("three.csv"));
+        dialog->chooseCsvFile = [&csv] { return csv; };
+        QVERIFY(dialog->SaveTableAsCsv());
+        QVERIFY(readFile(csv).startsWith("Day,Date,Depth below surface (ft),After buildup (ft)\n1,1981-10-01,"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
         QTRY_VERIFY(view->findChild<TableDlg*>() == nullptr);  // it deletes itself when closed
         delete view;

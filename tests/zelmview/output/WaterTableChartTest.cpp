@@ -176,6 +176,14 @@ TEST(WaterTableChartAxis, TheLeftAxisReadsAsDepthBelowTheSurface)
     GraphDescription shallow;
     zelm::FillWaterTableChart(shallow, chart.input, chart.output, kTraditionalDrainageYear);
     EXPECT_EQ(shallow.customLabels[0].texts, (QStringList{"0.8", "0"}));
+
+    // A drain a million units deep gets a hundred divisions, not a million labels.
+    chart.input.depthToDrain = 1e6;
+    GraphDescription deep;
+    zelm::FillWaterTableChart(deep, chart.input, chart.output, kTraditionalDrainageYear);
+    EXPECT_EQ(deep.customLabels[0].count, 100);
+    EXPECT_EQ(deep.customLabels[0].texts.size(), 101);
+    EXPECT_EQ(deep.customLabels[0].texts.first(), "1e+06");
 }
 
 // The examples run through the real model, charted and drawn offscreen into images.
@@ -211,3 +219,12 @@ TEST_P(WaterTableChartOfExample, DrawsTheLineAndTheDailyHeightsInsideThePlot)
 
 INSTANTIATE_TEST_SUITE_P(Examples, WaterTableChartOfExample,
                          ::testing::Values("hillcrest-design", "polder-analysis", "terrace-on-barrier"));
+
+TEST(WaterTableChartCaption, TheWindowTitleNamesTheProjectAndTheYearShown)
+{
+    const QDate lastEvent(1981, 9, 15);
+    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::kTraditionalDrainageYear, lastEvent),
+              "north - Traditional Drainage Year from September 15, 1981");
+    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::kCalendarYear, lastEvent), "north - Calendar Year 1982");
+    EXPECT_EQ(zelm::WaterTableCaption("", zelm::kCalendarYear, lastEvent), "Calendar Year 1982");
+}

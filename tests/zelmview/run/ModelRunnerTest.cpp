@@ -1,6 +1,7 @@
 // The model runner and the run protocol against small fake model programs.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,11 +28,18 @@ private slots:
     void aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn();
     void aSessionFollowsOneRunToItsReport();
     void aSessionStopsARunPastItsTimeLimitOrOnCancel();
+    void aModelEndedBySignalOrExitStatusIsReportedAndNoReportOpens();
+    void aRunRemovesTheOldReportAndDailyFileInEitherCase();
+    void theUncertaintyModelsWarningsAreShownBeforeItsReportOpens();
 
 private:
     QString WriteScript(const QString& name, const QByteArray& body);
     // Starts `program` and polls it to its end; the reports it tried to open go to `opened`.
-    QString RunPolled(const QString& program, QStringList& opened, bool* succeeded = nullptr);
+    QString RunPolled(const QString& program, QStringList& opened, bool* succeeded = nullptr,
+                      const zelm::ModelProgram& model = zelm::TransientModel());
+    // A run of `program` as `model` names it, reporting to `report`.
+    static zelm::ModelRun Started(const QString& program, const QString& report,
+                                  const zelm::ModelProgram& model = zelm::TransientModel());
 
     QTemporaryDir config;
     QTemporaryDir work;
@@ -60,11 +68,17 @@ QString ModelRunnerTest::WriteScript(const QString& name, const QByteArray& body
     return path;
 }
 
-QString ModelRunnerTest::RunPolled(const QString& program, QStringList& opened, bool* succeeded)
+zelm::ModelRun ModelRunnerTest::Started(const QString& program, const QString& report, const zelm::ModelProgram& model)
 {
     auto runner = std::make_unique<ModelRunner>();
     runner->Start(program, {QStringLiteral("project")});
-    ModelRunPoller poller(std::move(runner), QStringLiteral("project.OTR"),
+    return {report, std::move(runner), model};
+}
+
+QString ModelRunnerTest::RunPolled(const QString& program, QStringList& opened, bool* succeeded,
+                                   const zelm::ModelProgram& model)
+{
+    ModelRunPoller poller(Started(program, QStringLiteral("project.OTR"), model),
                           [&opened](const QString& path) { opened.append(path); });
     QSignalSpy finished(&poller, &ModelRunPoller::finished);
     if (!finished.wait(10000)) return QStringLiteral("<timed out>");
@@ -175,15 +189,11 @@ void ModelRunnerTest::aSessionFollowsOneRunToItsReport()
     QSignalSpy running(&session, &ModelRunSession::runningChanged);
     QStringList opened;
     const auto open = [&opened](const QString& path) { opened.append(path); };
-    auto runner = std::make_unique<ModelRunner>();
-    QVERIFY(runner->Start(WriteScript(QStringLiteral("brief"), "sleep 0.3\n"), {QStringLiteral("project")}));
-    session.Follow(std::move(runner), QStringLiteral("first.OTR"), open);
+    session.Follow(Started(WriteScript(QStringLiteral("brief"), "sleep 0.3\n"), QStringLiteral("first.OTR")), open);
     QVERIFY(session.IsRunning());
 
     // A second run while one is followed is not taken on.
-    auto second = std::make_unique<ModelRunner>();
-    QVERIFY(second->Start(WriteScript(QStringLiteral("second"), "exit 0\n"), {QStringLiteral("project")}));
-    session.Follow(std::move(second), QStringLiteral("second.OTR"), open);
+    session.Follow(Started(WriteScript(QStringLiteral("second"), "exit 0\n"), QStringLiteral("second.OTR")), open);
 
     QTRY_VERIFY_WITH_TIMEOUT(!session.IsRunning(), 10000);
     QCOMPARE(opened, QStringList(QStringLiteral("first.OTR")));
@@ -202,11 +212,9 @@ void ModelRunnerTest::aSessionStopsARunPastItsTimeLimitOrOnCancel()
 
     ModelRunSession limited;
     limited.timeLimitMs = 300;
-    auto runner = std::make_unique<ModelRunner>();
-    QVERIFY(runner->Start(sleeper, {QStringLiteral("project")}));
     QElapsedTimer clock;
     clock.start();
-    limited.Follow(std::move(runner), QStringLiteral("late.OTR"), open);
+    limited.Follow(Started(sleeper, QStringLiteral("late.OTR")), open);
     QTRY_VERIFY_WITH_TIMEOUT(!limited.IsRunning(), 10000);
     QVERIFY(clock.elapsed() < 10000);
     QCOMPARE(messages.messages(),
@@ -214,14 +222,82 @@ void ModelRunnerTest::aSessionStopsARunPastItsTimeLimitOrOnCancel()
 
     messages.clear();
     ModelRunSession cancelled;
-    runner = std::make_unique<ModelRunner>();
-    QVERIFY(runner->Start(sleeper, {QStringLiteral("project")}));
-    cancelled.Follow(std::move(runner), QStringLiteral("cancelled.OTR"), open);
+    cancelled.Follow(Started(sleeper, QStringLiteral("cancelled.OTR")), open);
     clock.restart();
     cancelled.Cancel();
     QVERIFY(!cancelled.IsRunning());
     QVERIFY(clock.elapsed() < 10000);
     QVERIFY(opened.isEmpty());
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void ModelRunnerTest::aModelEndedBySignalOrExitStatusIsReportedAndNoReportOpens()
+{
+    struct Case {
+        const char* name;
+        QByteArray body;
+        QString message;
+    };
+    const QList<Case> cases{
+        {"killed", "kill -SEGV $$\n",
+         QStringLiteral("The model stopped unexpectedly (zelm was ended by signal 11, Segmentation fault); "
+                        "no report was opened.")},
+        {"failing", "echo 'cannot go on'; exit 3\n",
+         QStringLiteral("The model stopped unexpectedly (zelm ended with exit status 3); no report was opened.\n"
+                        "It printed:\ncannot go on\r\n")},
+        // A model that names its error is reported by the error rule alone.
+        {"erring", "echo ' ERROR - THE SPECIFIC YIELD MUST BE ABOVE 0'; exit 1\n",
+         QStringLiteral("Error detected, project file not opened:\n error - the specific yield must be above 0\r\n")},
+    };
+    for (const Case& failure : cases) {
+        docview::MessageRecorder messages;
+        QStringList opened;
+        bool succeeded = true;
+        RunPolled(WriteScript(QString::fromLatin1(failure.name), failure.body), opened, &succeeded);
+        QVERIFY2(!succeeded, failure.name);
+        QVERIFY2(opened.isEmpty(), failure.name);
+        QCOMPARE(messages.messages(), QStringList(failure.message));
+    }
+}
+
+void ModelRunnerTest::aRunRemovesTheOldReportAndDailyFileInEitherCase()
+{
+    QTemporaryDir folder;
+    const QStringList stale{QStringLiteral("north.OTR"), QStringLiteral("north.otr"), QStringLiteral("north.DAY"),
+                            QStringLiteral("north.day")};
+    for (const QString& name : stale) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("from the last run\n");
+    }
+    WriteScript(QStringLiteral("quiet-model"), "exit 0\n");
+    docview::MessageRecorder messages;
+    std::optional<zelm::ModelRun> run = zelm::StartModelRun(
+        zelm::ModelProgram{QStringLiteral("quiet-model"), QStringLiteral(".OTR"), {QStringLiteral(".DAY")}},
+        work.path() + QLatin1Char('/'), folder.filePath(QStringLiteral("north.trn")));
+    QVERIFY(run.has_value());
+    QCOMPARE(run->outputPath, folder.filePath(QStringLiteral("north.OTR")));
+    QCOMPARE(QDir::currentPath(), folder.path());
+    for (const QString& name : stale) QVERIFY2(!QFileInfo::exists(folder.filePath(name)), qPrintable(name));
+    run->runner->Finish();
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void ModelRunnerTest::theUncertaintyModelsWarningsAreShownBeforeItsReportOpens()
+{
+    docview::MessageRecorder messages;
+    QStringList opened;
+    bool succeeded = false;
+    const QString program = WriteScript(QStringLiteral("warning"), "echo ' WARNING - FEW DESIGNS'\n");
+    RunPolled(program, opened, &succeeded, zelm::UncertaintyModel());
+    QVERIFY(succeeded);
+    QCOMPARE(opened, QStringList(QStringLiteral("project.OTR")));
+    QCOMPARE(messages.messages(), QStringList(QStringLiteral(" WARNING - FEW DESIGNS\r\n")));
+
+    // The transient model's warnings stay in its report.
+    messages.clear();
+    RunPolled(program, opened, &succeeded);
+    QVERIFY(succeeded);
     QVERIFY(messages.messages().isEmpty());
 }
 

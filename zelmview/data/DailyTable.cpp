@@ -1,0 +1,50 @@
+#include "data/DailyTable.h"
+
+#include "data/AtomicSave.h"
+#include "data/TransientOutputData.h"
+
+namespace {
+
+QString formatDepth(double depth)
+{
+    return QString::asprintf("%g", depth);
+}
+
+}  // namespace
+
+QList<DailyDepth> DailyDepthsByDay(const TransientOutputData& output)
+{
+    // A day that repeats (the row after an event's build-up) is no day of its own: its depth is
+    // the after-buildup depth of the day its first row began.
+    QList<DailyDepth> days;
+    const QList<int>& repeated = output.eventRows;
+    qsizetype next = 0;
+    for (qsizetype row = 0; row < output.dailyDepth.size(); ++row) {
+        const double depth = output.dailyDepth.at(row);
+        if (next < repeated.size() && repeated.at(next) == row) {
+            if (!days.isEmpty()) days.last().afterBuildup = depth;
+            ++next;
+            continue;
+        }
+        days.append({depth, std::nullopt});
+    }
+    return days;
+}
+
+QString DailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, const QString& unit)
+{
+    QString text = QStringLiteral("Day,Date,Depth below surface (%1),After buildup (%1)\n").arg(unit);
+    for (qsizetype k = 0; k < days.size(); ++k) {
+        const DailyDepth& day = days.at(k);
+        const QString date = firstDay.isValid() ? firstDay.addDays(k).toString(Qt::ISODate) : QString();
+        text += QString::number(k + 1) + QLatin1Char(',') + date + QLatin1Char(',') + formatDepth(day.depth) +
+                QLatin1Char(',') + (day.afterBuildup ? formatDepth(*day.afterBuildup) : QString()) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool WriteDailyTableCsv(const QString& path, const TransientOutputData& output, const QDate& firstDay,
+                        const QString& unit)
+{
+    return saveTextAtomically(path, DailyTableCsv(DailyDepthsByDay(output), firstDay, unit));
+}

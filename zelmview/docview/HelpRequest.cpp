@@ -1,0 +1,27 @@
+#include "docview/HelpRequest.h"
+
+namespace docview {
+
+namespace {
+
+HelpHandler& installed()
+{
+    static HelpHandler handler;
+    return handler;
+}
+
+}  // namespace
+
+void showHelp(const QString& section)
+{
+    if (installed()) installed()(section);
+}
+
+HelpHandler setHelpHandler(HelpHandler handler)
+{
+    HelpHandler previous = std::move(installed());
+    installed() = std::move(handler);
+    return previous;
+}
+
+}  // namespace docview

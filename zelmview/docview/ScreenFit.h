@@ -1,0 +1,40 @@
+// Windows that fit their screen: every top-level window and dialog of the program opens inside the
+// available area of its screen (work area less panels), whatever its saved or preferred size and
+// whatever the scale factor. A window larger than the area shrinks to it, one partly outside it
+// moves in; a window's minimum size is kept, so such a window keeps its top-left corner inside.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QSize>
+
+class QScreen;
+class QWidget;
+
+namespace docview {
+
+// `window` moved, and shrunk where it must be (never below `minimum`), to lie inside `available`.
+QRect FitRectInto(const QRect& window, const QRect& available, const QSize& minimum = QSize());
+
+// The screen a window is on: the one under its centre, else its own, else the primary screen.
+QScreen* ScreenOf(const QWidget* window);
+
+// Fits the frame of the top-level `window` into the available geometry of its screen.
+void FitToScreen(QWidget* window);
+
+// Centres `window` over its parent window, or on its screen when it has none showing.
+void CentreOnParent(QWidget* window);
+
+// Fits every top-level window into its screen as it is shown, first centring one that the
+// program did not place; the application installs it once.
+class ScreenFitFilter : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace docview
