@@ -141,6 +141,10 @@ void WindowsAndHelpTest::theWindowMenuListsTheOpenWindowsWithTheActiveOneChecked
     QCOMPARE(entries.at(1)->text(), QStringLiteral("&2 Transient1"));
     QVERIFY(!entries.at(0)->isChecked());
     QVERIFY(entries.at(1)->isChecked());
+    // An unsaved change is marked as in the window's own title bar, not by the raw "[*]".
+    frame->RouteCommand(zelm::kBenchBottomland);
+    QCOMPARE(windowEntries(menu).at(1)->text(), QStringLiteral("&2 Transient1*"));
+    entries = windowEntries(menu);
 
     // Choosing an entry brings its window to the front; the menu follows.
     entries.at(0)->trigger();
