@@ -82,6 +82,7 @@ private slots:
     void theSplashIsShownAboveTheMainWindowAndCentredOnIt();
     void theWindowMenuListsTheOpenWindowsWithTheActiveOneChecked();
     void theNextAndPreviousWindowKeysStepThroughTheWindows();
+    void theCloseKeyClosesAMaximizedWindow();
     void fileNewOffersOnlyTheTypesAUserCanCreate();
     void eachWindowsHelpOpensTheHelpAtItsOwnSection();
     void quittingOrClosingTheWindowAsksAboutTextTypedIntoAReport();
@@ -179,6 +180,19 @@ void WindowsAndHelpTest::theNextAndPreviousWindowKeysStepThroughTheWindows()
         QTest::keySequence(QApplication::focusWidget(), QKeySequence::keyBindings(key).constFirst());
         QCOMPARE(activeTitle(), before == report ? QStringLiteral("Transient1") : report);
     }
+}
+
+void WindowsAndHelpTest::theCloseKeyClosesAMaximizedWindow()
+{
+    CZelmViewApp app;
+    QVERIFY(app.InitInstance(kNoSplash));
+    CMainFrame* frame = app.GetMainFrame();
+    QVERIFY(app.OpenDocumentFile(report) != nullptr);
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    frame->findChild<QMdiArea*>()->activeSubWindow()->showMaximized();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::keyBindings(QKeySequence::Close).constFirst());
+    QTRY_VERIFY(app.GetDocManager().GetDocuments().isEmpty());
 }
 
 void WindowsAndHelpTest::fileNewOffersOnlyTheTypesAUserCanCreate()
