@@ -14,6 +14,7 @@
 #include "app/CMainFrame.h"
 #include "app/CZelmViewApp.h"
 #include "app/HelpWindow.h"
+#include "app/MenuBarText.h"
 #include "chart/GraphDlg.h"
 #include "data/CRiskOutputDoc.h"
 #include "docview/CommandIds.h"
@@ -26,20 +27,6 @@
 namespace {
 
 const QStringList kNoSplash{QStringLiteral("--no-splash")};
-
-QStringList menuTitles(QMenuBar* bar)
-{
-    QStringList titles;
-    for (QAction* action : bar->actions()) titles.append(action->text());
-    return titles;
-}
-
-QMenu* fileMenu(QMenuBar* bar)
-{
-    for (QAction* action : bar->actions())
-        if (action->text() == QStringLiteral("&File")) return action->menu();
-    return nullptr;
-}
 
 }  // namespace
 
@@ -126,7 +113,7 @@ void RiskOutputAppTest::theReportsMenusHaveNoSaveAndNoModelMenu()
     QCOMPARE(frame->GetCurrentMenuId(), int(zelm::kRiskOutputType));
     QCOMPARE(menuTitles(frame->menuBar()), QStringList({QStringLiteral("&File"), QStringLiteral("&View"),
                                                         QStringLiteral("&Window"), QStringLiteral("&Help")}));
-    QMenu* file = fileMenu(frame->menuBar());
+    QMenu* file = menuTitled(frame->menuBar(), QStringLiteral("&File"));
     QVERIFY(file != nullptr);
     QStringList items;
     for (QAction* action : file->actions()) items.append(action->text());

@@ -257,7 +257,8 @@ void RiskOutputViewTest::writeWritesTheTextOfTheBox()
 void RiskOutputViewTest::printViaWordpadHandsOverTheReportAsItStands()
 {
     CRiskOutputDoc document;
-    const QString report = placeReport(QStringLiteral("fixed-design.unc"), QStringLiteral("print"), true);
+    // Blanks in the name reach the desktop as part of the one file.
+    const QString report = placeReport(QStringLiteral("fixed-design.unc"), QStringLiteral("north field 2"), true);
     QVERIFY(document.OnOpenDocument(report));
     document.SetTitle(report);
     CRiskOutputView view(&document);
@@ -271,6 +272,7 @@ void RiskOutputViewTest::printViaWordpadHandsOverTheReportAsItStands()
     const QString printed = report + QStringLiteral(".txt");
     QCOMPARE(riskreports::ReadFile(printed), riskreports::ReadFile(report));
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(printed)});
+    QCOMPARE(opened.constFirst().toLocalFile(), printed);
 }
 
 void RiskOutputViewTest::doneAsksWhenTheTextWasEdited()
