@@ -33,13 +33,11 @@ TEST(ReliabilityChart, OneGraphOfTotalCostAndASecondGroupOfSpacingAgainstReliabi
     EXPECT_EQ(graph.xLabels, QStringList({"50", "62.5", "95"}));
     EXPECT_EQ(graph.setLegends, QStringList({"Total Cost"}));
     EXPECT_EQ(std::vector<double>(graph.values.begin(), graph.values.end()), std::vector<double>({101.25, 117.5, 180}));
-    EXPECT_EQ(std::vector<int>(graph.pointStyles.begin(), graph.pointStyles.end()), std::vector<int>(3, 0));
 
     EXPECT_EQ(graph.group2SetCount, 1);
     EXPECT_EQ(graph.group2Legends, QStringList({"Spacing"}));
     EXPECT_EQ(std::vector<double>(graph.group2Values.begin(), graph.group2Values.end()),
               std::vector<double>({80, 72.5, 40}));
-    EXPECT_EQ(std::vector<int>(graph.group2PointStyles.begin(), graph.group2PointStyles.end()), std::vector<int>(3, 0));
     EXPECT_TRUE(graph.group2XValues.IsEmpty());
     EXPECT_EQ(graph.group2HasXValues, 0);
 }
@@ -60,11 +58,4 @@ TEST(ReliabilityChart, TitlesNameAndTheRightAxisInTheProjectsUnits)
     GraphDescription metres;
     zelm::FillReliabilityChart(metres, kRows, RiskData::kMetric);
     EXPECT_EQ(metres.rightTitle, "m.");
-}
-
-TEST(ReliabilityChart, ALabelIsTheReliabilityInItsShortestForm)
-{
-    GraphDescription graph;
-    zelm::FillReliabilityChart(graph, {row(99.99, 1, 1), row(0.001, 1, 1), row(1234567, 1, 1)}, RiskData::kEnglish);
-    EXPECT_EQ(graph.xLabels, QStringList({"99.99", "0.001", "1.23457e+06"}));
 }

@@ -8,19 +8,9 @@
 #include <QProcess>
 #include <QString>
 
+#include "data/ProjectFiles.h"
+
 namespace riskreports {
-
-inline bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Copies the test report `name` (tests/data/unc) to `path`.
 inline bool CopyTestReport(const QString& name, const QString& path)
