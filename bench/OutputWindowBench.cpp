@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "QtBenchmarkMain.h"
 #include "app/CZelmViewApp.h"
 #include "data/OutputFiles.h"
 #include "docview/MessageSink.h"
@@ -43,10 +44,5 @@ BENCHMARK(BM_OpenReportIntoItsWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInAnApplication(argc, argv);
 }

@@ -24,10 +24,10 @@ MAY_USE = {
 }
 # Files built without Qt Widgets: the data room and the document layer's core half.
 CORE_DOCVIEW = {
-    "CommandIds.h", "ControlId.h", "ControlId.cpp", "DocTemplate.h", "DocTemplate.cpp", "Document.h",
-    "Document.cpp", "DocumentView.h", "MessageSink.h", "MessageSink.cpp", "ProfileStore.h",
-    "ProfileStore.cpp", "RecentFileList.h", "RecentFileList.cpp", "ResourceIds.h", "SaveQuestion.h",
-    "SaveQuestion.cpp",
+    "AtomicSave.h", "AtomicSave.cpp", "CommandIds.h", "ControlId.h", "ControlId.cpp", "DocTemplate.h",
+    "DocTemplate.cpp", "Document.h", "Document.cpp", "DocumentView.h", "MessageSink.h", "MessageSink.cpp",
+    "ProfileStore.h", "ProfileStore.cpp", "RecentFileList.h", "RecentFileList.cpp", "ResourceIds.h",
+    "SaveQuestion.h", "SaveQuestion.cpp",
 }
 WIDGET_MODULES = re.compile(r"^Q(Widgets|PrintSupport|Svg|CustomPlot|qcustomplot)|^qcustomplot")
 LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)

@@ -17,6 +17,7 @@
 #include "docview/StandardDialogs.h"
 #include "docview/View.h"
 #include "output/TransientOutputType.h"
+#include "risk/RiskOutputType.h"
 #include "run/WorkingDirectory.h"
 #include "transient/TransientInputType.h"
 
@@ -86,10 +87,11 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
 
 void CZelmViewApp::RegisterDocumentTypes()
 {
-    // In this order: transient input, risk input, transient output, risk output; the risk types
-    // join here when their documents exist.
+    // In this order: transient input, risk input, transient output, risk output; the risk input
+    // type joins here when its document exists.
     types.push_back(TransientInputType(*this));
     types.push_back(TransientOutputType());
+    types.push_back(RiskOutputType());
     for (const DocumentType& type : types) {
         // Every view's Help opens the help at its type's section.
         const auto makeView = [this, makeTypeView = type.makeView, section = type.helpSection](Document* document) {

@@ -13,7 +13,7 @@
 #include <QSvgGenerator>
 
 #include "chart/ChartRenderer.h"
-#include "data/AtomicSave.h"
+#include "docview/AtomicSave.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 

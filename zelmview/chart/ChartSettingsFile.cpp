@@ -5,7 +5,7 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "data/AtomicSave.h"
+#include "docview/AtomicSave.h"
 
 namespace chart {
 

@@ -1,7 +1,7 @@
 #include "data/DailyTable.h"
 
-#include "data/AtomicSave.h"
 #include "data/TransientOutputData.h"
+#include "docview/AtomicSave.h"
 
 namespace {
 

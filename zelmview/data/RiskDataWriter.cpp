@@ -2,10 +2,10 @@
 // read. The file is replaced atomically, so a failed save leaves the previous file as it was.
 #include <cstdio>
 
-#include "data/AtomicSave.h"
 #include "data/RiskData.h"
 #include "data/RiskFileLayout.h"
 #include "data/ScopedCLocale.h"
+#include "docview/AtomicSave.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // The file is replaced atomically, so a failed save leaves the previous file as it was.
 #include <cstdio>
 
-#include "data/AtomicSave.h"
 #include "data/ScopedCLocale.h"
 #include "data/ZELMData.h"
+#include "docview/AtomicSave.h"
 
 namespace {
 

@@ -1,28 +1,15 @@
 #include "output/CZELMOutputView.h"
 
 #include <QButtonGroup>
-#include <QDesktopServices>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QGroupBox>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
-#include <QTextDocument>
-#include <QUrl>
 #include <stdexcept>
 
-#include "data/AtomicSave.h"
 #include "data/CZELMOutputDoc.h"
 #include "data/EventCalendar.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
-#include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "output/OutputReportText.h"
 #include "output/TableDlg.h"
@@ -33,42 +20,9 @@ namespace {
 
 // The form's own size; the controls below are placed for it and follow the window from there.
 const QSize kFormSize(720, 452);
-const QRect kHeadingRect(8, 6, 400, 18);
 const QRect kEditRect(8, 26, 704, 352);
 const QRect kGroupRect(492, 384, 220, 62);
 constexpr int kButtonTop = 402;
-constexpr int kButtonHeight = 28;
-
-QString toScreenLines(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString chooseWithDialog(QWidget* parent, const QString& suggested)
-{
-    QFileDialog dialog(parent, QStringLiteral("Choose an output file."), suggested,
-                       QStringLiteral("Text files (*.txt);;All Files (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // Like the rest of the program, an existing file is replaced without a question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-docview::SaveAnswer askWithBox(QWidget* parent)
-{
-    QMessageBox box(QMessageBox::Question, QStringLiteral("ZELM"),
-                    QStringLiteral("The report holds text you typed into it. Write it to a file before closing?"),
-                    QMessageBox::NoButton, parent);
-    QPushButton* write = box.addButton(QStringLiteral("&Write..."), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(write);
-    box.exec();
-    if (box.clickedButton() == write) return docview::SaveAnswer::Save;
-    return box.clickedButton() == discard ? docview::SaveAnswer::Discard : docview::SaveAnswer::Cancel;
-}
 
 // Day 1 of the model's year: the date of the last event; none when the project has no valid one.
 QDate YearStart(const ZELMData& project)
@@ -82,16 +36,13 @@ QDate YearStart(const ZELMData& project)
 
 }  // namespace
 
-CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
+CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent)
+    : docview::ReportView(document, kFormSize, parent)
 {
     setObjectName(QStringLiteral("outputView"));
     docview::SetControlId(this, int(kFormId));
-    chooseOutputFile = [this] { return chooseWithDialog(this, SuggestedFileName(QStringLiteral(".txt"))); };
-    openWithDesktop = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    askAboutTypedText = [this] { return askWithBox(this); };
     CreateControls();
-    resize(kFormSize);
-    LayOutControls(kFormSize);
+    FinishForm();
 }
 
 CZELMOutputDoc* CZELMOutputView::GetOutputDocument() const
@@ -101,36 +52,15 @@ CZELMOutputDoc* CZELMOutputView::GetOutputDocument() const
 
 void CZELMOutputView::CreateControls()
 {
-    auto* heading = new QLabel(QStringLiteral("Computations of Water Table Fluctuations:"), this);
-    heading->setGeometry(kHeadingRect);
-
-    reportEdit = new QPlainTextEdit(this);
-    reportEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    reportEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    reportEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    reportEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Place(reportEdit, kReportEdit, QStringLiteral("reportEdit"), kEditRect);
-
-    QPushButton* plot = AddButton(kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"),
-                                  QRect(8, kButtonTop, 80, kButtonHeight));
+    QPushButton* plot =
+        CreateReportControls(QStringLiteral("Computations of Water Table Fluctuations:"), kEditRect, kButtonTop);
     // The chart opens on its own and deletes itself when closed.
     connect(plot, &QPushButton::clicked, this, [this] {
         if (CZELMOutputDoc* document = GetOutputDocument()) zelm::PlotWaterTable(*document, GetGraphType());
     });
     plot->setWhatsThis(QStringLiteral("Draws the water table through the year in a chart."));
-    reportEdit->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
-    connect(AddButton(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton"),
-                      QRect(96, kButtonTop, 80, kButtonHeight)),
-            &QPushButton::clicked, this, &CZELMOutputView::WriteReport);
-    connect(AddButton(kPrintViaWordpadButton, QStringLiteral("Print via Wordpad"),
-                      QStringLiteral("printViaWordpadButton"), QRect(184, kButtonTop, 130, kButtonHeight)),
-            &QPushButton::clicked, this, [this] { PrintViaWordpad(); });
-    connect(AddButton(kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"),
-                      QRect(322, kButtonTop, 76, kButtonHeight)),
-            &QPushButton::clicked, this, &CZELMOutputView::PostClose);
-    connect(AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"),
-                      QRect(406, kButtonTop, 76, kButtonHeight)),
-            &QPushButton::clicked, this, &CZELMOutputView::helpRequested);
+    GetControl(kReportEdit)
+        ->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
 
     auto* group = new QGroupBox(QStringLiteral("Graphing"), this);
     Place(group, kGraphingGroup, QStringLiteral("graphingGroup"), kGroupRect);
@@ -146,22 +76,6 @@ void CZELMOutputView::CreateControls()
     traditional->setChecked(true);
 }
 
-QPushButton* CZELMOutputView::AddButton(int controlId, const QString& text, const QString& name, const QRect& rect)
-{
-    auto* button = new QPushButton(text, this);
-    Place(button, controlId, name, rect);
-    return button;
-}
-
-void CZELMOutputView::Place(QWidget* control, int controlId, const QString& name, const QRect& rect)
-{
-    control->setObjectName(name);
-    docview::SetControlId(control, controlId);
-    control->setGeometry(rect);
-    controls.insert(controlId, control);
-    initialRects.insert(controlId, rect);
-}
-
 int CZELMOutputView::GetGraphType() const
 {
     return graphing->checkedId();
@@ -174,95 +88,24 @@ void CZELMOutputView::OnUpdate(docview::View*, long, QObject*)
 
 void CZELMOutputView::FillReport()
 {
-    if (CZELMOutputDoc* document = GetOutputDocument()) {
-        reportText = zelm::FillReport(*document, zelm::ReportTarget::Screen);
-        reportEdit->setPlainText(toScreenLines(reportText));
-        reportEdit->document()->setModified(false);
-    }
+    if (CZELMOutputDoc* document = GetOutputDocument())
+        ShowReport(zelm::FillReport(*document, zelm::ReportTarget::Screen));
 }
 
-void CZELMOutputView::resizeEvent(QResizeEvent* event)
-{
-    LayOutControls(event->size());
-    docview::View::resizeEvent(event);
-}
-
-void CZELMOutputView::LayOutControls(const QSize& clientSize)
-{
-    // The edit box takes every change of the window's size; the controls below it keep their
-    // horizontal place and move with the bottom edge.
-    const int dw = clientSize.width() - kFormSize.width();
-    const int dh = clientSize.height() - kFormSize.height();
-    for (auto it = initialRects.constBegin(); it != initialRects.constEnd(); ++it) {
-        QRect rect = it.value();
-        if (it.key() == kReportEdit) {
-            rect.setWidth(std::max(0, rect.width() + dw));
-            rect.setHeight(std::max(0, rect.height() + dh));
-        } else {
-            rect.translate(0, dh);
-        }
-        controls.value(it.key())->setGeometry(rect);
-    }
-}
-
-bool CZELMOutputView::WriteReport()
-{
-    const QString path = chooseOutputFile();
-    if (path.isEmpty() || !saveTextAtomically(path, reportEdit->toPlainText())) return false;
-    // What the user typed is kept in that file now.
-    reportEdit->document()->setModified(false);
-    return true;
-}
-
-QString CZELMOutputView::PrintViaWordpad()
+QString CZELMOutputView::WordProcessorText() const
 {
     CZELMOutputDoc* document = GetOutputDocument();
-    if (document == nullptr) return {};
-    const QString path = document->GetTitle() + QStringLiteral(".txt");
-    if (!saveTextAtomically(path, zelm::FillReport(*document, zelm::ReportTarget::File))) return {};
-    if (!openWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
-        docview::showMessage(QStringLiteral("No application could open ") + path +
-                             QStringLiteral(". The report was written there; open it with a text editor."));
-    return path;
-}
-
-QString CZELMOutputView::SuggestedFileName(const QString& extension) const
-{
-    const CZELMOutputDoc* document = GetOutputDocument();
-    if (document == nullptr || document->GetPathName().isEmpty()) return {};
-    const QFileInfo report(document->GetPathName());
-    return report.absolutePath() + QLatin1Char('/') + report.completeBaseName() + extension;
-}
-
-bool CZELMOutputView::HasTypedText() const
-{
-    return reportEdit->document()->isModified();
-}
-
-bool CZELMOutputView::QueryClose()
-{
-    if (!HasTypedText()) return true;
-    switch (askAboutTypedText()) {
-    case docview::SaveAnswer::Save:
-        return WriteReport();
-    case docview::SaveAnswer::Discard:
-        return true;
-    case docview::SaveAnswer::Cancel:
-        break;
-    }
-    return false;
+    return document != nullptr ? zelm::FillReport(*document, zelm::ReportTarget::File) : QString();
 }
 
 bool CZELMOutputView::HandlesCommand(int commandId) const
 {
-    return commandId == zelm::kViewDailyData || PrintableView::HandlesCommand(commandId);
+    return commandId == zelm::kViewDailyData || ReportView::HandlesCommand(commandId);
 }
 
 bool CZELMOutputView::OnCommand(int commandId)
 {
-    // Done and File Close ask first; a window that stays has taken the command.
-    if (commandId == docview::kFileClose && !QueryClose()) return true;
-    if (commandId != zelm::kViewDailyData) return PrintableView::OnCommand(commandId);
+    if (commandId != zelm::kViewDailyData) return ReportView::OnCommand(commandId);
     // Modeless; it deletes itself when closed, and goes with this window before that.
     if (CZELMOutputDoc* document = GetOutputDocument()) {
         auto* table = new TableDlg(&document->GetOutput(), this);
@@ -272,13 +115,4 @@ bool CZELMOutputView::OnCommand(int commandId)
         table->show();
     }
     return true;
-}
-
-void CZELMOutputView::PrintReport(QPrinter& printer) const
-{
-    QTextDocument text;
-    text.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text.setPlainText(reportEdit->toPlainText());
-    if (GetDocument() != nullptr) printer.setDocName(GetDocument()->GetTitle());
-    text.print(&printer);
 }

@@ -11,6 +11,7 @@
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
 #include "app/CZelmViewApp.h"
+#include "app/MenuBarText.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/Document.h"
@@ -25,13 +26,6 @@
 namespace {
 
 const QStringList kNoSplash{QStringLiteral("--no-splash")};
-
-QStringList menuTitles(QMenuBar* bar)
-{
-    QStringList titles;
-    for (QAction* action : bar->actions()) titles.append(action->text());
-    return titles;
-}
 
 }  // namespace
 

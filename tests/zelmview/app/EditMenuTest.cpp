@@ -12,6 +12,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZelmViewApp.h"
+#include "app/MenuBarText.h"
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "docview/SaveQuestion.h"
@@ -21,13 +22,6 @@
 using editortest::typeIntoField;
 
 namespace {
-
-QStringList menuTitles(QMenuBar* bar)
-{
-    QStringList titles;
-    for (QAction* action : bar->actions()) titles.append(action->text());
-    return titles;
-}
 
 QString fieldText(const CZelmViewView& view, int controlId)
 {

@@ -6,10 +6,10 @@
 #include <QIODevice>
 #include <QTemporaryDir>
 
-#include "data/AtomicSave.h"
-#include "docview/MessageSink.h"
 #include "data/ProjectFiles.h"
 #include "data/SaveFailures.h"
+#include "docview/AtomicSave.h"
+#include "docview/MessageSink.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "data/AtomicSave.h"
+#include "docview/AtomicSave.h"
 
 #include <QSaveFile>
 

@@ -1,0 +1,61 @@
+// The description of the reliability chart, worked out from the rows of a reliability table
+// without a window.
+#include <gtest/gtest.h>
+
+#include "chart/GraphDescription.h"
+#include "data/RiskData.h"
+#include "data/RiskOutputData.h"
+#include "risk/ReliabilityChart.h"
+
+namespace {
+
+RiskOutputRangeSpacingItem row(double reliability, double totalCost, double spacing)
+{
+    RiskOutputRangeSpacingItem item;
+    item.value = {reliability, 4.5, 1200.0, totalCost, spacing, reliability + 0.4, 1.6, 0.21, 580.0};
+    return item;
+}
+
+const QList<RiskOutputRangeSpacingItem> kRows{row(50, 101.25, 80), row(62.5, 117.5, 72.5), row(95, 180, 40)};
+
+}  // namespace
+
+TEST(ReliabilityChart, OneGraphOfTotalCostAndASecondGroupOfSpacingAgainstReliability)
+{
+    GraphDescription graph;
+    zelm::FillReliabilityChart(graph, kRows, RiskData::kEnglish);
+    EXPECT_EQ(graph.graphCount, 1);
+    EXPECT_EQ(graph.setCount, 1);
+    EXPECT_EQ(graph.pointCount, 3);
+    EXPECT_EQ(graph.labelCount, 3);
+    EXPECT_EQ(graph.hasXValues, 0);
+    EXPECT_EQ(graph.useXLabels, 0);
+    EXPECT_EQ(graph.xLabels, QStringList({"50", "62.5", "95"}));
+    EXPECT_EQ(graph.setLegends, QStringList({"Total Cost"}));
+    EXPECT_EQ(std::vector<double>(graph.values.begin(), graph.values.end()), std::vector<double>({101.25, 117.5, 180}));
+
+    EXPECT_EQ(graph.group2SetCount, 1);
+    EXPECT_EQ(graph.group2Legends, QStringList({"Spacing"}));
+    EXPECT_EQ(std::vector<double>(graph.group2Values.begin(), graph.group2Values.end()),
+              std::vector<double>({80, 72.5, 40}));
+    EXPECT_TRUE(graph.group2XValues.IsEmpty());
+    EXPECT_EQ(graph.group2HasXValues, 0);
+}
+
+TEST(ReliabilityChart, TitlesNameAndTheRightAxisInTheProjectsUnits)
+{
+    GraphDescription feet;
+    zelm::FillReliabilityChart(feet, kRows, RiskData::kEnglish);
+    const QString title = "Graph of Reliability vs Depth and Spacing";
+    EXPECT_EQ(feet.titles, QStringList({title}));
+    EXPECT_EQ(feet.captions, QStringList({title}));
+    EXPECT_EQ(feet.xTitles, QStringList({"Reliability %"}));
+    EXPECT_EQ(feet.yTitles, QStringList({"cost"}));
+    EXPECT_EQ(feet.chartName, "zel_reliability");
+    EXPECT_EQ(feet.SettingsFile(), "zel_reliability.gsp");
+    EXPECT_EQ(feet.rightTitle, "ft.");
+
+    GraphDescription metres;
+    zelm::FillReliabilityChart(metres, kRows, RiskData::kMetric);
+    EXPECT_EQ(metres.rightTitle, "m.");
+}

@@ -1,0 +1,60 @@
+#include "risk/CRiskOutputView.h"
+
+#include <QPushButton>
+
+#include "data/CRiskOutputDoc.h"
+#include "docview/ControlId.h"
+#include "risk/ReliabilityChart.h"
+
+namespace {
+
+// The form's own size; the controls are placed for it and follow the window from there.
+const QSize kFormSize(720, 452);
+const QRect kEditRect(8, 26, 704, 370);
+constexpr int kButtonTop = 410;
+
+}  // namespace
+
+CRiskOutputView::CRiskOutputView(CRiskOutputDoc* document, QWidget* parent)
+    : docview::ReportView(document, kFormSize, parent)
+{
+    setObjectName(QStringLiteral("riskOutputView"));
+    docview::SetControlId(this, kFormId);
+    CreateControls();
+    FinishForm();
+}
+
+CRiskOutputDoc* CRiskOutputView::GetRiskOutputDocument() const
+{
+    return static_cast<CRiskOutputDoc*>(GetDocument());
+}
+
+void CRiskOutputView::CreateControls()
+{
+    QPushButton* plot =
+        CreateReportControls(QStringLiteral("Drainage Design Under Uncertainty"), kEditRect, kButtonTop);
+    // The chart opens on its own and deletes itself when closed.
+    connect(plot, &QPushButton::clicked, this, [this] {
+        if (CRiskOutputDoc* document = GetRiskOutputDocument()) zelm::PlotReliability(*document);
+    });
+    plot->setWhatsThis(
+        QStringLiteral("Draws the total cost and the spacing of the designs against their "
+                       "reliability in a chart."));
+    plot->setEnabled(false);
+    GetControl(kReportEdit)
+        ->setWhatsThis(QStringLiteral("The uncertainty model's report. You may add notes; Write saves them with it."));
+}
+
+void CRiskOutputView::OnUpdate(docview::View*, long, QObject*)
+{
+    CRiskOutputDoc* document = GetRiskOutputDocument();
+    if (document == nullptr) return;
+    ShowReport(document->LoadOutputText(CRiskOutputDoc::kDisplayText));
+    GetControl(kPlotButton)->setEnabled(document->GetOutput().hasReliabilityTable == 1);
+}
+
+QString CRiskOutputView::WordProcessorText() const
+{
+    const CRiskOutputDoc* document = GetRiskOutputDocument();
+    return document != nullptr ? document->LoadOutputText(CRiskOutputDoc::kCopyText) : QString();
+}

@@ -1,0 +1,58 @@
+#include "risk/ReliabilityChart.h"
+
+#include <QFileInfo>
+
+#include "chart/GraphDlg.h"
+#include "data/CRiskOutputDoc.h"
+#include "docview/MessageSink.h"
+
+namespace zelm {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Graph of Reliability vs Depth and Spacing");
+
+}  // namespace
+
+void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows, int units)
+{
+    const int points = int(rows.size());
+    graph.AllocateGraphs(1, 1, points, points, 0, 0, 0);
+    graph.SetGraphTitles(kTitle, QStringLiteral("Reliability %"), QStringLiteral("cost"), kTitle,
+                         QStringLiteral("zel_reliability"));
+    graph.rightTitle = units == RiskData::kEnglish ? QStringLiteral("ft.") : QStringLiteral("m.");
+
+    // The spacing goes against the second axis.
+    graph.group2SetCount = 1;
+    graph.group2Values.Allocate(1, 1, points, 0.0);
+    graph.group2PointStyles.Allocate(1, 1, points, 0);
+    graph.group2Legends = {QStringLiteral("Spacing")};
+    graph.setLegends[0] = QStringLiteral("Total Cost");
+
+    for (int i = 0; i < points; ++i) {
+        const auto& value = rows.at(i).value;
+        graph.xLabels[i] = QString::asprintf("%g", value[RiskOutputRangeSpacingItem::kReliability]);
+        graph.values.at(0, 0, i) = value[RiskOutputRangeSpacingItem::kTotalCost];
+        graph.group2Values.at(0, 0, i) = value[RiskOutputRangeSpacingItem::kSpacing];
+    }
+}
+
+GraphDlg* PlotReliability(CRiskOutputDoc& document)
+{
+    const RiskOutputData& output = document.GetOutput();
+    if (output.reliabilityTable.isEmpty()) {
+        docview::showMessage(QStringLiteral("Reliability range table is empty."));
+        return nullptr;
+    }
+    auto* dialog = new GraphDlg(nullptr);
+    FillReliabilityChart(dialog->graph, output.reliabilityTable, document.GetInput().units);
+    if (!document.GetPathName().isEmpty()) {
+        const QFileInfo report(document.GetPathName());
+        dialog->exportBaseName = report.absolutePath() + QLatin1Char('/') + report.completeBaseName();
+    }
+    dialog->helpSection = QStringLiteral("risk-output");
+    dialog->BuildGraphWindow();
+    return dialog;
+}
+
+}  // namespace zelm
