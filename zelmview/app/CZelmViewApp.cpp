@@ -17,6 +17,7 @@
 #include "docview/StandardDialogs.h"
 #include "docview/View.h"
 #include "output/TransientOutputType.h"
+#include "risk/RiskInputType.h"
 #include "run/WorkingDirectory.h"
 #include "transient/TransientInputType.h"
 
@@ -86,9 +87,9 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
 
 void CZelmViewApp::RegisterDocumentTypes()
 {
-    // In this order: transient input, risk input, transient output, risk output; the risk types
-    // join here when their documents exist.
+    // In this order: transient input, risk input, transient output, risk output.
     types.push_back(TransientInputType(*this));
+    types.push_back(RiskInputType(*this));
     types.push_back(TransientOutputType());
     for (const DocumentType& type : types) {
         // Every view's Help opens the help at its type's section.
