@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QTimer>
 
 #include "data/LeadingNumber.h"
 #include "data/RiskData.h"
@@ -218,6 +219,9 @@ void RiskPage::RejectNumber(int controlId)
         edit->setText(QStringLiteral("0"));
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
+        // A field that is losing the focus clears its selection once this returns: select again
+        // after that.
+        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
         scroll->ensureWidgetVisible(edit);
     }
     throw UpdateError();

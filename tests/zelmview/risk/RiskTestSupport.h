@@ -81,6 +81,7 @@ struct Form {
 inline void typeInto(QLineEdit* edit, const QString& text)
 {
     QVERIFY(edit != nullptr);
+    QApplication::setActiveWindow(edit->window());
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, text);
