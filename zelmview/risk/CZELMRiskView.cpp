@@ -1,5 +1,6 @@
 #include "risk/CZELMRiskView.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
@@ -8,12 +9,15 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include "docview/CommandIds.h"
 #include "docview/ControlId.h"
+#include "docview/EditCommands.h"
 #include "docview/ResourceIds.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
 #include "risk/RiskPage.h"
 #include "risk/UpdateError.h"
+#include "table/TableListCtrl.h"
 
 const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
 
@@ -149,7 +153,7 @@ void CZELMRiskView::OnSelectorChosen(int controlId, int index)
 bool CZELMRiskView::HandlesCommand(int commandId) const
 {
     if (commandId == zelm::kRunModel) return !IsRunning();
-    return PrintableView::HandlesCommand(commandId);
+    return docview::IsFocusEditCommand(commandId) || PrintableView::HandlesCommand(commandId);
 }
 
 bool CZELMRiskView::OnCommand(int commandId)
@@ -158,7 +162,24 @@ bool CZELMRiskView::OnCommand(int commandId)
         RunUncertaintyModel();
         return true;
     }
+    if (docview::IsFocusEditCommand(commandId)) {
+        EditFocusedControl(commandId);
+        return true;
+    }
     return PrintableView::OnCommand(commandId);
+}
+
+void CZELMRiskView::EditFocusedControl(int commandId)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || !isAncestorOf(focus)) return;
+    // On the pipe cost table itself, Copy and Paste take the whole table's text.
+    if (auto* table = qobject_cast<TableListCtrl*>(focus)) {
+        if (commandId == docview::kEditCopy) table->CopyToClipboard(false, false);
+        if (commandId == docview::kEditPaste) table->PasteFromClipboard();
+        return;
+    }
+    docview::EditFocusedText(commandId, focus);
 }
 
 void CZELMRiskView::Print(QPrinter& printer)
@@ -200,4 +221,6 @@ void CZELMRiskView::FollowRun(zelm::ModelRun run)
     });
     progress->exec();
     delete progress;
+    // However the window went, the run does not outlive it unseen.
+    if (self) runSession.Cancel();
 }

@@ -57,6 +57,8 @@ private:
     // A list's new choice: `index` + 1 becomes the code; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
     void FollowRun(zelm::ModelRun run);
+    // Cut, Copy, Paste or Delete on the control that has the focus.
+    void EditFocusedControl(int commandId);
     void Print(QPrinter& printer) override;
 
     QComboBox* evaluationList = nullptr;

@@ -103,7 +103,7 @@ private slots:
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
         QVERIFY(!view->IsRunning());
         QCOMPARE(messages.messages(),
-                 QStringList({QStringLiteral("warning - the reliability asked for was not reached\n")}));
+                 QStringList({QStringLiteral("warning - the reliability asked for was not reached\r\n")}));
         QCOMPARE(opened, QStringList({folder.filePath(QStringLiteral("terrace-given-design.UNC"))}));
         QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
     }

@@ -1,11 +1,13 @@
 // The pages of a risk project as the user works them: which pages the selectors show and in which
 // order, what the choices enable, a field holding letters, leaving a field unchanged, the pipe
 // cost table, the critical depth on its two pages, the units, undo, and two windows of one project.
+#include <QClipboard>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
+#include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "risk/CostDataPage.h"
 #include "risk/LossFunctionPage.h"
@@ -192,6 +194,12 @@ private slots:
         QCOMPARE(form.document->GetUndoStack()->count(), steps + 1);
         QCOMPARE(form.document->GetData().gravelCost[0], 2.5);
         QCOMPARE(form.document->GetData().lateralPercent[0], 30.0);
+
+        // Edit > Copy on the table takes the whole table.
+        table->setFocus();
+        QVERIFY(form.view->HandlesCommand(docview::kEditCopy));
+        form.view->OnCommand(docview::kEditCopy);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("4\t1.5\t2.5\t30\r\n6\t")));
     }
 
     void theCriticalDepthIsOneValueOnTwoPages()
