@@ -62,177 +62,75 @@ RiskProject lossProject()
     return p;
 }
 
+// A fault: the project it starts from and the one change that breaks it.
 struct BadInput {
     const char* what;
-    std::function<RiskProject()> project;
+    RiskProject (*base)();
+    void (*breakIt)(RiskProject& project);
+    RiskProject project() const
+    {
+        RiskProject p = base();
+        breakIt(p);
+        return p;
+    }
 };
 
 // One fault each; every one stops the run with a single error line.
 const BadInput kBadInputs[] = {
-    {"not finite",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.permeability = std::nan("");
-         return p;
-     }},
-    {"K not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.permeability = 0;
-         return p;
-     }},
-    {"q not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.rechargeRate = -0.1;
-         return p;
-     }},
-    {"Z not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.barrierDepth = 0;
-         return p;
-     }},
-    {"r not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.drainRadius = 0;
-         return p;
-     }},
-    {"negative SD",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.permeabilitySD = -0.5;
-         return p;
-     }},
-    {"life not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.systemLife = 0;
-         return p;
-     }},
-    {"negative discount",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.discountRate = -1;
-         return p;
-     }},
-    {"spacing not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.designSpacing = 0;
-         return p;
-     }},
-    {"depth not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.designDepth = -1;
-         return p;
-     }},
-    {"de undefined",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.designSpacing = 0.6;
-         return p;
-     }},
-    {"range de undefined",
-     [] {
-         auto p = rangeProject();
-         p.minSpacing = 0.64;
-         return p;
-     }},
-    {"increment not above 0",
-     [] {
-         auto p = rangeProject();
-         p.depthIncrement = 0;
-         return p;
-     }},
-    {"minimum above maximum",
-     [] {
-         auto p = rangeProject();
-         p.minSpacing = 90;
-         return p;
-     }},
-    {"too many designs",
-     [] {
-         auto p = rangeProject();
-         p.spacingIncrement = 0.001;
-         return p;
-     }},
-    {"too many levels",
-     [] {
-         auto p = rangeProject();
+    {"not finite", fixtures::checkValueProject, [](RiskProject& p) { p.permeability = std::nan(""); }},
+    {"K not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.permeability = 0; }},
+    {"q not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.rechargeRate = -0.1; }},
+    {"Z not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.barrierDepth = 0; }},
+    {"r not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.drainRadius = 0; }},
+    {"negative SD", fixtures::checkValueProject, [](RiskProject& p) { p.permeabilitySD = -0.5; }},
+    {"life not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.systemLife = 0; }},
+    {"negative discount", fixtures::checkValueProject, [](RiskProject& p) { p.discountRate = -1; }},
+    {"spacing not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.designSpacing = 0; }},
+    {"depth not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.designDepth = -1; }},
+    {"de undefined", fixtures::checkValueProject, [](RiskProject& p) { p.designSpacing = 0.6; }},
+    {"range de undefined", rangeProject, [](RiskProject& p) { p.minSpacing = 0.64; }},
+    {"increment not above 0", rangeProject, [](RiskProject& p) { p.depthIncrement = 0; }},
+    {"minimum above maximum", rangeProject, [](RiskProject& p) { p.minSpacing = 90; }},
+    {"too many designs", rangeProject, [](RiskProject& p) { p.spacingIncrement = 0.001; }},
+    {"too many levels", rangeProject,
+     [](RiskProject& p) {
          p.reliabilityOption = 2;
          p.minReliability = 0;
          p.maxReliability = 100;
          p.reliabilityIncrement = 1e-4;
-         return p;
      }},
-    {"reliability above 100",
-     [] {
-         auto p = rangeProject();
-         p.givenReliability = 101;
-         return p;
-     }},
-    {"table below 0",
-     [] {
-         auto p = rangeProject();
+    {"reliability above 100", rangeProject, [](RiskProject& p) { p.givenReliability = 101; }},
+    {"table below 0", rangeProject,
+     [](RiskProject& p) {
          p.reliabilityOption = 2;
          p.minReliability = -5;
          p.maxReliability = 50;
          p.reliabilityIncrement = 5;
-         return p;
      }},
-    {"given design too deep",
-     [] {
-         auto p = fixtures::checkValueProject();
+    {"given design too deep", fixtures::checkValueProject,
+     [](RiskProject& p) {
          p.trenchSpeed = 2;
          p.maxInstallDepth = 3;
          p.minInstallRate = 2;
          p.varCostPerMinute = 3;
-         return p;
      }},
-    {"no depth installable",
-     [] {
-         auto p = rangeProject();
+    {"no depth installable", rangeProject,
+     [](RiskProject& p) {
          p.trenchSpeed = 2;
          p.maxInstallDepth = 2;
          p.minInstallRate = 2;
          p.varCostPerMinute = 3;
-         return p;
      }},
-    {"constant rate not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.constInstallRate = 0;
-         return p;
-     }},
-    {"variable rate not above 0",
-     [] {
-         auto p = fixtures::checkValueProject();
+    {"constant rate not above 0", fixtures::checkValueProject, [](RiskProject& p) { p.constInstallRate = 0; }},
+    {"variable rate not above 0", fixtures::checkValueProject,
+     [](RiskProject& p) {
          p.trenchSpeed = 2;
          p.maxInstallDepth = 6;
          p.minInstallRate = 0;
-         return p;
      }},
-    {"X0 outside [0, 1)",
-     [] {
-         auto p = lossProject();
-         p.coefX = 1.0;
-         return p;
-     }},
-    {"Wopt not above 0",
-     [] {
-         auto p = lossProject();
-         p.maxYieldDepth = 0;
-         return p;
-     }},
-    {"percentages add up to 0",
-     [] {
-         auto p = fixtures::checkValueProject();
-         p.pipeCostType = 2;
-         return p;
-     }},
+    {"X0 outside [0, 1)", lossProject, [](RiskProject& p) { p.coefX = 1.0; }},
+    {"Wopt not above 0", lossProject, [](RiskProject& p) { p.maxYieldDepth = 0; }},
+    {"percentages add up to 0", fixtures::checkValueProject, [](RiskProject& p) { p.pipeCostType = 2; }},
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "app/CChildFrame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app/Pictures.h"
 #include "docview/Document.h"
@@ -14,6 +16,11 @@ CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(
     setWindowIcon(ProgramIcon());
     setWidget(view);
     view->SetFrame(this);
+    // The window menu of a child frame brings the platform's keys for Close, Minimize and the
+    // rest; a maximized child puts them beside the main window's own Close (Ctrl+W), and the
+    // clash would make both keys do nothing. The main window's commands keep the keys.
+    if (QMenu* windowMenu = systemMenu())
+        for (QAction* entry : windowMenu->actions()) entry->setShortcut({});
     if (docview::Document* document = view->GetDocument()) {
         // A document the user edits shows its unsaved changes in the title ("[*]" stands for
         // the mark, shown while the window is modified).

@@ -16,6 +16,15 @@ const char* const kWindowEntry = "windowEntry";
 // Entries 1 to 9 get their digit as the mnemonic, as the platform's window lists do.
 constexpr int kNumberedEntries = 9;
 
+// The title as the window's own title bar shows it: the "[*]" mark of unsaved changes becomes
+// "*" while the window's document is modified and disappears otherwise.
+QString shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+    return title;
+}
+
 QString entryText(int index, const QString& title)
 {
     QString shown = title;
@@ -56,7 +65,7 @@ void WindowMenu::FillWindowList(QMenu* menu) const
     const QMdiSubWindow* active = area->activeSubWindow();
     for (int index = 0; index < windows.size(); ++index) {
         QMdiSubWindow* window = windows.at(index);
-        QAction* entry = menu->addAction(entryText(index, window->windowTitle()));
+        QAction* entry = menu->addAction(entryText(index, shownTitle(window)));
         entry->setProperty(kWindowEntry, true);
         entry->setObjectName(QStringLiteral("windowEntry%1").arg(index + 1));
         entry->setCheckable(true);

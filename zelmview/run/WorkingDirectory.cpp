@@ -27,6 +27,10 @@ QString ChooseWorkingDirectory(const QString& stored, const QString& startDirect
     if (!stored.isEmpty()) return stored;
     const QString beside = ExamplesBeside(startDirectory);
     if (QFileInfo(beside).isDir()) return beside;
+    // Started from elsewhere (a terminal in the source folder, say), the build tree's examples
+    // beside the program are the ones meant.
+    const QString besideProgram = ExamplesBeside(ProgramDirectory());
+    if (QFileInfo(besideProgram).isDir()) return QDir::cleanPath(besideProgram);
     const QString installed = InstalledExamplesBeside(ProgramDirectory());
     if (!QFileInfo(installed).isDir()) return beside;
     return CopyInstalledExamples(installed, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

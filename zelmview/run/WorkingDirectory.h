@@ -25,8 +25,9 @@ QString InstalledExamplesBeside(const QString& programDirectory);
 QString CopyInstalledExamples(const QString& installed, const QString& documentsFolder);
 
 // The folder to work in: `stored` when set, else the examples beside `startDirectory` when they
-// exist, else the user's copy of the installed examples when the program is installed, else
-// the examples beside `startDirectory` all the same.
+// exist, else those beside the program's folder (a build tree), else the user's copy of the
+// installed examples when the program is installed, else the examples beside `startDirectory` all
+// the same.
 QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory);
 
 // Reads the stored folder and changes to the chosen one. A folder that does not exist is ignored

@@ -82,6 +82,7 @@ private slots:
     void theSplashIsShownAboveTheMainWindowAndCentredOnIt();
     void theWindowMenuListsTheOpenWindowsWithTheActiveOneChecked();
     void theNextAndPreviousWindowKeysStepThroughTheWindows();
+    void theCloseKeyClosesAMaximizedWindow();
     void fileNewOffersOnlyTheTypesAUserCanCreate();
     void eachWindowsHelpOpensTheHelpAtItsOwnSection();
     void quittingOrClosingTheWindowAsksAboutTextTypedIntoAReport();
@@ -141,6 +142,10 @@ void WindowsAndHelpTest::theWindowMenuListsTheOpenWindowsWithTheActiveOneChecked
     QCOMPARE(entries.at(1)->text(), QStringLiteral("&2 Transient1"));
     QVERIFY(!entries.at(0)->isChecked());
     QVERIFY(entries.at(1)->isChecked());
+    // An unsaved change is marked as in the window's own title bar, not by the raw "[*]".
+    frame->RouteCommand(zelm::kBenchBottomland);
+    QCOMPARE(windowEntries(menu).at(1)->text(), QStringLiteral("&2 Transient1*"));
+    entries = windowEntries(menu);
 
     // Choosing an entry brings its window to the front; the menu follows.
     entries.at(0)->trigger();
@@ -175,6 +180,19 @@ void WindowsAndHelpTest::theNextAndPreviousWindowKeysStepThroughTheWindows()
         QTest::keySequence(QApplication::focusWidget(), QKeySequence::keyBindings(key).constFirst());
         QCOMPARE(activeTitle(), before == report ? QStringLiteral("Transient1") : report);
     }
+}
+
+void WindowsAndHelpTest::theCloseKeyClosesAMaximizedWindow()
+{
+    CZelmViewApp app;
+    QVERIFY(app.InitInstance(kNoSplash));
+    CMainFrame* frame = app.GetMainFrame();
+    QVERIFY(app.OpenDocumentFile(report) != nullptr);
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    frame->findChild<QMdiArea*>()->activeSubWindow()->showMaximized();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::keyBindings(QKeySequence::Close).constFirst());
+    QTRY_VERIFY(app.GetDocManager().GetDocuments().isEmpty());
 }
 
 void WindowsAndHelpTest::fileNewOffersOnlyTheTypesAUserCanCreate()

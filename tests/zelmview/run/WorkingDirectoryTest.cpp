@@ -2,8 +2,10 @@
 // overwriting what the user changed.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "run/WorkingDirectory.h"
@@ -75,3 +77,21 @@ TEST_F(InstalledExamples, StayWhereTheyAreWhenNoCopyCanBeMade)
 }
 
 }  // namespace
+
+// The first start works in the examples: beside the start folder when they are there, else beside
+// the program (this test runs in the build tree, whose examples lie beside build/bin).
+TEST(StartFolder, FallsBackToTheExamplesBesideTheProgram)
+{
+    int argc = 1;
+    char name[] = "WorkingDirectoryTest";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    QTemporaryDir elsewhere;
+    const QString besideProgram = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../examples");
+    ASSERT_TRUE(QFileInfo(besideProgram).isDir());
+
+    EXPECT_EQ(zelm::ChooseWorkingDirectory({}, elsewhere.path()), besideProgram);
+    EXPECT_EQ(zelm::ChooseWorkingDirectory(QStringLiteral("/stored"), elsewhere.path()), QStringLiteral("/stored"));
+    ASSERT_TRUE(QDir(elsewhere.path()).mkpath("start/../examples"));
+    EXPECT_EQ(zelm::ChooseWorkingDirectory({}, elsewhere.filePath("start")), elsewhere.filePath("start/../examples"));
+}
