@@ -17,6 +17,7 @@
 #include "docview/StandardDialogs.h"
 #include "docview/View.h"
 #include "output/TransientOutputType.h"
+#include "risk/RiskInputType.h"
 #include "risk/RiskOutputType.h"
 #include "run/WorkingDirectory.h"
 #include "transient/TransientInputType.h"
@@ -87,9 +88,9 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
 
 void CZelmViewApp::RegisterDocumentTypes()
 {
-    // In this order: transient input, risk input, transient output, risk output; the risk input
-    // type joins here when its document exists.
+    // In this order: transient input, risk input, transient output, risk output.
     types.push_back(TransientInputType(*this));
+    types.push_back(RiskInputType(*this));
     types.push_back(TransientOutputType());
     types.push_back(RiskOutputType());
     for (const DocumentType& type : types) {

@@ -36,6 +36,9 @@ public:
     // begins with "#", which is written after a blank so its line is not taken for a comment).
     static QString FittedCropName(const QString& name);
 
+    // Field by field, so a stored change that changes nothing is no change.
+    bool operator==(const RiskData&) const = default;
+
     int units = kEnglish;
     int evaluation = kGivenDesign;
     int uncertaintyOption = kRiskAnalysis;

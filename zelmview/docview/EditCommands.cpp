@@ -89,9 +89,14 @@ void UpdateEditCommands(const CommandBoard& board)
              stack != nullptr ? stack->redoText() : QString());
 }
 
+bool IsFocusEditCommand(int commandId)
+{
+    return kFocusCommands.contains(commandId);
+}
+
 bool EditFocusedText(int commandId, QWidget* focus)
 {
-    if (!kFocusCommands.contains(commandId)) return false;
+    if (!IsFocusEditCommand(commandId)) return false;
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         if (commandId == kEditCut) line->cut();
         if (commandId == kEditCopy) line->copy();

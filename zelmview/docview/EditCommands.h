@@ -24,6 +24,8 @@ MenuSpec EditMenu();
 // Undo and Redo enabled for the active view's document, and named after the step they take.
 void UpdateEditCommands(const CommandBoard& board);
 
+// Whether `commandId` is Cut, Copy, Paste or Delete, the commands that act on the focus.
+bool IsFocusEditCommand(int commandId);
 // Cut, Copy, Paste or Delete on `focus` when it is a text field or text box; false for another
 // command or another widget.
 bool EditFocusedText(int commandId, QWidget* focus);

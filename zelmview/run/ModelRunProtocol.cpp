@@ -87,7 +87,8 @@ bool JudgeModelRun(const ModelProgram& model, const QString& output, const Model
         docview::showMessage(text);
         return false;
     }
-    if (model.showsWarnings && lowered.contains(QLatin1String("warning"))) docview::showMessage(output);
+    // Warnings are shown as the errors are, in lower case.
+    if (model.showsWarnings && lowered.contains(QLatin1String("warning"))) docview::showMessage(lowered);
     return true;
 }
 

@@ -57,7 +57,8 @@ struct ModelEnd {
 // True when the run succeeded and its report may be opened. Output with "error" shows
 // "Error detected, project file not opened:\n" and the output in lower case; otherwise an end by
 // a signal or with a non-zero status shows "The model stopped unexpectedly …". For a model that
-// shows its warnings, output with "warning" is shown before the caller opens the report.
+// shows its warnings, output with "warning" is shown in lower case before the caller opens the
+// report.
 bool JudgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end);
 
 }  // namespace zelm

@@ -228,6 +228,7 @@ void CZelmViewView::OnTableContextMenu(const QPoint& position)
 
 bool CZelmViewView::HandlesCommand(int commandId) const
 {
+    if (docview::IsFocusEditCommand(commandId)) return true;
     switch (commandId) {
     case zelm::kRunModel:
         return !IsRunning();
@@ -237,10 +238,6 @@ bool CZelmViewView::HandlesCommand(int commandId) const
     case zelm::kInsertRow:
     case zelm::kCopyRows:
     case zelm::kPasteRows:
-    case docview::kEditCut:
-    case docview::kEditCopy:
-    case docview::kEditPaste:
-    case docview::kEditClear:
         return true;
     default:
         return PrintableView::HandlesCommand(commandId);
@@ -249,6 +246,10 @@ bool CZelmViewView::HandlesCommand(int commandId) const
 
 bool CZelmViewView::OnCommand(int commandId)
 {
+    if (docview::IsFocusEditCommand(commandId)) {
+        EditFocusedControl(commandId);
+        return true;
+    }
     switch (commandId) {
     case zelm::kRunModel:
         RunTransientModel();
@@ -268,12 +269,6 @@ bool CZelmViewView::OnCommand(int commandId)
         return true;
     case zelm::kPasteRows:
         controls.eventTable->PasteFromClipboard();
-        return true;
-    case docview::kEditCut:
-    case docview::kEditCopy:
-    case docview::kEditPaste:
-    case docview::kEditClear:
-        EditFocusedControl(commandId);
         return true;
     default:
         return PrintableView::OnCommand(commandId);

@@ -5,7 +5,7 @@
 
 #include "data/EventCalendar.h"
 #include "table/TableListCtrl.h"
-#include "transient/LeadingNumber.h"
+#include "data/LeadingNumber.h"
 #include "transient/TransientFields.h"
 
 namespace {

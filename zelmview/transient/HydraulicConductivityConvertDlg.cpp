@@ -9,7 +9,7 @@
 
 #include "data/UnitConversion.h"
 #include "docview/ControlId.h"
-#include "transient/LeadingNumber.h"
+#include "data/LeadingNumber.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "data/BarrierCriterion.h"
+#include "data/LeadingNumber.h"
 #include "data/ZELMData.h"
 #include "docview/MessageSink.h"
-#include "transient/LeadingNumber.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
 
@@ -19,8 +19,6 @@ namespace {
 
 using Ids = TransientFormIds;
 using transientform::NumericField;
-
-const QString kBadNumberMessage = QStringLiteral("Please enter a number.");
 
 // The comment's lines end in CR LF in the project and in LF in the edit box.
 QString toFormLines(QString text)
@@ -188,7 +186,7 @@ void TransientFieldBinding::RejectNumber(int controlId)
 {
     XEdit* edit = controls.numericEdits.value(controlId);
     edit->setText(QStringLiteral("0"));
-    docview::showMessage(kBadNumberMessage);
+    docview::showMessage(zelm::kNotANumberPrompt);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }

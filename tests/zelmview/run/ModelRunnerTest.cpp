@@ -292,7 +292,7 @@ void ModelRunnerTest::theUncertaintyModelsWarningsAreShownBeforeItsReportOpens()
     RunPolled(program, opened, &succeeded, zelm::UncertaintyModel());
     QVERIFY(succeeded);
     QCOMPARE(opened, QStringList(QStringLiteral("project.OTR")));
-    QCOMPARE(messages.messages(), QStringList(QStringLiteral(" WARNING - FEW DESIGNS\r\n")));
+    QCOMPARE(messages.messages(), QStringList(QStringLiteral(" warning - few designs\r\n")));
 
     // The transient model's warnings stay in its report.
     messages.clear();

@@ -1,4 +1,4 @@
-#include "transient/LeadingNumber.h"
+#include "data/LeadingNumber.h"
 
 #include <cctype>
 #include <charconv>

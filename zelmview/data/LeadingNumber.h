@@ -8,6 +8,9 @@
 
 namespace zelm {
 
+// What a form or page says when a field's text is not a number.
+inline const QString kNotANumberPrompt = QStringLiteral("Please enter a number.");
+
 // The integer the text begins with (after blanks, with an optional sign); 0 when there is none.
 // Values beyond the range of int are held at its ends.
 int LeadingInteger(const QString& text);

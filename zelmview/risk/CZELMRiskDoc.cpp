@@ -1,0 +1,40 @@
+#include "risk/CZELMRiskDoc.h"
+
+CZELMRiskDoc::CZELMRiskDoc(QObject* parent) : docview::EditableDocument(parent), exeDirectory(zelm::ProgramDirectory())
+{
+}
+
+bool CZELMRiskDoc::OnOpenDocument(const QString& path)
+{
+    DeleteContents();
+    if (!data.ReadData(path)) return false;
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CZELMRiskDoc::OnSaveDocument(const QString& path)
+{
+    UpdateAllViews(nullptr, kHintCommit);
+    if (!data.WriteData(path)) return false;
+    return EditableDocument::OnSaveDocument(path);
+}
+
+void CZELMRiskDoc::DeleteContents()
+{
+    data = RiskData();
+    EditableDocument::DeleteContents();
+}
+
+bool CZELMRiskDoc::StoreData(const QString& text, const std::function<void(RiskData&)>& change)
+{
+    return StoreChange(text, kHintRefresh, data, change);
+}
+
+std::optional<zelm::ModelRun> CZELMRiskDoc::RunUncertaintyModel()
+{
+    const bool saved = GetPathName().isEmpty() ? DoSave(true) : SaveModified();
+    if (!saved) return std::nullopt;
+    SetTitle(GetPathName());
+    return zelm::StartModelRun(zelm::UncertaintyModel(), exeDirectory, GetPathName());
+}

@@ -1,0 +1,49 @@
+// The document of a risk project (".rsk", document type 131): the project's data, reading and
+// writing its file, storing each change as one undoable step, and the document's half of a run
+// of the uncertainty model.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "data/RiskData.h"
+#include "docview/EditableDocument.h"
+#include "run/ModelRunProtocol.h"
+
+class CZELMRiskDoc : public docview::EditableDocument {
+    Q_OBJECT
+
+public:
+    // View update hints: show the document (after every change), commit the pages' fields into
+    // it (before the file is written and before an undo).
+    static constexpr long kHintRefresh = 0;
+    static constexpr long kHintCommit = EditableDocument::kHintCommit;
+
+    explicit CZELMRiskDoc(QObject* parent = nullptr);
+
+    bool OnOpenDocument(const QString& path) override;
+    // Has the views commit their fields, then writes the file.
+    bool OnSaveDocument(const QString& path) override;
+    void DeleteContents() override;
+
+    RiskData& GetData() { return data; }
+    const RiskData& GetData() const { return data; }
+    // Stores a change of the project, named `text`, as one undoable step that every view shows:
+    // `change` edits the project's data. False when it changed nothing.
+    bool StoreData(const QString& text, const std::function<void(RiskData&)>& change);
+
+    // The folder of the model program, ending in "/".
+    const QString& GetExeDirectory() const { return exeDirectory; }
+    void SetExeDirectory(const QString& directory) { exeDirectory = directory; }
+
+    // Saves when asked to, works in the project's folder, removes the old report and starts the
+    // model. A project that was never saved asks for its file name first, modified or not, since
+    // the model needs a file to read. Nothing when the user cancelled, the save failed or the
+    // model could not be started.
+    std::optional<zelm::ModelRun> RunUncertaintyModel();
+
+private:
+    RiskData data;
+    QString exeDirectory;
+};

@@ -1,0 +1,226 @@
+#include "risk/CZELMRiskView.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressDialog>
+
+#include "docview/CommandIds.h"
+#include "docview/ControlId.h"
+#include "docview/EditCommands.h"
+#include "docview/ResourceIds.h"
+#include "risk/CZELMRiskDoc.h"
+#include "risk/RiskAnalysisSheet.h"
+#include "risk/RiskPage.h"
+#include "risk/UpdateError.h"
+#include "table/TableListCtrl.h"
+
+const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
+
+CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
+{
+    setObjectName(QStringLiteral("riskView"));
+    docview::SetControlId(this, kFormId);
+    auto* layout = new QVBoxLayout(this);
+    auto* selectors = new QGridLayout;
+    layout->addLayout(selectors);
+    evaluationList =
+        AddSelector(kEvaluationList, QStringLiteral("Analysis evaluation:"), QStringLiteral("evaluationList"),
+                    {QStringLiteral("Risk evaluation for a given design"),
+                     QStringLiteral("Analysis of a range of designs for a certain risk")});
+    optionList = AddSelector(kOptionList, QStringLiteral("Uncertainty analysis option:"), QStringLiteral("optionList"),
+                             {QStringLiteral("Risk analysis"), QStringLiteral("Loss function analysis")});
+    unitsList = AddSelector(kUnitsList, QStringLiteral("Units:"), QStringLiteral("unitsList"),
+                            {QStringLiteral("English"), QStringLiteral("Metric")});
+    for (QComboBox* list : {evaluationList, optionList, unitsList}) {
+        const int row = selectors->rowCount();
+        selectors->addWidget(new QLabel(list->accessibleName()), row, 0);
+        selectors->addWidget(list, row, 1);
+    }
+    selectors->setColumnStretch(2, 1);
+
+    sheetFrame = new QFrame;
+    sheetFrame->setObjectName(QStringLiteral("sheetFrame"));
+    docview::SetControlId(sheetFrame, kSheetFrame);
+    auto* frameLayout = new QVBoxLayout(sheetFrame);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(sheetFrame, 1);
+}
+
+CZELMRiskDoc* CZELMRiskView::GetRiskDocument() const
+{
+    return static_cast<CZELMRiskDoc*>(GetDocument());
+}
+
+QComboBox* CZELMRiskView::AddSelector(int controlId, const QString& label, const QString& name,
+                                      const QStringList& items)
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setAccessibleName(label);
+    docview::SetControlId(list, controlId);
+    list->addItems(items);
+    connect(list, &QComboBox::activated, this, [this, controlId](int index) { OnSelectorChosen(controlId, index); });
+    return list;
+}
+
+QComboBox* CZELMRiskView::GetSelector(int controlId) const
+{
+    switch (controlId) {
+    case kEvaluationList:
+        return evaluationList;
+    case kOptionList:
+        return optionList;
+    case kUnitsList:
+        return unitsList;
+    default:
+        return nullptr;
+    }
+}
+
+// ---- From the document to the view ----
+
+void CZELMRiskView::OnInitialUpdate()
+{
+    delete sheet;
+    sheet = new RiskAnalysisSheet(*GetRiskDocument(), sheetFrame);
+    sheetFrame->layout()->addWidget(sheet);
+    PrintableView::OnInitialUpdate();
+    sheet->setCurrentIndex(0);
+}
+
+void CZELMRiskView::OnUpdate(docview::View*, long hint, QObject*)
+{
+    if (hint == CZELMRiskDoc::kHintCommit)
+        CommitPages();
+    else
+        ShowFromDocument();
+}
+
+void CZELMRiskView::ShowFromDocument()
+{
+    const RiskData& project = GetRiskDocument()->GetData();
+    if (sheet != nullptr) {
+        sheet->SetEvaluation(project.evaluation);
+        sheet->SetOption(project.uncertaintyOption);
+        sheet->SetUnits(project.units);
+    }
+    evaluationList->setCurrentIndex(project.evaluation == 1 ? 0 : 1);
+    optionList->setCurrentIndex(project.uncertaintyOption == 1 ? 0 : 1);
+    unitsList->setCurrentIndex(project.units == 1 ? 0 : 1);
+}
+
+// ---- From the view to the document ----
+
+void CZELMRiskView::CommitPages()
+{
+    if (sheet == nullptr) return;
+    try {
+        sheet->CommitAll();
+    } catch (const UpdateError&) {
+        // The field has said so and shows "0"; what was committed before it stays.
+    }
+}
+
+void CZELMRiskView::OnSelectorChosen(int controlId, int index)
+{
+    const RiskData& project = GetRiskDocument()->GetData();
+    const int code = index + 1;
+    switch (controlId) {
+    case kUnitsList:
+        if (code == (project.units == 1 ? 1 : 2)) return;
+        GetRiskDocument()->StoreData(QStringLiteral("Units"), [code](RiskData& data) { data.SetUnits(code); });
+        return;
+    case kEvaluationList:
+        if (code == (project.evaluation == 1 ? 1 : 2)) return;
+        GetRiskDocument()->StoreData(QStringLiteral("Analysis evaluation"),
+                                     [code](RiskData& data) { data.evaluation = code; });
+        return;
+    default:
+        if (code == (project.uncertaintyOption == 1 ? 1 : 2)) return;
+        GetRiskDocument()->StoreData(QStringLiteral("Uncertainty analysis option"),
+                                     [code](RiskData& data) { data.uncertaintyOption = code; });
+        return;
+    }
+}
+
+// ---- Commands ----
+
+bool CZELMRiskView::HandlesCommand(int commandId) const
+{
+    if (commandId == zelm::kRunModel) return !IsRunning();
+    return docview::IsFocusEditCommand(commandId) || PrintableView::HandlesCommand(commandId);
+}
+
+bool CZELMRiskView::OnCommand(int commandId)
+{
+    if (commandId == zelm::kRunModel) {
+        RunUncertaintyModel();
+        return true;
+    }
+    if (docview::IsFocusEditCommand(commandId)) {
+        EditFocusedControl(commandId);
+        return true;
+    }
+    return PrintableView::OnCommand(commandId);
+}
+
+void CZELMRiskView::EditFocusedControl(int commandId)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || !isAncestorOf(focus)) return;
+    // On the pipe cost table itself, Copy and Paste take the whole table's text.
+    if (auto* table = qobject_cast<TableListCtrl*>(focus)) {
+        if (commandId == docview::kEditCopy) table->CopyToClipboard(false, false);
+        if (commandId == docview::kEditPaste) table->PasteFromClipboard();
+        return;
+    }
+    docview::EditFocusedText(commandId, focus);
+}
+
+void CZELMRiskView::Print(QPrinter& printer)
+{
+    PrintAsShown(printer, sheet != nullptr ? sheet->currentWidget() : nullptr);
+}
+
+// ---- The model run ----
+
+void CZELMRiskView::RunUncertaintyModel()
+{
+    if (IsRunning() || sheet == nullptr) return;
+    try {
+        sheet->CommitAll();
+    } catch (const UpdateError&) {
+        return;
+    }
+    std::optional<zelm::ModelRun> run = GetRiskDocument()->RunUncertaintyModel();
+    if (run) FollowRun(std::move(*run));
+}
+
+void CZELMRiskView::FollowRun(zelm::ModelRun run)
+{
+    QPointer<CZELMRiskView> self(this);
+    runSession.Follow(std::move(run), [self](const QString& path) {
+        if (self && self->openReport) self->openReport(path);
+    });
+    if (!runSession.IsRunning()) return;
+    // The window waits for the model, as the run of the project has always done, but it still
+    // paints and offers Cancel, which ends the model.
+    QPointer<QProgressDialog> progress = new QProgressDialog(kProgressText, QStringLiteral("Cancel"), 0, 0, this);
+    progress->setObjectName(QStringLiteral("runProgress"));
+    progress->setWindowTitle(QStringLiteral("ZELM"));
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    connect(progress, &QProgressDialog::canceled, &runSession, &ModelRunSession::Cancel);
+    connect(&runSession, &ModelRunSession::runningChanged, progress, [progress](bool running) {
+        if (!running && progress) progress->done(0);
+    });
+    progress->exec();
+    delete progress;
+    // However the window went, the run does not outlive it unseen.
+    if (self) runSession.Cancel();
+}

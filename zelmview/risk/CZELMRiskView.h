@@ -1,0 +1,70 @@
+// The view of a risk project (form 236): the analysis evaluation, the uncertainty option and the
+// units as three lists, and below them the tabbed pages that edit the project. It takes the Run
+// command: the pages commit their fields, the document saves and starts the model, and a modal
+// progress window follows the run until the model ends (or the user cancels it, or the time
+// limit stops it); without an error the report then opens.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "docview/PrintableView.h"
+#include "run/ModelRunSession.h"
+
+class CZELMRiskDoc;
+class QComboBox;
+class QFrame;
+class QPrinter;
+class RiskAnalysisSheet;
+
+class CZELMRiskView : public docview::PrintableView {
+    Q_OBJECT
+
+public:
+    static constexpr int kFormId = 236;
+    static constexpr int kEvaluationList = 1035;
+    static constexpr int kOptionList = 1036;
+    static constexpr int kUnitsList = 1013;
+    static constexpr int kSheetFrame = 1023;
+
+    explicit CZELMRiskView(CZELMRiskDoc* document, QWidget* parent = nullptr);
+
+    CZELMRiskDoc* GetRiskDocument() const;
+    RiskAnalysisSheet* GetSheet() const { return sheet; }
+    QComboBox* GetSelector(int controlId) const;
+    ModelRunSession& GetRunSession() { return runSession; }
+
+    // A new page set, shown with the project, its first page current.
+    void OnInitialUpdate() override;
+    // Hint 0 shows the project (after every change), hint 1 commits the pages.
+    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    bool OnCommand(int commandId) override;
+    bool HandlesCommand(int commandId) const override;
+
+    // The Run command: commit, save, start the model and wait for it in a modal progress window.
+    void RunUncertaintyModel();
+    bool IsRunning() const { return runSession.IsRunning(); }
+
+    // How a report is opened; the application opens it as a document.
+    std::function<void(const QString& path)> openReport;
+
+    static const QString kProgressText;
+
+private:
+    QComboBox* AddSelector(int controlId, const QString& label, const QString& name, const QStringList& items);
+    void ShowFromDocument();
+    void CommitPages();
+    // A list's new choice: `index` + 1 becomes the code; the same choice again changes nothing.
+    void OnSelectorChosen(int controlId, int index);
+    void FollowRun(zelm::ModelRun run);
+    // Cut, Copy, Paste or Delete on the control that has the focus.
+    void EditFocusedControl(int commandId);
+    void Print(QPrinter& printer) override;
+
+    QComboBox* evaluationList = nullptr;
+    QComboBox* optionList = nullptr;
+    QComboBox* unitsList = nullptr;
+    QFrame* sheetFrame = nullptr;
+    RiskAnalysisSheet* sheet = nullptr;
+    ModelRunSession runSession;
+};

@@ -1,0 +1,51 @@
+// The cost page of a risk project: interest, life of the system, operation and maintenance, and
+// the pipe costs, either one average or a table of pipe sizes with their pipe and gravel envelope
+// costs and their share of the laterals. A cell stores the number its text begins with; opening
+// a cell for editing marks the project modified; a paste is one change.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "risk/RiskPage.h"
+
+class TableListCtrl;
+
+class CostDataPage : public RiskPage {
+    Q_OBJECT
+
+public:
+    static constexpr int kResourceId = 136;
+    static constexpr int kAverageRadio = 1076;
+    static constexpr int kDistributionRadio = 1077;
+    static constexpr int kPipeCostTable = 1033;
+    static constexpr int kTableEditorId = 1021;
+
+    explicit CostDataPage(CZELMRiskDoc& document);
+
+    void LoadFromDocument() override;
+    // Ends an edit under way in the table, then commits the fields.
+    void CommitFields() override;
+    TableListCtrl* GetPipeCostTable() const { return table; }
+
+private:
+    // The three columns of numbers of the table, as the project holds them.
+    struct PipeCosts {
+        std::array<double, RiskData::kPipeSizes> pipe;
+        std::array<double, RiskData::kPipeSizes> gravel;
+        std::array<double, RiskData::kPipeSizes> lateral;
+        bool operator==(const PipeCosts&) const = default;
+        double& Cell(int row, int column);
+    };
+
+    void CreateTable();
+    void FillTable();
+    void OnCellEdited(int row, int column, const QString& text, bool cancelled);
+    void OnPasteEnds();
+    PipeCosts CostsOf(const RiskData& project) const;
+    void StoreCosts(const PipeCosts& costs);
+
+    TableListCtrl* table = nullptr;
+    // The cells a paste under way has filled so far.
+    std::optional<PipeCosts> pasted;
+};

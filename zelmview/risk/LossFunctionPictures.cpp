@@ -1,0 +1,44 @@
+#include "risk/LossFunctionPictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// The curves in a 48-pixel square, y downwards: the yield against the depth to the water table.
+QPainterPath curveOf(int lossFunction)
+{
+    QPainterPath path;
+    switch (lossFunction) {
+    case 1:
+        path.moveTo(4, 44);
+        path.cubicTo(8, 14, 12, 10, 22, 10);
+        path.lineTo(44, 10);
+        break;
+    case 2:
+        path.moveTo(4, 42);
+        path.cubicTo(8, 20, 14, 8, 22, 8);
+        path.lineTo(26, 30);
+        path.lineTo(44, 30);
+        break;
+    case 3:
+        path.moveTo(4, 44);
+        path.cubicTo(10, 0, 38, 0, 44, 44);
+        break;
+    default:
+        break;
+    }
+    return path;
+}
+
+}  // namespace
+
+QPixmap LossFunctionPicture(int lossFunction)
+{
+    QPixmap picture(kLossFunctionPictureSize, kLossFunctionPictureSize);
+    picture.fill(Qt::cyan);
+    QPainter painter(&picture);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawPath(curveOf(lossFunction));
+    return picture;
+}

@@ -1,0 +1,244 @@
+#include "risk/RiskPage.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollArea>
+#include <QTimer>
+
+#include "data/LeadingNumber.h"
+#include "data/RiskData.h"
+#include "docview/MessageSink.h"
+#include "risk/CZELMRiskDoc.h"
+#include "risk/UpdateError.h"
+
+namespace {
+
+constexpr int kFieldWidth = 90;
+
+// The labels keep the form's "&&" for one ampersand; a label without a buddy shows it as typed.
+QString labelText(const char* label)
+{
+    return QString::fromLatin1(label).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+// The name of a change in the Edit menu: the field's label without its colon.
+QString changeName(const char* label)
+{
+    QString text = labelText(label);
+    if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text;
+}
+
+}  // namespace
+
+RiskPage::RiskPage(CZELMRiskDoc& riskDocument, int id, const QString& pageCaption, const QString& name)
+    : document(riskDocument), resourceId(id), caption(pageCaption)
+{
+    setObjectName(name);
+    docview::SetControlId(this, id);
+    scroll = new QScrollArea(this);
+    scroll->setObjectName(name + QStringLiteral("ScrollArea"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* content = new QWidget;
+    content->setObjectName(name + QStringLiteral("Content"));
+    body = new QVBoxLayout(content);
+    scroll->setWidget(content);
+}
+
+RiskPage::~RiskPage()
+{
+    // Fields torn down with the page store nothing on their way out.
+    for (QWidget* control : std::as_const(controls)) control->removeEventFilter(this);
+}
+
+QLineEdit* RiskPage::GetEdit(int controlId) const
+{
+    return qobject_cast<QLineEdit*>(controls.value(controlId));
+}
+
+const RiskData& RiskPage::Data() const
+{
+    return document.GetData();
+}
+
+bool RiskPage::Store(const QString& text, const std::function<void(RiskData&)>& change)
+{
+    return document.StoreData(text, change);
+}
+
+// ---- Building ----
+
+QGridLayout* RiskPage::AddFieldRows(std::span<const riskform::Field> fields, QWidget* into)
+{
+    auto* grid = new QGridLayout;
+    if (into != nullptr)
+        into->setLayout(grid);
+    else
+        body->addLayout(grid);
+    int row = 0;
+    for (const riskform::Field& field : fields) AddFieldRow(grid, row++, field);
+    grid->setColumnStretch(3, 1);
+    return grid;
+}
+
+void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& field)
+{
+    const QString name = QString::fromLatin1(field.name);
+    if (field.label[0] != '\0')
+        grid->addWidget(Name(new QLabel(labelText(field.label)), 0, name + QStringLiteral("Label")), row, 0);
+    auto* edit = Name(new QLineEdit, field.id, name + QStringLiteral("Edit"));
+    edit->setFixedWidth(kFieldWidth);
+    grid->addWidget(edit, row, 1);
+    numericFields.insert(field.id, &field);
+    WatchFocus(field.id, edit);
+    const riskform::UnitLabel& unit = field.unit;
+    if (unit.id == 0 && unit.english[0] == '\0') return;
+    auto* label = Name(new QLabel(QString::fromLatin1(unit.english)), unit.id, name + QStringLiteral("Unit"));
+    grid->addWidget(label, row, 2);
+    if (unit.id == 0) return;
+    unitLabels.insert(unit.id, label);
+    unitTexts.append(unit);
+}
+
+void RiskPage::AddTextField(int controlId, QLineEdit* edit)
+{
+    controls.insert(controlId, edit);
+    WatchFocus(controlId, edit);
+}
+
+void RiskPage::WatchFocus(int controlId, QLineEdit* edit)
+{
+    editOrder.append(controlId);
+    edit->installEventFilter(this);
+}
+
+QButtonGroup* RiskPage::AddRadioGroup(int RiskData::*member, std::initializer_list<riskform::Choice> choices,
+                                      const QString& text)
+{
+    auto* group = new QButtonGroup(this);
+    int code = 1;
+    for (const riskform::Choice& choice : choices)
+        group->addButton(
+            Name(new QRadioButton(QString::fromLatin1(choice.text)), choice.id, QString::fromLatin1(choice.name)),
+            code++);
+    radios.append({group, member});
+    connect(group, &QButtonGroup::idClicked, this, [this, member, text](int chosen) {
+        Store(text, [member, chosen](RiskData& project) { project.*member = chosen; });
+        UpdateEnabling();
+    });
+    return group;
+}
+
+// ---- Showing ----
+
+void RiskPage::SetUnits(int code)
+{
+    for (const riskform::UnitLabel& unit : std::as_const(unitTexts))
+        unitLabels.value(unit.id)->setText(
+            QString::fromLatin1(code == RiskData::kEnglish ? unit.english : unit.metric));
+    if (shown) LoadFromDocument();
+}
+
+void RiskPage::LoadFromDocument()
+{
+    const RiskData& project = Data();
+    for (const riskform::Field* field : std::as_const(numericFields))
+        ShowText(field->id, zelm::FormatFieldReal(project.*field->member));
+    for (const RadioBinding& radio : std::as_const(radios))
+        if (QAbstractButton* button = radio.group->button(project.*radio.member)) button->setChecked(true);
+    // Undo and a second window change the choices as well: the enabling follows them.
+    UpdateEnabling();
+}
+
+void RiskPage::Activate()
+{
+    LoadFromDocument();
+    UpdateEnabling();
+    shown = true;
+}
+
+void RiskPage::ShowText(int controlId, const QString& text)
+{
+    shownTexts.insert(controlId, text);
+    QLineEdit* edit = GetEdit(controlId);
+    if (edit->text() != text) edit->setText(text);
+}
+
+bool RiskPage::TextChanged(int controlId) const
+{
+    const auto shownText = shownTexts.constFind(controlId);
+    return shownText == shownTexts.constEnd() || GetEdit(controlId)->text() != *shownText;
+}
+
+void RiskPage::SetEnabled(std::initializer_list<int> controlIds, bool enabled)
+{
+    for (int controlId : controlIds) controls.value(controlId)->setEnabled(enabled);
+}
+
+// ---- Storing ----
+
+void RiskPage::CommitFields()
+{
+    for (int controlId : std::as_const(editOrder)) CommitField(controlId);
+}
+
+void RiskPage::CommitField(int controlId)
+{
+    if (const riskform::Field* field = numericFields.value(controlId)) CommitNumber(*field);
+}
+
+void RiskPage::CommitNumber(const riskform::Field& field)
+{
+    if (!TextChanged(field.id)) return;
+    const std::optional<double> value = zelm::WholeReal(GetEdit(field.id)->text());
+    if (!value) RejectNumber(field.id);
+    const auto member = field.member;
+    Store(changeName(field.label), [member, value](RiskData& project) { project.*member = *value; });
+    // The field shows the value in the form of every other value, also when it changed nothing.
+    ShowText(field.id, zelm::FormatFieldReal(Data().*member));
+}
+
+void RiskPage::RejectNumber(int controlId)
+{
+    QLineEdit* edit = GetEdit(controlId);
+    {
+        const QScopedValueRollback<bool> prompting(committing, true);
+        docview::showMessage(zelm::kNotANumberPrompt);
+        edit->setText(QStringLiteral("0"));
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        // A field that is losing the focus clears its selection once this returns: select again
+        // after that.
+        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
+        scroll->ensureWidgetVisible(edit);
+    }
+    throw UpdateError();
+}
+
+bool RiskPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && shown && !committing) {
+        const int controlId = docview::ControlIdOf(watched);
+        if (controls.value(controlId) == watched) {
+            const QScopedValueRollback<bool> storing(committing, true);
+            try {
+                CommitField(controlId);
+            } catch (const UpdateError&) {
+                // The field says so itself and shows "0"; leaving it is no failure of its own.
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,125 @@
+// The base of the risk project's pages. A page edits one group of the project's values: it lays
+// out rows of label, field and unit label from a table of field descriptions, binds radio groups
+// to code values, shows the project's values and stores each one the user changes as one change
+// of the document. A field is stored when it loses the focus (or when the sheet commits all
+// fields before a run or a save), and only when its text differs from the text it was shown
+// with, so showing a rounded value never changes the value behind it. The page's content
+// scrolls when the window is small.
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <span>
+
+#include "docview/ControlId.h"
+#include "risk/RiskPageFields.h"
+
+class CZELMRiskDoc;
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+class QVBoxLayout;
+class RiskData;
+
+class RiskPage : public QWidget {
+    Q_OBJECT
+
+public:
+    RiskPage(CZELMRiskDoc& document, int resourceId, const QString& caption, const QString& name);
+    ~RiskPage() override;
+
+    const QString& GetCaption() const { return caption; }
+    int GetResourceId() const { return resourceId; }
+
+    // Shows the unit labels of unit code 1 (English) or 2 (metric); a shown page also shows the
+    // project's values again.
+    void SetUnits(int code);
+    // The project's values into the fields, the radio buttons and the lists.
+    virtual void LoadFromDocument();
+    // Enables and disables the fields that the page's choices rule.
+    virtual void UpdateEnabling() {}
+    // The page becomes the sheet's current one: it shows the project and its enabling.
+    void Activate();
+    // Whether the page has been shown since it was last added to the sheet; only such a page
+    // holds values typed by the user.
+    bool IsShown() const { return shown; }
+    void Removed() { shown = false; }
+
+    // Stores one field when its text changed. A text that is not a number shows the prompt, turns
+    // the field into "0" (selected) and throws UpdateError; nothing is stored then.
+    virtual void CommitField(int controlId);
+    // Every field of the page in turn; the first bad number throws.
+    virtual void CommitFields();
+
+    QWidget* GetControl(int controlId) const { return controls.value(controlId); }
+    QLineEdit* GetEdit(int controlId) const;
+    QLabel* GetUnitLabel(int unitId) const { return unitLabels.value(unitId); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The layout of the page's scrolling content.
+    QVBoxLayout* Body() const { return body; }
+    // A grid of label, field and unit label rows for `fields`, added to `into` (the body when
+    // null); returns the grid so a page can add rows of its own.
+    QGridLayout* AddFieldRows(std::span<const riskform::Field> fields, QWidget* into = nullptr);
+    // One row at `row` of `grid`.
+    void AddFieldRow(QGridLayout* grid, int row, const riskform::Field& field);
+    // A field that commits as text; the page commits it in CommitField.
+    void AddTextField(int controlId, QLineEdit* edit);
+    // Radio buttons bound to `member`: the first choice stores 1, the next 2, ...; a click stores
+    // the code as the change `text` and then updates the enabling.
+    QButtonGroup* AddRadioGroup(int RiskData::*member, std::initializer_list<riskform::Choice> choices,
+                                const QString& text);
+    template <typename Control>
+    Control* Name(Control* control, int controlId, const QString& name)
+    {
+        control->setObjectName(name);
+        if (controlId != 0) {
+            docview::SetControlId(control, controlId);
+            controls.insert(controlId, control);
+        }
+        return control;
+    }
+
+    const RiskData& Data() const;
+    // One change of the project, named `text`.
+    bool Store(const QString& text, const std::function<void(RiskData&)>& change);
+    CZELMRiskDoc& Document() const { return document; }
+    void SetEnabled(std::initializer_list<int> controlIds, bool enabled);
+    // Shows `text` in a field and remembers it as the text the field was shown with.
+    void ShowText(int controlId, const QString& text);
+    bool TextChanged(int controlId) const;
+    // The prompt, then "0" selected in the field, scrolled into view; throws UpdateError.
+    [[noreturn]] void RejectNumber(int controlId);
+
+private:
+    struct RadioBinding {
+        QButtonGroup* group;
+        int RiskData::*member;
+    };
+
+    void CommitNumber(const riskform::Field& field);
+    void WatchFocus(int controlId, QLineEdit* edit);
+
+    CZELMRiskDoc& document;
+    int resourceId;
+    QString caption;
+    bool shown = false;
+    bool committing = false;
+    QScrollArea* scroll = nullptr;
+    QVBoxLayout* body = nullptr;
+    QHash<int, QWidget*> controls;
+    QList<int> editOrder;
+    QHash<int, const riskform::Field*> numericFields;
+    QHash<int, QString> shownTexts;
+    QHash<int, QLabel*> unitLabels;
+    QList<riskform::UnitLabel> unitTexts;
+    QList<RadioBinding> radios;
+};

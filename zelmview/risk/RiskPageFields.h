@@ -1,0 +1,48 @@
+// What the pages of a risk project edit: each numeric field with its id, its label, the project
+// value it holds and its unit label (English and metric texts), and the choices of the radio
+// groups. The pages lay out and bind their fields from these tables, so each page states only
+// what sets it apart.
+#pragma once
+
+#include <span>
+
+#include "data/RiskData.h"
+
+namespace riskform {
+
+// A unit label beside a field. Id 0 is a fixed label (such as "%") that no unit change touches;
+// both texts empty and id 0 mean no label at all.
+struct UnitLabel {
+    int id = 0;
+    const char* english = "";
+    const char* metric = "";
+};
+
+struct Field {
+    int id;
+    const char* label;
+    double RiskData::*member;
+    const char* name;  // names the edit ("drainRadiusEdit") and its unit label ("drainRadiusUnit")
+    UnitLabel unit;
+};
+
+// A radio button of a group; the first choice stores code 1, the next 2 and so on.
+struct Choice {
+    int id;
+    const char* text;
+    const char* name;
+};
+
+std::span<const Field> FieldDataFields();
+std::span<const Field> CostDataFields();  // interest, life and O && M; the average cost apart
+const Field& AveragePipeCostField();
+std::span<const Field> TrenchDataFields();
+std::span<const Field> DesignSingleFields();
+std::span<const Field> DesignRangeDepthFields();
+std::span<const Field> DesignRangeSpacingFields();
+const Field& RiskCriticalDepthField();
+std::span<const Field> ReliabilityFields();
+std::span<const Field> LossFunctionYieldFields();
+std::span<const Field> LossFunctionCoefficientFields();
+
+}  // namespace riskform
