@@ -18,6 +18,7 @@
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
+#include "risk/CRiskOutputView.h"
 #include "risk/RiskTestSupport.h"
 
 namespace {
@@ -191,6 +192,11 @@ private slots:
         QFETCH(QString, example);
         docview::MessageRecorder messages;
         CZELMRiskView* view = openView(example, kRealModelDirectory);
+        // The report opens in its own window, as after a run in the program.
+        view->openReport = [this](const QString& path) {
+            opened.append(path);
+            app->OpenDocumentFile(path);
+        };
         cancelTheRunSoon(30000);  // a hang fails the case instead of the whole program
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
         QVERIFY(!view->IsRunning());
@@ -199,6 +205,12 @@ private slots:
         QCOMPARE(opened, QStringList({report}));
         QVERIFY(QFileInfo(report).size() > 0);
         QVERIFY(!view->GetDocument()->IsModified());
+        auto* reportView = qobject_cast<CRiskOutputView*>(app->GetMainFrame()->GetActiveView());
+        QVERIFY(reportView != nullptr);
+        QCOMPARE(reportView->GetDocument()->GetPathName(), report);
+        // Only the range with the reliability table has something to plot.
+        QCOMPARE(reportView->findChild<QPushButton*>(QStringLiteral("plotButton"))->isEnabled(),
+                 example == QLatin1String("bottomland-reliability-table"));
     }
 
 private:
