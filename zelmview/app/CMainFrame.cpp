@@ -254,12 +254,12 @@ QMenu* CMainFrame::CreateHelpMenu()
     return menu;
 }
 
-QMenu* CMainFrame::CreateDocumentMenu(const MenuSpec& spec)
+QMenu* CMainFrame::CreateDocumentMenu(const MenuSpec& described)
 {
-    auto* menu = new QMenu(spec.title);
-    menu->setObjectName(spec.objectName);
+    auto* menu = new QMenu(described.title);
+    menu->setObjectName(described.objectName);
     QList<std::pair<QAction*, int>> ownWords;
-    for (const MenuItemSpec& item : spec.items) {
+    for (const MenuItemSpec& item : described.items) {
         if (item.commandId == 0) {
             menu->addSeparator();
         } else if (item.text.isEmpty()) {
@@ -292,7 +292,7 @@ void CMainFrame::RegisterDocumentType(const DocumentType& type)
 {
     for (const CommandSpec& command : type.commands) AddCommand(command);
     QList<QMenu*> typeMenus;
-    for (const MenuSpec& spec : type.menus) typeMenus.append(CreateDocumentMenu(spec));
+    for (const MenuSpec& described : type.menus) typeMenus.append(CreateDocumentMenu(described));
     RegisterDocumentMenu(type.resourceId, type.fileMenu, typeMenus);
     if (type.updateCommands) typeCommandUpdates.append(type.updateCommands);
     UpdateCommandStates();

@@ -89,7 +89,7 @@ private:
     QMenu* CreateFileMenu(FileMenuKind kind);
     QMenu* CreateViewMenu();
     QMenu* CreateHelpMenu();
-    QMenu* CreateDocumentMenu(const docview::MenuSpec& spec);
+    QMenu* CreateDocumentMenu(const docview::MenuSpec& described);
     void FillRecentFiles(QMenu* fileMenu);
     void ShowMenu(int resourceId);
     void OnSubWindowActivated(QMdiSubWindow* subWindow);
