@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <string>
 
 namespace zelm {
@@ -27,7 +28,8 @@ Scan prepare(const QString& text)
 }
 
 // Parses a real at the start of `scan`; the end of what was read, or npos when nothing was.
-std::size_t parseReal(const Scan& scan, double& value)
+// `inRange` is false for a number too large or too small for a double.
+std::size_t parseReal(const Scan& scan, double& value, bool& inRange)
 {
     const char* first = scan.text.data() + scan.start;
     const char* last = scan.text.data() + scan.text.size();
@@ -35,10 +37,9 @@ std::size_t parseReal(const Scan& scan, double& value)
     if (first == last || *first == '-' || *first == '+') return std::string::npos;
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (end == first) return std::string::npos;
-    if (error == std::errc::result_out_of_range) {
-        // Too large or too small for a double: the scanners give infinity or 0 here too.
-        value = 0.0;
-    }
+    inRange = error != std::errc::result_out_of_range;
+    // Too large or too small for a double: the scanners give infinity or 0 here too.
+    if (!inRange) value = 0.0;
     if (scan.negative) value = -value;
     return static_cast<std::size_t>(end - scan.text.data());
 }
@@ -66,17 +67,20 @@ int LeadingInteger(const QString& text)
 double LeadingReal(const QString& text)
 {
     double value = 0.0;
-    return parseReal(prepare(text), value) == std::string::npos ? 0.0 : value;
+    bool inRange = true;
+    return parseReal(prepare(text), value, inRange) == std::string::npos ? 0.0 : value;
 }
 
 std::optional<double> WholeReal(const QString& text)
 {
     const Scan scan = prepare(text);
     double value = 0.0;
-    std::size_t end = parseReal(scan, value);
+    bool inRange = true;
+    std::size_t end = parseReal(scan, value, inRange);
     if (end == std::string::npos) return std::nullopt;
     while (end < scan.text.size() && std::isspace(static_cast<unsigned char>(scan.text[end]))) ++end;
-    if (end != scan.text.size()) return std::nullopt;
+    // "nan", "inf" and numbers beyond the range of a double are no values a project file keeps.
+    if (end != scan.text.size() || !inRange || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 

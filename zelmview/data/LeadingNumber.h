@@ -18,8 +18,8 @@ int LeadingInteger(const QString& text);
 // The real number the text begins with (after blanks, with an optional sign); 0 when none.
 double LeadingReal(const QString& text);
 
-// The whole text as one real number, blanks around it allowed; nothing when anything else is in
-// the text or it is empty. This is how a numeric field of a form is validated.
+// The whole text as one finite real number, blanks around it allowed; nothing when anything else
+// is in the text, it is empty, or it is not finite. This is how a numeric field of a form is validated.
 std::optional<double> WholeReal(const QString& text);
 
 // A real number for a field of a form, with the digits the project file keeps ("%g"), so a value

@@ -132,6 +132,15 @@ private slots:
         QCOMPARE(form.document->GetData().drainRadius, radius);
         QVERIFY(!form.document->IsModified());
 
+        // Numbers the project file cannot hold are no numbers either: saved, they would make the
+        // file unreadable.
+        for (const QString& unreadable : {QStringLiteral("1e999"), QStringLiteral("nan"), QStringLiteral("-inf")}) {
+            messages.clear();
+            typeInto(edit, unreadable);
+            QCOMPARE(messages.messages(), QStringList({QStringLiteral("Please enter a number.")}));
+            QCOMPARE(form.document->GetData().drainRadius, radius);
+        }
+
         // Letters still in a field when Run is chosen stop the run before anything is started.
         messages.clear();
         edit->setText(QStringLiteral("xyz"));
