@@ -17,12 +17,25 @@ struct NewYearSplit {
     int daysBefore = 0;
 };
 
+// The whole days of a period. A report read back may hold any number in the field; a period of
+// the model's year lasts from 0 to 366 days, and the chart cannot place one that does not.
+int periodDays(const OutputRecord& record)
+{
+    constexpr double kLongestPeriod = 366.0;
+    if (!(record.time >= 0.0 && record.time <= kLongestPeriod))
+        throw std::invalid_argument(
+            "The water table year cannot be turned to the calendar year: a period of the report does not "
+            "last between 0 and 366 days.");
+    return int(record.time);
+}
+
 NewYearSplit findNewYear(const QList<OutputRecord>& records, int daysToNewYear)
 {
     int d = daysToNewYear;
     for (int i = 0; i + 1 < records.size(); ++i) {
+        const int days = periodDays(records.at(i));
         if (d < records.at(i).time) return {i, d};
-        d -= int(records.at(i).time);
+        d -= days;
     }
     return {};
 }
@@ -30,9 +43,12 @@ NewYearSplit findNewYear(const QList<OutputRecord>& records, int daysToNewYear)
 QList<OutputRecord> rotatedRecords(const QList<OutputRecord>& records, const NewYearSplit& split)
 {
     const OutputRecord& spanning = records.at(split.record);
-    const int days = int(spanning.time);
-    // The height on 1 January, on the straight line of the spanning period from its start to its end.
-    const double h = spanning.startHeight + (spanning.endHeight - spanning.startHeight) * split.daysBefore / days;
+    const int days = periodDays(spanning);
+    // The height on 1 January, on the straight line of the spanning period from its start to its
+    // end; a period shorter than a day has no line to follow.
+    const double h = days == 0
+                         ? spanning.startHeight
+                         : spanning.startHeight + (spanning.endHeight - spanning.startHeight) * split.daysBefore / days;
 
     OutputRecord later = spanning;
     later.time = days - split.daysBefore;

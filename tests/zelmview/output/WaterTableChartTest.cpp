@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "chart/ChartComponent.h"
 #include "chart/ChartRenderer.h"
@@ -129,6 +130,18 @@ TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
     EXPECT_EQ(zelm::PlotWaterTable(document, kCalendarYear), nullptr);
     EXPECT_EQ(messages.messages().size(), 1);
 
+    // A report whose period lasts longer than any year (read back from a damaged file) is refused
+    // in words, not placed on the chart.
+    document.GetInput() = projectWithEvents(kDecemberYear, 0, 0);
+    document.GetOutput() = syntheticYear(kDecemberYear);
+    for (const double time : {2.4e18, -2.4e18, std::nan("")}) {
+        document.GetOutput().records.first().time = time;
+        messages.clear();
+        EXPECT_EQ(zelm::PlotWaterTable(document, kCalendarYear), nullptr);
+        EXPECT_EQ(messages.messages().size(), 1) << time;
+    }
+
+    document.GetInput() = projectWithEvents({QDate(1981, 1, 1)}, 0, 0);
     document.GetInput().events.last().month = 13;
     messages.clear();
     EXPECT_EQ(zelm::PlotWaterTable(document, kTraditionalDrainageYear), nullptr);
