@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "docview/ControlId.h"
+#include "docview/FormTestSupport.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/CZELMRiskView.h"
 #include "risk/RiskAnalysisSheet.h"
@@ -19,36 +20,9 @@ namespace risktest {
 
 using Page = RiskAnalysisSheet::PageIndex;
 
-struct Form {
-    CZELMRiskDoc* document = nullptr;
-    CZELMRiskView* view = nullptr;
+struct Form : formtest::DocumentForm<CZELMRiskDoc, CZELMRiskView> {
+    explicit Form(CZELMRiskDoc* shared = nullptr) : DocumentForm(shared, QSize(700, 560)) {}
 
-    explicit Form(CZELMRiskDoc* shared = nullptr)
-    {
-        document = shared != nullptr ? shared : new CZELMRiskDoc;
-        view = new CZELMRiskView(document);
-        view->resize(700, 560);
-        view->show();
-        // Fields commit when they lose the focus, which needs an active window.
-        QApplication::setActiveWindow(view);
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(view);
-        if (shared != nullptr) view->OnInitialUpdate();
-    }
-    ~Form() { delete view; }  // the document goes with its last view
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
-
-    bool open(const QString& path)
-    {
-        if (!document->OnOpenDocument(path)) return false;
-        view->OnInitialUpdate();
-        return true;
-    }
-    void showNew()
-    {
-        document->OnNewDocument();
-        view->OnInitialUpdate();
-    }
     RiskAnalysisSheet& sheet() const { return *view->GetSheet(); }
     RiskPage* page(Page index) const { return sheet().GetPage(index); }
     // Makes a page current, as a click on its tab does.
@@ -88,10 +62,7 @@ inline void typeInto(QLineEdit* edit, const QString& text)
     QTest::keyClick(edit, Qt::Key_Tab);
 }
 
-inline void clickRadio(QWidget* radio)
-{
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
-}
+using formtest::clickRadio;
 
 inline QString copyExample(const QString& name, const QString& folder)
 {

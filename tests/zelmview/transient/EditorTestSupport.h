@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "docview/FormTestSupport.h"
 #include "docview/SaveQuestion.h"
 #include "table/TableListCtrl.h"
 #include "table/TableTestSupport.h"
@@ -20,44 +21,13 @@
 
 namespace editortest {
 
-// Clicks a radio button on its circle.
-inline void clickRadio(QWidget* radio)
-{
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
-}
+using formtest::clickRadio;
 
 using tabletest::clickCell;
 using tabletest::typeIntoEditor;
 
 // A project document with its form shown, as the application opens one.
-struct Form {
-    CZelmViewDoc* document = nullptr;
-    CZelmViewView* view = nullptr;
-
-    Form()
-    {
-        document = new CZelmViewDoc;
-        view = new CZelmViewView(document);
-        view->show();
-        // Fields commit when they lose the focus, which needs an active window.
-        QApplication::setActiveWindow(view);
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(view);
-    }
-    bool open(const QString& path)
-    {
-        if (!document->OnOpenDocument(path)) return false;
-        view->OnInitialUpdate();
-        return true;
-    }
-    void showNew()
-    {
-        document->OnNewDocument();
-        view->OnInitialUpdate();
-    }
-    ~Form() { delete view; }  // the document goes with its last view; none when Done closed it
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
-
+struct Form : formtest::DocumentForm<CZelmViewDoc, CZelmViewView> {
     template <typename T>
     T* control(int controlId) const
     {

@@ -1,0 +1,53 @@
+// Helpers of the tests of the project editors: a document with its form view on its own (no main
+// window), as the application opens one, and clicks on its real widgets.
+#pragma once
+
+#include <QApplication>
+#include <QSize>
+#include <QTest>
+#include <QWidget>
+
+namespace formtest {
+
+// A project document with its form shown. With a `shared` document the form is a second window
+// of it and shows it at once.
+template <typename Document, typename FormView>
+struct DocumentForm {
+    Document* document = nullptr;
+    FormView* view = nullptr;
+
+    explicit DocumentForm(Document* shared = nullptr, QSize size = {})
+    {
+        document = shared != nullptr ? shared : new Document;
+        view = new FormView(document);
+        if (size.isValid()) view->resize(size);
+        view->show();
+        // Fields commit when they lose the focus, which needs an active window.
+        QApplication::setActiveWindow(view);
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(view);
+        if (shared != nullptr) view->OnInitialUpdate();
+    }
+    ~DocumentForm() { delete view; }  // the document goes with its last view
+    DocumentForm(const DocumentForm&) = delete;
+    DocumentForm& operator=(const DocumentForm&) = delete;
+
+    bool open(const QString& path)
+    {
+        if (!document->OnOpenDocument(path)) return false;
+        view->OnInitialUpdate();
+        return true;
+    }
+    void showNew()
+    {
+        document->OnNewDocument();
+        view->OnInitialUpdate();
+    }
+};
+
+// Clicks a radio button on its circle.
+inline void clickRadio(QWidget* radio)
+{
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+}  // namespace formtest
