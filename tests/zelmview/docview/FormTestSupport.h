@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QSize>
 #include <QTest>
 #include <QWidget>
@@ -48,6 +49,17 @@ struct DocumentForm {
 inline void clickRadio(QWidget* radio)
 {
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+// A writable copy of the example project `name` + `extension` in `folder`, as a user's own
+// project (the examples of an installed suite are read-only).
+inline QString copyExample(const QString& name, const QString& extension, const QString& folder)
+{
+    const QString target = folder + QLatin1Char('/') + name + extension;
+    QFile::remove(target);
+    QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + name + extension, target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
 }
 
 }  // namespace formtest

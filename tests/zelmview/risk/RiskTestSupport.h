@@ -66,11 +66,7 @@ using formtest::clickRadio;
 
 inline QString copyExample(const QString& name, const QString& folder)
 {
-    const QString target = folder + QLatin1Char('/') + name + QStringLiteral(".rsk");
-    QFile::remove(target);
-    QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + name + QStringLiteral(".rsk"), target);
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
+    return formtest::copyExample(name, QStringLiteral(".rsk"), folder);
 }
 
 }  // namespace risktest

@@ -84,11 +84,7 @@ inline void beginCase(const QTemporaryDir& folder)
 
 inline QString copyExample(const QString& name, const QString& folder)
 {
-    const QString target = folder + QLatin1Char('/') + name + QStringLiteral(".trn");
-    QFile::remove(target);
-    QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + name + QStringLiteral(".trn"), target);
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
+    return formtest::copyExample(name, QStringLiteral(".trn"), folder);
 }
 
 }  // namespace editortest
