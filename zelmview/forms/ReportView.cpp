@@ -1,4 +1,4 @@
-#include "docview/ReportView.h"
+#include "forms/ReportView.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -19,7 +19,9 @@
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
 
 namespace {
 
@@ -208,4 +210,4 @@ void ReportView::PrintReport(QPrinter& printer) const
     text.print(&printer);
 }
 
-}  // namespace docview
+}  // namespace forms

@@ -1,4 +1,4 @@
-#include "docview/StandardDialogs.h"
+#include "forms/StandardDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -10,7 +10,10 @@
 #include "docview/MessageSink.h"
 #include "docview/SaveQuestion.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
+
 namespace {
 
 void showMessageBox(const QString& text)
@@ -57,4 +60,4 @@ void InstallStandardDialogs()
     setStandardSaveHandlers(askWithBox, askWithDialog);
 }
 
-}  // namespace docview
+}  // namespace forms
