@@ -7,6 +7,7 @@
 
 class CZELMOutputDoc;
 class QButtonGroup;
+class QLayout;
 
 class CZELMOutputView : public forms::ReportView {
     Q_OBJECT
@@ -32,6 +33,8 @@ public:
 
 private:
     void CreateControls();
+    // "Graphing": the year the chart shows.
+    QLayout* CreateGraphingGroup();
     void FillReport();
     QString WordProcessorText() const override;
 
