@@ -16,6 +16,7 @@
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "docview/SaveQuestion.h"
+#include "docview/WorkingFolder.h"
 #include "transient/EditorTestSupport.h"
 #include "transient/XEdit.h"
 
@@ -37,7 +38,7 @@ private slots:
     void init()
     {
         QVERIFY(folder.isValid());
-        QDir::setCurrent(folder.path());
+        docview::workingFolder().MoveTo(folder.path());
         questions = std::make_unique<editortest::SaveQuestionRecorder>();
         app = std::make_unique<CZelmViewApp>();
         QVERIFY(app->InitInstance({QStringLiteral("--no-splash")}));

@@ -10,6 +10,7 @@
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
+#include "docview/WorkingFolder.h"
 #include "run/ModelRunPoller.h"
 #include "run/ModelRunProtocol.h"
 #include "run/ModelRunner.h"
@@ -31,12 +32,12 @@ private:
 void ModelRunReportTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    startDirectory = QDir::currentPath();
+    startDirectory = docview::workingFolder().Path();
 }
 
 void ModelRunReportTest::cleanup()
 {
-    QDir::setCurrent(startDirectory);
+    docview::workingFolder().MoveTo(startDirectory);
 }
 
 void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
