@@ -11,7 +11,6 @@
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
 #include "docview/HelpRequest.h"
-#include "docview/ResourceIds.h"
 #include "docview/ScreenFit.h"
 #include "docview/StandardDialogs.h"
 #include "docview/View.h"
@@ -106,10 +105,6 @@ void CZelmViewApp::RegisterDocumentTypes()
         docManager.AddDocTemplate(
             std::make_unique<DocTemplate>(type.resourceId, type.description, type.makeDocument, makeView));
     }
-    transientInputTemplate = docManager.FindTemplate(kTransientInputType);
-    riskInputTemplate = docManager.FindTemplate(kRiskInputType);
-    transientOutputTemplate = docManager.FindTemplate(kTransientOutputType);
-    riskOutputTemplate = docManager.FindTemplate(kRiskOutputType);
 }
 
 void CZelmViewApp::RegisterTypeCommands()

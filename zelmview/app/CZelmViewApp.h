@@ -49,12 +49,6 @@ public:
     docview::DocManager& GetDocManager() { return docManager; }
     CMainFrame* GetMainFrame() const { return mainFrame.get(); }
 
-    // The document types by role; null while a type is not registered.
-    docview::DocTemplate* transientInputTemplate = nullptr;
-    docview::DocTemplate* riskInputTemplate = nullptr;
-    docview::DocTemplate* transientOutputTemplate = nullptr;
-    docview::DocTemplate* riskOutputTemplate = nullptr;
-
     // What the command line asks for.
     static bool SplashWanted(const QStringList& arguments);
     static QStringList OpenRequestFiles(const QStringList& arguments);

@@ -15,6 +15,7 @@
 #include "app/MenuBarText.h"
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
 #include "docview/WorkingFolder.h"
 #include "transient/EditorTestSupport.h"
@@ -117,7 +118,7 @@ private slots:
         QVERIFY(!second->GetFrame()->isWindowModified());
 
         frame->RouteCommand(docview::kFileClose);
-        QTRY_VERIFY(app->transientInputTemplate->GetDocuments().isEmpty());
+        QTRY_VERIFY(app->GetDocManager().FindTemplate(zelm::kTransientInputType)->GetDocuments().isEmpty());
         QVERIFY(questions->asked.isEmpty());
     }
 

@@ -10,6 +10,7 @@
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
+#include "docview/ResourceIds.h"
 #include "docview/WorkingFolder.h"
 #include "run/ModelRunPoller.h"
 #include "run/ModelRunProtocol.h"
@@ -60,7 +61,7 @@ void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
         QSignalSpy finished(&poller, &ModelRunPoller::finished);
         QVERIFY(finished.wait(20000));
         QVERIFY(finished.constFirst().constFirst().toBool());
-        const auto reports = app.transientOutputTemplate->GetDocuments();
+        const auto reports = app.GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments();
         QCOMPARE(reports.size(), 1);
         QCOMPARE(reports.constFirst()->GetTitle(), parts.directory + QStringLiteral("terrace-on-barrier.OTR"));
         QVERIFY(!seen.contains(reports.constFirst()));

@@ -14,6 +14,7 @@
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
+#include "docview/ResourceIds.h"
 #include "docview/WorkingFolder.h"
 #include "output/TestReports.h"
 
@@ -34,7 +35,10 @@ private slots:
 
 private:
     QList<QMdiSubWindow*> frames() const { return app->GetMainFrame()->GetMdiArea()->subWindowList(); }
-    QList<Document*> reports() const { return app->transientOutputTemplate->GetDocuments(); }
+    QList<Document*> reports() const
+    {
+        return app->GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments();
+    }
 
     QTemporaryDir config;
     QTemporaryDir work;

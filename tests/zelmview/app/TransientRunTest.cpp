@@ -162,7 +162,7 @@ private slots:
 private:
     QList<docview::Document*> reports() const
     {
-        return app->transientOutputTemplate->GetDocuments();
+        return app->GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments();
     }
 
     // Opens a copy of an example; the model is taken from `modelFolder` under the test folder,

@@ -209,7 +209,7 @@ void WindowsAndHelpTest::fileNewOffersOnlyTheTypesAUserCanCreate()
     QCOMPARE(offered, QStringList({QStringLiteral("Transient"), QStringLiteral("ZELMRisk")}));
     const auto documents = app.GetDocManager().GetDocuments();
     QCOMPARE(documents.size(), 1);
-    QCOMPARE(documents.constFirst()->GetDocTemplate(), app.transientInputTemplate);
+    QCOMPARE(documents.constFirst()->GetDocTemplate(), app.GetDocManager().FindTemplate(zelm::kTransientInputType));
 }
 
 void WindowsAndHelpTest::eachWindowsHelpOpensTheHelpAtItsOwnSection()
