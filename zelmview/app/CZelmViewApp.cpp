@@ -10,10 +10,10 @@
 #include "docview/CommandIds.h"
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
-#include "docview/HelpRequest.h"
-#include "docview/ScreenFit.h"
-#include "docview/StandardDialogs.h"
 #include "docview/View.h"
+#include "forms/HelpRequest.h"
+#include "forms/ScreenFit.h"
+#include "forms/StandardDialogs.h"
 #include "output/TransientOutputType.h"
 #include "risk/RiskInputType.h"
 #include "risk/RiskOutputType.h"
@@ -33,16 +33,16 @@ const QString kOpenOption = QStringLiteral("--open");
 CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeApplicationCommands())
 {
     previousWorkingFolder = installWorkingFolder(&workingFolder);
-    docview::InstallStandardDialogs();
+    forms::InstallStandardDialogs();
     QCoreApplication::instance()->installEventFilter(&undoKeys);
     // Every window and dialog of the program opens inside its screen.
-    qApp->installEventFilter(new ScreenFitFilter(this));
-    previousHelpHandler = setHelpHandler([this](const QString& section) { ShowHelp(section); });
+    qApp->installEventFilter(new forms::ScreenFitFilter(this));
+    previousHelpHandler = forms::setHelpHandler([this](const QString& section) { ShowHelp(section); });
 }
 
 CZelmViewApp::~CZelmViewApp()
 {
-    setHelpHandler(previousHelpHandler);
+    forms::setHelpHandler(previousHelpHandler);
     docManager.SetFrameHost(nullptr);
     docManager.CloseAllDocuments();
     mainFrame.reset();

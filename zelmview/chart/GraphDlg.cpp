@@ -17,7 +17,6 @@
 #include "chart/ChartComponent.h"
 #include "chart/GraphBuilder.h"
 #include "docview/ControlId.h"
-#include "docview/HelpRequest.h"
 #include "docview/MessageSink.h"
 #include "docview/WorkingFolder.h"
 
@@ -288,7 +287,7 @@ void GraphDlg::CreateActions()
         [this] { ExportWithDialog(kSvgFilter); });
     add(QStringLiteral("Export as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
     add(QStringLiteral("Show &Whole Chart"), QKeySequence(Qt::Key_Home), [this] { ShowWholeChart(); });
-    add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { docview::showHelp(helpSection); });
+    add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { emit helpRequested(helpSection); });
 }
 
 void GraphDlg::CreateMenuBar()

@@ -3,12 +3,12 @@
 // Done, Help and the choice of the chart's year. The report also prints through the print dialog.
 #pragma once
 
-#include "docview/ReportView.h"
+#include "forms/ReportView.h"
 
 class CZELMOutputDoc;
 class QButtonGroup;
 
-class CZELMOutputView : public docview::ReportView {
+class CZELMOutputView : public forms::ReportView {
     Q_OBJECT
 
 public:

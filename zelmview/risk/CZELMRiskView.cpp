@@ -21,7 +21,7 @@
 
 const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
 
-CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
+CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("riskView"));
     docview::SetControlId(this, kFormId);

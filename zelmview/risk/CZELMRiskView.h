@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "docview/PrintableView.h"
+#include "forms/PrintableView.h"
 #include "run/ModelRunSession.h"
 
 class CZELMRiskDoc;
@@ -17,7 +17,7 @@ class QFrame;
 class QPrinter;
 class RiskAnalysisSheet;
 
-class CZELMRiskView : public docview::PrintableView {
+class CZELMRiskView : public forms::PrintableView {
     Q_OBJECT
 
 public:

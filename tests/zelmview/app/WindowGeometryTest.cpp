@@ -21,9 +21,9 @@
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
-#include "docview/ScreenFit.h"
 #include "docview/View.h"
 #include "docview/WorkingFolder.h"
+#include "forms/ScreenFit.h"
 #include "output/TableDlg.h"
 #include "output/TestReports.h"
 #include "output/WaterTableChart.h"
@@ -66,7 +66,7 @@ void WindowGeometryTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     // As the program does, for the windows this test opens without it.
-    qApp->installEventFilter(new docview::ScreenFitFilter(qApp));
+    qApp->installEventFilter(new forms::ScreenFitFilter(qApp));
     for (const QString& name : kExamples) QVERIFY(!testreports::RunExample(name, work.path()).isEmpty());
 }
 

@@ -1,4 +1,4 @@
-#include "docview/StandardDialogs.h"
+#include "forms/StandardDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -11,7 +11,10 @@
 #include "docview/SaveQuestion.h"
 #include "docview/WorkingFolder.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
+
 namespace {
 
 void showMessageBox(const QString& text)
@@ -60,4 +63,4 @@ void InstallStandardDialogs()
     setStandardSaveHandlers(askWithBox, askWithDialog);
 }
 
-}  // namespace docview
+}  // namespace forms

@@ -1,4 +1,4 @@
-#include "docview/ReportView.h"
+#include "forms/ReportView.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -20,7 +20,9 @@
 #include "docview/MessageSink.h"
 #include "docview/WorkingFolder.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
 
 namespace {
 
@@ -209,4 +211,4 @@ void ReportView::PrintReport(QPrinter& printer) const
     text.print(&printer);
 }
 
-}  // namespace docview
+}  // namespace forms
