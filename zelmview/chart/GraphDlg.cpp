@@ -17,6 +17,7 @@
 #include "chart/GraphBuilder.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 
 namespace {
 
@@ -289,8 +290,8 @@ void GraphDlg::contextMenuEvent(QContextMenuEvent* event)
 void GraphDlg::ExportWithDialog(const QString& filter)
 {
     const QString base = exportBaseName.isEmpty() ? graph.chartName : exportBaseName;
-    const QString path =
-        chooseExportFile(filter, base.isEmpty() ? QString() : base + QLatin1Char('.') + extensionOf(filter));
+    const QString suggested = base.isEmpty() ? QString() : base + QLatin1Char('.') + extensionOf(filter);
+    const QString path = chooseExportFile(filter, docview::workingFolder().FilePath(suggested));
     if (!path.isEmpty()) ExportChart(path);
 }
 

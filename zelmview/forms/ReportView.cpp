@@ -15,6 +15,7 @@
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 #include "forms/HeadedForm.h"
 
 namespace forms {
@@ -129,9 +130,9 @@ bool ReportView::WriteReport()
 QString ReportView::PrintViaWordpad()
 {
     if (GetDocument() == nullptr) return {};
-    const QString path = GetDocument()->GetTitle() + QStringLiteral(".txt");
+    const QString path = workingFolder().FilePath(GetDocument()->GetTitle() + QStringLiteral(".txt"));
     if (!saveTextAtomically(path, WordProcessorText())) return {};
-    if (!openWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+    if (!openWithDesktop(QUrl::fromLocalFile(path)))
         showMessage(QStringLiteral("No application could open ") + path +
                     QStringLiteral(". The report was written there; open it with a text editor."));
     return path;

@@ -22,12 +22,12 @@
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
+#include "docview/WorkingFolder.h"
 #include "forms/ScreenFit.h"
 #include "output/CZELMOutputView.h"
 #include "output/TableDlg.h"
 #include "output/TestReports.h"
 #include "output/WaterTableChart.h"
-#include "run/WorkingDirectory.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void WindowGeometryTest::initTestCase()
 void WindowGeometryTest::init()
 {
     docview::OpenProfileStore()->clear();
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, work.path());
+    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
 }
 
 bool WindowGeometryTest::insideScreen(const QWidget* window)
@@ -119,7 +119,7 @@ void WindowGeometryTest::aSavedPlaceOffTheScreenIsPulledBackIn()
         QWidget elsewhere;
         elsewhere.setGeometry(QRect(QPoint(3000, 2400), availableArea().size() + QSize(300, 200)));
         const std::unique_ptr<QSettings> store = docview::OpenProfileStore();
-        store->beginGroup(zelm::kProfileSection);
+        store->beginGroup(docview::kProfileSection);
         store->setValue(QStringLiteral("Main Window Geometry"), elsewhere.saveGeometry());
     }
     CZelmViewApp app;
