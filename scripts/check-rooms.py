@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Checks the rooms of zelmview against the build's own description of them: every include names its
-folder, a room includes only headers of its own and of the rooms it uses (those its USES list
-names, and what they use in turn, as the build links them), a room uses only rooms built before it, the Qt Core rooms include no widget header, and no header includes
-itself through others. Prints each fault and exits 1 when there is one.
+"""Checks the rooms of zelmview against the build's own description of them: every include names
+its folder, a room includes only headers of its own and of the rooms it uses (those its USES list
+names, and what they use in turn, as the build links them), a room uses only rooms built before
+it, the Qt Core rooms include no widget header, and no header includes itself through others. Prints each fault and exits 1 when there is one.
 
 The rooms come from ZELMVIEW_FOLDER/CMakeLists.txt: its add_subdirectory calls give the folders
 from the bottom up, and each folder's add_zelmview_room calls give the rooms, their SOURCES and
@@ -82,8 +82,9 @@ def room_of(arguments, folder):
     return Room(arguments[0], folder, sources, lists["USES"])
 
 
-def use_faults(rooms):
-    """A room that uses one built after it (or itself, or none at all) reaches upwards."""
+def resolve_uses(rooms):
+    """Follows the USES of each room to what it may include from and whether it is Qt Core only.
+    Returns the faults: a room that uses one built after it (or itself, or none at all)."""
     faults = []
     built = {}
     for room in rooms:
@@ -129,7 +130,7 @@ def room_finder(rooms):
 
 def check(root):
     rooms = read_rooms(root)
-    faults = use_faults(rooms)
+    faults = resolve_uses(rooms)
     room_of_file = room_finder(rooms)
     files = list(sources(root))
     known = set(files)
