@@ -27,7 +27,7 @@ CORE_DOCVIEW = {
     "AtomicSave.h", "AtomicSave.cpp", "CommandIds.h", "ControlId.h", "ControlId.cpp", "DocTemplate.h",
     "DocTemplate.cpp", "Document.h", "Document.cpp", "DocumentView.h", "MessageSink.h", "MessageSink.cpp",
     "ProfileStore.h", "ProfileStore.cpp", "RecentFileList.h", "RecentFileList.cpp", "ResourceIds.h",
-    "SaveQuestion.h", "SaveQuestion.cpp",
+    "SaveQuestion.h", "SaveQuestion.cpp", "UpdateHint.h",
 }
 WIDGET_MODULES = re.compile(r"^Q(Widgets|PrintSupport|Svg|CustomPlot|qcustomplot)|^qcustomplot")
 LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)

@@ -81,7 +81,7 @@ int CZELMOutputView::GetGraphType() const
     return graphing->checkedId();
 }
 
-void CZELMOutputView::OnUpdate(docview::View*, long, QObject*)
+void CZELMOutputView::OnUpdate(docview::UpdateHint)
 {
     FillReport();
 }

@@ -23,7 +23,7 @@ public:
 
     CZELMOutputDoc* GetOutputDocument() const;
 
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    void OnUpdate(docview::UpdateHint hint) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 

@@ -45,7 +45,7 @@ void CRiskOutputView::CreateControls()
         ->setWhatsThis(QStringLiteral("The uncertainty model's report. You may add notes; Write saves them with it."));
 }
 
-void CRiskOutputView::OnUpdate(docview::View*, long, QObject*)
+void CRiskOutputView::OnUpdate(docview::UpdateHint)
 {
     CRiskOutputDoc* document = GetRiskOutputDocument();
     if (document == nullptr) return;

@@ -93,12 +93,16 @@ void CZELMRiskView::OnInitialUpdate()
     sheet->setCurrentIndex(0);
 }
 
-void CZELMRiskView::OnUpdate(docview::View*, long hint, QObject*)
+void CZELMRiskView::OnUpdate(docview::UpdateHint hint)
 {
-    if (hint == CZELMRiskDoc::kHintCommit)
+    switch (hint.As<CZELMRiskDoc::ViewHint>()) {
+    case CZELMRiskDoc::ViewHint::CommitTypedText:
         CommitPages();
-    else
-        ShowFromDocument();
+        return;
+    case CZELMRiskDoc::ViewHint::ShowProject:
+        break;
+    }
+    ShowFromDocument();
 }
 
 void CZELMRiskView::ShowFromDocument()

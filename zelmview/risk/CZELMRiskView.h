@@ -36,8 +36,8 @@ public:
 
     // A new page set, shown with the project, its first page current.
     void OnInitialUpdate() override;
-    // Hint 0 shows the project (after every change), hint 1 commits the pages.
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    // Shows the project or commits the pages, as the document's hint asks.
+    void OnUpdate(docview::UpdateHint hint) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 

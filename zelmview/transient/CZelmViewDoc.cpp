@@ -46,10 +46,10 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
         docview::showMessage(QString::fromStdString(error.what()));
         return false;
     }
-    UpdateAllViews(nullptr, kHintCommit);
+    CommitTypedText();
     if (!data.WriteData(path)) return false;
     // The views' event tables follow the new order, so a cell edited next changes its own event.
-    UpdateAllViews(nullptr, kHintEvents);
+    UpdateAllViews(ViewHint::ShowEvents);
     return EditableDocument::OnSaveDocument(path);
 }
 
@@ -59,9 +59,14 @@ void CZelmViewDoc::DeleteContents()
     EditableDocument::DeleteContents();
 }
 
+void CZelmViewDoc::CommitTypedText()
+{
+    UpdateAllViews(ViewHint::CommitTypedText);
+}
+
 bool CZelmViewDoc::StoreData(const QString& text, const std::function<void(ZELMData&)>& change)
 {
-    return StoreChange(text, kHintRefresh, data, change);
+    return StoreChange(text, ViewHint::ShowProject, data, change);
 }
 
 void CZelmViewDoc::ConvertUnits(int newUnits)

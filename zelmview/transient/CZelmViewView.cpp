@@ -108,18 +108,19 @@ void CZelmViewView::CreateContextMenu()
 
 // ---- From the document to the form ----
 
-void CZelmViewView::OnUpdate(docview::View*, long hint, QObject*)
+void CZelmViewView::OnUpdate(docview::UpdateHint hint)
 {
-    switch (hint) {
-    case CZelmViewDoc::kHintCommit:
+    switch (hint.As<CZelmViewDoc::ViewHint>()) {
+    case CZelmViewDoc::ViewHint::CommitTypedText:
         CommitToDocument();
         return;
-    case CZelmViewDoc::kHintEvents:
+    case CZelmViewDoc::ViewHint::ShowEvents:
         FillEventTable();
         return;
-    default:
-        RefreshFromDocument();
+    case CZelmViewDoc::ViewHint::ShowProject:
+        break;
     }
+    RefreshFromDocument();
 }
 
 void CZelmViewView::RefreshFromDocument()
@@ -214,7 +215,7 @@ void CZelmViewView::PlotDeepPercolation()
     zelm::PlotDeepPercolation(GetZelmDocument()->GetData(), this);
     // Plotting puts the events in calendar order; every table of the project shows them so. The
     // order is no change the file would keep: it is always written in calendar order.
-    GetZelmDocument()->UpdateAllViews(nullptr, CZelmViewDoc::kHintEvents);
+    GetZelmDocument()->UpdateAllViews(CZelmViewDoc::ViewHint::ShowEvents);
 }
 
 void CZelmViewView::OnTableContextMenu(const QPoint& position)

@@ -35,9 +35,9 @@ public:
     QMenu* GetTableContextMenu() const { return contextMenu; }
     ModelRunSession& GetRunSession() { return runSession; }
 
-    // Hint 0 shows the project where the form differs from it (after every change), hint 1 commits
-    // the form, hint 2 shows the events again.
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    // Shows the project where the form differs from it, commits the form or shows the events
+    // again, as the document's hint asks.
+    void OnUpdate(docview::UpdateHint hint) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
