@@ -71,14 +71,15 @@ void CZELMOutputView::CreateControls()
     Place(traditional, kTraditionalYearRadio, QStringLiteral("traditionalYearRadio"),
           QRect(origin + QPoint(10, 18), QSize(200, 20)));
     Place(calendar, kCalendarRadio, QStringLiteral("calendarRadio"), QRect(origin + QPoint(10, 38), QSize(200, 20)));
-    graphing->addButton(traditional, zelm::kTraditionalDrainageYear);
-    graphing->addButton(calendar, zelm::kCalendarYear);
+    graphing->addButton(traditional);
+    graphing->addButton(calendar);
     traditional->setChecked(true);
 }
 
-int CZELMOutputView::GetGraphType() const
+zelm::YearMode CZELMOutputView::GetGraphType() const
 {
-    return graphing->checkedId();
+    return graphing->checkedButton() == GetControl(kCalendarRadio) ? zelm::YearMode::CalendarYear
+                                                                   : zelm::YearMode::TraditionalDrainageYear;
 }
 
 void CZELMOutputView::OnUpdate(docview::UpdateHint)
@@ -110,7 +111,8 @@ bool CZELMOutputView::OnCommand(int commandId)
     if (CZELMOutputDoc* document = GetOutputDocument()) {
         auto* table = new TableDlg(&document->GetOutput(), this);
         const ZELMData& project = document->GetInput();
-        table->SetProject(YearStart(project), project.metricUnits != 0 ? QStringLiteral("m") : QStringLiteral("ft"),
+        table->SetProject(YearStart(project),
+                          project.metricUnits == ZELMData::Units::Metric ? QStringLiteral("m") : QStringLiteral("ft"),
                           SuggestedFileName(QStringLiteral(".csv")));
         table->show();
     }

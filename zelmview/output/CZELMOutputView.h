@@ -3,6 +3,7 @@
 // Done, Help and the choice of the chart's year. The report also prints through the print dialog.
 #pragma once
 
+#include "data/EventCalendar.h"
 #include "docview/ReportView.h"
 
 class CZELMOutputDoc;
@@ -27,8 +28,8 @@ public:
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
-    // The Graphing radios' choice, a zelm::YearMode.
-    int GetGraphType() const;
+    // The Graphing radios' choice.
+    zelm::YearMode GetGraphType() const;
 
 private:
     void CreateControls();

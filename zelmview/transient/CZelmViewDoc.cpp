@@ -69,7 +69,7 @@ bool CZelmViewDoc::StoreData(const QString& text, const std::function<void(ZELMD
     return StoreChange(text, ViewHint::ShowProject, data, change);
 }
 
-void CZelmViewDoc::ConvertUnits(int newUnits)
+void CZelmViewDoc::ConvertUnits(ZELMData::Units newUnits)
 {
     zelm::ConvertUnits(data, newUnits);
 }
@@ -77,7 +77,7 @@ void CZelmViewDoc::ConvertUnits(int newUnits)
 void CZelmViewDoc::ToggleBenchBottomland()
 {
     StoreData(QStringLiteral("Bench and Bottomland"),
-              [](ZELMData& project) { project.benchBottomland = project.benchBottomland == 0 ? 1 : 0; });
+              [](ZELMData& project) { project.benchBottomland = !project.benchBottomland; });
 }
 
 std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()

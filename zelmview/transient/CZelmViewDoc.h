@@ -41,12 +41,11 @@ public:
     // `change` edits the project's data. False when it changed nothing.
     bool StoreData(const QString& text, const std::function<void(ZELMData&)>& change);
 
-    // 0 English, 1 metric (zelm::ConvertUnits). The same units, or any other value, convert
-    // nothing.
-    void ConvertUnits(int newUnits);
+    // zelm::ConvertUnits: the same units convert nothing.
+    void ConvertUnits(ZELMData::Units newUnits);
     // Switches the bench-and-bottomland criteria on or off: a change the file keeps.
     void ToggleBenchBottomland();
-    bool IsBenchBottomland() const { return data.benchBottomland != 0; }
+    bool IsBenchBottomland() const { return data.benchBottomland; }
 
     // The folder of the model program, ending in "/".
     const QString& GetExeDirectory() const { return exeDirectory; }

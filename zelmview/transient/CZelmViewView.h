@@ -87,7 +87,7 @@ private:
     void ShowBenchControls();
     void OnUnitsChosen(int index);
     void OnInputModeClicked();
-    void OnDrainModeClicked(int barrierMode);
+    void OnDrainModeClicked(ZELMData::BarrierMode barrierMode);
     void OnTableContextMenu(const QPoint& position);
     // Cut, Copy, Paste or Delete on the control that has the focus.
     void EditFocusedControl(int commandId);

@@ -20,7 +20,7 @@ constexpr double kAcrossFilesTolerance = 0.0061;
 // The rise of the water table that an event causes: its amount as a length over the specific yield.
 double expectedBuildUp(const ZELMData& project, const IrrigationDataElement& event)
 {
-    const double amountPerLength = project.metricUnits ? 100.0 : 12.0;
+    const double amountPerLength = project.metricUnits == ZELMData::Units::Metric ? 100.0 : 12.0;
     return event.amount / amountPerLength / project.specificYield;
 }
 
