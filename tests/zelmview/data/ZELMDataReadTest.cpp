@@ -99,6 +99,15 @@ TEST_F(ReadData, FieldLineWithEightValuesKeepsTheBarrierMode)
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
 
+// The model takes any barrier mode but 1 and -1 for off the barrier; the project keeps the file's
+// number, so saving it changes nothing in the file.
+TEST_F(ReadData, ABarrierModeOutsideTheThreeIsWrittenBackAsRead)
+{
+    ASSERT_TRUE(readWithLine(kFieldLine, "0.8 2.5 6 0.05 0.33 4 60 1.5 13"));
+    ASSERT_TRUE(data.WriteData(path()));
+    EXPECT_EQ(fileBytes(path()).split('\n').value(kFieldLine), "0.8 2.5 6 0.05 0.33 4 60 1.5 13");
+}
+
 TEST_F(ReadData, LineOtherThanStartAfterTheEventsEndsReadingWithTheCommentKept)
 {
     QList<QByteArray> lines = sampleLines().mid(0, kCommentHeaderLine + 1);

@@ -235,6 +235,37 @@ private slots:
         QCOMPARE(form.document->GetData().barrierMode, ZELMData::BarrierMode::OnBarrier);
     }
 
+    void theFormShowsTheProjectsCodes()
+    {
+        Form form;
+        form.showNew();
+        ZELMData& project = form.document->GetData();
+        const auto checked = [&form](int radioId) { return form.control<QRadioButton>(radioId)->isChecked(); };
+        auto* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
+
+        project.inputMode = ZELMData::InputMode::Analysis;
+        project.metricUnits = ZELMData::Units::Metric;
+        project.barrierMode = ZELMData::BarrierMode::OnBarrier;
+        form.view->RefreshFromDocument();
+        QVERIFY(checked(CZelmViewView::kAnalysisRadio));
+        QCOMPARE(units->currentText(), QStringLiteral("Metric"));
+        QVERIFY(checked(CZelmViewView::kOnBarrierRadio));
+
+        project.inputMode = ZELMData::InputMode::Design;
+        project.metricUnits = ZELMData::Units::English;
+        project.barrierMode = ZELMData::BarrierMode::OffBarrier;
+        form.view->RefreshFromDocument();
+        QVERIFY(checked(CZelmViewView::kDesignRadio));
+        QCOMPARE(units->currentText(), QStringLiteral("English"));
+        QVERIFY(checked(CZelmViewView::kOffBarrierRadio));
+
+        // A number of the file that is none of the three modes leaves the radios as they were.
+        project.barrierMode = static_cast<ZELMData::BarrierMode>(13);
+        form.view->RefreshFromDocument();
+        QVERIFY(checked(CZelmViewView::kOffBarrierRadio));
+        QCOMPARE(project.barrierMode, static_cast<ZELMData::BarrierMode>(13));
+    }
+
     void specificYieldFromTheDialogGoesIntoItsField()
     {
         Form form;
