@@ -50,7 +50,7 @@ void CRiskOutputView::OnUpdate(docview::UpdateHint)
     CRiskOutputDoc* document = GetRiskOutputDocument();
     if (document == nullptr) return;
     ShowReport(document->LoadOutputText(CRiskOutputDoc::kDisplayText));
-    GetControl(kPlotButton)->setEnabled(document->GetOutput().hasReliabilityTable == 1);
+    GetControl(kPlotButton)->setEnabled(document->GetOutput().hasReliabilityTable);
 }
 
 QString CRiskOutputView::WordProcessorText() const

@@ -5,8 +5,11 @@
 // limit stops it); without an error the report then opens.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <functional>
+#include <utility>
 
 #include "docview/PrintableView.h"
 #include "run/ModelRunSession.h"
@@ -51,10 +54,12 @@ public:
     static const QString kProgressText;
 
 private:
-    QComboBox* AddSelector(int controlId, const QString& label, const QString& name, const QStringList& items);
+    // A list whose items each hold the code they stand for.
+    QComboBox* AddSelector(int controlId, const QString& label, const QString& name,
+                           const QList<std::pair<QString, QVariant>>& items);
     void ShowFromDocument();
     void CommitPages();
-    // A list's new choice: `index` + 1 becomes the code; the same choice again changes nothing.
+    // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
     void FollowRun(zelm::ModelRun run);
     // Cut, Copy, Paste or Delete on the control that has the focus.

@@ -34,15 +34,15 @@ CostDataPage::CostDataPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Cost Data"), QStringLiteral("costDataPage"))
 {
     QGridLayout* grid = AddFieldRows(riskform::CostDataFields());
-    QButtonGroup* costType =
-        AddRadioGroup(&RiskData::pipeCostType,
-                      {{kAverageRadio, "Average of pipe costs:", "averagePipeCostRadio"},
-                       {kDistributionRadio, "Distribution of various pipe sizes:", "pipeSizeTableRadio"}},
-                      QStringLiteral("Pipe cost type"));
+    using Type = RiskData::PipeCostType;
+    AddRadioGroup(&RiskData::pipeCostType,
+                  {{kAverageRadio, Type::Average, "Average of pipe costs:", "averagePipeCostRadio"},
+                   {kDistributionRadio, Type::SizeTable, "Distribution of various pipe sizes:", "pipeSizeTableRadio"}},
+                  QStringLiteral("Pipe cost type"));
     const int row = grid->rowCount();
     AddFieldRow(grid, row, riskform::AveragePipeCostField());
-    grid->addWidget(costType->button(RiskData::kAveragePipeCost), row, 0);
-    grid->addWidget(costType->button(RiskData::kPipeSizeTable), row + 1, 0, 1, 3);
+    grid->addWidget(GetControl(kAverageRadio), row, 0);
+    grid->addWidget(GetControl(kDistributionRadio), row + 1, 0, 1, 3);
     CreateTable();
     Body()->addWidget(table, 1);
 }

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "data/CRiskOutputDoc.h"
-#include "docview/MessageSink.h"
 #include "data/RiskFiles.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(RiskOutputDocument, OpensTheReportWithItsProject)
     ASSERT_TRUE(document.OnOpenDocument(report));
     EXPECT_TRUE(recorder.messages().isEmpty());
     EXPECT_EQ(document.GetPathName(), report);
-    EXPECT_EQ(document.GetInput().units, RiskData::kMetric);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::Metric);
     EXPECT_EQ(document.GetInput().cropName, "sweet corn");
     EXPECT_EQ(document.GetOutput().reliabilityTable.size(), 5);
 }
@@ -44,7 +44,7 @@ TEST_F(RiskOutputDocument, FindsAProjectSavedInUpperCase)
 {
     ASSERT_TRUE(document.OnOpenDocument(placeReport("fixed-design.unc", "RSK")));
     EXPECT_TRUE(recorder.messages().isEmpty());
-    EXPECT_EQ(document.GetInput().units, RiskData::kMetric);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::Metric);
 }
 
 TEST_F(RiskOutputDocument, AReportWithoutItsProjectOpensAfterTheMessagesWithDefaultUnits)
@@ -54,8 +54,8 @@ TEST_F(RiskOutputDocument, AReportWithoutItsProjectOpensAfterTheMessagesWithDefa
     EXPECT_TRUE(document.OnOpenDocument(report));
     EXPECT_EQ(recorder.messages(), (QStringList{"ReadData: Unable to open ZELM input file " + project,
                                                 "Error reading input from " + project}));
-    EXPECT_EQ(document.GetInput().units, RiskData::kEnglish);
-    EXPECT_EQ(document.GetOutput().hasFixedDesign, 1);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::English);
+    EXPECT_TRUE(document.GetOutput().hasFixedDesign);
 }
 
 TEST_F(RiskOutputDocument, AReportThatCannotBeReadDoesNotOpen)
@@ -77,9 +77,9 @@ TEST_F(RiskOutputDocument, ReopeningStartsFromAnEmptyDocument)
     const QString other = dir.filePath("other.unc");
     writeFile(other, "No sections here.\n");
     EXPECT_TRUE(document.OnOpenDocument(other));
-    EXPECT_EQ(document.GetInput().units, RiskData::kEnglish);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::English);
     EXPECT_TRUE(document.GetOutput().reliabilityTable.isEmpty());
-    EXPECT_EQ(document.GetOutput().hasReliabilityTable, 0);
+    EXPECT_FALSE(document.GetOutput().hasReliabilityTable);
 }
 
 TEST_F(RiskOutputDocument, DisplayTextHasNoTrailingSpaceAndCrLfLineEnds)
