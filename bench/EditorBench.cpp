@@ -55,7 +55,8 @@ void RunFromTheFormToTheReportWindow(benchmark::State& state)
         QElapsedTimer clock;
         clock.start();
         app.GetMainFrame()->RouteCommand(zelm::kRunModel);
-        while (app.transientOutputTemplate->GetDocuments().isEmpty() && clock.elapsed() < 10000)
+        while (app.GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments().isEmpty() &&
+               clock.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
         if (!messages.messages().isEmpty()) {
@@ -64,7 +65,7 @@ void RunFromTheFormToTheReportWindow(benchmark::State& state)
         }
         // The next run starts with no report window, as the first one did.
         state.PauseTiming();
-        app.transientOutputTemplate->GetDocuments().constFirst()->OnCloseDocument();
+        app.GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments().constFirst()->OnCloseDocument();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }

@@ -13,6 +13,7 @@
 #include "chart/GraphDlg.h"
 #include "data/CRiskOutputDoc.h"
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 #include "risk/ReliabilityChart.h"
 #include "risk/RiskReports.h"
 
@@ -59,7 +60,7 @@ void BM_BuildAndDrawReliabilityChart(benchmark::State& state)
     docview::MessageRecorder messages;
     CRiskOutputDoc document;
     const bool opened = document.OnOpenDocument(report.path);
-    QDir::setCurrent(report.dir.path());
+    docview::workingFolder().MoveTo(report.dir.path());
     for (auto _ : state) {
         GraphDlg* dialog = zelm::PlotReliability(document);
         if (dialog == nullptr) {

@@ -1,7 +1,13 @@
 #!/usr/bin/env python3
-"""Checks the rooms of zelmview: every include names its folder, a room includes only headers of
-the rooms it may use, the Qt Core rooms include no widget header, and no header includes itself
-through others. Prints each fault and exits 1 when there is one.
+"""Checks the rooms of zelmview against the build's own description of them: every include names its
+folder, a room includes only headers of its own and of the rooms it uses (those its USES list
+names, and what they use in turn, as the build links them), a room uses only rooms built before it, the Qt Core rooms include no widget header, and no header includes
+itself through others. Prints each fault and exits 1 when there is one.
+
+The rooms come from ZELMVIEW_FOLDER/CMakeLists.txt: its add_subdirectory calls give the folders
+from the bottom up, and each folder's add_zelmview_room calls give the rooms, their SOURCES and
+their USES. A room is Qt Core only when it uses nothing but Qt6::Core and other Qt Core rooms. A
+file that no SOURCES list names belongs to the room named after its folder.
 
 Usage: check-rooms.py ZELMVIEW_FOLDER
 """
@@ -9,26 +15,8 @@ import os
 import re
 import sys
 
-# The rooms each room may use: only rooms above it, never a sibling or one below.
-LOWER = ["docview", "data", "table", "chart", "run"]
-MAY_USE = {
-    "docview": set(),
-    "data": {"docview"},
-    "table": {"docview"},
-    "chart": {"docview", "data"},
-    "run": {"docview"},
-    "transient": set(LOWER),
-    "output": set(LOWER),
-    "risk": set(LOWER),
-    "app": set(LOWER) | {"transient", "output", "risk"},
-}
-# Files built without Qt Widgets: the data room and the document layer's core half.
-CORE_DOCVIEW = {
-    "AtomicSave.h", "AtomicSave.cpp", "CommandIds.h", "ControlId.h", "ControlId.cpp", "DocTemplate.h",
-    "DocTemplate.cpp", "Document.h", "Document.cpp", "DocumentView.h", "MessageSink.h", "MessageSink.cpp",
-    "ProfileStore.h", "ProfileStore.cpp", "RecentFileList.h", "RecentFileList.cpp", "ResourceIds.h",
-    "SaveQuestion.h", "SaveQuestion.cpp", "UpdateHint.h",
-}
+ROOM_PREFIX = "zelmview_"
+CORE_LIBRARIES = {"Qt6::Core"}
 WIDGET_MODULES = re.compile(r"^Q(Widgets|PrintSupport|Svg|CustomPlot|qcustomplot)|^qcustomplot")
 LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 SYSTEM_INCLUDE = re.compile(r"^\s*#\s*include\s+<([^>]+)>", re.M)
@@ -37,6 +25,84 @@ WIDGET_CLASSES = re.compile(
     r"^Q(Widget|Dialog|MessageBox|Application|Action|Menu|MainWindow|Label|PushButton|LineEdit|"
     r"Painter|Printer|FileDialog|AbstractButton|Layout|.*Layout|ScrollBar|Style)$"
 )
+CMAKE_COMMAND = re.compile(r"\b(\w+)\s*\(([^()]*)\)")
+CMAKE_VARIABLE = re.compile(r"\$\{(\w+)\}")
+KEYWORDS = {"SOURCES", "USES"}
+
+
+class Room:
+    def __init__(self, name, folder, sources, uses):
+        self.name = name
+        self.folder = folder
+        self.sources = sources
+        self.uses = uses
+        self.core = False
+        # The rooms it may include from: itself and every room it uses, directly or through others.
+        self.reach = {name}
+
+
+def cmake_commands(path):
+    """The commands of a CMake list as (name, arguments), with set() variables expanded."""
+    with open(path, encoding="utf-8") as listing:
+        text = re.sub(r"#[^\n]*", "", listing.read())
+    variables = {}
+    for name, arguments in CMAKE_COMMAND.findall(text):
+        words = [CMAKE_VARIABLE.sub(lambda m: variables.get(m.group(1), ""), word) for word in arguments.split()]
+        words = " ".join(words).split()
+        if name == "set" and words:
+            variables[words[0]] = " ".join(words[1:])
+        yield name, words
+
+
+def read_rooms(root):
+    """The rooms from the bottom up, as the build declares them."""
+    rooms = []
+    for name, words in cmake_commands(os.path.join(root, "CMakeLists.txt")):
+        if name != "add_subdirectory" or not words:
+            continue
+        folder = words[0]
+        listing = os.path.join(root, folder, "CMakeLists.txt")
+        if not os.path.exists(listing):
+            continue
+        for command, arguments in cmake_commands(listing):
+            if command == "add_zelmview_room" and arguments:
+                rooms.append(room_of(arguments, folder))
+    return rooms
+
+
+def room_of(arguments, folder):
+    lists = {keyword: [] for keyword in KEYWORDS}
+    current = None
+    for word in arguments[1:]:
+        if word in KEYWORDS:
+            current = word
+        elif current is not None:
+            lists[current].append(word)
+    sources = {os.path.normpath(os.path.join(folder, source)).replace(os.sep, "/") for source in lists["SOURCES"]}
+    return Room(arguments[0], folder, sources, lists["USES"])
+
+
+def use_faults(rooms):
+    """A room that uses one built after it (or itself, or none at all) reaches upwards."""
+    faults = []
+    built = {}
+    for room in rooms:
+        for library in room.uses:
+            if not library.startswith(ROOM_PREFIX):
+                continue
+            used = library[len(ROOM_PREFIX):]
+            if used not in built:
+                faults.append(f"{room.folder}/CMakeLists.txt: room {room.name} uses {used}, which is not built before it")
+            else:
+                room.reach |= built[used].reach
+        room.core = all(library in CORE_LIBRARIES or is_core_room(built, library) for library in room.uses)
+        built[room.name] = room
+    return faults
+
+
+def is_core_room(built, library):
+    used = built.get(library[len(ROOM_PREFIX):]) if library.startswith(ROOM_PREFIX) else None
+    return used is not None and used.core
 
 
 def sources(root):
@@ -47,34 +113,48 @@ def sources(root):
                 yield os.path.relpath(os.path.join(folder, name), root).replace(os.sep, "/")
 
 
-def is_core(path):
-    room, name = path.split("/", 1)
-    return room == "data" or (room == "docview" and name in CORE_DOCVIEW)
+def room_finder(rooms):
+    by_file = {}
+    by_name = {}
+    for room in rooms:
+        by_name[room.name] = room
+        for source in room.sources:
+            by_file[source] = room
+
+    def room_of_file(path):
+        return by_file.get(path) or by_name.get(path.split("/", 1)[0])
+
+    return room_of_file
 
 
 def check(root):
-    faults = []
+    rooms = read_rooms(root)
+    faults = use_faults(rooms)
+    room_of_file = room_finder(rooms)
     files = list(sources(root))
     known = set(files)
     includes = {}
     for path in files:
         with open(os.path.join(root, path), encoding="utf-8") as source:
             text = source.read()
-        room = path.split("/", 1)[0]
+        room = room_of_file(path)
+        if room is None:
+            faults.append(f"{path}: belongs to no room of the build")
+        core = room is not None and room.core
         local = [name for name in LOCAL_INCLUDE.findall(text) if not name.endswith(".moc")]
         includes[path] = [name for name in local if name in known]
         for name in local:
             if "/" not in name:
                 faults.append(f"{path}: include \"{name}\" does not name its folder")
                 continue
-            target = name.split("/", 1)[0]
             if name not in known:
                 continue
-            if target != room and target not in MAY_USE.get(room, set()):
-                faults.append(f"{path}: room {room} may not include {name}")
-            if is_core(path) and not is_core(name):
+            target = room_of_file(name)
+            if room is not None and target is not None and target.name not in room.reach:
+                faults.append(f"{path}: room {room.name} may not include {name}")
+            if core and not (target is not None and target.core):
                 faults.append(f"{path}: a Qt Core file includes the widget header {name}")
-        if is_core(path):
+        if core:
             for name in SYSTEM_INCLUDE.findall(text):
                 base = name.split("/")[-1]
                 if WIDGET_MODULES.match(name) or WIDGET_CLASSES.match(base):

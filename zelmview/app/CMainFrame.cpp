@@ -30,7 +30,6 @@
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
-#include "run/WorkingDirectory.h"
 
 using namespace docview;
 using namespace zelm;
@@ -76,7 +75,7 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
 void CMainFrame::RestoreWindowState()
 {
     const std::unique_ptr<QSettings> store = OpenProfileStore();
-    store->beginGroup(zelm::kProfileSection);
+    store->beginGroup(docview::kProfileSection);
     const QByteArray geometry = store->value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     const QByteArray state = store->value(kWindowStateKey).toByteArray();
@@ -88,7 +87,7 @@ void CMainFrame::RestoreWindowState()
 void CMainFrame::SaveWindowState() const
 {
     const std::unique_ptr<QSettings> store = OpenProfileStore();
-    store->beginGroup(zelm::kProfileSection);
+    store->beginGroup(docview::kProfileSection);
     store->setValue(kGeometryKey, saveGeometry());
     store->setValue(kWindowStateKey, saveState());
 }

@@ -6,7 +6,7 @@
 #include "app/Pictures.h"
 #include "docview/ControlId.h"
 #include "docview/ResourceIds.h"
-#include "docview/ScreenFit.h"
+#include "forms/ScreenFit.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void CSplashWnd::showEvent(QShowEvent* event)
 void CSplashWnd::CentreOnOwner()
 {
     // Over the main window when that is showing, else in the middle of the screen.
-    docview::CentreOnParent(this);
+    forms::CentreOnParent(this);
 }
 
 void CSplashWnd::paintEvent(QPaintEvent*)

@@ -1,7 +1,6 @@
 #include "app/CZelmViewApp.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMenu>
 
 #include "app/CAboutDlg.h"
@@ -11,11 +10,10 @@
 #include "docview/CommandIds.h"
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
-#include "docview/HelpRequest.h"
-#include "docview/ResourceIds.h"
-#include "docview/ScreenFit.h"
-#include "docview/StandardDialogs.h"
 #include "docview/View.h"
+#include "forms/HelpRequest.h"
+#include "forms/ScreenFit.h"
+#include "forms/StandardDialogs.h"
 #include "output/TransientOutputType.h"
 #include "risk/RiskInputType.h"
 #include "risk/RiskOutputType.h"
@@ -34,19 +32,21 @@ const QString kOpenOption = QStringLiteral("--open");
 
 CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeApplicationCommands())
 {
-    docview::InstallStandardDialogs();
+    previousWorkingFolder = installWorkingFolder(&workingFolder);
+    forms::InstallStandardDialogs();
     QCoreApplication::instance()->installEventFilter(&undoKeys);
     // Every window and dialog of the program opens inside its screen.
-    qApp->installEventFilter(new ScreenFitFilter(this));
-    previousHelpHandler = setHelpHandler([this](const QString& section) { ShowHelp(section); });
+    qApp->installEventFilter(new forms::ScreenFitFilter(this));
+    previousHelpHandler = forms::setHelpHandler([this](const QString& section) { ShowHelp(section); });
 }
 
 CZelmViewApp::~CZelmViewApp()
 {
-    setHelpHandler(previousHelpHandler);
+    forms::setHelpHandler(previousHelpHandler);
     docManager.SetFrameHost(nullptr);
     docManager.CloseAllDocuments();
     mainFrame.reset();
+    installWorkingFolder(previousWorkingFolder);
 }
 
 bool CZelmViewApp::SplashWanted(const QStringList& arguments)
@@ -76,12 +76,14 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
     RegisterTypeCommands();
 
     // The program starts with no document whatever the command line names; only the desktop's
-    // open request below opens files. Its paths are taken relative to the start folder.
+    // open request below opens files. Its paths are taken in the folder the program was started
+    // in, where the working folder still is.
     QStringList requested;
-    for (const QString& file : OpenRequestFiles(arguments)) requested.append(QDir::current().absoluteFilePath(file));
+    for (const QString& file : OpenRequestFiles(arguments)) requested.append(workingFolder.FilePath(file));
 
     mainFrame->show();
-    ApplyStartupWorkingDirectory();
+    // A remembered folder that has gone is passed over without a message.
+    workingFolder.MoveTo(ChooseWorkingDirectory(workingFolder.Remembered(), workingFolder.Path()));
     for (const QString& file : requested) OpenDocumentFile(file);
     return true;
 }
@@ -103,10 +105,6 @@ void CZelmViewApp::RegisterDocumentTypes()
         docManager.AddDocTemplate(
             std::make_unique<DocTemplate>(type.resourceId, type.description, type.makeDocument, makeView));
     }
-    transientInputTemplate = docManager.FindTemplate(kTransientInputType);
-    riskInputTemplate = docManager.FindTemplate(kRiskInputType);
-    transientOutputTemplate = docManager.FindTemplate(kTransientOutputType);
-    riskOutputTemplate = docManager.FindTemplate(kRiskOutputType);
 }
 
 void CZelmViewApp::RegisterTypeCommands()

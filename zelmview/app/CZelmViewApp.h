@@ -1,5 +1,5 @@
 // The application object: it registers the document types in their order, creates the main window
-// with its splash, decides the working directory, opens documents by path with the reopen rule,
+// with its splash, owns the working folder, opens documents by path with the reopen rule,
 // and handles the commands no view or document took (New, Open, recent files, Help, About).
 #pragma once
 
@@ -15,6 +15,7 @@
 #include "docview/DocumentHost.h"
 #include "docview/DocumentType.h"
 #include "docview/EditCommands.h"
+#include "docview/WorkingFolder.h"
 
 class CMainFrame;
 
@@ -31,7 +32,7 @@ public:
     ~CZelmViewApp() override;
 
     // Start-up: settings, document types, main window (with splash unless "--no-splash"), then
-    // no document whatever the arguments name, the window shown, and the working directory.
+    // no document whatever the arguments name, the window shown, and the working folder.
     // Files after "--open" (the desktop's open request) are opened once the window is up.
     // `arguments` excludes the program name. False when the main window cannot be made.
     bool InitInstance(const QStringList& arguments);
@@ -48,12 +49,6 @@ public:
     docview::DocManager& GetDocManager() { return docManager; }
     CMainFrame* GetMainFrame() const { return mainFrame.get(); }
 
-    // The document types by role; null while a type is not registered.
-    docview::DocTemplate* transientInputTemplate = nullptr;
-    docview::DocTemplate* riskInputTemplate = nullptr;
-    docview::DocTemplate* transientOutputTemplate = nullptr;
-    docview::DocTemplate* riskOutputTemplate = nullptr;
-
     // What the command line asks for.
     static bool SplashWanted(const QStringList& arguments);
     static QStringList OpenRequestFiles(const QStringList& arguments);
@@ -69,6 +64,10 @@ private:
     // The type whose untitled documents `commandId` creates; null when none is registered.
     docview::DocTemplate* TypeCreatedBy(int commandId) const;
 
+    // The program's working folder, installed for every part of the program while the
+    // application lives.
+    docview::WorkingFolder workingFolder;
+    docview::WorkingFolder* previousWorkingFolder = nullptr;
     docview::DocManager docManager;
     ApplicationCommands commands;
     docview::UndoKeyHandOver undoKeys;

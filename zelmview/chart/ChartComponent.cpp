@@ -130,7 +130,6 @@ void ChartComponent::Draw()
 {
     RenderChart(properties, user, *plot);
     plot->replot();
-    ++draws;
 }
 
 void ChartComponent::LoadSettings()

@@ -50,7 +50,6 @@ public:
     const ChartUserState& UserState() const { return user; }
     const ChartProperties& Properties() const { return properties; }
     QCustomPlot* Plot() const { return plot; }
-    int DrawCount() const { return draws; }
 
     // The chart as shown, at `size` (the window's size when empty).
     QImage ToImage(const QSize& size = QSize());
@@ -87,7 +86,6 @@ private:
     QPoint cursor;
     QPoint pressPosition;
     bool pressed = false;
-    int draws = 0;
 };
 
 }  // namespace chart

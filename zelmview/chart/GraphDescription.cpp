@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "docview/WorkingFolder.h"
+
 void GraphDescription::AllocateGraphs(int graphs, int sets, int points, int labels, int pointStyle, int useXLabelSizing,
                                       int withXValues)
 {
@@ -29,6 +31,11 @@ void GraphDescription::SetGraphTitles(const QString& title, const QString& xTitl
         yTitles[g] = yTitle;
     }
     if (!name.isEmpty()) chartName = name;
+}
+
+QString GraphDescription::SettingsFile() const
+{
+    return docview::workingFolder().FilePath(chartName + QStringLiteral(".gsp"));
 }
 
 QString DateAxisStart(const QDate& date)

@@ -29,8 +29,8 @@ struct GraphDescription {
 
     // Whether an axis range was set: kUnsetRange or less is unset.
     static bool IsSet(double range) { return range > kUnsetRange; }
-    // The chart's settings file: its name + ".gsp".
-    QString SettingsFile() const { return chartName + QStringLiteral(".gsp"); }
+    // The chart's settings file: its name + ".gsp" in the working folder.
+    QString SettingsFile() const;
 
     int graphCount = 0;
     int currentGraph = 0;

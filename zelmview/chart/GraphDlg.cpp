@@ -17,8 +17,8 @@
 #include "chart/ChartComponent.h"
 #include "chart/GraphBuilder.h"
 #include "docview/ControlId.h"
-#include "docview/HelpRequest.h"
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 
 namespace {
 
@@ -287,7 +287,7 @@ void GraphDlg::CreateActions()
         [this] { ExportWithDialog(kSvgFilter); });
     add(QStringLiteral("Export as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
     add(QStringLiteral("Show &Whole Chart"), QKeySequence(Qt::Key_Home), [this] { ShowWholeChart(); });
-    add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { docview::showHelp(helpSection); });
+    add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { emit helpRequested(helpSection); });
 }
 
 void GraphDlg::CreateMenuBar()
@@ -323,8 +323,8 @@ void GraphDlg::contextMenuEvent(QContextMenuEvent* event)
 void GraphDlg::ExportWithDialog(const QString& filter)
 {
     const QString base = exportBaseName.isEmpty() ? graph.chartName : exportBaseName;
-    const QString path =
-        chooseExportFile(filter, base.isEmpty() ? QString() : base + QLatin1Char('.') + extensionOf(filter));
+    const QString suggested = base.isEmpty() ? QString() : base + QLatin1Char('.') + extensionOf(filter);
+    const QString path = chooseExportFile(filter, docview::workingFolder().FilePath(suggested));
     if (!path.isEmpty()) ExportChart(path);
 }
 

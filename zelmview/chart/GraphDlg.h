@@ -56,7 +56,7 @@ public:
     // The file name the export dialog suggests, without extension (a project's path and name);
     // the chart's name when empty.
     QString exportBaseName;
-    // The section of the help that the Help menu opens.
+    // The section of the help that the Help menu asks for.
     QString helpSection = QStringLiteral("chart");
 
     // Where a new chart window of `preferred` size goes: a step below and to the right of the last
@@ -66,6 +66,10 @@ public:
 
     // What the chart shows; the caller fills it before opening the dialog.
     GraphDescription graph;
+
+signals:
+    // The Help menu: whoever opened the dialog shows the help at `section`.
+    void helpRequested(const QString& section);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

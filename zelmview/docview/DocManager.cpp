@@ -9,6 +9,7 @@
 #include "docview/FrameHost.h"
 #include "docview/MessageSink.h"
 #include "docview/View.h"
+#include "docview/WorkingFolder.h"
 
 namespace docview {
 
@@ -58,7 +59,7 @@ void DocManager::LoadStdProfileSettings(int entries)
 Document* DocManager::OpenDocumentFile(const QString& path)
 {
     if (path.isEmpty()) return nullptr;
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = workingFolder().FilePath(path);
     DocTemplate* docTemplate = FindTemplateForPath(fullPath);
     if (docTemplate == nullptr) {
         showMessage(QStringLiteral("Unrecognised file type: ") + path);
@@ -120,7 +121,7 @@ QStringList DocManager::FileOpenFilters() const
 
 QString DocManager::PromptFileOpen() const
 {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open"), QString(),
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Open"), workingFolder().Path(),
                                         FileOpenFilters().join(QStringLiteral(";;")));
 }
 

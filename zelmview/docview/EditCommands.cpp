@@ -15,12 +15,6 @@ namespace {
 
 const QList<int> kFocusCommands = {kEditCut, kEditCopy, kEditPaste, kEditClear};
 
-CommandSpec editCommand(int id, const QString& text, const QString& prompt, QKeySequence::StandardKey key,
-                        bool followsView)
-{
-    return CommandSpec{.id = id, .text = text, .prompt = prompt, .followsView = followsView, .standardKey = key};
-}
-
 EditableDocument* activeEditableDocument(const CommandBoard& board)
 {
     View* view = board.GetActiveView();
@@ -57,18 +51,34 @@ bool insideView(const QWidget* widget)
 QList<CommandSpec> EditCommands()
 {
     return {
-        editCommand(kEditUndo, QStringLiteral("&Undo"), QStringLiteral("Undo the last action\nUndo"),
-                    QKeySequence::Undo, false),
-        editCommand(kEditRedo, QStringLiteral("&Redo"), QStringLiteral("Redo the previously undone action\nRedo"),
-                    QKeySequence::Redo, false),
-        editCommand(kEditCut, QStringLiteral("Cu&t"),
-                    QStringLiteral("Cut the selection and put it on the Clipboard\nCut"), QKeySequence::Cut, true),
-        editCommand(kEditCopy, QStringLiteral("&Copy"),
-                    QStringLiteral("Copy the selection and put it on the Clipboard\nCopy"), QKeySequence::Copy, true),
-        editCommand(kEditPaste, QStringLiteral("&Paste"), QStringLiteral("Insert Clipboard contents\nPaste"),
-                    QKeySequence::Paste, true),
-        editCommand(kEditClear, QStringLiteral("&Delete"), QStringLiteral("Erase the selection\nDelete"),
-                    QKeySequence::Delete, true),
+        {.id = kEditUndo,
+         .text = QStringLiteral("&Undo"),
+         .prompt = QStringLiteral("Undo the last action\nUndo"),
+         .standardKey = QKeySequence::Undo},
+        {.id = kEditRedo,
+         .text = QStringLiteral("&Redo"),
+         .prompt = QStringLiteral("Redo the previously undone action\nRedo"),
+         .standardKey = QKeySequence::Redo},
+        {.id = kEditCut,
+         .text = QStringLiteral("Cu&t"),
+         .prompt = QStringLiteral("Cut the selection and put it on the Clipboard\nCut"),
+         .followsView = true,
+         .standardKey = QKeySequence::Cut},
+        {.id = kEditCopy,
+         .text = QStringLiteral("&Copy"),
+         .prompt = QStringLiteral("Copy the selection and put it on the Clipboard\nCopy"),
+         .followsView = true,
+         .standardKey = QKeySequence::Copy},
+        {.id = kEditPaste,
+         .text = QStringLiteral("&Paste"),
+         .prompt = QStringLiteral("Insert Clipboard contents\nPaste"),
+         .followsView = true,
+         .standardKey = QKeySequence::Paste},
+        {.id = kEditClear,
+         .text = QStringLiteral("&Delete"),
+         .prompt = QStringLiteral("Erase the selection\nDelete"),
+         .followsView = true,
+         .standardKey = QKeySequence::Delete},
     };
 }
 

@@ -9,6 +9,9 @@
 
 namespace docview {
 
+// The section of the program's own settings: the working folder and the main window's state.
+inline const QString kProfileSection = QStringLiteral("ZELMView");
+
 std::unique_ptr<QSettings> OpenProfileStore();
 
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue = {});

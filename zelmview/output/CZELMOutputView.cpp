@@ -37,7 +37,7 @@ QDate YearStart(const ZELMData& project)
 }  // namespace
 
 CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent)
-    : docview::ReportView(document, kFormSize, parent)
+    : forms::ReportView(document, kFormSize, parent)
 {
     setObjectName(QStringLiteral("outputView"));
     docview::SetControlId(this, int(kFormId));

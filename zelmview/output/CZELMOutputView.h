@@ -4,12 +4,12 @@
 #pragma once
 
 #include "data/EventCalendar.h"
-#include "docview/ReportView.h"
+#include "forms/ReportView.h"
 
 class CZELMOutputDoc;
 class QButtonGroup;
 
-class CZELMOutputView : public docview::ReportView {
+class CZELMOutputView : public forms::ReportView {
     Q_OBJECT
 
 public:

@@ -8,7 +8,7 @@
 #include "data/DailyTable.h"
 #include "data/TransientOutputData.h"
 #include "docview/ControlId.h"
-#include "docview/HelpRequest.h"
+#include "forms/HelpRequest.h"
 #include "table/TableListCtrl.h"
 
 namespace {
@@ -64,7 +64,7 @@ TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(
     QPushButton* close = AddButton(kCloseButton, QStringLiteral("Close"), QStringLiteral("closeButton"), kCloseRect);
     QPushButton* exportButton =
         AddButton(kExportButton, QStringLiteral("Export"), QStringLiteral("exportButton"), kExportRect);
-    connect(help, &QPushButton::clicked, this, [] { docview::showHelp(kHelpSection); });
+    connect(help, &QPushButton::clicked, this, [] { forms::showHelp(kHelpSection); });
     connect(saveCsv, &QPushButton::clicked, this, &TableDlg::SaveTableAsCsv);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(exportButton, &QPushButton::clicked, this, &TableDlg::ExportTable);

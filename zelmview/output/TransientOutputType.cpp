@@ -19,7 +19,8 @@ docview::DocumentType TransientOutputType()
     type.fileMenu = docview::FileMenuKind::WithClose;
     type.replacedOnReopen = true;
     type.helpSection = QStringLiteral("output");
-    type.commands = {{zelm::kViewDailyData, QStringLiteral("&View Daily Water Table Data"), {}, {}, false, true}};
+    type.commands = {
+        {.id = zelm::kViewDailyData, .text = QStringLiteral("&View Daily Water Table Data"), .followsView = true}};
     type.menus = {{QStringLiteral("&Data"), QStringLiteral("dataMenu"), {{zelm::kViewDailyData}}}};
     type.makeDocument = [] { return new CZELMOutputDoc; };
     type.makeView = [](docview::Document* document) {

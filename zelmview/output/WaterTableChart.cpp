@@ -11,6 +11,7 @@
 #include "chart/GraphDlg.h"
 #include "data/CZELMOutputDoc.h"
 #include "docview/MessageSink.h"
+#include "forms/ChartWindow.h"
 #include "output/WaterTableYear.h"
 
 namespace zelm {
@@ -191,7 +192,7 @@ QString WaterTableCaption(const QString& projectName, YearMode chartYear, const 
 
 GraphDlg* PlotWaterTable(CZELMOutputDoc& document, YearMode chartYear)
 {
-    auto* dialog = new GraphDlg(nullptr);
+    auto* dialog = forms::newChartWindow();
     try {
         FillWaterTableChart(dialog->graph, document.GetInput(), document.GetOutput(), chartYear);
         const QFileInfo report(document.GetPathName());

@@ -16,7 +16,7 @@ constexpr int kButtonTop = 410;
 }  // namespace
 
 CRiskOutputView::CRiskOutputView(CRiskOutputDoc* document, QWidget* parent)
-    : docview::ReportView(document, kFormSize, parent)
+    : forms::ReportView(document, kFormSize, parent)
 {
     setObjectName(QStringLiteral("riskOutputView"));
     docview::SetControlId(this, kFormId);

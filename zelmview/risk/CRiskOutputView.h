@@ -3,11 +3,11 @@
 // Wordpad, Done and Help. The report also prints through the print dialog.
 #pragma once
 
-#include "docview/ReportView.h"
+#include "forms/ReportView.h"
 
 class CRiskOutputDoc;
 
-class CRiskOutputView : public docview::ReportView {
+class CRiskOutputView : public forms::ReportView {
     Q_OBJECT
 
 public:

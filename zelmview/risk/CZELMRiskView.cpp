@@ -31,7 +31,7 @@ void showChoice(QComboBox* list, Code code)
 
 }  // namespace
 
-CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : docview::PrintableView(document, parent)
+CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("riskView"));
     docview::SetControlId(this, kFormId);

@@ -11,7 +11,7 @@
 #include <functional>
 #include <utility>
 
-#include "docview/PrintableView.h"
+#include "forms/PrintableView.h"
 #include "run/ModelRunSession.h"
 
 class CZELMRiskDoc;
@@ -20,7 +20,7 @@ class QFrame;
 class QPrinter;
 class RiskAnalysisSheet;
 
-class CZELMRiskView : public docview::PrintableView {
+class CZELMRiskView : public forms::PrintableView {
     Q_OBJECT
 
 public:

@@ -5,6 +5,7 @@
 #include "chart/GraphDlg.h"
 #include "data/CRiskOutputDoc.h"
 #include "docview/MessageSink.h"
+#include "forms/ChartWindow.h"
 
 namespace zelm {
 
@@ -44,7 +45,7 @@ GraphDlg* PlotReliability(CRiskOutputDoc& document)
         docview::showMessage(QStringLiteral("Reliability range table is empty."));
         return nullptr;
     }
-    auto* dialog = new GraphDlg(nullptr);
+    auto* dialog = forms::newChartWindow();
     FillReliabilityChart(dialog->graph, output.reliabilityTable, document.GetInput().units);
     if (!document.GetPathName().isEmpty()) {
         const QFileInfo report(document.GetPathName());

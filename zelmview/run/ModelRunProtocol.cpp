@@ -1,12 +1,12 @@
 #include "run/ModelRunProtocol.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
 
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 #include "run/ModelRunner.h"
 
 namespace zelm {
@@ -33,11 +33,12 @@ InputFileParts SplitInputPath(const QString& path)
     return {path.left(slash + 1), dot < 0 ? name : name.left(dot)};
 }
 
-bool ChangeToInputDirectory(const QString& directory)
+QString modelFolder(const QString& directory)
 {
-    if (!directory.isEmpty() && QDir::setCurrent(directory)) return true;
+    const QFileInfo folder(directory);
+    if (!directory.isEmpty() && folder.isDir() && folder.isExecutable()) return directory;
     docview::showMessage(QStringLiteral("Unable to change to directory ") + directory);
-    return false;
+    return docview::workingFolder().Path() + QLatin1Char('/');
 }
 
 QString ProgramDirectory()
@@ -66,11 +67,11 @@ std::optional<ModelRun> StartModelRun(const ModelProgram& model, const QString& 
                                       const QString& inputPath)
 {
     const InputFileParts parts = SplitInputPath(inputPath);
-    ChangeToInputDirectory(parts.directory);
-    DeleteOldOutputs(model, parts.directory, parts.baseName);
+    const QString folder = modelFolder(parts.directory);
+    DeleteOldOutputs(model, folder, parts.baseName);
     auto runner = std::make_unique<ModelRunner>();
-    if (!runner->Start(programDirectory + model.program, {parts.baseName})) return std::nullopt;
-    return ModelRun{ReportPath(model, parts.directory, parts.baseName), std::move(runner), model};
+    if (!runner->Start(programDirectory + model.program, {parts.baseName}, folder)) return std::nullopt;
+    return ModelRun{ReportPath(model, folder, parts.baseName), std::move(runner), model};
 }
 
 bool JudgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end)

@@ -1,7 +1,9 @@
-// The steps every model run shares: work in the input file's folder, remove the files of the last
-// run, start the model on the bare base name, and judge how it ended ("error" in any letter case
-// in what it printed, a non-zero exit status or a signal mean it failed). The transient and the
-// risk views both start a run with StartModelRun and follow it with a ModelRunSession.
+// The steps every model run shares: run the model in the input file's folder, remove the files of
+// the last run, start the model on the bare base name, and judge how it ended ("error" in any
+// letter case in what it printed, a non-zero exit status or a signal mean it failed). The
+// transient and the risk views both start a run with StartModelRun and follow it with a
+// ModelRunSession. The model's folder is set on its process: a run leaves the program's working
+// folder where it is.
 #pragma once
 
 #include <QString>
@@ -21,9 +23,9 @@ struct InputFileParts {
 };
 InputFileParts SplitInputPath(const QString& path);
 
-// Changes the current directory; a failure shows "Unable to change to directory " + directory
-// and the run goes on where it is.
-bool ChangeToInputDirectory(const QString& directory);
+// The folder a model runs in, ending in "/": `directory` (the input file's) or, when that cannot
+// be entered, the working folder after "Unable to change to directory " + directory.
+QString modelFolder(const QString& directory);
 
 // The folder of zelmview itself, ending in "/": the models live beside it.
 QString ProgramDirectory();
@@ -42,8 +44,8 @@ struct ModelRun {
     ModelProgram model;
 };
 
-// Works in the folder of `inputPath`, removes the old outputs and starts `model` from
-// `programDirectory` on the base name. Nothing when the model could not be started (after
+// Removes the old outputs in the folder of `inputPath` and starts `model` from `programDirectory`
+// there, on the base name. Nothing when the model could not be started (after
 // "CreateProcess failed").
 std::optional<ModelRun> StartModelRun(const ModelProgram& model, const QString& programDirectory,
                                       const QString& inputPath);

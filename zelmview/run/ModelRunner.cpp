@@ -1,6 +1,7 @@
 #include "run/ModelRunner.h"
 
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 
 ModelRunner::ModelRunner()
 {
@@ -9,8 +10,9 @@ ModelRunner::ModelRunner()
 
 ModelRunner::~ModelRunner() = default;
 
-bool ModelRunner::Start(const QString& program, const QStringList& arguments)
+bool ModelRunner::Start(const QString& program, const QStringList& arguments, const QString& folder)
 {
+    process.setWorkingDirectory(folder.isEmpty() ? docview::workingFolder().Path() : folder);
     process.start(program, arguments, QIODevice::ReadWrite);
     if (!process.waitForStarted()) {
         docview::showMessage(QStringLiteral("CreateProcess failed"));

@@ -18,11 +18,12 @@ public:
     ModelRunner(const ModelRunner&) = delete;
     ModelRunner& operator=(const ModelRunner&) = delete;
 
-    // Starts `program` with `arguments` in the current directory and the program's environment.
+    // Starts `program` with `arguments` in `folder` (the working folder when empty) and the
+    // program's environment.
     // Its standard input is closed at once (nothing is ever written there), so a model that asks
     // for input ends instead of waiting forever. A program that cannot be started shows
     // "CreateProcess failed" and returns false; reading then finds the output closed.
-    bool Start(const QString& program, const QStringList& arguments);
+    bool Start(const QString& program, const QStringList& arguments, const QString& folder = {});
 
     // Takes what the model has printed so far into `text` (emptied first) and `bytesRead`.
     // With `stopWhenIdle` it never blocks; without it, it waits until the model has ended.

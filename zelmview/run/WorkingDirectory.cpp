@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "docview/ProfileStore.h"
 #include "run/ModelRunProtocol.h"
 
 namespace zelm {
@@ -56,12 +55,6 @@ QString ExamplesBeside(const QString& directory)
 {
     const QString separator = directory.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
     return directory + separator + QStringLiteral("../examples");
-}
-
-bool ApplyStartupWorkingDirectory()
-{
-    const QString stored = docview::GetProfileString(kProfileSection, kWorkingDirectoryKey);
-    return QDir::setCurrent(ChooseWorkingDirectory(stored, QDir::currentPath()));
 }
 
 }  // namespace zelm

@@ -1,15 +1,12 @@
-// The working-directory rule: the program works in the folder stored under "ZELM CWD" in section
-// "ZELMView" of the profile store or, when none is stored, in the examples folder beside the one
-// it was started in. An installed program has no such folder: it works in a copy of the installed
-// examples in the user's documents folder instead, since the installed ones cannot be written.
+// The rule of the folder the program starts to work in (see docview::WorkingFolder): the folder
+// remembered under "ZELM CWD" or, when none is, the examples folder beside the one it was started
+// in. An installed program has no such folder: it works in a copy of the installed examples in the
+// user's documents folder instead, since the installed ones cannot be written.
 #pragma once
 
 #include <QString>
 
 namespace zelm {
-
-inline const QString kProfileSection = QStringLiteral("ZELMView");
-inline const QString kWorkingDirectoryKey = QStringLiteral("ZELM CWD");
 
 // The examples folder beside `directory` (a program's folder or the start folder, with or
 // without a trailing "/"): `directory` + "/../examples".
@@ -29,9 +26,5 @@ QString CopyInstalledExamples(const QString& installed, const QString& documents
 // installed examples when the program is installed, else the examples beside `startDirectory` all
 // the same.
 QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory);
-
-// Reads the stored folder and changes to the chosen one. A folder that does not exist is ignored
-// without a message: the program keeps the folder it was started in. True when it changed.
-bool ApplyStartupWorkingDirectory();
 
 }  // namespace zelm

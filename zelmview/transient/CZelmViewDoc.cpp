@@ -1,22 +1,21 @@
 #include "transient/CZelmViewDoc.h"
 
-#include <QDir>
 #include <QFile>
 
 #include "data/UnitConversion.h"
 #include "docview/MessageSink.h"
-#include "docview/ProfileStore.h"
+#include "docview/WorkingFolder.h"
 #include "run/WorkingDirectory.h"
 
 CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::EditableDocument(parent), exeDirectory(zelm::ProgramDirectory())
 {
-    const QString stored = docview::GetProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey);
-    QDir::setCurrent(zelm::ChooseWorkingDirectory(stored, exeDirectory));
+    docview::WorkingFolder& folder = docview::workingFolder();
+    folder.MoveTo(zelm::ChooseWorkingDirectory(folder.Remembered(), exeDirectory));
 }
 
 CZelmViewDoc::~CZelmViewDoc()
 {
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, QDir::currentPath());
+    docview::workingFolder().Remember();
 }
 
 bool CZelmViewDoc::OnOpenDocument(const QString& path)
@@ -85,5 +84,7 @@ std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()
     if (!SaveModified()) return std::nullopt;
     // An untitled project that was not saved has no path to show; it keeps its name.
     if (!GetPathName().isEmpty()) SetTitle(GetPathName());
+    // From a transient run on, the program works in the project's folder (and remembers it).
+    docview::workingFolder().MoveTo(zelm::SplitInputPath(GetPathName()).directory);
     return zelm::StartModelRun(zelm::TransientModel(), exeDirectory, GetPathName());
 }

@@ -1,6 +1,6 @@
 // The document of a transient project (".trn", document type 129): the project data, reading and
 // writing the file, switching between English and metric units, the bench-and-bottomland switch,
-// the document's half of a model run, and the working directory remembered between sessions.
+// the document's half of a model run, and the working folder remembered between sessions.
 #pragma once
 
 #include <QString>
@@ -23,9 +23,9 @@ public:
         ShowEvents = 2,       // show the events again (saving or plotting sorted them)
     };
 
-    // Changes to the remembered working directory (or the examples beside the program).
+    // Moves the working folder to the remembered one (or the examples beside the program).
     explicit CZelmViewDoc(QObject* parent = nullptr);
-    // Remembers the working directory of this moment for the next session.
+    // Remembers the working folder of this moment for the next session.
     ~CZelmViewDoc() override;
 
     bool OnOpenDocument(const QString& path) override;
@@ -52,8 +52,9 @@ public:
     void SetExeDirectory(const QString& directory) { exeDirectory = directory; }
 
     using ModelRun = zelm::ModelRun;
-    // Saves when asked to, works in the project's folder, removes the old report and daily file and
-    // starts the model. Nothing when the user cancelled, the save failed or the model could not be started.
+    // Saves when asked to, moves the working folder to the project's, removes the old report and
+    // daily file and starts the model there. Nothing when the user cancelled, the save failed or
+    // the model could not be started.
     std::optional<ModelRun> RunTransientModel();
 
 private:

@@ -25,7 +25,7 @@
 #include "transient/TransientFields.h"
 
 CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
-    : docview::PrintableView(document, parent),
+    : forms::PrintableView(document, parent),
       controls(LayOutTransientForm(*this, *this)),
       binding(
           controls, [this]() -> ZELMData& { return GetZelmDocument()->GetData(); },

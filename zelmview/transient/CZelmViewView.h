@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "docview/PrintableView.h"
+#include "forms/PrintableView.h"
 #include "run/ModelRunSession.h"
 #include "transient/EventTableEditing.h"
 #include "transient/TransientFieldBinding.h"
@@ -22,7 +22,7 @@ class QMenu;
 class QPrinter;
 class TableListCtrl;
 
-class CZelmViewView : public docview::PrintableView, public TransientFormIds {
+class CZelmViewView : public forms::PrintableView, public TransientFormIds {
     Q_OBJECT
 
 public:

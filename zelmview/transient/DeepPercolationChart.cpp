@@ -8,6 +8,7 @@
 #include "data/EventCalendar.h"
 #include "data/ZELMData.h"
 #include "docview/MessageSink.h"
+#include "forms/ChartWindow.h"
 
 namespace zelm {
 
@@ -64,7 +65,7 @@ GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)
         docview::showMessage(QString::fromUtf8(error.what()));
         return nullptr;
     }
-    auto* dialog = new GraphDlg(parent);
+    auto* dialog = forms::newChartWindow(parent);
     FillDeepPercolationChart(dialog->graph, data);
     dialog->BuildGraphWindow();
     return dialog;

@@ -46,18 +46,14 @@ docview::DocumentType TransientInputType(docview::DocumentHost& host)
     type.newCommand = zelm::kNewTransient;
     type.helpSection = QStringLiteral("form");
     type.commands = {
-        {CZelmViewView::kCancelRunCommand,
-         QStringLiteral("&Cancel Run"),
-         {},
-         QStringLiteral("Stop the model run in progress"),
-         false,
-         true},
-        {zelm::kBenchBottomland,
-         QStringLiteral("&Bench && Bottomland"),
-         {},
-         QStringLiteral("Calculate the bench and bottom land classification"),
-         true,
-         false},
+        {.id = CZelmViewView::kCancelRunCommand,
+         .text = QStringLiteral("&Cancel Run"),
+         .prompt = QStringLiteral("Stop the model run in progress"),
+         .followsView = true},
+        {.id = zelm::kBenchBottomland,
+         .text = QStringLiteral("&Bench && Bottomland"),
+         .prompt = QStringLiteral("Calculate the bench and bottom land classification"),
+         .checkable = true},
     };
     type.commands.append(docview::EditCommands());
     type.menus = {modelMenu(), docview::EditMenu()};

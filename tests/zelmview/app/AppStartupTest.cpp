@@ -19,8 +19,8 @@
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
+#include "docview/WorkingFolder.h"
 #include "output/TestReports.h"
-#include "run/WorkingDirectory.h"
 #include "transient/CZelmViewView.h"
 
 namespace {
@@ -56,7 +56,7 @@ private:
 void AppStartupTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    startDirectory = QDir::currentPath();
+    startDirectory = docview::workingFolder().Path();
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("start")));
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("examples")));
 }
@@ -64,37 +64,37 @@ void AppStartupTest::initTestCase()
 void AppStartupTest::init()
 {
     docview::OpenProfileStore()->clear();
-    QDir::setCurrent(work.filePath(QStringLiteral("start")));
+    docview::workingFolder().MoveTo(work.filePath(QStringLiteral("start")));
 }
 
 void AppStartupTest::cleanup()
 {
-    QDir::setCurrent(startDirectory);
+    docview::workingFolder().MoveTo(startDirectory);
 }
 
 void AppStartupTest::withNothingStoredTheProgramWorksInTheExamplesBesideItsStartFolder()
 {
     CZelmViewApp app;
     QVERIFY(app.InitInstance(kNoSplash));
-    QCOMPARE(QDir::currentPath(), QDir(work.filePath(QStringLiteral("examples"))).canonicalPath());
+    QCOMPARE(docview::workingFolder().Path(), QDir(work.filePath(QStringLiteral("examples"))).canonicalPath());
 }
 
 void AppStartupTest::aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently()
 {
     docview::MessageRecorder messages;
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey,
+    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey,
                                 work.filePath(QStringLiteral("gone")));
     {
         CZelmViewApp app;
         QVERIFY(app.InitInstance(kNoSplash));
-        QCOMPARE(QDir::currentPath(), QDir(work.filePath(QStringLiteral("start"))).canonicalPath());
+        QCOMPARE(docview::workingFolder().Path(), QDir(work.filePath(QStringLiteral("start"))).canonicalPath());
     }
     QVERIFY(messages.messages().isEmpty());
 
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, work.path());
+    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
     CZelmViewApp app;
     QVERIFY(app.InitInstance(kNoSplash));
-    QCOMPARE(QDir::currentPath(), QDir(work.path()).canonicalPath());
+    QCOMPARE(docview::workingFolder().Path(), QDir(work.path()).canonicalPath());
 }
 
 void AppStartupTest::aBareFileArgumentOpensNothingButTheOpenRequestDoes()
@@ -108,7 +108,7 @@ void AppStartupTest::aBareFileArgumentOpensNothingButTheOpenRequestDoes()
         QVERIFY(app.InitInstance({QStringLiteral("--no-splash"), QStringLiteral("polder-analysis.OTR")}));
         QVERIFY(app.GetDocManager().GetDocuments().isEmpty());
     }
-    QDir::setCurrent(work.filePath(QStringLiteral("start")));
+    docview::workingFolder().MoveTo(work.filePath(QStringLiteral("start")));
     CZelmViewApp app;
     QVERIFY(app.InitInstance(
         {QStringLiteral("--no-splash"), QStringLiteral("--open"), QStringLiteral("polder-analysis.OTR")}));

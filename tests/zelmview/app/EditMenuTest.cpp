@@ -15,7 +15,9 @@
 #include "app/MenuBarText.h"
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
+#include "docview/WorkingFolder.h"
 #include "transient/EditorTestSupport.h"
 #include "transient/XEdit.h"
 
@@ -37,7 +39,7 @@ private slots:
     void init()
     {
         QVERIFY(folder.isValid());
-        QDir::setCurrent(folder.path());
+        docview::workingFolder().MoveTo(folder.path());
         questions = std::make_unique<editortest::SaveQuestionRecorder>();
         app = std::make_unique<CZelmViewApp>();
         QVERIFY(app->InitInstance({QStringLiteral("--no-splash")}));
@@ -116,7 +118,7 @@ private slots:
         QVERIFY(!second->GetFrame()->isWindowModified());
 
         frame->RouteCommand(docview::kFileClose);
-        QTRY_VERIFY(app->transientInputTemplate->GetDocuments().isEmpty());
+        QTRY_VERIFY(app->GetDocManager().FindTemplate(zelm::kTransientInputType)->GetDocuments().isEmpty());
         QVERIFY(questions->asked.isEmpty());
     }
 

@@ -10,6 +10,8 @@
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
+#include "docview/ResourceIds.h"
+#include "docview/WorkingFolder.h"
 #include "run/ModelRunPoller.h"
 #include "run/ModelRunProtocol.h"
 #include "run/ModelRunner.h"
@@ -31,12 +33,12 @@ private:
 void ModelRunReportTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    startDirectory = QDir::currentPath();
+    startDirectory = docview::workingFolder().Path();
 }
 
 void ModelRunReportTest::cleanup()
 {
-    QDir::setCurrent(startDirectory);
+    docview::workingFolder().MoveTo(startDirectory);
 }
 
 void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
@@ -59,7 +61,7 @@ void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
         QSignalSpy finished(&poller, &ModelRunPoller::finished);
         QVERIFY(finished.wait(20000));
         QVERIFY(finished.constFirst().constFirst().toBool());
-        const auto reports = app.transientOutputTemplate->GetDocuments();
+        const auto reports = app.GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments();
         QCOMPARE(reports.size(), 1);
         QCOMPARE(reports.constFirst()->GetTitle(), parts.directory + QStringLiteral("terrace-on-barrier.OTR"));
         QVERIFY(!seen.contains(reports.constFirst()));

@@ -14,6 +14,8 @@
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
+#include "docview/ResourceIds.h"
+#include "docview/WorkingFolder.h"
 #include "output/TestReports.h"
 
 using docview::Document;
@@ -33,7 +35,10 @@ private slots:
 
 private:
     QList<QMdiSubWindow*> frames() const { return app->GetMainFrame()->GetMdiArea()->subWindowList(); }
-    QList<Document*> reports() const { return app->transientOutputTemplate->GetDocuments(); }
+    QList<Document*> reports() const
+    {
+        return app->GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments();
+    }
 
     QTemporaryDir config;
     QTemporaryDir work;
@@ -46,7 +51,7 @@ private:
 void ReopenRuleTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    startDirectory = QDir::currentPath();
+    startDirectory = docview::workingFolder().Path();
     QDir(work.path()).mkpath(QStringLiteral("other"));
     firstReport = testreports::RunExample(QStringLiteral("hillcrest-design"), work.path());
     secondReport = testreports::RunExample(QStringLiteral("hillcrest-design"), work.filePath(QStringLiteral("other")));
@@ -63,7 +68,7 @@ void ReopenRuleTest::init()
 void ReopenRuleTest::cleanup()
 {
     app.reset();
-    QDir::setCurrent(startDirectory);
+    docview::workingFolder().MoveTo(startDirectory);
 }
 
 void ReopenRuleTest::reopeningAReportClosesTheOldWindowAndShowsAFreshOne()
@@ -89,7 +94,7 @@ void ReopenRuleTest::aPathThatIsPartOfAnOpenReportsPathClosesThatReport()
     Document* first = app->OpenDocumentFile(firstReport);
     QVERIFY(first != nullptr);
     // The bare name, opened in the other folder, is part of the first report's full path.
-    QDir::setCurrent(work.filePath(QStringLiteral("other")));
+    docview::workingFolder().MoveTo(work.filePath(QStringLiteral("other")));
     Document* second = app->OpenDocumentFile(QStringLiteral("hillcrest-design.OTR"));
     QVERIFY(second != nullptr);
     QCOMPARE(reports(), QList<Document*>{second});

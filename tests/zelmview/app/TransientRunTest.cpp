@@ -15,6 +15,7 @@
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
+#include "docview/WorkingFolder.h"
 #include "output/CZELMOutputView.h"
 #include "transient/EditorTestSupport.h"
 #include "transient/XEdit.h"
@@ -52,7 +53,7 @@ private slots:
 
     void init()
     {
-        QDir::setCurrent(folder.path());
+        docview::workingFolder().MoveTo(folder.path());
         app = std::make_unique<CZelmViewApp>();
         QVERIFY(app->InitInstance({QStringLiteral("--no-splash")}));
     }
@@ -91,13 +92,15 @@ private slots:
         QFETCH(QString, example);
         docview::MessageRecorder messages;
         CZelmViewView* view = openForm(example);
+        // The run moves the working folder to the project's, where the model writes its report.
+        QVERIFY(docview::workingFolder().MoveTo(folder.filePath(QStringLiteral("stuck"))));
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
         QVERIFY(view->IsRunning());
         QVERIFY(!view->HandlesCommand(zelm::kRunModel));
-        QTRY_VERIFY_WITH_TIMEOUT(!app->transientOutputTemplate->GetDocuments().isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!reports().isEmpty(), 10000);
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join(QLatin1Char('\n'))));
         QVERIFY(qobject_cast<CZELMOutputView*>(app->GetMainFrame()->GetActiveView()) != nullptr);
-        QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+        QCOMPARE(docview::workingFolder().Path(), QDir(folder.path()).canonicalPath());
         QTRY_VERIFY(!view->IsRunning());
         QVERIFY(!view->GetDocument()->IsModified());
     }
@@ -113,7 +116,7 @@ private slots:
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(
             messages.messages().constFirst().startsWith(QStringLiteral("Error detected, project file not opened:\n")));
-        QVERIFY(app->transientOutputTemplate->GetDocuments().isEmpty());
+        QVERIFY(reports().isEmpty());
     }
 
     void cancelRunStopsAModelThatNeverEnds()
@@ -131,7 +134,7 @@ private slots:
         QVERIFY(!view->IsRunning());
         QCOMPARE(childProcesses(), QString());
         QVERIFY(app->GetMainFrame()->GetCommandAction(zelm::kRunModel)->isEnabled());
-        QVERIFY(app->transientOutputTemplate->GetDocuments().isEmpty());
+        QVERIFY(reports().isEmpty());
     }
 
     void aRunThatTakesTooLongIsStoppedWithAMessage()
@@ -157,6 +160,11 @@ private slots:
     }
 
 private:
+    QList<docview::Document*> reports() const
+    {
+        return app->GetDocManager().FindTemplate(zelm::kTransientOutputType)->GetDocuments();
+    }
+
     // Opens a copy of an example; the model is taken from `modelFolder` under the test folder,
     // or the real one when empty.
     CZelmViewView* openForm(const QString& example, const QString& modelFolder = {})

@@ -21,12 +21,12 @@
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
-#include "docview/ScreenFit.h"
 #include "docview/View.h"
+#include "docview/WorkingFolder.h"
+#include "forms/ScreenFit.h"
 #include "output/TableDlg.h"
 #include "output/TestReports.h"
 #include "output/WaterTableChart.h"
-#include "run/WorkingDirectory.h"
 
 namespace {
 
@@ -66,14 +66,14 @@ void WindowGeometryTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     // As the program does, for the windows this test opens without it.
-    qApp->installEventFilter(new docview::ScreenFitFilter(qApp));
+    qApp->installEventFilter(new forms::ScreenFitFilter(qApp));
     for (const QString& name : kExamples) QVERIFY(!testreports::RunExample(name, work.path()).isEmpty());
 }
 
 void WindowGeometryTest::init()
 {
     docview::OpenProfileStore()->clear();
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, work.path());
+    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
 }
 
 bool WindowGeometryTest::insideScreen(const QWidget* window)
@@ -108,7 +108,7 @@ void WindowGeometryTest::aSavedPlaceOffTheScreenIsPulledBackIn()
         QWidget elsewhere;
         elsewhere.setGeometry(QRect(QPoint(3000, 2400), availableArea().size() + QSize(300, 200)));
         const std::unique_ptr<QSettings> store = docview::OpenProfileStore();
-        store->beginGroup(zelm::kProfileSection);
+        store->beginGroup(docview::kProfileSection);
         store->setValue(QStringLiteral("Main Window Geometry"), elsewhere.saveGeometry());
     }
     CZelmViewApp app;

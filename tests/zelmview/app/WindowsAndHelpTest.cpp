@@ -28,11 +28,11 @@
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
+#include "docview/WorkingFolder.h"
 #include "output/CZELMOutputView.h"
 #include "output/TableDlg.h"
 #include "output/TestReports.h"
 #include "output/WaterTableChart.h"
-#include "run/WorkingDirectory.h"
 #include "transient/CZelmViewView.h"
 
 namespace {
@@ -103,7 +103,7 @@ void WindowsAndHelpTest::initTestCase()
 void WindowsAndHelpTest::init()
 {
     docview::OpenProfileStore()->clear();
-    docview::WriteProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey, work.path());
+    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
 }
 
 void WindowsAndHelpTest::theSplashIsShownAboveTheMainWindowAndCentredOnIt()
@@ -209,7 +209,7 @@ void WindowsAndHelpTest::fileNewOffersOnlyTheTypesAUserCanCreate()
     QCOMPARE(offered, QStringList({QStringLiteral("Transient"), QStringLiteral("ZELMRisk")}));
     const auto documents = app.GetDocManager().GetDocuments();
     QCOMPARE(documents.size(), 1);
-    QCOMPARE(documents.constFirst()->GetDocTemplate(), app.transientInputTemplate);
+    QCOMPARE(documents.constFirst()->GetDocTemplate(), app.GetDocManager().FindTemplate(zelm::kTransientInputType));
 }
 
 void WindowsAndHelpTest::eachWindowsHelpOpensTheHelpAtItsOwnSection()

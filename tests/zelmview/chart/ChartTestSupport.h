@@ -10,6 +10,7 @@
 
 #include "data/TransientOutputData.h"
 #include "data/ZELMData.h"
+#include "docview/WorkingFolder.h"
 
 // The model's year for events on `dates` (calendar order): it starts on the last event; every
 // period falls in a straight line from 2.0 + 0.1 k to 1.0 and ends in a build-up on an event day,
@@ -69,10 +70,13 @@ inline ZELMData projectWithEvents(const QList<QDate>& dates, bool benchBottomlan
 }
 
 // Runs a test in a temporary working folder, where the charts keep their settings files.
-class WorkingFolder {
+class TemporaryWorkingFolder {
 public:
-    WorkingFolder() : previous(QDir::currentPath()) { QDir::setCurrent(dir.path()); }
-    ~WorkingFolder() { QDir::setCurrent(previous); }
+    TemporaryWorkingFolder() : previous(docview::workingFolder().Path())
+    {
+        docview::workingFolder().MoveTo(dir.path());
+    }
+    ~TemporaryWorkingFolder() { docview::workingFolder().MoveTo(previous); }
     QString path(const QString& name) const { return dir.filePath(name); }
 
 private:

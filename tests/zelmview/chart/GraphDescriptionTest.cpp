@@ -3,6 +3,7 @@
 
 #include "chart/ChartOrdinals.h"
 #include "chart/GraphDescription.h"
+#include "docview/WorkingFolder.h"
 
 TEST(GraphDescription, AllocatingSizesEveryArrayAndSetsThePointStyle)
 {
@@ -31,7 +32,7 @@ TEST(GraphDescription, TitlesFallBackToTheTitleForTheCaptionAndKeepTheName)
     graph.SetGraphTitles("Water", "Month", "Depth", "", "zelplot");
     EXPECT_EQ(graph.captions, (QStringList{"Water", "Water"}));
     EXPECT_EQ(graph.xTitles.constLast(), "Month");
-    EXPECT_EQ(graph.SettingsFile(), "zelplot.gsp");
+    EXPECT_EQ(graph.SettingsFile(), docview::workingFolder().FilePath("zelplot.gsp"));
     graph.SetGraphTitles("Other", "x", "y", "Caption", "");
     EXPECT_EQ(graph.captions.constFirst(), "Caption");
     EXPECT_EQ(graph.chartName, "zelplot");

@@ -5,6 +5,7 @@
 #include "chart/GraphDescription.h"
 #include "data/RiskData.h"
 #include "data/RiskOutputData.h"
+#include "docview/WorkingFolder.h"
 #include "risk/ReliabilityChart.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(ReliabilityChart, TitlesNameAndTheRightAxisInTheProjectsUnits)
     EXPECT_EQ(feet.xTitles, QStringList({"Reliability %"}));
     EXPECT_EQ(feet.yTitles, QStringList({"cost"}));
     EXPECT_EQ(feet.chartName, "zel_reliability");
-    EXPECT_EQ(feet.SettingsFile(), "zel_reliability.gsp");
+    EXPECT_EQ(feet.SettingsFile(), docview::workingFolder().FilePath("zel_reliability.gsp"));
     EXPECT_EQ(feet.rightTitle, "ft.");
 
     GraphDescription metres;

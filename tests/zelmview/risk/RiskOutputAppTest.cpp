@@ -21,6 +21,7 @@
 #include "docview/DocTemplate.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
+#include "docview/WorkingFolder.h"
 #include "risk/CRiskOutputView.h"
 #include "risk/RiskReports.h"
 
@@ -50,7 +51,7 @@ private:
 void RiskOutputAppTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QDir::setCurrent(work.path());
+    docview::workingFolder().MoveTo(work.path());
     report = riskreports::RunExample(QStringLiteral("bottomland-reliability-table"), work.path());
     QVERIFY(!report.isEmpty());
 }

@@ -17,6 +17,7 @@
 #include "data/CRiskOutputDoc.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 #include "risk/CRiskOutputView.h"
 #include "risk/RiskReports.h"
 
@@ -81,7 +82,7 @@ void RiskOutputViewTest::initTestCase()
 {
     QVERIFY(folder.isValid());
     // The charts keep their settings files in the working folder.
-    QDir::setCurrent(folder.path());
+    docview::workingFolder().MoveTo(folder.path());
 }
 
 void RiskOutputViewTest::cleanup()

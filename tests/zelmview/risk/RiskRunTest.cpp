@@ -18,6 +18,7 @@
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
+#include "docview/WorkingFolder.h"
 #include "risk/CRiskOutputView.h"
 #include "risk/RiskTestSupport.h"
 
@@ -62,7 +63,7 @@ private slots:
     void init()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QDir::setCurrent(folder.path());
+        docview::workingFolder().MoveTo(folder.path());
         app = std::make_unique<CZelmViewApp>();
         QVERIFY(app->InitInstance({QStringLiteral("--no-splash")}));
         opened.clear();
@@ -101,12 +102,15 @@ private slots:
     {
         docview::MessageRecorder messages;
         CZELMRiskView* view = openView(QStringLiteral("terrace-given-design"), folder.filePath("warns/"));
+        QVERIFY(docview::workingFolder().MoveTo(folder.filePath(QStringLiteral("stuck"))));
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
         QVERIFY(!view->IsRunning());
         QCOMPARE(messages.messages(),
                  QStringList({QStringLiteral("warning - the reliability asked for was not reached\r\n")}));
         QCOMPARE(opened, QStringList({folder.filePath(QStringLiteral("terrace-given-design.UNC"))}));
-        QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+        // The model wrote its report in the project's folder; the working folder stayed.
+        QVERIFY(QFileInfo::exists(opened.constFirst()));
+        QCOMPARE(docview::workingFolder().Path(), QDir(folder.filePath(QStringLiteral("stuck"))).canonicalPath());
     }
 
     void errorAnywhereInTheOutputOpensNothing()

@@ -7,6 +7,7 @@
 
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
+#include "docview/WorkingFolder.h"
 #include "run/ModelRunPoller.h"
 #include "run/ModelRunProtocol.h"
 #include "run/ModelRunSession.h"
@@ -29,7 +30,7 @@ private slots:
     void aSessionFollowsOneRunToItsReport();
     void aSessionStopsARunPastItsTimeLimitOrOnCancel();
     void aModelEndedBySignalOrExitStatusIsReportedAndNoReportOpens();
-    void aRunRemovesTheOldReportAndDailyFileInEitherCase();
+    void aRunRemovesTheOldReportAndDailyFileAndRunsTheModelInTheInputFolder();
     void theUncertaintyModelsWarningsAreShownBeforeItsReportOpens();
 
 private:
@@ -49,12 +50,12 @@ private:
 void ModelRunnerTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    startDirectory = QDir::currentPath();
+    startDirectory = docview::workingFolder().Path();
 }
 
 void ModelRunnerTest::cleanup()
 {
-    QDir::setCurrent(startDirectory);
+    docview::workingFolder().MoveTo(startDirectory);
 }
 
 QString ModelRunnerTest::WriteScript(const QString& name, const QByteArray& body)
@@ -175,8 +176,9 @@ void ModelRunnerTest::splittingTheInputPath()
 void ModelRunnerTest::aFolderThatCannotBeEnteredIsReportedAndTheRunGoesOn()
 {
     docview::MessageRecorder messages;
-    QVERIFY(!zelm::ChangeToInputDirectory(QString()));
-    QVERIFY(!zelm::ChangeToInputDirectory(work.filePath(QStringLiteral("gone/"))));
+    const QString working = docview::workingFolder().Path() + QLatin1Char('/');
+    QCOMPARE(zelm::modelFolder(QString()), working);
+    QCOMPARE(zelm::modelFolder(work.filePath(QStringLiteral("gone/"))), working);
     QCOMPARE(messages.messages(),
              QStringList({QStringLiteral("Unable to change to directory "),
                           QStringLiteral("Unable to change to directory ") + work.filePath(QStringLiteral("gone/"))}));
@@ -260,7 +262,7 @@ void ModelRunnerTest::aModelEndedBySignalOrExitStatusIsReportedAndNoReportOpens(
     }
 }
 
-void ModelRunnerTest::aRunRemovesTheOldReportAndDailyFileInEitherCase()
+void ModelRunnerTest::aRunRemovesTheOldReportAndDailyFileAndRunsTheModelInTheInputFolder()
 {
     QTemporaryDir folder;
     const QStringList stale{QStringLiteral("north.OTR"), QStringLiteral("north.otr"), QStringLiteral("north.DAY"),
@@ -270,15 +272,19 @@ void ModelRunnerTest::aRunRemovesTheOldReportAndDailyFileInEitherCase()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("from the last run\n");
     }
-    WriteScript(QStringLiteral("quiet-model"), "exit 0\n");
+    WriteScript(QStringLiteral("quiet-model"), "pwd -P\n");
     docview::MessageRecorder messages;
     std::optional<zelm::ModelRun> run = zelm::StartModelRun(
         zelm::ModelProgram{QStringLiteral("quiet-model"), QStringLiteral(".OTR"), {QStringLiteral(".DAY")}},
         work.path() + QLatin1Char('/'), folder.filePath(QStringLiteral("north.trn")));
     QVERIFY(run.has_value());
     QCOMPARE(run->outputPath, folder.filePath(QStringLiteral("north.OTR")));
-    QCOMPARE(QDir::currentPath(), folder.path());
+    // The model runs in the project's folder; the program's working folder stays.
+    QCOMPARE(docview::workingFolder().Path(), startDirectory);
     for (const QString& name : stale) QVERIFY2(!QFileInfo::exists(folder.filePath(name)), qPrintable(name));
+    QString printed;
+    run->runner->ReadToEnd(printed);
+    QCOMPARE(printed, QDir(folder.path()).canonicalPath() + QLatin1Char('\n'));
     run->runner->Finish();
     QVERIFY(messages.messages().isEmpty());
 }

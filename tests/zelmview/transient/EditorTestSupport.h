@@ -14,6 +14,7 @@
 
 #include "docview/FormTestSupport.h"
 #include "docview/SaveQuestion.h"
+#include "docview/WorkingFolder.h"
 #include "table/TableListCtrl.h"
 #include "table/TableTestSupport.h"
 #include "transient/CZelmViewDoc.h"
@@ -79,7 +80,7 @@ inline void beginCase(const QTemporaryDir& folder)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(folder.isValid());
-    QDir::setCurrent(folder.path());
+    docview::workingFolder().MoveTo(folder.path());
 }
 
 inline QString copyExample(const QString& name, const QString& folder)

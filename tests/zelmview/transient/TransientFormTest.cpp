@@ -18,7 +18,7 @@
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
-#include "run/WorkingDirectory.h"
+#include "docview/WorkingFolder.h"
 #include "transient/EditorTestSupport.h"
 #include "transient/XEdit.h"
 
@@ -363,14 +363,14 @@ private slots:
         {
             Form form;
             form.showNew();
-            QDir::setCurrent(other.path());
+            docview::workingFolder().MoveTo(other.path());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(docview::GetProfileString(zelm::kProfileSection, zelm::kWorkingDirectoryKey),
+        QCOMPARE(docview::GetProfileString(docview::kProfileSection, docview::kWorkingFolderKey),
                  QDir(other.path()).canonicalPath());
-        QDir::setCurrent(folder.path());
+        docview::workingFolder().MoveTo(folder.path());
         Form next;
-        QCOMPARE(QDir::currentPath(), QDir(other.path()).canonicalPath());
+        QCOMPARE(docview::workingFolder().Path(), QDir(other.path()).canonicalPath());
     }
 
 private:

@@ -1,4 +1,4 @@
-#include "docview/PrintableView.h"
+#include "forms/PrintableView.h"
 
 #include <QPainter>
 #include <QPrintDialog>
@@ -7,7 +7,9 @@
 
 #include "docview/CommandIds.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
 
 bool PrintableView::OnCommand(int commandId)
 {
@@ -71,4 +73,4 @@ void PrintableView::PrintPreview()
     preview.exec();
 }
 
-}  // namespace docview
+}  // namespace forms

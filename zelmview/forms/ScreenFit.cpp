@@ -1,4 +1,4 @@
-#include "docview/ScreenFit.h"
+#include "forms/ScreenFit.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace docview {
+namespace forms {
 
 namespace {
 
@@ -106,4 +106,4 @@ bool ScreenFitFilter::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace docview
+}  // namespace forms

@@ -1,6 +1,6 @@
-#include "docview/HelpRequest.h"
+#include "forms/HelpRequest.h"
 
-namespace docview {
+namespace forms {
 
 namespace {
 
@@ -24,4 +24,4 @@ HelpHandler setHelpHandler(HelpHandler handler)
     return previous;
 }
 
-}  // namespace docview
+}  // namespace forms

@@ -11,7 +11,7 @@
 class QScreen;
 class QWidget;
 
-namespace docview {
+namespace forms {
 
 // `window` moved, and shrunk where it must be (never below `minimum`), to lie inside `available`.
 QRect FitRectInto(const QRect& window, const QRect& available, const QSize& minimum = QSize());
@@ -37,4 +37,4 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-}  // namespace docview
+}  // namespace forms

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-namespace docview {
+namespace forms {
 
 using HelpHandler = std::function<void(const QString& section)>;
 
@@ -16,4 +16,4 @@ void showHelp(const QString& section);
 // Installs `handler` and returns the one it replaces.
 HelpHandler setHelpHandler(HelpHandler handler);
 
-}  // namespace docview
+}  // namespace forms

@@ -1,4 +1,4 @@
-#include "docview/StandardDialogs.h"
+#include "forms/StandardDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -9,8 +9,12 @@
 #include "docview/Document.h"
 #include "docview/MessageSink.h"
 #include "docview/SaveQuestion.h"
+#include "docview/WorkingFolder.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
+
 namespace {
 
 void showMessageBox(const QString& text)
@@ -42,7 +46,9 @@ QString askWithDialog(const Document& document)
         filter = type->FileDialogFilter();
         suffix = type->GetDocString(DocTemplate::filterExt).mid(1).toLower();
     }
-    QFileDialog dialog(QApplication::activeWindow(), QString(), document.GetPathName(), filter);
+    // A document that has no file yet is saved into the working folder.
+    const QString start = document.GetPathName().isEmpty() ? workingFolder().Path() : document.GetPathName();
+    QFileDialog dialog(QApplication::activeWindow(), QString(), start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -57,4 +63,4 @@ void InstallStandardDialogs()
     setStandardSaveHandlers(askWithBox, askWithDialog);
 }
 
-}  // namespace docview
+}  // namespace forms

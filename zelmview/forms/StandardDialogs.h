@@ -3,8 +3,8 @@
 // application installs them at its start; tests install recorders and answers instead.
 #pragma once
 
-namespace docview {
+namespace forms {
 
 void InstallStandardDialogs();
 
-}  // namespace docview
+}  // namespace forms

@@ -1,4 +1,4 @@
-#include "docview/ReportView.h"
+#include "forms/ReportView.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -18,8 +18,11 @@
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
+#include "docview/WorkingFolder.h"
 
-namespace docview {
+namespace forms {
+
+using namespace docview;
 
 namespace {
 
@@ -159,9 +162,9 @@ bool ReportView::WriteReport()
 QString ReportView::PrintViaWordpad()
 {
     if (GetDocument() == nullptr) return {};
-    const QString path = GetDocument()->GetTitle() + QStringLiteral(".txt");
+    const QString path = workingFolder().FilePath(GetDocument()->GetTitle() + QStringLiteral(".txt"));
     if (!saveTextAtomically(path, WordProcessorText())) return {};
-    if (!openWithDesktop(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+    if (!openWithDesktop(QUrl::fromLocalFile(path)))
         showMessage(QStringLiteral("No application could open ") + path +
                     QStringLiteral(". The report was written there; open it with a text editor."));
     return path;
@@ -208,4 +211,4 @@ void ReportView::PrintReport(QPrinter& printer) const
     text.print(&printer);
 }
 
-}  // namespace docview
+}  // namespace forms

@@ -7,13 +7,13 @@
 
 class QPrinter;
 
-namespace docview {
+namespace forms {
 
-class PrintableView : public View {
+class PrintableView : public docview::View {
     Q_OBJECT
 
 public:
-    using View::View;
+    using docview::View::View;
 
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
@@ -32,4 +32,4 @@ private:
     void PrintPreview();
 };
 
-}  // namespace docview
+}  // namespace forms

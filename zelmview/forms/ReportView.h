@@ -11,15 +11,15 @@
 #include <QSize>
 #include <functional>
 
-#include "docview/PrintableView.h"
 #include "docview/SaveQuestion.h"
+#include "forms/PrintableView.h"
 
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 class QUrl;
 
-namespace docview {
+namespace forms {
 
 class ReportView : public PrintableView {
     Q_OBJECT
@@ -60,11 +60,11 @@ public:
     // about typed text (Save stands for Write).
     std::function<QString()> chooseOutputFile;
     std::function<bool(const QUrl&)> openWithDesktop;
-    std::function<SaveAnswer()> askAboutTypedText;
+    std::function<docview::SaveAnswer()> askAboutTypedText;
 
 protected:
     // `formSize` is the size the controls are placed for; the window follows from there.
-    ReportView(Document* document, const QSize& formSize, QWidget* parent);
+    ReportView(docview::Document* document, const QSize& formSize, QWidget* parent);
 
     // The heading, the box at `editRect` and the five buttons in a row at `buttonTop`; Write,
     // Print via Wordpad, Done and Help are connected. Returns Plot for the type to connect.
@@ -94,4 +94,4 @@ private:
     QHash<int, QRect> initialRects;
 };
 
-}  // namespace docview
+}  // namespace forms

@@ -1,0 +1,2 @@
+// A room the build does not know.
+#include "data/Record.h"
