@@ -33,8 +33,8 @@ TEST(DesignEstimate, UsesThePositiveEventWithTheLongestFollowingInterval)
     DesignEstimate e = estimateSpacing(p, t);
     EXPECT_EQ(e.event, 3);
     EXPECT_FLOAT_EQ(e.rechargeRate, 0.4f / 12.0f / 156.0f);
-    const float K = 1.5f, h = 2.5f, d = 5.0f;
-    EXPECT_FLOAT_EQ(e.spacing, std::sqrt(4.0f * K * ((h + d) * (h + d) - d * d) / e.rechargeRate));
+    // K 1.5, h 2.5, d 5: L = sqrt(4 K ((h + d)^2 - d^2) / R) = sqrt(187.5 * 12 * 156 / 0.4) = sqrt(877500).
+    EXPECT_NEAR(e.spacing, 936.7497f, 0.001f);
 
     p.events[2].amount = 0.0f;  // no recharge: the next longest interval wins
     EXPECT_EQ(estimateSpacing(p, t).event, 2);

@@ -20,7 +20,8 @@ TEST(CheckValues, EquivalentDepthOfTheFortyFootDesignWithTheBarrierAtItsMean)
     EXPECT_EQ(equivalentDepth(-1.0, 40.0, 0.2), 0.0);
     // x = 0.31 still takes the first form; beyond it the second, which is smaller there.
     EXPECT_EQ(equivalentDepth(0.31 * 40.0, 40.0, 0.2), equivalentDepthNear(0.31 * 40.0, 40.0, 0.2));
-    EXPECT_EQ(equivalentDepth(20.0, 40.0, 0.2), 40.0 / (2.55 * (std::log(200.0) - 1.15)));
+    // x = 0.5: 40 / (2.55 (ln 200 - 1.15)).
+    EXPECT_NEAR(equivalentDepth(20.0, 40.0, 0.2), 3.781358, 5e-7);
     EXPECT_GT(equivalentDepthNear(0.31 * 40.0, 40.0, 0.2), equivalentDepthFar(40.0, 0.2));
 }
 

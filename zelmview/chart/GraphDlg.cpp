@@ -10,8 +10,7 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QScrollBar>
-#include <QStyle>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "chart/ChartComponent.h"
@@ -23,7 +22,7 @@
 namespace {
 
 const QSize kDialogSize(800, 600);
-// The chart never shrinks below this; a smaller window scrolls over it.
+// The chart never shrinks below this, and so the window keeps the room for it.
 const QSize kMinimumChart(400, 300);
 constexpr int kLabelsPerZoom = 20;
 
@@ -73,14 +72,12 @@ GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
     chooseExportFile = [this](const QString& filter, const QString& suggested) {
         return chooseWithDialog(this, filter, suggested);
     };
-    horizontalBar = new QScrollBar(Qt::Horizontal, this);
-    verticalBar = new QScrollBar(Qt::Vertical, this);
-    horizontalBar->hide();
-    verticalBar->hide();
-    connect(horizontalBar, &QScrollBar::valueChanged, this, [this] { FitChartToClient(); });
-    connect(verticalBar, &QScrollBar::valueChanged, this, [this] { FitChartToClient(); });
+    // The menu bar on top, the chart in all the room below it.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     CreateActions();
-    CreateMenuBar();
+    layout->setMenuBar(CreateMenuBar());
 }
 
 GraphDlg::~GraphDlg() = default;
@@ -95,6 +92,10 @@ void GraphDlg::BuildGraphWindow()
     opening = true;
     chart::ChartComponent* chart = createChart(this, QRect(0, 0, graph.screenWidth, graph.screenHeight), kChartId);
     wrapper = std::make_unique<ChartWrapper>(chart);
+    if (chart != nullptr) {
+        chart->setMinimumSize(kMinimumChart);
+        layout()->addWidget(chart);
+    }
     resize(kDialogSize);
     PlaceAfterLastChart();
     show();
@@ -107,7 +108,6 @@ void GraphDlg::BuildGraphWindow()
         wrapper->chartName.Set(graph.chartName);
         wrapper->settingsFile.Set(graph.SettingsFile());
     }
-    FitChartToClient();
     BuildGraph();
 }
 
@@ -234,40 +234,11 @@ void GraphDlg::OnMouseEvent()
     if (kind == chart::kEventClick) NextGraph();
 }
 
-void GraphDlg::FitChartToClient()
-{
-    chart::ChartComponent* chart = GetChart();
-    if (chart == nullptr) return;
-    const int top = MenuBarHeight();
-    const QSize client = size() - QSize(0, top);
-    const bool scrollX = client.width() < kMinimumChart.width();
-    const bool scrollY = client.height() < kMinimumChart.height();
-    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize viewport(client.width() - (scrollY ? barWidth : 0), client.height() - (scrollX ? barWidth : 0));
-    chartExtent = viewport.expandedTo(kMinimumChart);
-    // Scroll positions run from 0 to the extent minus the page; line steps move by one pixel.
-    auto fit = [](QScrollBar* bar, bool shown, int page, int extent) {
-        const QSignalBlocker block(bar);
-        bar->setVisible(shown);
-        bar->setRange(0, std::max(0, extent - page));
-        bar->setPageStep(std::max(1, page));
-        bar->setSingleStep(1);
-    };
-    fit(horizontalBar, scrollX, viewport.width(), chartExtent.width());
-    fit(verticalBar, scrollY, viewport.height(), chartExtent.height());
-    horizontalBar->setGeometry(0, top + viewport.height(), viewport.width(), barWidth);
-    verticalBar->setGeometry(viewport.width(), top, barWidth, viewport.height());
-    chart->setGeometry(QRect(QPoint(-horizontalBar->value(), top - verticalBar->value()), chartExtent));
-    // The chart scrolls under the menu bar, which stays on top.
-    menuBar->raise();
-}
-
 void GraphDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    menuBar->setGeometry(0, 0, width(), MenuBarHeight());
+    // The layout has given the chart its new size already.
     if (opening || GetChart() == nullptr || isMinimized()) return;
-    FitChartToClient();
     BuildGraph();
 }
 
@@ -290,10 +261,10 @@ void GraphDlg::CreateActions()
     add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { emit helpRequested(helpSection); });
 }
 
-void GraphDlg::CreateMenuBar()
+QMenuBar* GraphDlg::CreateMenuBar()
 {
     enum Action { kCopy, kPng, kSvg, kPdf, kWhole, kHelp };
-    menuBar = new QMenuBar(this);
+    auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("chartMenuBar"));
     QMenu* chart = menuBar->addMenu(QStringLiteral("&Chart"));
     chart->setObjectName(QStringLiteral("chartMenu"));
@@ -306,11 +277,7 @@ void GraphDlg::CreateMenuBar()
     chart->addSeparator();
     chart->addAction(QStringLiteral("&Close"), QKeySequence::Close, this, &QWidget::close);
     menuBar->addMenu(QStringLiteral("&Help"))->addAction(chartActions.at(kHelp));
-}
-
-int GraphDlg::MenuBarHeight() const
-{
-    return menuBar->sizeHint().height();
+    return menuBar;
 }
 
 void GraphDlg::contextMenuEvent(QContextMenuEvent* event)

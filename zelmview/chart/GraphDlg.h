@@ -1,8 +1,8 @@
 // The one chart window of the program (dialog 235, "Graph"): a modeless, resizable dialog that owns
 // one chart through a ChartWrapper. A caller creates it on the heap, fills its GraphDescription and
 // opens it; GraphBuilder configures the chart, pushes the data and draws. The window rebuilds on
-// every resize, shows the next graph on a click, zooms to a rectangle dragged with the mouse,
-// scrolls a chart larger than itself, and deletes itself when closed. Its menu bar (and the context
+// every resize, shows the next graph on a click, zooms to a rectangle dragged with the mouse, keeps
+// the room for a legible chart, and deletes itself when closed. Its menu bar (and the context
 // menu) export the chart as PNG, SVG or PDF, copy it to the clipboard, show the whole chart again
 // and open the help. Each new chart window opens a step below and to the right of the last one.
 #pragma once
@@ -17,7 +17,6 @@
 #include "chart/GraphDescription.h"
 
 class QMenuBar;
-class QScrollBar;
 
 namespace chart {
 class ChartComponent;
@@ -79,20 +78,14 @@ private:
     void RenewMouseNotification();
     void OnMouseEvent();
     double DataXOfPixel(int x) const;
-    void FitChartToClient();
     void CreateActions();
-    void CreateMenuBar();
+    QMenuBar* CreateMenuBar();
     void PlaceAfterLastChart();
-    int MenuBarHeight() const;
     void ExportWithDialog(const QString& filter);
     void ShowWholeChart();
 
     std::unique_ptr<ChartWrapper> wrapper;
-    QScrollBar* horizontalBar = nullptr;
-    QScrollBar* verticalBar = nullptr;
-    QMenuBar* menuBar = nullptr;
     QList<QAction*> chartActions;
-    QSize chartExtent;
     bool rangeOpen = false;
     QPoint rangeCorner;
     bool opening = false;

@@ -4,30 +4,25 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QTextDocument>
 #include <QUrl>
-#include <algorithm>
 
 #include "docview/AtomicSave.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 #include "docview/WorkingFolder.h"
+#include "forms/HeadedForm.h"
 
 namespace forms {
 
 using namespace docview;
 
 namespace {
-
-constexpr int kHeadingHeight = 18;
-constexpr int kButtonHeight = 28;
 
 QString toScreenLines(QString text)
 {
@@ -70,55 +65,50 @@ ReportView::ReportView(Document* document, const QSize& formSize, QWidget* paren
     askAboutTypedText = [this] { return askWithBox(this); };
 }
 
-QPushButton* ReportView::CreateReportControls(const QString& heading, const QRect& editRect, int buttonTop)
+QPushButton* ReportView::CreateReportControls(const QString& heading, QLayout* besideButtons)
 {
-    auto* label = new QLabel(heading, this);
-    label->setGeometry(editRect.left(), editRect.top() - kHeadingHeight - 2, editRect.width(), kHeadingHeight);
-
     reportEdit = new QPlainTextEdit(this);
     reportEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     reportEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     reportEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reportEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Place(reportEdit, kReportEdit, QStringLiteral("reportEdit"), editRect);
+    Name(reportEdit, kReportEdit, QStringLiteral("reportEdit"));
 
-    QPushButton* plot = AddButton(kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"),
-                                  QRect(8, buttonTop, 80, kButtonHeight));
-    connect(AddButton(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton"),
-                      QRect(96, buttonTop, 80, kButtonHeight)),
-            &QPushButton::clicked, this, &ReportView::WriteReport);
-    connect(AddButton(kPrintViaWordpadButton, QStringLiteral("Print via Wordpad"),
-                      QStringLiteral("printViaWordpadButton"), QRect(184, buttonTop, 130, kButtonHeight)),
+    ButtonRow* buttons = layOutHeadedForm(this, heading, reportEdit, formSize.width());
+    const auto add = [this, buttons](int controlId, const QString& text, const QString& name) {
+        QPushButton* button = buttons->AddButton(controlId, text, name);
+        controls.insert(controlId, button);
+        return button;
+    };
+    QPushButton* plot = add(kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"));
+    connect(add(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton")), &QPushButton::clicked, this,
+            &ReportView::WriteReport);
+    connect(add(kPrintViaWordpadButton, QStringLiteral("Print via Wordpad"), QStringLiteral("printViaWordpadButton")),
             &QPushButton::clicked, this, [this] { PrintViaWordpad(); });
-    connect(AddButton(kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"),
-                      QRect(322, buttonTop, 76, kButtonHeight)),
-            &QPushButton::clicked, this, &ReportView::PostClose);
-    connect(AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"),
-                      QRect(406, buttonTop, 76, kButtonHeight)),
-            &QPushButton::clicked, this, &ReportView::helpRequested);
+    connect(add(kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton")), &QPushButton::clicked, this,
+            &ReportView::PostClose);
+    connect(add(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton")), &QPushButton::clicked, this,
+            &ReportView::helpRequested);
+    if (besideButtons != nullptr)
+        buttons->addLayout(besideButtons, 1);
+    else
+        buttons->addStretch(1);
+    // The form's minimum is kept by its frame (a main window's child window); a window of the form
+    // on its own may be made narrower, and then gives way in its last control.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     return plot;
 }
 
-QPushButton* ReportView::AddButton(int controlId, const QString& text, const QString& name, const QRect& rect)
-{
-    auto* button = new QPushButton(text, this);
-    Place(button, controlId, name, rect);
-    return button;
-}
-
-void ReportView::Place(QWidget* control, int controlId, const QString& name, const QRect& rect)
+void ReportView::Name(QWidget* control, int controlId, const QString& name)
 {
     control->setObjectName(name);
     SetControlId(control, controlId);
-    control->setGeometry(rect);
     controls.insert(controlId, control);
-    initialRects.insert(controlId, rect);
 }
 
 void ReportView::FinishForm()
 {
     resize(formSize);
-    LayOutControls(formSize);
 }
 
 void ReportView::ShowReport(const QString& text)
@@ -126,28 +116,6 @@ void ReportView::ShowReport(const QString& text)
     reportText = text;
     reportEdit->setPlainText(toScreenLines(text));
     reportEdit->document()->setModified(false);
-}
-
-void ReportView::resizeEvent(QResizeEvent* event)
-{
-    LayOutControls(event->size());
-    View::resizeEvent(event);
-}
-
-void ReportView::LayOutControls(const QSize& clientSize)
-{
-    const int dw = clientSize.width() - formSize.width();
-    const int dh = clientSize.height() - formSize.height();
-    for (auto it = initialRects.constBegin(); it != initialRects.constEnd(); ++it) {
-        QRect rect = it.value();
-        if (it.key() == kReportEdit) {
-            rect.setWidth(std::max(0, rect.width() + dw));
-            rect.setHeight(std::max(0, rect.height() + dh));
-        } else {
-            rect.translate(0, dh);
-        }
-        controls.value(it.key())->setGeometry(rect);
-    }
 }
 
 bool ReportView::WriteReport()

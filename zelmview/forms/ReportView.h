@@ -1,19 +1,21 @@
 // The form of a model's report: a heading, the report in a fixed-pitch text box with both scroll
-// bars, and the buttons Plot, Write, Print via Wordpad, Done and Help below it. The box takes every
-// change of the window's size; the controls below it keep their horizontal place and move with the
-// bottom edge. Write saves what the box shows, with the user's notes; Print via Wordpad hands the
-// report to the desktop's application for text; the print commands print the box; Done asks before
-// text the user typed is thrown away. Each output type says what its report is and what Plot does.
+// bars, and the buttons Plot, Write, Print via Wordpad, Done and Help below it, laid out by Qt's
+// layouts. The box takes every change of the window's size; the controls below it keep their
+// horizontal place and move with the bottom edge. A window narrower than the form asks for is
+// left to its frame: the frame keeps the form's minimum and the main window scrolls to it. Write saves what the box
+// shows, with the user's notes; Print via Wordpad hands the report to the desktop's application for text; the print
+// commands print the box; Done asks before text the user typed is thrown away. Each output type says what its report is
+// and what Plot does.
 #pragma once
 
 #include <QHash>
-#include <QRect>
 #include <QSize>
 #include <functional>
 
 #include "docview/SaveQuestion.h"
 #include "forms/PrintableView.h"
 
+class QLayout;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
@@ -63,14 +65,16 @@ public:
     std::function<docview::SaveAnswer()> askAboutTypedText;
 
 protected:
-    // `formSize` is the size the controls are placed for; the window follows from there.
+    // `formSize` is the window's size when it opens.
     ReportView(docview::Document* document, const QSize& formSize, QWidget* parent);
 
-    // The heading, the box at `editRect` and the five buttons in a row at `buttonTop`; Write,
-    // Print via Wordpad, Done and Help are connected. Returns Plot for the type to connect.
-    QPushButton* CreateReportControls(const QString& heading, const QRect& editRect, int buttonTop);
-    void Place(QWidget* control, int controlId, const QString& name, const QRect& rect);
-    // Sizes the window to its form once every control is placed.
+    // The heading, the box and the five buttons in a row below it, followed by `besideButtons`
+    // (when given), which takes the rest of the row; Write, Print via Wordpad, Done and Help are
+    // connected. Returns Plot for the type to connect.
+    QPushButton* CreateReportControls(const QString& heading, QLayout* besideButtons = nullptr);
+    // Names a control of the form and gives it its id, by which GetControl finds it.
+    void Name(QWidget* control, int controlId, const QString& name);
+    // Sizes the window to its form once every control is made.
     void FinishForm();
 
     // Shows `text` (CR LF line ends) as a report the user has not typed into.
@@ -80,18 +84,13 @@ protected:
     // The report's folder and name with `extension`; empty for a document without a file.
     QString SuggestedFileName(const QString& extension) const;
 
-    void resizeEvent(QResizeEvent* event) override;
     void Print(QPrinter& printer) override { PrintReport(printer); }
 
 private:
-    QPushButton* AddButton(int controlId, const QString& text, const QString& name, const QRect& rect);
-    void LayOutControls(const QSize& clientSize);
-
     const QSize formSize;
     QPlainTextEdit* reportEdit = nullptr;
     QString reportText;
     QHash<int, QWidget*> controls;
-    QHash<int, QRect> initialRects;
 };
 
 }  // namespace forms

@@ -1,6 +1,7 @@
 #include "output/CZELMOutputView.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,11 +19,11 @@
 
 namespace {
 
-// The form's own size; the controls below are placed for it and follow the window from there.
+// The window's size when it opens.
 const QSize kFormSize(720, 452);
-const QRect kEditRect(8, 26, 704, 352);
-const QRect kGroupRect(492, 384, 220, 62);
-constexpr int kButtonTop = 402;
+
+// How far the radios stand in from the group's frame.
+constexpr int kRadioIndent = 7;
 
 // Day 1 of the model's year: the date of the last event; none when the project has no valid one.
 QDate YearStart(const ZELMData& project)
@@ -53,7 +54,7 @@ CZELMOutputDoc* CZELMOutputView::GetOutputDocument() const
 void CZELMOutputView::CreateControls()
 {
     QPushButton* plot =
-        CreateReportControls(QStringLiteral("Computations of Water Table Fluctuations:"), kEditRect, kButtonTop);
+        CreateReportControls(QStringLiteral("Computations of Water Table Fluctuations:"), CreateGraphingGroup());
     // The chart opens on its own and deletes itself when closed.
     connect(plot, &QPushButton::clicked, this, [this] {
         if (CZELMOutputDoc* document = GetOutputDocument()) zelm::PlotWaterTable(*document, GetGraphType());
@@ -61,19 +62,32 @@ void CZELMOutputView::CreateControls()
     plot->setWhatsThis(QStringLiteral("Draws the water table through the year in a chart."));
     GetControl(kReportEdit)
         ->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
+}
 
+QLayout* CZELMOutputView::CreateGraphingGroup()
+{
     auto* group = new QGroupBox(QStringLiteral("Graphing"), this);
-    Place(group, kGraphingGroup, QStringLiteral("graphingGroup"), kGroupRect);
+    Name(group, kGraphingGroup, QStringLiteral("graphingGroup"));
+    // The radios are controls of the form, like the group around them: both share one cell of the
+    // layout, the radios kept inside the group's frame by its margins.
+    auto* radios = new QVBoxLayout;
+    radios->setContentsMargins(group->contentsMargins() + QMargins(kRadioIndent, 0, kRadioIndent, 0));
+    radios->setSpacing(0);
+    auto* cell = new QGridLayout;
+    cell->addWidget(group, 0, 0);
+    cell->addLayout(radios, 0, 0);
     graphing = new QButtonGroup(this);
-    auto* traditional = new QRadioButton(QStringLiteral("Traditional Drainage Year"), this);
-    auto* calendar = new QRadioButton(QStringLiteral("Calendar"), this);
-    const QPoint origin = kGroupRect.topLeft();
-    Place(traditional, kTraditionalYearRadio, QStringLiteral("traditionalYearRadio"),
-          QRect(origin + QPoint(10, 18), QSize(200, 20)));
-    Place(calendar, kCalendarRadio, QStringLiteral("calendarRadio"), QRect(origin + QPoint(10, 38), QSize(200, 20)));
-    graphing->addButton(traditional);
-    graphing->addButton(calendar);
-    traditional->setChecked(true);
+    const auto add = [&](int controlId, const QString& text, const QString& name) {
+        auto* radio = new QRadioButton(text, this);
+        Name(radio, controlId, name);
+        graphing->addButton(radio);
+        radios->addWidget(radio);
+        return radio;
+    };
+    add(kTraditionalYearRadio, QStringLiteral("Traditional Drainage Year"), QStringLiteral("traditionalYearRadio"))
+        ->setChecked(true);
+    add(kCalendarRadio, QStringLiteral("Calendar"), QStringLiteral("calendarRadio"));
+    return cell;
 }
 
 zelm::YearMode CZELMOutputView::GetGraphType() const

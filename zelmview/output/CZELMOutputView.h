@@ -8,6 +8,7 @@
 
 class CZELMOutputDoc;
 class QButtonGroup;
+class QLayout;
 
 class CZELMOutputView : public forms::ReportView {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
 
 private:
     void CreateControls();
+    // "Graphing": the year the chart shows.
+    QLayout* CreateGraphingGroup();
     void FillReport();
     QString WordProcessorText() const override;
 

@@ -1,13 +1,12 @@
 #include "output/TableDlg.h"
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QPushButton>
-#include <QResizeEvent>
 
 #include "data/DailyTable.h"
 #include "data/TransientOutputData.h"
 #include "docview/ControlId.h"
+#include "forms/HeadedForm.h"
 #include "forms/HelpRequest.h"
 #include "table/TableListCtrl.h"
 
@@ -19,12 +18,8 @@ constexpr int kDepthRow = 0;
 constexpr int kAfterBuildupRow = 1;
 constexpr int kEditorId = 1001;
 
+// The dialog's size when it opens.
 const QSize kDialogSize(620, 200);
-const QRect kTableRect(8, 28, 604, 126);
-const QRect kHelpRect(8, 164, 76, 26);
-const QRect kSaveCsvRect(336, 164, 104, 26);
-const QRect kCloseRect(448, 164, 76, 26);
-const QRect kExportRect(536, 164, 76, 26);
 const QString kHelpSection = QStringLiteral("daily-table");
 
 QString formatDepth(double depth)
@@ -52,18 +47,21 @@ TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
 
-    auto* label = new QLabel(QStringLiteral("Daily Water Table Heights:"), this);
-    label->setGeometry(8, 6, 300, 18);
     table = new TableListCtrl(kEditorId, false, this);
     table->setObjectName(QStringLiteral("dailyTable"));
     docview::SetControlId(table, int(kTable));
-    table->setGeometry(kTableRect);
-    QPushButton* help = AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"), kHelpRect);
+    // Help on the left, the other three on the right; the table takes every change of size.
+    forms::ButtonRow* buttons =
+        forms::layOutHeadedForm(this, QStringLiteral("Daily Water Table Heights:"), table, kDialogSize.width());
+    QPushButton* help = buttons->AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"));
+    buttons->addStretch(1);
     QPushButton* saveCsv =
-        AddButton(kSaveCsvButton, QStringLiteral("Save as CSV..."), QStringLiteral("saveCsvButton"), kSaveCsvRect);
-    QPushButton* close = AddButton(kCloseButton, QStringLiteral("Close"), QStringLiteral("closeButton"), kCloseRect);
+        buttons->AddButton(kSaveCsvButton, QStringLiteral("Save as CSV..."), QStringLiteral("saveCsvButton"));
+    QPushButton* close = buttons->AddButton(kCloseButton, QStringLiteral("Close"), QStringLiteral("closeButton"));
     QPushButton* exportButton =
-        AddButton(kExportButton, QStringLiteral("Export"), QStringLiteral("exportButton"), kExportRect);
+        buttons->AddButton(kExportButton, QStringLiteral("Export"), QStringLiteral("exportButton"));
+    for (QPushButton* button : {help, saveCsv, close, exportButton}) button->setAutoDefault(false);
+
     connect(help, &QPushButton::clicked, this, [] { forms::showHelp(kHelpSection); });
     connect(saveCsv, &QPushButton::clicked, this, &TableDlg::SaveTableAsCsv);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -102,22 +100,6 @@ void TableDlg::FillTable()
                            shown.afterBuildup ? formatDepth(*shown.afterBuildup) : QStringLiteral("-"));
     }
     table->setUpdatesEnabled(true);
-
-    initialSize = size();
-    initialRects.insert(kTable, table->geometry());
-    for (QPushButton* button : std::as_const(buttons))
-        initialRects.insert(docview::ControlIdOf(button), button->geometry());
-}
-
-QPushButton* TableDlg::AddButton(int controlId, const QString& text, const QString& name, const QRect& rect)
-{
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    docview::SetControlId(button, controlId);
-    button->setGeometry(rect);
-    button->setAutoDefault(false);
-    buttons.append(button);
-    return button;
 }
 
 void TableDlg::SetProject(const QDate& yearStart, const QString& depthUnit, const QString& suggested)
@@ -137,19 +119,4 @@ bool TableDlg::SaveTableAsCsv()
 void TableDlg::ExportTable()
 {
     table->CopyToClipboard(true, false);
-}
-
-void TableDlg::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    if (initialRects.isEmpty()) return;
-    // The table takes the whole change of size; the buttons keep their distance to the bottom.
-    const int dw = event->size().width() - initialSize.width();
-    const int dh = event->size().height() - initialSize.height();
-    QRect tableRect = initialRects.value(kTable);
-    tableRect.setWidth(std::max(0, tableRect.width() + dw));
-    tableRect.setHeight(std::max(0, tableRect.height() + dh));
-    table->setGeometry(tableRect);
-    for (QPushButton* button : std::as_const(buttons))
-        button->setGeometry(initialRects.value(docview::ControlIdOf(button)).translated(0, dh));
 }

@@ -7,12 +7,8 @@
 
 #include <QDate>
 #include <QDialog>
-#include <QHash>
-#include <QRect>
-#include <QSize>
 #include <functional>
 
-class QPushButton;
 class TableListCtrl;
 class TransientOutputData;
 
@@ -49,18 +45,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     const TransientOutputData* output;
     TableListCtrl* table;
-    QPushButton* AddButton(int controlId, const QString& text, const QString& name, const QRect& rect);
-
-    QList<QPushButton*> buttons;
     QDate firstDay;
     QString unit = QStringLiteral("ft");
     QString suggestedCsvPath;
     bool filled = false;
-    QHash<int, QRect> initialRects;
-    QSize initialSize;
 };

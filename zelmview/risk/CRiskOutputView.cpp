@@ -8,10 +8,8 @@
 
 namespace {
 
-// The form's own size; the controls are placed for it and follow the window from there.
+// The window's size when it opens.
 const QSize kFormSize(720, 452);
-const QRect kEditRect(8, 26, 704, 370);
-constexpr int kButtonTop = 410;
 
 }  // namespace
 
@@ -31,8 +29,7 @@ CRiskOutputDoc* CRiskOutputView::GetRiskOutputDocument() const
 
 void CRiskOutputView::CreateControls()
 {
-    QPushButton* plot =
-        CreateReportControls(QStringLiteral("Drainage Design Under Uncertainty"), kEditRect, kButtonTop);
+    QPushButton* plot = CreateReportControls(QStringLiteral("Drainage Design Under Uncertainty"));
     // The chart opens on its own and deletes itself when closed.
     connect(plot, &QPushButton::clicked, this, [this] {
         if (CRiskOutputDoc* document = GetRiskOutputDocument()) zelm::PlotReliability(*document);

@@ -1,7 +1,7 @@
 // Every window opens inside its screen: the main window (also from a saved place off the screen
 // and after tiling three documents), the chart windows, which also step down from each other, the
-// help window, the daily table and the About box. The test runs on a screen of 1024 by 768, at
-// scale factors 1 and 2.
+// help window, the daily table and the About box; the report window shows its controls whole. The
+// test runs on a screen of 1024 by 768, at scale factors 1 and 2.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -24,6 +24,7 @@
 #include "docview/View.h"
 #include "docview/WorkingFolder.h"
 #include "forms/ScreenFit.h"
+#include "output/CZELMOutputView.h"
 #include "output/TableDlg.h"
 #include "output/TestReports.h"
 #include "output/WaterTableChart.h"
@@ -37,6 +38,15 @@ const QStringList kExamples{QStringLiteral("hillcrest-design"), QStringLiteral("
 QRect availableArea()
 {
     return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// What the window area shows when scrolled, in the coordinates of its child windows.
+QRect reachableArea(const QMdiArea& windows)
+{
+    const QScrollBar* across = windows.horizontalScrollBar();
+    const QScrollBar* down = windows.verticalScrollBar();
+    return {-across->value(), -down->value(), windows.viewport()->width() + across->maximum(),
+            windows.viewport()->height() + down->maximum()};
 }
 
 }  // namespace
@@ -53,6 +63,7 @@ private slots:
     void tilingThreeDocumentsKeepsTheMainWindowInsideTheScreen();
     void chartWindowsOpenInsideTheScreenEachAStepFromTheLast();
     void theHelpTheDailyTableAndTheAboutBoxOpenInsideTheScreen();
+    void theReportWindowShowsItsGraphingGroupWhole();
 
 private:
     // Checks that `window`'s frame lies inside the screen's available area.
@@ -131,10 +142,7 @@ void WindowGeometryTest::tilingThreeDocumentsKeepsTheMainWindowInsideTheScreen()
         // Every window inside the window area, none maximised; a window whose least size does not
         // fit is reached by scrolling the area.
         const QMdiArea* windows = frame->GetMdiArea();
-        const QScrollBar* across = windows->horizontalScrollBar();
-        const QScrollBar* down = windows->verticalScrollBar();
-        const QRect reachable(-across->value(), -down->value(), windows->viewport()->width() + across->maximum(),
-                              windows->viewport()->height() + down->maximum());
+        const QRect reachable = reachableArea(*windows);
         for (QMdiSubWindow* window : windows->subWindowList()) {
             QVERIFY(!window->isMaximized());
             QVERIFY2(reachable.contains(window->geometry()), qPrintable(window->windowTitle()));
@@ -183,6 +191,24 @@ void WindowGeometryTest::theHelpTheDailyTableAndTheAboutBoxOpenInsideTheScreen()
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QVERIFY(insideScreen(&about));
+}
+
+void WindowGeometryTest::theReportWindowShowsItsGraphingGroupWhole()
+{
+    CZelmViewApp app;
+    QVERIFY(app.InitInstance(kNoSplash));
+    docview::Document* report = app.OpenDocumentFile(work.filePath(QStringLiteral("hillcrest-design.OTR")));
+    QVERIFY(report != nullptr);
+    auto* view = qobject_cast<CZELMOutputView*>(report->GetViews().constFirst());
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    // The group and its radios lie whole in the window, however small the screen: the window keeps
+    // the room of its form, and the window area scrolls to it.
+    const QWidget* group = view->GetControl(CZELMOutputView::kGraphingGroup);
+    QVERIFY(group->width() >= group->minimumSizeHint().width());
+    QVERIFY(view->rect().contains(group->geometry()));
+    for (int radio : {CZELMOutputView::kTraditionalYearRadio, CZELMOutputView::kCalendarRadio})
+        QVERIFY(group->geometry().contains(view->GetControl(radio)->geometry()));
+    QVERIFY(reachableArea(*app.GetMainFrame()->GetMdiArea()).contains(view->GetFrame()->geometry()));
 }
 
 QTEST_MAIN(WindowGeometryTest)
