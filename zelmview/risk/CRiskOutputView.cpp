@@ -46,12 +46,12 @@ void CRiskOutputView::OnUpdate(docview::UpdateHint)
 {
     CRiskOutputDoc* document = GetRiskOutputDocument();
     if (document == nullptr) return;
-    ShowReport(document->LoadOutputText(CRiskOutputDoc::kDisplayText));
+    ShowReport(document->LoadOutputText(ReportTextMode::Display));
     GetControl(kPlotButton)->setEnabled(document->GetOutput().hasReliabilityTable);
 }
 
 QString CRiskOutputView::WordProcessorText() const
 {
     const CRiskOutputDoc* document = GetRiskOutputDocument();
-    return document != nullptr ? document->LoadOutputText(CRiskOutputDoc::kCopyText) : QString();
+    return document != nullptr ? document->LoadOutputText(ReportTextMode::Copy) : QString();
 }
