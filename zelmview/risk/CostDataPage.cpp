@@ -54,7 +54,7 @@ void CostDataPage::CreateTable()
     table->InsertColumn(1, QStringLiteral("Pipe cost"), 80);
     table->InsertColumn(2, QStringLiteral("Gravel envelope cost"), 160);
     table->InsertColumn(3, QStringLiteral("% of lateral"), 100);
-    table->SetColumnMode(0, TableListCtrl::kReadOnly);
+    table->SetColumnMode(0, TableListCtrl::ColumnMode::ReadOnly);
     for (int row = 0; row < RiskData::kPipeSizes; ++row)
         table->InsertItem(row, QString::fromLatin1(kPipeDiameters[row]));
     // Opening a cell counts as a change, whether or not anything is typed.
