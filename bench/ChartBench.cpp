@@ -35,7 +35,7 @@ void BM_BuildAndRenderWaterTableChart(benchmark::State& state)
 {
     ManyEventRun run;
     docview::MessageRecorder recorder;
-    const int chartYear = int(state.range(0));
+    const auto chartYear = static_cast<zelm::YearMode>(state.range(0));
     for (auto _ : state) {
         GraphDlg* dialog = zelm::PlotWaterTable(run.document, chartYear);
         if (dialog == nullptr) {
@@ -50,8 +50,8 @@ void BM_BuildAndRenderWaterTableChart(benchmark::State& state)
         state.SkipWithError(recorder.messages().join(' ').toStdString().c_str());
 }
 BENCHMARK(BM_BuildAndRenderWaterTableChart)
-    ->Arg(zelm::kTraditionalDrainageYear)
-    ->Arg(zelm::kCalendarYear)
+    ->Arg(static_cast<int>(zelm::YearMode::TraditionalDrainageYear))
+    ->Arg(static_cast<int>(zelm::YearMode::CalendarYear))
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path = fuzz::inputFile(data, size, QStringLiteral("input.unc"));
     RiskOutputData report;
     fuzz::readCountingMessages([&] { return report.ReadData(path); });
-    fuzz::require(report.hasReliabilityTable == 1 || report.reliabilityTable.isEmpty(), "rows belong to a table");
+    fuzz::require(report.hasReliabilityTable || report.reliabilityTable.isEmpty(), "rows belong to a table");
     fuzz::require(report.path == path, "the report remembers its path");
     return 0;
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CZELMOutputDoc document;
     fuzz::require(document.OnOpenDocument(report), "the document opens, whatever it holds");
     if (read) fuzz::require(document.GetOutput().records.size() == alone.records.size(), "the document reads the same");
-    for (const int mode : {TransientOutputData::kDisplayLines, TransientOutputData::kBlock})
+    for (const ReportTextMode mode : {ReportTextMode::Display, ReportTextMode::Copy})
         document.GetOutput().LoadReportText(mode);
     for (const int offset : {0, 1, 2}) {
         try {

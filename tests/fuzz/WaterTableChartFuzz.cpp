@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     docview::MessageRecorder recorder;
     CZELMOutputDoc document;
     document.OnOpenDocument(report);
-    for (const int year : {zelm::kTraditionalDrainageYear, zelm::kCalendarYear}) {
+    for (const zelm::YearMode year : {zelm::YearMode::TraditionalDrainageYear, zelm::YearMode::CalendarYear}) {
         GraphDescription graph;
         try {
             zelm::FillWaterTableChart(graph, document.GetInput(), document.GetOutput(), year);

@@ -1,9 +1,9 @@
 // CRiskOutputDoc: opening an uncertainty report with the project beside it, and the report's text.
 #include "data/CRiskOutputDoc.h"
 
-#include "docview/MessageSink.h"
 #include "data/ReportText.h"
 #include "data/TransientOutputData.h"
+#include "docview/MessageSink.h"
 
 CRiskOutputDoc::CRiskOutputDoc(QObject* parent) : docview::Document(parent) {}
 
@@ -22,8 +22,7 @@ void CRiskOutputDoc::DeleteContents()
     output = RiskOutputData();
 }
 
-QString CRiskOutputDoc::LoadOutputText(int mode) const
+QString CRiskOutputDoc::LoadOutputText(ReportTextMode mode) const
 {
-    return loadReportText(output.path, mode == kDisplayText ? ReportTextMode::Display : ReportTextMode::Copy,
-                          kMaxCopyCharacters);
+    return loadReportText(output.path, mode, kMaxCopyCharacters);
 }

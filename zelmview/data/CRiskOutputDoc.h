@@ -4,17 +4,16 @@
 
 #include <QString>
 
-#include "docview/Document.h"
+#include "data/ReportText.h"
 #include "data/RiskData.h"
 #include "data/RiskOutputData.h"
+#include "docview/Document.h"
 
 class CRiskOutputDoc : public docview::Document {
     Q_OBJECT
 
 public:
-    // LoadOutputText modes.
-    static constexpr int kDisplayText = 0;  // lines without trailing white space, ended by CR LF
-    static constexpr int kCopyText = 1;     // the report as it stands, at most kMaxCopyCharacters
+    // The most bytes of the report that LoadOutputText gives in Copy mode.
     static constexpr qint64 kMaxCopyCharacters = 100000;
 
     explicit CRiskOutputDoc(QObject* parent = nullptr);
@@ -26,7 +25,7 @@ public:
     void DeleteContents() override;
 
     // The text of the report last read; empty after a message when it cannot be opened.
-    QString LoadOutputText(int mode) const;
+    QString LoadOutputText(ReportTextMode mode) const;
 
     RiskData& GetInput() { return input; }
     const RiskData& GetInput() const { return input; }

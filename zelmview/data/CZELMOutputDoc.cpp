@@ -27,5 +27,5 @@ QString CZELMOutputDoc::FormatSeasonalHighWaterTable(int offset)
 {
     const double depth = output.ComputeSeasonalHighWaterTable(offset);
     return QString::asprintf("Seasonal High Water Table = %.2f", depth) +
-           QLatin1String(input.metricUnits ? " m." : " ft.");
+           QLatin1String(input.metricUnits == ZELMData::Units::Metric ? " m." : " ft.");
 }

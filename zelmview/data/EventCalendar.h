@@ -21,7 +21,7 @@ inline const QDate kNewYear{kFollowingYear, 1, 1};
 
 // How a chart of the year lays it out: from the last event (the model's drainage year) or from
 // 1 January; the values are those of the output window's Graphing radios.
-enum YearMode : int { kTraditionalDrainageYear = 0, kCalendarYear = 1 };
+enum class YearMode : int { TraditionalDrainageYear = 0, CalendarYear = 1 };
 
 // The last day an event may have in `month` as the form takes it: 29 for February; no limit for a
 // month outside 1 to 12.

@@ -9,13 +9,23 @@
 
 class RiskData {
 public:
-    // Codes of the two-way choices.
-    static constexpr int kEnglish = 1, kMetric = 2;                     // units
-    static constexpr int kGivenDesign = 1, kDesignRange = 2;            // evaluation
-    static constexpr int kRiskAnalysis = 1, kLossFunction = 2;          // uncertaintyOption
-    static constexpr int kAveragePipeCost = 1, kPipeSizeTable = 2;      // pipeCostType
-    static constexpr int kConstantSpeed = 1, kVariableSpeed = 2;        // trenchSpeed
-    static constexpr int kGivenReliability = 1, kReliabilityTable = 2;  // reliabilityOption
+    // The codes of the project, with the numbers the file keeps for them.
+    // English: ft, ft/day, cost per linear foot, benefits per acre; metric: m, per metre, per hectare.
+    enum class Units : int { English = 1, Metric = 2 };
+    // The risk of one given design, or the designs of a range for a certain risk.
+    enum class Evaluation : int { GivenDesign = 1, DesignRange = 2 };
+    enum class UncertaintyOption : int { RiskAnalysis = 1, LossFunctionAnalysis = 2 };
+    // One average pipe cost, or the table of pipe sizes.
+    enum class PipeCostType : int { Average = 1, SizeTable = 2 };
+    // The trenching machine's speed.
+    enum class TrenchSpeed : int { Constant = 1, Variable = 2 };
+    // Find the design of a given reliability, or a table of reliability against cost.
+    enum class ReliabilityOption : int { GivenReliability = 1, ReliabilityTable = 2 };
+    // The crop's yield against the depth to the water table: Y = A + B(X^3 - 3X^2 + 3X); a peak,
+    // a sharp drop and a lower level; a symmetric dome.
+    enum class LossFunction : int { Cubic = 1, PeakAndDrop = 2, Dome = 3 };
+    // The file names the type by its entry in PipeTypeNames.
+    enum class PipeType : int { Plastic = 0, Concrete = 1, Clay = 2 };
 
     static constexpr int kPipeSizes = 7;  // rows of the pipe cost table: 4, 6, ... 14 and larger
     static constexpr std::array<const char*, 3> PipeTypeNames = {"PLASTIC", "CONCRETE", "CLAY"};
@@ -27,9 +37,9 @@ public:
     bool ReadData(const QString& path);
     bool WriteData(const QString& path) const;
 
-    // Converts the stored values to the unit system `newUnits` (kEnglish, or any other code for
-    // metric) and stores the code; nothing changes when the project is in it already.
-    void SetUnits(int newUnits);
+    // Converts the stored values to the unit system `newUnits` and stores it; nothing changes when
+    // the project is in it already.
+    void SetUnits(Units newUnits);
 
     // `name` as the file keeps it and reads it back: one line, without outer white space, cut to
     // fit the crop name field (at most kCropNameLength bytes of UTF-8, one fewer for a name that
@@ -39,9 +49,9 @@ public:
     // Field by field, so a stored change that changes nothing is no change.
     bool operator==(const RiskData&) const = default;
 
-    int units = kEnglish;
-    int evaluation = kGivenDesign;
-    int uncertaintyOption = kRiskAnalysis;
+    Units units = Units::English;
+    Evaluation evaluation = Evaluation::GivenDesign;
+    UncertaintyOption uncertaintyOption = UncertaintyOption::RiskAnalysis;
     double barrierDepth = 0.0;  // Z
     double drainRadius = 0.0;   // also the radius of influence
     double permeability = 0.0;  // k, length per day
@@ -49,7 +59,7 @@ public:
     double barrierDepthSD = 0.0;
     double permeabilitySD = 0.0;
     double rechargeRateSD = 0.0;
-    int pipeType = 0;                             // index into PipeTypeNames
+    PipeType pipeType = PipeType::Plastic;
     double discountRate = 0.0;                    // percent
     double systemLife = 0.0;                      // years
     double omCost = 0.0;                          // per linear foot or metre
@@ -57,14 +67,14 @@ public:
     std::array<double, kPipeSizes> pipeCost{};    // per linear foot or metre
     std::array<double, kPipeSizes> gravelCost{};  // per linear foot or metre
     std::array<double, kPipeSizes> lateralPercent{};
-    int pipeCostType = kAveragePipeCost;
+    PipeCostType pipeCostType = PipeCostType::Average;
     double constCostPerMinute = 0.0;
     double constInstallRate = 0.0;  // length per minute
     double varCostPerMinute = 0.0;
     double maxInstallDepth = 0.0;
     double minInstallRate = 0.0;  // length per minute
     double depthRateSlope = 0.0;
-    int trenchSpeed = kConstantSpeed;
+    TrenchSpeed trenchSpeed = TrenchSpeed::Constant;
     double criticalDepth = 0.0;  // to the water table
     double designDepth = 0.0;
     double designSpacing = 0.0;
@@ -78,10 +88,10 @@ public:
     double reliabilityIncrement = 0.0;
     double maxReliability = 0.0;
     double minReliability = 0.0;
-    int reliabilityOption = kGivenReliability;
+    ReliabilityOption reliabilityOption = ReliabilityOption::GivenReliability;
     QString cropName;
-    int lossFunction = 1;  // 1, 2 or 3
-    double coefA = 0.0;    // of Y = A + B(X^3 - 3X^2 + 3X)
+    LossFunction lossFunction = LossFunction::Cubic;
+    double coefA = 0.0;  // of Y = A + B(X^3 - 3X^2 + 3X)
     double coefB = 0.0;
     double coefX = 0.0;
     double maxYieldDepth = 0.0;   // depth to the water table for the maximum yield

@@ -2,13 +2,14 @@
 // Comment lines start with "#"; data lines 1 to 9 hold numbers, line 10 the crop name and the pipe
 // type in two fields of ten characters, and the lines after it the rows of the pipe cost table.
 #include <QFile>
+#include <optional>
 
 #include "data/LineScanner.h"
-#include "docview/MessageSink.h"
 #include "data/RiskData.h"
 #include "data/RiskFileLayout.h"
 #include "data/ScopedCLocale.h"
 #include "data/TextLineReader.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -30,22 +31,13 @@ bool failToParse(int dataLine, const QString& path)
     return fail(QStringLiteral("Parse error reading line %1 in ").arg(dataLine) + path);
 }
 
-int normalisedCode(int value)
-{
-    return value == 1 ? 1 : 2;
-}
-
 bool scanItem(LineScanner& scanner, const RiskFileItem& item, RiskData& data)
 {
     int value = 0;
     switch (item.kind) {
     case RiskFileItem::Kind::Code:
         if (!scanner.integer(value)) return false;
-        data.*item.code = normalisedCode(value);
-        return true;
-    case RiskFileItem::Kind::LossFunction:
-        if (!scanner.integer(value)) return false;
-        if (value >= 1 && value <= 3) data.*item.code = value;
+        item.readCode(data, value);
         return true;
     case RiskFileItem::Kind::Real:
         return scanner.finiteReal(data.*item.real);
@@ -79,21 +71,21 @@ QString trimmedField(const QByteArray& line, int field)
     return QString::fromUtf8(line.mid(field * RiskData::kCropNameLength, RiskData::kCropNameLength).trimmed());
 }
 
-int pipeTypeIndex(const QString& name)
+std::optional<RiskData::PipeType> pipeTypeNamed(const QString& name)
 {
     for (int index = 0; index < int(RiskData::PipeTypeNames.size()); ++index)
-        if (name == QLatin1String(RiskData::PipeTypeNames[index])) return index;
-    return -1;
+        if (name == QLatin1String(RiskData::PipeTypeNames[index])) return static_cast<RiskData::PipeType>(index);
+    return std::nullopt;
 }
 
 bool readCropLine(const QByteArray& line, RiskData& data, const QString& path)
 {
-    const int pipeType = pipeTypeIndex(trimmedField(line, 1));
-    if (pipeType < 0)
+    const std::optional<RiskData::PipeType> pipeType = pipeTypeNamed(trimmedField(line, 1));
+    if (!pipeType)
         return fail(QStringLiteral("Parse error reading line 10 (pipe type must be PLASTIC, CONCRETE or CLAY) in ") +
                     path);
     data.cropName = trimmedField(line, 0);
-    data.pipeType = pipeType;
+    data.pipeType = *pipeType;
     return true;
 }
 

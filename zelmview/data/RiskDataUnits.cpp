@@ -33,13 +33,12 @@ void scaleCostsPerLength(RiskData& data, bool toEnglish)
 
 }  // namespace
 
-void RiskData::SetUnits(int newUnits)
+void RiskData::SetUnits(Units newUnits)
 {
-    const int target = newUnits == kEnglish ? kEnglish : kMetric;
-    if (target == units) return;
-    const bool toEnglish = target == kEnglish;
+    if (newUnits == units) return;
+    const bool toEnglish = newUnits == Units::English;
     for (double RiskData::*length : kLengths) scale(this->*length, zelm::kFeetPerMetre, toEnglish);
     scaleCostsPerLength(*this, toEnglish);
     scale(annualBenefits, zelm::kHectaresPerAcre, toEnglish);
-    units = target;
+    units = newUnits;
 }

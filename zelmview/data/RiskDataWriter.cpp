@@ -20,8 +20,7 @@ QByteArray itemText(const RiskFileItem& item, const RiskData& data)
 {
     switch (item.kind) {
     case RiskFileItem::Kind::Code:
-    case RiskFileItem::Kind::LossFunction:
-        return QByteArray::number(data.*item.code);
+        return QByteArray::number(item.storedCode(data));
     case RiskFileItem::Kind::Real:
         return realText(data.*item.real);
     case RiskFileItem::Kind::Placeholder:
@@ -48,10 +47,11 @@ QByteArray cropNameField(const QString& name)
 
 // A pipe type that is not in the list is written as the first: a file that names none of them
 // could not be read again.
-QByteArray pipeTypeField(int pipeType)
+QByteArray pipeTypeField(RiskData::PipeType pipeType)
 {
-    const bool known = pipeType >= 0 && pipeType < int(RiskData::PipeTypeNames.size());
-    return QByteArray(RiskData::PipeTypeNames[known ? pipeType : 0]).leftJustified(RiskData::kCropNameLength);
+    const int index = static_cast<int>(pipeType);
+    const bool known = index >= 0 && index < int(RiskData::PipeTypeNames.size());
+    return QByteArray(RiskData::PipeTypeNames[known ? index : 0]).leftJustified(RiskData::kCropNameLength);
 }
 
 QByteArray projectText(const RiskData& data)

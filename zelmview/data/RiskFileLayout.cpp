@@ -2,16 +2,40 @@
 // numeric data line. designDepth stands on lines 7 and 8; a reader keeps the value of line 8.
 #include "data/RiskFileLayout.h"
 
+#include <type_traits>
+
 namespace {
 
-RiskFileItem code(int RiskData::*field)
+template <auto field>
+int storedCode(const RiskData& data)
 {
-    return {RiskFileItem::Kind::Code, field, nullptr};
+    return static_cast<int>(data.*field);
 }
+
+template <auto field>
+void readTwoWayCode(RiskData& data, int value)
+{
+    using Code = std::remove_reference_t<decltype(data.*field)>;
+    data.*field = static_cast<Code>(value == 1 ? 1 : 2);
+}
+
+void readLossFunction(RiskData& data, int value)
+{
+    if (value >= 1 && value <= 3) data.lossFunction = static_cast<RiskData::LossFunction>(value);
+}
+
+template <auto field>
+RiskFileItem code()
+{
+    return {RiskFileItem::Kind::Code, nullptr, storedCode<field>, readTwoWayCode<field>};
+}
+
+constexpr RiskFileItem kLossFunction{RiskFileItem::Kind::Code, nullptr, storedCode<&RiskData::lossFunction>,
+                                     readLossFunction};
 
 RiskFileItem real(double RiskData::*field)
 {
-    return {RiskFileItem::Kind::Real, nullptr, field};
+    return {RiskFileItem::Kind::Real, field};
 }
 
 constexpr RiskFileItem kPlaceholder{RiskFileItem::Kind::Placeholder};
@@ -24,18 +48,15 @@ const QList<RiskFileLine>& riskFileNumberLines()
     static const QList<RiskFileLine> lines = {
         {{"#LINE 1:", "# [1]loss func (1-3)", "# [2]units (1==English, 2==metric)", "# [3]min reliability",
           "# [4]max reliability", "# [5]reliability increment"},
-         {{RiskFileItem::Kind::LossFunction, &R::lossFunction},
-          code(&R::units),
-          real(&R::minReliability),
-          real(&R::maxReliability),
+         {kLossFunction, code<&R::units>(), real(&R::minReliability), real(&R::maxReliability),
           real(&R::reliabilityIncrement)}},
         {{"# LINE 2:", "# [1]uncertainty analysis option (1 == risk analysis", "#    2 == loss function analysis)",
           "# [2]analysis evaluation", "#   (1 == risk evaluation of a given design, 2 == range of designs)",
           "# [3]pipe cost type (1 == average, 2 == distribution of sizes)", "# [4] trenching machine speed",
           "#   (1 == constant, 2 == variable)", "# [5] reliability option(1 == use a given reliability",
           "#    2 == produce a table of reliability vs. cost)"},
-         {code(&R::uncertaintyOption), code(&R::evaluation), code(&R::pipeCostType), code(&R::trenchSpeed),
-          code(&R::reliabilityOption)}},
+         {code<&R::uncertaintyOption>(), code<&R::evaluation>(), code<&R::pipeCostType>(), code<&R::trenchSpeed>(),
+          code<&R::reliabilityOption>()}},
         {{"# LINE 3", "# [1]Depth to barrier [Z]", "# [2]Recharge rate [Qd]", "# [3]Permeability of soil [k]",
           "# [4]Standard dev. of Qd", "# [5]Standard dev. of permeability k", "# [6]CVKN"},
          {real(&R::barrierDepth), real(&R::rechargeRate), real(&R::permeability), real(&R::rechargeRateSD),

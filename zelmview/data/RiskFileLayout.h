@@ -9,14 +9,17 @@
 // One value of a numeric data line.
 struct RiskFileItem {
     enum class Kind {
-        Code,          // an integer, read as 1 when it is 1 and as 2 otherwise
-        LossFunction,  // an integer kept only when it is 1, 2 or 3
-        Real,          // a double, written with "%g"
-        Placeholder,   // always written as "0.0" and never stored
+        Code,         // an integer, the number that stands for one of the project's codes
+        Real,         // a double, written with "%g"
+        Placeholder,  // always written as "0.0" and never stored
     };
     Kind kind;
-    int RiskData::*code = nullptr;
     double RiskData::*real = nullptr;
+    // A code's number as the file keeps it, and the code that a number read from the file stands
+    // for: a two-way code takes 1 for its first choice and any other number for its second; the
+    // loss function keeps its choice unless the number is 1, 2 or 3.
+    int (*storedCode)(const RiskData&) = nullptr;
+    void (*readCode)(RiskData&, int) = nullptr;
 };
 
 struct RiskFileLine {

@@ -26,12 +26,12 @@ public:
     // the failure. A report without either section reads successfully.
     bool ReadData(const QString& path);
 
-    QString path;            // the report last read
-    int hasFixedDesign = 0;  // 1 once the fixed-design section was found
+    QString path;                 // the report last read
+    bool hasFixedDesign = false;  // once the fixed-design section was found
     // Cost per acre, spacing, depth, reliability, critical depth to the water table, mean depth to
     // the water table, coefficient of variance of that depth, Y at the critical depth and the
     // covariance of Y at the critical depth.
     RiskOutputRangeSpacingItem fixedDesign;
-    int hasReliabilityTable = 0;                         // 1 once the table section was found
+    bool hasReliabilityTable = false;                    // once the table section was found
     QList<RiskOutputRangeSpacingItem> reliabilityTable;  // in file order, of every table section
 };

@@ -6,10 +6,10 @@
 #include <cstdlib>
 
 #include "data/LineScanner.h"
-#include "docview/MessageSink.h"
 #include "data/RiskOutputData.h"
 #include "data/ScopedCLocale.h"
 #include "data/TextLineReader.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ public:
 private:
     bool readFixedDesign()
     {
-        data.hasFixedDesign = 1;
+        data.hasFixedDesign = true;
         if (!skipLine("Unexpected EOF found skipping '----' after reading \"RESULTS FOR A FIXED DESIGN\" in file ") ||
             !skipLine("Unexpected EOF found skipping blank line after reading \"RESULTS FOR A FIXED DESIGN\" in file "))
             return false;
@@ -81,7 +81,7 @@ private:
     // Rows up to a blank line; the end of the file inside the rows ends the report.
     bool readTable()
     {
-        data.hasReliabilityTable = 1;
+        data.hasReliabilityTable = true;
         if (!skipLine("Unexpected EOF found while skipping '----' after reading \"TABLE OF RELIABILITY VS DEPTH AND "
                       "SPACING\" in file ") ||
             !skipLine("Unexpected EOF found while skipping blank line after reading \"TABLE OF RELIABILITY VS DEPTH "

@@ -8,12 +8,11 @@
 #include <array>
 
 #include "data/OutputRecord.h"
+#include "data/ReportText.h"
 
 class TransientOutputData {
 public:
-    // LoadReportText modes.
-    static constexpr int kDisplayLines = 0;  // lines without trailing white space, ended by CR LF
-    static constexpr int kBlock = 1;         // the file's text as it stands, cut at kMaxBlockBytes
+    // The most bytes of the report that LoadReportText gives in Copy mode.
     static constexpr qint64 kMaxBlockBytes = 99999;
 
     // Reads the report at `path` and the daily file beside it, starting from empty arrays.
@@ -21,9 +20,9 @@ public:
     // keep what was read before the failure.
     bool ReadData(const QString& path);
 
-    // The text of the report last read, for display; empty after a message when it cannot be
-    // opened.
-    QString LoadReportText(int mode) const;
+    // The text of the report last read, for display or as it stands; empty after a message when it
+    // cannot be opened.
+    QString LoadReportText(ReportTextMode mode) const;
 
     // The mean depth below the surface of the daily rows just before and just after the build-ups
     // of the three events that raised the water table highest, `offset` rows further out on

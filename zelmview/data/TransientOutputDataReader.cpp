@@ -159,14 +159,14 @@ bool TransientOutputData::readDailyFile()
     return true;
 }
 
-QString TransientOutputData::LoadReportText(int mode) const
+QString TransientOutputData::LoadReportText(ReportTextMode mode) const
 {
     QFile report(path);
     if (!report.open(QIODevice::ReadOnly)) {
         failToOpen(path);
         return QString();
     }
-    if (mode != kDisplayLines) return QString::fromUtf8(report.read(kMaxBlockBytes));
+    if (mode == ReportTextMode::Copy) return QString::fromUtf8(report.read(kMaxBlockBytes));
 
     QByteArray text;
     while (!report.atEnd()) text += trimmedEnd(report.readLine()) + "\r\n";

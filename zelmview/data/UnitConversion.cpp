@@ -24,15 +24,18 @@ void convertAmounts(ZELMData& data, Convert convert)
 
 }  // namespace
 
-void ConvertUnits(ZELMData& data, int newUnits)
+void ConvertUnits(ZELMData& data, ZELMData::Units newUnits)
 {
     if (newUnits == data.metricUnits) return;
-    if (newUnits == kEnglishUnits) {
+    switch (newUnits) {
+    case ZELMData::Units::English:
         convertLengths(data, [](double metres) { return metres * kFeetPerMetre; });
         convertAmounts(data, [](double centimetres) { return centimetres / kCentimetresPerInch; });
-    } else if (newUnits == kMetricUnits) {
+        break;
+    case ZELMData::Units::Metric:
         convertLengths(data, [](double feet) { return feet / kFeetPerMetre; });
         convertAmounts(data, [](double inches) { return inches * kCentimetresPerInch; });
+        break;
     }
     data.metricUnits = newUnits;
 }

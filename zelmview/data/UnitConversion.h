@@ -3,17 +3,12 @@
 #pragma once
 
 #include "data/UnitFactors.h"
-
-class ZELMData;
+#include "data/ZELMData.h"
 
 namespace zelm {
 
-// The project's unit codes.
-enum UnitSystem : int { kEnglishUnits = 0, kMetricUnits = 1 };
-
 // Lengths and conductivities by kFeetPerMetre, the AWHC and the event amounts by
-// kCentimetresPerInch, then the project's units become `newUnits`. The same units, or any other
-// value, convert nothing.
-void ConvertUnits(ZELMData& data, int newUnits);
+// kCentimetresPerInch, then the project's units become `newUnits`. The same units convert nothing.
+void ConvertUnits(ZELMData& data, ZELMData::Units newUnits);
 
 }  // namespace zelm

@@ -17,6 +17,14 @@ public:
 
 class ZELMData {
 public:
+    // The codes of the project, with the numbers the file keeps for them.
+    enum class InputMode : int { Design = 0, Analysis = 1 };
+    // English: ft, ft/day, in; metric: m, m/day, cm.
+    enum class Units : int { English = 0, Metric = 1 };
+    // Where the drain lies: decided by the model's criterion, or on or off the barrier. A file may
+    // hold another number, which the project keeps as it was read and the model takes for off.
+    enum class BarrierMode : int { ByCriterion = -1, OffBarrier = 0, OnBarrier = 1 };
+
     // Both report every failure with one message through the message sink and return false.
     // A failed read is not rolled back: fields read before the failing line keep their new values.
     // The reader refuses numbers the model cannot compute with ("nan", "inf", beyond single
@@ -32,9 +40,9 @@ public:
 
     bool operator==(const ZELMData&) const = default;
 
-    int inputMode = 0;        // 0 design, 1 analysis
-    int metricUnits = 0;      // 0 English, 1 metric
-    int benchBottomland = 0;  // 1 = calculate the bench and bottom land criteria
+    InputMode inputMode = InputMode::Design;
+    Units metricUnits = Units::English;
+    bool benchBottomland = false;  // calculate the bench and bottom land criteria
     double depthToDrain = 0.0;
     double drainRadius = 0.0;
     double barrierDistance = 0.0;
@@ -44,7 +52,7 @@ public:
     double specificYield = 0.0;
     double drainSpacing = 0.0;
     double awhc = 0.0;
-    int barrierMode = -1;  // -1 use the criterion, 1 force on the barrier, 0 force off
+    BarrierMode barrierMode = BarrierMode::ByCriterion;
     QList<IrrigationDataElement> events;
     double maxDeepPercolation = 0.0;  // largest event amount, at least 0, set on reading
     QString title;

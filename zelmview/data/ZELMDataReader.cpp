@@ -175,16 +175,19 @@ bool ZELMData::ReadData(const QString& path)
     int design = 0, units = 0, bench = 0;
     if (!project.integer(0, design) || !project.integer(1, units) || !project.integer(2, bench))
         return fail("Parse error reading project data in ", path);
-    inputMode = design != 0;
-    metricUnits = units != 0;
+    // Any number but 0 means analysis and metric units, as the model reads them.
+    inputMode = design != 0 ? InputMode::Analysis : InputMode::Design;
+    metricUnits = units != 0 ? Units::Metric : Units::English;
     benchBottomland = bench == 1;
 
     // Older files have no drain-barrier mode (eight values); barrierMode then keeps its value.
     const NumberLine field(lines.nextData());
+    int mode = static_cast<int>(barrierMode);
     if (!field.reals({&permeability, &maxWaterTable, &barrierDistance, &specificYield, &drainRadius, &depthToDrain,
                       &drainSpacing, &awhc}) ||
-        (field.size() > 8 && !field.integer(8, barrierMode)))
+        (field.size() > 8 && !field.integer(8, mode)))
         return fail("Parse error reading field data in ", path);
+    barrierMode = static_cast<BarrierMode>(mode);
     minWaterTableDepth = depthToDrain - maxWaterTable;
 
     int count = 0;

@@ -147,10 +147,9 @@ void Document::RemoveView(DocumentView* view)
     if (views.isEmpty() && !closing) OnCloseDocument();
 }
 
-void Document::UpdateAllViews(View* sender, long hint, QObject* hintObject)
+void Document::UpdateAllViews(UpdateHint hint)
 {
-    for (DocumentView* view : QList<DocumentView*>(views))
-        if (view->AsView() != sender) view->OnUpdate(sender, hint, hintObject);
+    for (DocumentView* view : QList<DocumentView*>(views)) view->OnUpdate(hint);
 }
 
 }  // namespace docview

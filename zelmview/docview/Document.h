@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include "docview/UpdateHint.h"
+
 namespace docview {
 
 class DocTemplate;
@@ -65,8 +67,8 @@ public:
     QList<View*> GetViews() const;
     void AddView(DocumentView* view);
     void RemoveView(DocumentView* view);
-    // Tells every view except `sender` that the document changed; `hint` says what changed.
-    void UpdateAllViews(View* sender, long hint = 0, QObject* hintObject = nullptr);
+    // Tells every view that the document changed; `hint` says what the views must do.
+    void UpdateAllViews(UpdateHint hint = {});
 
 signals:
     void modifiedChanged(bool modified);

@@ -3,7 +3,7 @@
 // layer that derives from them, build without widgets.
 #pragma once
 
-class QObject;
+#include "docview/UpdateHint.h"
 
 namespace docview {
 
@@ -14,8 +14,8 @@ public:
     virtual ~DocumentView() = default;
 
     virtual View* AsView() = 0;
-    // The document changed; `hint` (0 = everything) and `hintObject` say what.
-    virtual void OnUpdate(View* sender, long hint, QObject* hintObject) = 0;
+    // The document changed; `hint` says what the view must do (the default hint: show it all).
+    virtual void OnUpdate(UpdateHint hint) = 0;
     // Closes the view's window (and with it the view).
     virtual void CloseFrame() = 0;
 };

@@ -20,13 +20,13 @@ void EditableDocument::Push(QUndoCommand* command)
 
 void EditableDocument::Undo()
 {
-    UpdateAllViews(nullptr, kHintCommit);
+    CommitTypedText();
     undoStack->undo();
 }
 
 void EditableDocument::Redo()
 {
-    UpdateAllViews(nullptr, kHintCommit);
+    CommitTypedText();
     undoStack->redo();
 }
 

@@ -1,8 +1,9 @@
 // A document the user edits: every change it stores is one step of its undo stack. A change is
 // stored through StoreChange, which pushes a command; the command applies the change (and, on
 // undo, takes it back) and then tells every view of the document with a hint, so all windows of
-// the document show the same, whichever of them made the change. The document is modified exactly
-// while its stack is away from the state last saved or opened.
+// the document show the same, whichever of them made the change. Before an undo or a redo the
+// document has its views store what is typed into them but not yet stored (CommitTypedText). The
+// document is modified exactly while its stack is away from the state last saved or opened.
 //
 // The stack is a Qt Gui class, so it lives here in the widget half of the layer rather than in
 // Document, which the data layer builds on with Qt Core alone.
@@ -30,14 +31,14 @@ public:
     // "Undo TEXT"), unless it equals what `get` gives now. Every view hears `hint` once the change
     // is applied, and again after each undo and redo of it. True when a change was stored.
     template <typename Value>
-    bool StoreChange(const QString& text, long hint, std::function<Value()> get, std::function<void(const Value&)> set,
-                     const Value& after);
+    bool StoreChange(const QString& text, UpdateHint hint, std::function<Value()> get,
+                     std::function<void(const Value&)> set, const Value& after);
 
     // The same for a value the document holds (its whole data, say): `change` edits a copy of
     // `state`, and the copy becomes the new state. A whole-state change undoes exactly, whatever
     // else the change touched.
     template <typename State, typename Change>
-    bool StoreChange(const QString& text, long hint, State& state, Change&& change)
+    bool StoreChange(const QString& text, UpdateHint hint, State& state, Change&& change)
     {
         State after = state;
         change(after);
@@ -61,8 +62,10 @@ public:
     // overrides this calls it too.
     void DeleteContents() override;
 
-    // The hint with which views commit their typed values into the document.
-    static constexpr long kHintCommit = 1;
+    // Has every view store what is typed into it but not yet stored, each value as one change. A
+    // document type whose views hold typed text sends them its hint for that; the default has
+    // nothing to ask.
+    virtual void CommitTypedText() {}
 
 private:
     template <typename Value>
@@ -105,13 +108,13 @@ private:
 };
 
 template <typename Value>
-bool EditableDocument::StoreChange(const QString& text, long hint, std::function<Value()> get,
+bool EditableDocument::StoreChange(const QString& text, UpdateHint hint, std::function<Value()> get,
                                    std::function<void(const Value&)> set, const Value& after)
 {
     Value before = get();
     if (before == after) return false;
-    Push(new ValueChange<Value>(text, std::move(set), std::move(before), after,
-                                [this, hint] { UpdateAllViews(nullptr, hint); }));
+    Push(
+        new ValueChange<Value>(text, std::move(set), std::move(before), after, [this, hint] { UpdateAllViews(hint); }));
     return true;
 }
 

@@ -14,10 +14,10 @@ View::~View()
 
 void View::OnInitialUpdate()
 {
-    OnUpdate(nullptr, 0, nullptr);
+    OnUpdate(UpdateHint());
 }
 
-void View::OnUpdate(View*, long, QObject*)
+void View::OnUpdate(UpdateHint)
 {
     update();
 }

@@ -22,8 +22,8 @@ public:
 
     // Called once when the view's frame is shown; the default asks for a full update.
     virtual void OnInitialUpdate();
-    // The document changed; `hint` (0 = everything) and `hintObject` say what.
-    void OnUpdate(View* sender, long hint, QObject* hintObject) override;
+    // The document changed; `hint` says what the view must do (the default hint: show it all).
+    void OnUpdate(UpdateHint hint) override;
     // A menu, tool-bar or accelerator command while this view is active; true when handled.
     virtual bool OnCommand(int commandId);
     // Whether the view acts on a command now (for example printing); used to enable actions.

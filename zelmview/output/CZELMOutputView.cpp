@@ -77,26 +77,26 @@ QLayout* CZELMOutputView::CreateGraphingGroup()
     cell->addWidget(group, 0, 0);
     cell->addLayout(radios, 0, 0);
     graphing = new QButtonGroup(this);
-    const auto add = [&](int controlId, const QString& text, const QString& name, int year) {
+    const auto add = [&](int controlId, const QString& text, const QString& name) {
         auto* radio = new QRadioButton(text, this);
         Name(radio, controlId, name);
-        graphing->addButton(radio, year);
+        graphing->addButton(radio);
         radios->addWidget(radio);
         return radio;
     };
-    add(kTraditionalYearRadio, QStringLiteral("Traditional Drainage Year"), QStringLiteral("traditionalYearRadio"),
-        zelm::kTraditionalDrainageYear)
+    add(kTraditionalYearRadio, QStringLiteral("Traditional Drainage Year"), QStringLiteral("traditionalYearRadio"))
         ->setChecked(true);
-    add(kCalendarRadio, QStringLiteral("Calendar"), QStringLiteral("calendarRadio"), zelm::kCalendarYear);
+    add(kCalendarRadio, QStringLiteral("Calendar"), QStringLiteral("calendarRadio"));
     return cell;
 }
 
-int CZELMOutputView::GetGraphType() const
+zelm::YearMode CZELMOutputView::GetGraphType() const
 {
-    return graphing->checkedId();
+    return graphing->checkedButton() == GetControl(kCalendarRadio) ? zelm::YearMode::CalendarYear
+                                                                   : zelm::YearMode::TraditionalDrainageYear;
 }
 
-void CZELMOutputView::OnUpdate(docview::View*, long, QObject*)
+void CZELMOutputView::OnUpdate(docview::UpdateHint)
 {
     FillReport();
 }
@@ -125,7 +125,8 @@ bool CZELMOutputView::OnCommand(int commandId)
     if (CZELMOutputDoc* document = GetOutputDocument()) {
         auto* table = new TableDlg(&document->GetOutput(), this);
         const ZELMData& project = document->GetInput();
-        table->SetProject(YearStart(project), project.metricUnits != 0 ? QStringLiteral("m") : QStringLiteral("ft"),
+        table->SetProject(YearStart(project),
+                          project.metricUnits == ZELMData::Units::Metric ? QStringLiteral("m") : QStringLiteral("ft"),
                           SuggestedFileName(QStringLiteral(".csv")));
         table->show();
     }

@@ -3,6 +3,7 @@
 // Done, Help and the choice of the chart's year. The report also prints through the print dialog.
 #pragma once
 
+#include "data/EventCalendar.h"
 #include "forms/ReportView.h"
 
 class CZELMOutputDoc;
@@ -24,12 +25,12 @@ public:
 
     CZELMOutputDoc* GetOutputDocument() const;
 
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    void OnUpdate(docview::UpdateHint hint) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
-    // The Graphing radios' choice, a zelm::YearMode.
-    int GetGraphType() const;
+    // The Graphing radios' choice.
+    zelm::YearMode GetGraphType() const;
 
 private:
     void CreateControls();

@@ -16,8 +16,8 @@ QString lineEnd(ReportTarget target)
 
 QString reportText(const TransientOutputData& output, ReportTarget target)
 {
-    if (target == ReportTarget::Screen) return output.LoadReportText(TransientOutputData::kDisplayLines);
-    QString text = output.LoadReportText(TransientOutputData::kBlock);
+    if (target == ReportTarget::Screen) return output.LoadReportText(ReportTextMode::Display);
+    QString text = output.LoadReportText(ReportTextMode::Copy);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }

@@ -92,7 +92,7 @@ void TableDlg::FillTable()
     table->InsertItem(kDepthRow, QStringLiteral("Distance from surface:"));
     table->InsertItem(kAfterBuildupRow, QStringLiteral("After buildup:"));
     for (int column = 0; column < table->columnCount(); ++column)
-        table->SetColumnMode(column, TableListCtrl::kReadOnly);
+        table->SetColumnMode(column, TableListCtrl::ColumnMode::ReadOnly);
     for (qsizetype day = 0; day < days.size(); ++day) {
         const DailyDepth& shown = days.at(day);
         table->SetCellText(kDepthRow, int(day) + 1, formatDepth(shown.depth));

@@ -35,9 +35,9 @@ struct Axis {
     int divisions;
 };
 
-Axis dateAxis(const QDate& lastEvent, int chartYear)
+Axis dateAxis(const QDate& lastEvent, YearMode chartYear)
 {
-    if (chartYear == kCalendarYear) return {kNewYear, kNewYear, 0.0, double(kDaysPerYear), kMonthsPerYear};
+    if (chartYear == YearMode::CalendarYear) return {kNewYear, kNewYear, 0.0, double(kDaysPerYear), kMonthsPerYear};
     const QDate monthStart(lastEvent.year(), lastEvent.month(), 1);
     Axis axis{lastEvent, monthStart, double(lastEvent.day() - 1), double(kDaysPerYear), kMonthsPerYear};
     if (lastEvent.day() != 1) {
@@ -139,15 +139,17 @@ void addSecondAxisGroup(GraphDescription& graph, int points, const QString& unit
 
 }  // namespace
 
-void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output, int chartYear)
+void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output,
+                         YearMode chartYear)
 {
     const QDate lastEvent = LastEventDate(input);
     if (output.records.size() < 2 || output.dailyDay.isEmpty())
         throw std::invalid_argument("There is no computed water table to plot.");
-    const WaterTableYear year = chartYear == kCalendarYear ? CalendarYear(output, lastEvent) : TraditionalYear(output);
+    const WaterTableYear year =
+        chartYear == YearMode::CalendarYear ? CalendarYear(output, lastEvent) : TraditionalYear(output);
     const Axis axis = dateAxis(lastEvent, chartYear);
-    const bool bench = input.benchBottomland != 0;
-    const bool metres = input.metricUnits != 0;
+    const bool bench = input.benchBottomland;
+    const bool metres = input.metricUnits == ZELMData::Units::Metric;
     const QString unit = metres ? QStringLiteral("m") : QStringLiteral("ft");
     const int points = int(std::max(year.day.size(), 2 * year.records.size() - 1));
 
@@ -179,16 +181,16 @@ void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, Transie
     graph.dateLabelMode = chart::kDateLabelDateAndTime;
 }
 
-QString WaterTableCaption(const QString& projectName, int chartYear, const QDate& lastEvent)
+QString WaterTableCaption(const QString& projectName, YearMode chartYear, const QDate& lastEvent)
 {
-    const QString year = chartYear == kCalendarYear
+    const QString year = chartYear == YearMode::CalendarYear
                              ? QStringLiteral("Calendar Year %1").arg(kFollowingYear)
                              : QStringLiteral("Traditional Drainage Year from ") +
                                    QLocale::c().toString(lastEvent, QStringLiteral("MMMM d, yyyy"));
     return projectName.isEmpty() ? year : projectName + QStringLiteral(" - ") + year;
 }
 
-GraphDlg* PlotWaterTable(CZELMOutputDoc& document, int chartYear)
+GraphDlg* PlotWaterTable(CZELMOutputDoc& document, YearMode chartYear)
 {
     auto* dialog = forms::newChartWindow();
     try {

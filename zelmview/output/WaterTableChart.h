@@ -17,16 +17,17 @@ class ZELMData;
 
 namespace zelm {
 
-// Describes the chart; `chartYear` is a YearMode. Throws std::invalid_argument when the last event's date is
+// Describes the chart of the year `chartYear`. Throws std::invalid_argument when the last event's date is
 // invalid, the results are empty, or the calendar year cannot be formed; the description is then incomplete.
-void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output, int chartYear);
+void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output,
+                         YearMode chartYear);
 
 // The chart window's title: the project's name and the year shown, "hillcrest-design - Traditional
 // Drainage Year from September 15, 1981" or "... - Calendar Year 1982".
-QString WaterTableCaption(const QString& projectName, int chartYear, const QDate& lastEvent);
+QString WaterTableCaption(const QString& projectName, YearMode chartYear, const QDate& lastEvent);
 
 // Plot: builds the chart of `document` and opens it modeless and without parent; it deletes itself
 // when closed. Returns null after one message when the chart cannot be built.
-GraphDlg* PlotWaterTable(CZELMOutputDoc& document, int chartYear);
+GraphDlg* PlotWaterTable(CZELMOutputDoc& document, YearMode chartYear);
 
 }  // namespace zelm

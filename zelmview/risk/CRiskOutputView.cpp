@@ -42,16 +42,16 @@ void CRiskOutputView::CreateControls()
         ->setWhatsThis(QStringLiteral("The uncertainty model's report. You may add notes; Write saves them with it."));
 }
 
-void CRiskOutputView::OnUpdate(docview::View*, long, QObject*)
+void CRiskOutputView::OnUpdate(docview::UpdateHint)
 {
     CRiskOutputDoc* document = GetRiskOutputDocument();
     if (document == nullptr) return;
-    ShowReport(document->LoadOutputText(CRiskOutputDoc::kDisplayText));
-    GetControl(kPlotButton)->setEnabled(document->GetOutput().hasReliabilityTable == 1);
+    ShowReport(document->LoadOutputText(ReportTextMode::Display));
+    GetControl(kPlotButton)->setEnabled(document->GetOutput().hasReliabilityTable);
 }
 
 QString CRiskOutputView::WordProcessorText() const
 {
     const CRiskOutputDoc* document = GetRiskOutputDocument();
-    return document != nullptr ? document->LoadOutputText(CRiskOutputDoc::kCopyText) : QString();
+    return document != nullptr ? document->LoadOutputText(ReportTextMode::Copy) : QString();
 }

@@ -17,7 +17,7 @@ public:
 
     CRiskOutputDoc* GetRiskOutputDocument() const;
 
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    void OnUpdate(docview::UpdateHint hint) override;
 
 private:
     void CreateControls();

@@ -15,7 +15,7 @@ bool CZELMRiskDoc::OnOpenDocument(const QString& path)
 
 bool CZELMRiskDoc::OnSaveDocument(const QString& path)
 {
-    UpdateAllViews(nullptr, kHintCommit);
+    CommitTypedText();
     if (!data.WriteData(path)) return false;
     return EditableDocument::OnSaveDocument(path);
 }
@@ -26,9 +26,14 @@ void CZELMRiskDoc::DeleteContents()
     EditableDocument::DeleteContents();
 }
 
+void CZELMRiskDoc::CommitTypedText()
+{
+    UpdateAllViews(ViewHint::CommitTypedText);
+}
+
 bool CZELMRiskDoc::StoreData(const QString& text, const std::function<void(RiskData&)>& change)
 {
-    return StoreChange(text, kHintRefresh, data, change);
+    return StoreChange(text, ViewHint::ShowProject, data, change);
 }
 
 std::optional<zelm::ModelRun> CZELMRiskDoc::RunUncertaintyModel()

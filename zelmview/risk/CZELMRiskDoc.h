@@ -15,10 +15,11 @@ class CZELMRiskDoc : public docview::EditableDocument {
     Q_OBJECT
 
 public:
-    // View update hints: show the document (after every change), commit the pages' fields into
-    // it (before the file is written and before an undo).
-    static constexpr long kHintRefresh = 0;
-    static constexpr long kHintCommit = EditableDocument::kHintCommit;
+    // What the document asks of its views.
+    enum class ViewHint : int {
+        ShowProject = 0,      // show the project (after every change)
+        CommitTypedText = 1,  // store the pages' typed fields (before the file is written and before an undo)
+    };
 
     explicit CZELMRiskDoc(QObject* parent = nullptr);
 
@@ -26,6 +27,7 @@ public:
     // Has the views commit their fields, then writes the file.
     bool OnSaveDocument(const QString& path) override;
     void DeleteContents() override;
+    void CommitTypedText() override;
 
     RiskData& GetData() { return data; }
     const RiskData& GetData() const { return data; }

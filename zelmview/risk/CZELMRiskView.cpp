@@ -21,6 +21,16 @@
 
 const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
 
+namespace {
+
+template <typename Code>
+void showChoice(QComboBox* list, Code code)
+{
+    list->setCurrentIndex(list->findData(QVariant::fromValue(code)));
+}
+
+}  // namespace
+
 CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("riskView"));
@@ -28,14 +38,21 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
     auto* layout = new QVBoxLayout(this);
     auto* selectors = new QGridLayout;
     layout->addLayout(selectors);
-    evaluationList =
-        AddSelector(kEvaluationList, QStringLiteral("Analysis evaluation:"), QStringLiteral("evaluationList"),
-                    {QStringLiteral("Risk evaluation for a given design"),
-                     QStringLiteral("Analysis of a range of designs for a certain risk")});
-    optionList = AddSelector(kOptionList, QStringLiteral("Uncertainty analysis option:"), QStringLiteral("optionList"),
-                             {QStringLiteral("Risk analysis"), QStringLiteral("Loss function analysis")});
+    using Evaluation = RiskData::Evaluation;
+    using Option = RiskData::UncertaintyOption;
+    using Units = RiskData::Units;
+    evaluationList = AddSelector(
+        kEvaluationList, QStringLiteral("Analysis evaluation:"), QStringLiteral("evaluationList"),
+        {{QStringLiteral("Risk evaluation for a given design"), QVariant::fromValue(Evaluation::GivenDesign)},
+         {QStringLiteral("Analysis of a range of designs for a certain risk"),
+          QVariant::fromValue(Evaluation::DesignRange)}});
+    optionList =
+        AddSelector(kOptionList, QStringLiteral("Uncertainty analysis option:"), QStringLiteral("optionList"),
+                    {{QStringLiteral("Risk analysis"), QVariant::fromValue(Option::RiskAnalysis)},
+                     {QStringLiteral("Loss function analysis"), QVariant::fromValue(Option::LossFunctionAnalysis)}});
     unitsList = AddSelector(kUnitsList, QStringLiteral("Units:"), QStringLiteral("unitsList"),
-                            {QStringLiteral("English"), QStringLiteral("Metric")});
+                            {{QStringLiteral("English"), QVariant::fromValue(Units::English)},
+                             {QStringLiteral("Metric"), QVariant::fromValue(Units::Metric)}});
     for (QComboBox* list : {evaluationList, optionList, unitsList}) {
         const int row = selectors->rowCount();
         selectors->addWidget(new QLabel(list->accessibleName()), row, 0);
@@ -57,13 +74,13 @@ CZELMRiskDoc* CZELMRiskView::GetRiskDocument() const
 }
 
 QComboBox* CZELMRiskView::AddSelector(int controlId, const QString& label, const QString& name,
-                                      const QStringList& items)
+                                      const QList<std::pair<QString, QVariant>>& items)
 {
     auto* list = new QComboBox(this);
     list->setObjectName(name);
     list->setAccessibleName(label);
     docview::SetControlId(list, controlId);
-    list->addItems(items);
+    for (const auto& [text, code] : items) list->addItem(text, code);
     connect(list, &QComboBox::activated, this, [this, controlId](int index) { OnSelectorChosen(controlId, index); });
     return list;
 }
@@ -93,12 +110,16 @@ void CZELMRiskView::OnInitialUpdate()
     sheet->setCurrentIndex(0);
 }
 
-void CZELMRiskView::OnUpdate(docview::View*, long hint, QObject*)
+void CZELMRiskView::OnUpdate(docview::UpdateHint hint)
 {
-    if (hint == CZELMRiskDoc::kHintCommit)
+    switch (hint.As<CZELMRiskDoc::ViewHint>()) {
+    case CZELMRiskDoc::ViewHint::CommitTypedText:
         CommitPages();
-    else
-        ShowFromDocument();
+        return;
+    case CZELMRiskDoc::ViewHint::ShowProject:
+        break;
+    }
+    ShowFromDocument();
 }
 
 void CZELMRiskView::ShowFromDocument()
@@ -109,9 +130,9 @@ void CZELMRiskView::ShowFromDocument()
         sheet->SetOption(project.uncertaintyOption);
         sheet->SetUnits(project.units);
     }
-    evaluationList->setCurrentIndex(project.evaluation == 1 ? 0 : 1);
-    optionList->setCurrentIndex(project.uncertaintyOption == 1 ? 0 : 1);
-    unitsList->setCurrentIndex(project.units == 1 ? 0 : 1);
+    showChoice(evaluationList, project.evaluation);
+    showChoice(optionList, project.uncertaintyOption);
+    showChoice(unitsList, project.units);
 }
 
 // ---- From the view to the document ----
@@ -128,22 +149,24 @@ void CZELMRiskView::CommitPages()
 
 void CZELMRiskView::OnSelectorChosen(int controlId, int index)
 {
-    const RiskData& project = GetRiskDocument()->GetData();
-    const int code = index + 1;
+    // A choice the project holds already is no change of it.
+    const QVariant chosen = GetSelector(controlId)->itemData(index);
+    CZELMRiskDoc* document = GetRiskDocument();
     switch (controlId) {
     case kUnitsList:
-        if (code == (project.units == 1 ? 1 : 2)) return;
-        GetRiskDocument()->StoreData(QStringLiteral("Units"), [code](RiskData& data) { data.SetUnits(code); });
+        document->StoreData(QStringLiteral("Units"),
+                            [units = chosen.value<RiskData::Units>()](RiskData& data) { data.SetUnits(units); });
         return;
     case kEvaluationList:
-        if (code == (project.evaluation == 1 ? 1 : 2)) return;
-        GetRiskDocument()->StoreData(QStringLiteral("Analysis evaluation"),
-                                     [code](RiskData& data) { data.evaluation = code; });
+        document->StoreData(
+            QStringLiteral("Analysis evaluation"),
+            [evaluation = chosen.value<RiskData::Evaluation>()](RiskData& data) { data.evaluation = evaluation; });
         return;
     default:
-        if (code == (project.uncertaintyOption == 1 ? 1 : 2)) return;
-        GetRiskDocument()->StoreData(QStringLiteral("Uncertainty analysis option"),
-                                     [code](RiskData& data) { data.uncertaintyOption = code; });
+        document->StoreData(QStringLiteral("Uncertainty analysis option"),
+                            [option = chosen.value<RiskData::UncertaintyOption>()](RiskData& data) {
+                                data.uncertaintyOption = option;
+                            });
         return;
     }
 }

@@ -5,8 +5,11 @@
 // limit stops it); without an error the report then opens.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <functional>
+#include <utility>
 
 #include "forms/PrintableView.h"
 #include "run/ModelRunSession.h"
@@ -36,8 +39,8 @@ public:
 
     // A new page set, shown with the project, its first page current.
     void OnInitialUpdate() override;
-    // Hint 0 shows the project (after every change), hint 1 commits the pages.
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    // Shows the project or commits the pages, as the document's hint asks.
+    void OnUpdate(docview::UpdateHint hint) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
@@ -51,10 +54,12 @@ public:
     static const QString kProgressText;
 
 private:
-    QComboBox* AddSelector(int controlId, const QString& label, const QString& name, const QStringList& items);
+    // A list whose items each hold the code they stand for.
+    QComboBox* AddSelector(int controlId, const QString& label, const QString& name,
+                           const QList<std::pair<QString, QVariant>>& items);
     void ShowFromDocument();
     void CommitPages();
-    // A list's new choice: `index` + 1 becomes the code; the same choice again changes nothing.
+    // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
     void FollowRun(zelm::ModelRun run);
     // Cut, Copy, Paste or Delete on the control that has the focus.

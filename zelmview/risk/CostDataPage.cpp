@@ -34,15 +34,15 @@ CostDataPage::CostDataPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Cost Data"), QStringLiteral("costDataPage"))
 {
     QGridLayout* grid = AddFieldRows(riskform::CostDataFields());
-    QButtonGroup* costType =
-        AddRadioGroup(&RiskData::pipeCostType,
-                      {{kAverageRadio, "Average of pipe costs:", "averagePipeCostRadio"},
-                       {kDistributionRadio, "Distribution of various pipe sizes:", "pipeSizeTableRadio"}},
-                      QStringLiteral("Pipe cost type"));
+    using Type = RiskData::PipeCostType;
+    AddRadioGroup(&RiskData::pipeCostType,
+                  {{kAverageRadio, Type::Average, "Average of pipe costs:", "averagePipeCostRadio"},
+                   {kDistributionRadio, Type::SizeTable, "Distribution of various pipe sizes:", "pipeSizeTableRadio"}},
+                  QStringLiteral("Pipe cost type"));
     const int row = grid->rowCount();
     AddFieldRow(grid, row, riskform::AveragePipeCostField());
-    grid->addWidget(costType->button(RiskData::kAveragePipeCost), row, 0);
-    grid->addWidget(costType->button(RiskData::kPipeSizeTable), row + 1, 0, 1, 3);
+    grid->addWidget(GetControl(kAverageRadio), row, 0);
+    grid->addWidget(GetControl(kDistributionRadio), row + 1, 0, 1, 3);
     CreateTable();
     Body()->addWidget(table, 1);
 }
@@ -54,7 +54,7 @@ void CostDataPage::CreateTable()
     table->InsertColumn(1, QStringLiteral("Pipe cost"), 80);
     table->InsertColumn(2, QStringLiteral("Gravel envelope cost"), 160);
     table->InsertColumn(3, QStringLiteral("% of lateral"), 100);
-    table->SetColumnMode(0, TableListCtrl::kReadOnly);
+    table->SetColumnMode(0, TableListCtrl::ColumnMode::ReadOnly);
     for (int row = 0; row < RiskData::kPipeSizes; ++row)
         table->InsertItem(row, QString::fromLatin1(kPipeDiameters[row]));
     // Opening a cell counts as a change, whether or not anything is typed.

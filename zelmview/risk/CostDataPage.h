@@ -11,16 +11,10 @@
 
 class TableListCtrl;
 
-class CostDataPage : public RiskPage {
+class CostDataPage : public RiskPage, public CostDataPageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 136;
-    static constexpr int kAverageRadio = 1076;
-    static constexpr int kDistributionRadio = 1077;
-    static constexpr int kPipeCostTable = 1033;
-    static constexpr int kTableEditorId = 1021;
-
     explicit CostDataPage(CZELMRiskDoc& document);
 
     void LoadFromDocument() override;

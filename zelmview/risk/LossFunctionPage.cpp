@@ -6,9 +6,24 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <array>
 
 #include "data/RiskData.h"
 #include "risk/LossFunctionPictures.h"
+
+namespace {
+
+using Shape = RiskData::LossFunction;
+using Ids = LossFunctionPageIds;
+
+// The radios show the curves' pictures instead of a text.
+constexpr std::array<riskform::Choice<Shape>, 3> kShapes = {{
+    {Ids::kLossFunction1Radio, Shape::Cubic, "", "lossFunction1Radio"},
+    {Ids::kLossFunction2Radio, Shape::PeakAndDrop, "", "lossFunction2Radio"},
+    {Ids::kLossFunction3Radio, Shape::Dome, "", "lossFunction3Radio"},
+}};
+
+}  // namespace
 
 LossFunctionPage::LossFunctionPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Loss Function Analysis"), QStringLiteral("lossFunctionPage"))
@@ -29,17 +44,15 @@ LossFunctionPage::LossFunctionPage(CZELMRiskDoc& document)
 
 void LossFunctionPage::AddLossFunctionChoice()
 {
-    lossFunction = AddRadioGroup(&RiskData::lossFunction,
-                                 {{kLossFunction1Radio, "", "lossFunction1Radio"},
-                                  {kLossFunction2Radio, "", "lossFunction2Radio"},
-                                  {kLossFunction3Radio, "", "lossFunction3Radio"}},
-                                 QStringLiteral("Loss function"));
+    AddRadioGroup(&RiskData::lossFunction, std::span<const riskform::Choice<Shape>>(kShapes),
+                  QStringLiteral("Loss function"));
     auto* row = new QHBoxLayout;
-    for (QAbstractButton* button : lossFunction->buttons()) {
-        const int shape = lossFunction->id(button);
-        button->setIcon(LossFunctionPicture(shape));
+    int number = 1;
+    for (const riskform::Choice<Shape>& shape : kShapes) {
+        auto* button = static_cast<QAbstractButton*>(GetControl(shape.id));
+        button->setIcon(LossFunctionPicture(shape.code));
         button->setIconSize({kLossFunctionPictureSize, kLossFunctionPictureSize});
-        button->setAccessibleName(QStringLiteral("Loss function %1").arg(shape));
+        button->setAccessibleName(QStringLiteral("Loss function %1").arg(number++));
         row->addWidget(button);
     }
     row->addStretch(1);
@@ -54,7 +67,8 @@ void LossFunctionPage::LoadFromDocument()
 
 void LossFunctionPage::UpdateEnabling()
 {
-    SetEnabled({1067, 1068, 1069}, lossFunction->checkedId() == 1);
+    // Only the first curve has coefficients.
+    SetEnabled({kCoefA, kCoefB, kCoefX}, Data().lossFunction == RiskData::LossFunction::Cubic);
 }
 
 void LossFunctionPage::CommitField(int controlId)

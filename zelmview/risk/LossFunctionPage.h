@@ -7,16 +7,10 @@
 
 class QLineEdit;
 
-class LossFunctionPage : public RiskPage {
+class LossFunctionPage : public RiskPage, public LossFunctionPageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 143;
-    static constexpr int kCropName = 1050;
-    static constexpr int kLossFunction1Radio = 1049;
-    static constexpr int kLossFunction2Radio = 1052;
-    static constexpr int kLossFunction3Radio = 1053;
-
     explicit LossFunctionPage(CZELMRiskDoc& document);
 
     void LoadFromDocument() override;
@@ -27,5 +21,4 @@ private:
     void AddLossFunctionChoice();
 
     QLineEdit* cropName = nullptr;
-    QButtonGroup* lossFunction = nullptr;
 };

@@ -1,11 +1,12 @@
 // The pictures of the three loss functions on the buttons that choose them: a black curve on cyan,
-// 48 by 48 pixels. 1 rises steeply and levels off, 2 rises to a peak, drops sharply and goes on
-// level lower down, 3 is a symmetric dome.
+// 48 by 48 pixels. The cubic rises steeply and levels off, the peak rises, drops sharply and goes
+// on level lower down, the dome is symmetric.
 #pragma once
 
 #include <QPixmap>
 
+#include "data/RiskData.h"
+
 inline constexpr int kLossFunctionPictureSize = 48;
 
-// The picture of loss function 1, 2 or 3; another number gives the empty cyan square.
-QPixmap LossFunctionPicture(int lossFunction);
+QPixmap LossFunctionPicture(RiskData::LossFunction lossFunction);

@@ -15,13 +15,13 @@ const QString kTitle = QStringLiteral("Graph of Reliability vs Depth and Spacing
 
 }  // namespace
 
-void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows, int units)
+void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows, RiskData::Units units)
 {
     const int points = int(rows.size());
     graph.AllocateGraphs(1, 1, points, points, 0, 0, 0);
     graph.SetGraphTitles(kTitle, QStringLiteral("Reliability %"), QStringLiteral("cost"), kTitle,
                          QStringLiteral("zel_reliability"));
-    graph.rightTitle = units == RiskData::kEnglish ? QStringLiteral("ft.") : QStringLiteral("m.");
+    graph.rightTitle = units == RiskData::Units::English ? QStringLiteral("ft.") : QStringLiteral("m.");
 
     // The spacing goes against the second axis.
     graph.group2SetCount = 1;

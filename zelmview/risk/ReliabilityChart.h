@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include "data/RiskData.h"
+
 class CRiskOutputDoc;
 class GraphDlg;
 struct GraphDescription;
@@ -12,8 +14,9 @@ struct RiskOutputRangeSpacingItem;
 
 namespace zelm {
 
-// Describes the chart of `rows` (at least one) for a project in `units` (a RiskData unit code).
-void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows, int units);
+// Describes the chart of `rows` (at least one) for a project in `units`.
+void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows,
+                          RiskData::Units units);
 
 // Plot: opens the chart of `document` modeless and without parent; it deletes itself when closed.
 // A report whose table has no rows gets a message instead and null.

@@ -52,24 +52,21 @@ void RiskAnalysisSheet::OnCurrentChanged(int index)
     if (auto* page = qobject_cast<RiskPage*>(widget(index))) page->Activate();
 }
 
-void RiskAnalysisSheet::SetEvaluation(int code)
+void RiskAnalysisSheet::SetEvaluation(RiskData::Evaluation evaluation)
 {
-    Swap(evaluation, code, kDesignSingle, kDesignRange);
+    Swap(evaluation == RiskData::Evaluation::GivenDesign, kDesignSingle, kDesignRange);
 }
 
-void RiskAnalysisSheet::SetOption(int code)
+void RiskAnalysisSheet::SetOption(RiskData::UncertaintyOption option)
 {
-    Swap(option, code, kRiskAnalysis, kLossFunction);
+    Swap(option == RiskData::UncertaintyOption::RiskAnalysis, kRiskAnalysis, kLossFunction);
 }
 
-void RiskAnalysisSheet::Swap(int& shownCode, int requested, PageIndex first, PageIndex other)
+void RiskAnalysisSheet::Swap(bool wantFirst, PageIndex first, PageIndex other)
 {
-    // Every code but 1 chooses the second page.
-    const int code = requested == 1 ? 1 : 2;
-    if (code == shownCode) return;
-    shownCode = code;
-    RiskPage* wanted = pages[code == 1 ? first : other];
-    if (code == 1) {
+    RiskPage* wanted = pages[wantFirst ? first : other];
+    if (indexOf(wanted) >= 0) return;
+    if (wantFirst) {
         Add(wanted);
         Remove(pages[other]);
     } else {
@@ -79,9 +76,9 @@ void RiskAnalysisSheet::Swap(int& shownCode, int requested, PageIndex first, Pag
     setCurrentWidget(wanted);
 }
 
-void RiskAnalysisSheet::SetUnits(int code)
+void RiskAnalysisSheet::SetUnits(RiskData::Units units)
 {
-    for (RiskPage* page : pages) page->SetUnits(code);
+    for (RiskPage* page : pages) page->SetUnits(units);
     if (RiskPage* current = GetCurrentPage()) current->LoadFromDocument();
 }
 

@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <array>
 
+#include "data/RiskData.h"
+
 class CZELMRiskDoc;
 class RiskPage;
 
@@ -28,13 +30,13 @@ public:
 
     explicit RiskAnalysisSheet(CZELMRiskDoc& document, QWidget* parent = nullptr);
 
-    // The design page of evaluation `code` (1 the single design, others the range) takes the
-    // other's place, at the end, and becomes current; nothing when it is shown already.
-    void SetEvaluation(int code);
-    // The same for the analysis pages: 1 the risk analysis, others the loss function.
-    void SetOption(int code);
+    // The design page of `evaluation` (the single design or the range) takes the other's place, at
+    // the end, and becomes current; nothing when it is shown already.
+    void SetEvaluation(RiskData::Evaluation evaluation);
+    // The same for the analysis pages: the risk analysis or the loss function.
+    void SetOption(RiskData::UncertaintyOption option);
     // The unit labels of every page, then the current page shows its values again.
-    void SetUnits(int code);
+    void SetUnits(RiskData::Units units);
     // Every field of every page shown since it was added, in page order; the first bad number
     // throws UpdateError.
     void CommitAll();
@@ -45,12 +47,11 @@ public:
     QStringList TabCaptions() const;
 
 private:
-    void Swap(int& shownCode, int code, PageIndex first, PageIndex other);
+    // Shows the first of two pages that take each other's place, or the other.
+    void Swap(bool wantFirst, PageIndex first, PageIndex other);
     void Add(RiskPage* page);
     void Remove(RiskPage* page);
     void OnCurrentChanged(int index);
 
     std::array<RiskPage*, kPageCount> pages{};
-    int evaluation = 1;
-    int option = 1;
 };

@@ -124,30 +124,30 @@ void RiskPage::WatchFocus(int controlId, QLineEdit* edit)
     edit->installEventFilter(this);
 }
 
-QButtonGroup* RiskPage::AddRadioGroup(int RiskData::*member, std::initializer_list<riskform::Choice> choices,
-                                      const QString& text)
+QButtonGroup* RiskPage::NewRadioGroup()
 {
-    auto* group = new QButtonGroup(this);
-    int code = 1;
-    for (const riskform::Choice& choice : choices)
-        group->addButton(
-            Name(new QRadioButton(QString::fromLatin1(choice.text)), choice.id, QString::fromLatin1(choice.name)),
-            code++);
-    radios.append({group, member});
-    connect(group, &QButtonGroup::idClicked, this, [this, member, text](int chosen) {
-        Store(text, [member, chosen](RiskData& project) { project.*member = chosen; });
+    return new QButtonGroup(this);
+}
+
+void RiskPage::AddRadio(QButtonGroup* group, int controlId, const char* label, const char* name, const QString& change,
+                        std::function<bool(const RiskData&)> isChosen, std::function<void(RiskData&)> choose)
+{
+    auto* button = Name(new QRadioButton(QString::fromLatin1(label)), controlId, QString::fromLatin1(name));
+    group->addButton(button);
+    radios.append({button, std::move(isChosen)});
+    connect(button, &QRadioButton::clicked, this, [this, change, choose = std::move(choose)] {
+        Store(change, choose);
         UpdateEnabling();
     });
-    return group;
 }
 
 // ---- Showing ----
 
-void RiskPage::SetUnits(int code)
+void RiskPage::SetUnits(RiskData::Units units)
 {
     for (const riskform::UnitLabel& unit : std::as_const(unitTexts))
         unitLabels.value(unit.id)->setText(
-            QString::fromLatin1(code == RiskData::kEnglish ? unit.english : unit.metric));
+            QString::fromLatin1(units == RiskData::Units::English ? unit.english : unit.metric));
     if (shown) LoadFromDocument();
 }
 
@@ -157,7 +157,7 @@ void RiskPage::LoadFromDocument()
     for (const riskform::Field* field : std::as_const(numericFields))
         ShowText(field->id, zelm::FormatFieldReal(project.*field->member));
     for (const RadioBinding& radio : std::as_const(radios))
-        if (QAbstractButton* button = radio.group->button(project.*radio.member)) button->setChecked(true);
+        if (radio.isChosen(project)) radio.button->setChecked(true);
     // Undo and a second window change the choices as well: the enabling follows them.
     UpdateEnabling();
 }

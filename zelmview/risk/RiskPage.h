@@ -1,10 +1,10 @@
 // The base of the risk project's pages. A page edits one group of the project's values: it lays
-// out rows of label, field and unit label from a table of field descriptions, binds radio groups
-// to code values, shows the project's values and stores each one the user changes as one change
-// of the document. A field is stored when it loses the focus (or when the sheet commits all
-// fields before a run or a save), and only when its text differs from the text it was shown
-// with, so showing a rounded value never changes the value behind it. The page's content
-// scrolls when the window is small.
+// out rows of label, field and unit label from a table of field descriptions, binds radio buttons
+// to the codes they store, shows the project's values and stores each one the user changes as one
+// change of the document. A field is stored when it loses the focus (or when the sheet commits
+// all fields before a run or a save), and only when its text differs from the text it was shown
+// with, so showing a rounded value never changes the value behind it. The page's content scrolls
+// when the window is small.
 #pragma once
 
 #include <QHash>
@@ -19,13 +19,13 @@
 #include "risk/RiskPageFields.h"
 
 class CZELMRiskDoc;
+class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QScrollArea;
 class QVBoxLayout;
-class RiskData;
 
 class RiskPage : public QWidget {
     Q_OBJECT
@@ -37,9 +37,8 @@ public:
     const QString& GetCaption() const { return caption; }
     int GetResourceId() const { return resourceId; }
 
-    // Shows the unit labels of unit code 1 (English) or 2 (metric); a shown page also shows the
-    // project's values again.
-    void SetUnits(int code);
+    // Shows the unit labels of `units`; a shown page also shows the project's values again.
+    void SetUnits(RiskData::Units units);
     // The project's values into the fields, the radio buttons and the lists.
     virtual void LoadFromDocument();
     // Enables and disables the fields that the page's choices rule.
@@ -73,10 +72,29 @@ protected:
     void AddFieldRow(QGridLayout* grid, int row, const riskform::Field& field);
     // A field that commits as text; the page commits it in CommitField.
     void AddTextField(int controlId, QLineEdit* edit);
-    // Radio buttons bound to `member`: the first choice stores 1, the next 2, ...; a click stores
-    // the code as the change `text` and then updates the enabling.
-    QButtonGroup* AddRadioGroup(int RiskData::*member, std::initializer_list<riskform::Choice> choices,
-                                const QString& text);
+    // Radio buttons in one group, each bound to the code it stores in `member`: a click stores its
+    // code as the change `text` and then updates the enabling; showing the project checks the
+    // button of the project's code.
+    template <typename Code>
+    QButtonGroup* AddRadioGroup(Code RiskData::*member, std::span<const riskform::Choice<Code>> choices,
+                                const QString& text)
+    {
+        QButtonGroup* group = NewRadioGroup();
+        for (const riskform::Choice<Code>& choice : choices) {
+            const Code code = choice.code;
+            AddRadio(
+                group, choice.id, choice.text, choice.name, text,
+                [member, code](const RiskData& project) { return project.*member == code; },
+                [member, code](RiskData& project) { project.*member = code; });
+        }
+        return group;
+    }
+    template <typename Code>
+    QButtonGroup* AddRadioGroup(Code RiskData::*member, std::initializer_list<riskform::Choice<Code>> choices,
+                                const QString& text)
+    {
+        return AddRadioGroup(member, std::span<const riskform::Choice<Code>>(choices.begin(), choices.size()), text);
+    }
     template <typename Control>
     Control* Name(Control* control, int controlId, const QString& name)
     {
@@ -101,9 +119,13 @@ protected:
 
 private:
     struct RadioBinding {
-        QButtonGroup* group;
-        int RiskData::*member;
+        QAbstractButton* button;
+        std::function<bool(const RiskData&)> isChosen;
     };
+
+    QButtonGroup* NewRadioGroup();
+    void AddRadio(QButtonGroup* group, int controlId, const char* label, const char* name, const QString& change,
+                  std::function<bool(const RiskData&)> isChosen, std::function<void(RiskData&)> choose);
 
     void CommitNumber(const riskform::Field& field);
     void WatchFocus(int controlId, QLineEdit* edit);

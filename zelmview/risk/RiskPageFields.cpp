@@ -33,70 +33,103 @@ constexpr UnitLabel emptyUnit(int id)
     return {id, "", ""};
 }
 
+using F = FieldDataPageIds;
 const std::array kFieldData = {
-    Field{1030, "Drain radius [r]:", &R::drainRadius, "drainRadius", feet(1028)},
-    Field{1026, "Depth to barrier [d]:", &R::barrierDepth, "barrierDepth", feet(1034)},
-    Field{1027, "Standard deviation of [d]:", &R::barrierDepthSD, "barrierDepthSD", feet(1035)},
-    Field{1029, "Hydraulic conductivity of soil [K]:", &R::permeability, "permeability", feetPerDay(1036)},
-    Field{1031, "Standard deviation of [K]:", &R::permeabilitySD, "permeabilitySD", feetPerDay(1037)},
-    Field{1032, "Recharge rate [Qd]:", &R::rechargeRate, "rechargeRate", feetPerDay(1038)},
-    Field{1033, "Standard deviation of [Qd]:", &R::rechargeRateSD, "rechargeRateSD", feetPerDay(1039)},
+    Field{F::kDrainRadius, "Drain radius [r]:", &R::drainRadius, "drainRadius", feet(F::kDrainRadiusUnit)},
+    Field{F::kBarrierDepth, "Depth to barrier [d]:", &R::barrierDepth, "barrierDepth", feet(F::kBarrierDepthUnit)},
+    Field{F::kBarrierDepthSD, "Standard deviation of [d]:", &R::barrierDepthSD, "barrierDepthSD",
+          feet(F::kBarrierDepthSDUnit)},
+    Field{F::kPermeability, "Hydraulic conductivity of soil [K]:", &R::permeability, "permeability",
+          feetPerDay(F::kPermeabilityUnit)},
+    Field{F::kPermeabilitySD, "Standard deviation of [K]:", &R::permeabilitySD, "permeabilitySD",
+          feetPerDay(F::kPermeabilitySDUnit)},
+    Field{F::kRechargeRate, "Recharge rate [Qd]:", &R::rechargeRate, "rechargeRate", feetPerDay(F::kRechargeRateUnit)},
+    Field{F::kRechargeRateSD, "Standard deviation of [Qd]:", &R::rechargeRateSD, "rechargeRateSD",
+          feetPerDay(F::kRechargeRateSDUnit)},
 };
 
+using C = CostDataPageIds;
 const std::array kCostData = {
-    Field{1029, "Interest rate to be used:", &R::discountRate, "discountRate", fixedText("%")},
-    Field{1031, "Life of the system:", &R::systemLife, "systemLife", fixedText("years")},
-    Field{1030, "Cost of O && M:", &R::omCost, "omCost", perLinearFoot(1051)},
+    Field{C::kDiscountRate, "Interest rate to be used:", &R::discountRate, "discountRate", fixedText("%")},
+    Field{C::kSystemLife, "Life of the system:", &R::systemLife, "systemLife", fixedText("years")},
+    Field{C::kOmCost, "Cost of O && M:", &R::omCost, "omCost", perLinearFoot(C::kOmCostUnit)},
 };
 
-const Field kAveragePipeCost{1078, "", &R::averagePipeCost, "averagePipeCost", perLinearFoot(1052)};
+const Field kAveragePipeCost{C::kAveragePipeCost, "", &R::averagePipeCost, "averagePipeCost",
+                             perLinearFoot(C::kAveragePipeCostUnit)};
 
+using T = TrenchDataPageIds;
 const std::array kTrenchData = {
-    Field{1075, "Rate of installation:", &R::constInstallRate, "constInstallRate", feetPerMinute(1081)},
-    Field{1076, "Cost per minute of installation:", &R::constCostPerMinute, "constCostPerMinute", emptyUnit(1082)},
-    Field{1077, "Max depth of installation:", &R::maxInstallDepth, "maxInstallDepth", {1083, "feet", "meters"}},
-    Field{1078, "Min rate of installation:", &R::minInstallRate, "minInstallRate", feetPerMinute(1084)},
-    Field{1079, "Cost per minute of installation:", &R::varCostPerMinute, "varCostPerMinute", emptyUnit(1085)},
-    Field{1080, "Slope of depth vs. installation:", &R::depthRateSlope, "depthRateSlope", emptyUnit(1086)},
+    Field{T::kConstInstallRate, "Rate of installation:", &R::constInstallRate, "constInstallRate",
+          feetPerMinute(T::kConstInstallRateUnit)},
+    Field{T::kConstCostPerMinute, "Cost per minute of installation:", &R::constCostPerMinute, "constCostPerMinute",
+          emptyUnit(T::kConstCostPerMinuteUnit)},
+    Field{T::kMaxInstallDepth,
+          "Max depth of installation:",
+          &R::maxInstallDepth,
+          "maxInstallDepth",
+          {T::kMaxInstallDepthUnit, "feet", "meters"}},
+    Field{T::kMinInstallRate, "Min rate of installation:", &R::minInstallRate, "minInstallRate",
+          feetPerMinute(T::kMinInstallRateUnit)},
+    Field{T::kVarCostPerMinute, "Cost per minute of installation:", &R::varCostPerMinute, "varCostPerMinute",
+          emptyUnit(T::kVarCostPerMinuteUnit)},
+    Field{T::kDepthRateSlope, "Slope of depth vs. installation:", &R::depthRateSlope, "depthRateSlope",
+          emptyUnit(T::kDepthRateSlopeUnit)},
 };
 
+using S = RiskDesignSinglePageIds;
 const std::array kDesignSingle = {
-    Field{1036, "Spacing to be considered:", &R::designSpacing, "designSpacing", feet(1040)},
-    Field{1037, "Depth to be considered:", &R::designDepth, "designDepth", feet(1041)},
-    Field{1038, "Critical depth to water table:", &R::criticalDepth, "criticalDepth", feet(1042)},
+    Field{S::kDesignSpacing, "Spacing to be considered:", &R::designSpacing, "designSpacing",
+          feet(S::kDesignSpacingUnit)},
+    Field{S::kDesignDepth, "Depth to be considered:", &R::designDepth, "designDepth", feet(S::kDesignDepthUnit)},
+    Field{S::kCriticalDepth, "Critical depth to water table:", &R::criticalDepth, "criticalDepth",
+          feet(S::kCriticalDepthUnit)},
 };
 
+using G = RiskDesignRangePageIds;
 const std::array kDesignRangeDepth = {
-    Field{1056, "Minimum depth to be considered:", &R::minDepth, "minDepth", feet(1052)},
-    Field{1055, "Maximum depth to be considered:", &R::maxDepth, "maxDepth", feet(1053)},
-    Field{1057, "Increment in depth to be considered:", &R::depthIncrement, "depthIncrement", feet(1054)},
+    Field{G::kMinDepth, "Minimum depth to be considered:", &R::minDepth, "minDepth", feet(G::kMinDepthUnit)},
+    Field{G::kMaxDepth, "Maximum depth to be considered:", &R::maxDepth, "maxDepth", feet(G::kMaxDepthUnit)},
+    Field{G::kDepthIncrement, "Increment in depth to be considered:", &R::depthIncrement, "depthIncrement",
+          feet(G::kDepthIncrementUnit)},
 };
 
 const std::array kDesignRangeSpacing = {
-    Field{1039, "Minimum spacing to be considered:", &R::minSpacing, "minSpacing", feet(1045)},
-    Field{1043, "Maximum spacing to be considered:", &R::maxSpacing, "maxSpacing", feet(1046)},
-    Field{1044, "Increment in spacing to be considered:", &R::spacingIncrement, "spacingIncrement", feet(1047)},
+    Field{G::kMinSpacing, "Minimum spacing to be considered:", &R::minSpacing, "minSpacing", feet(G::kMinSpacingUnit)},
+    Field{G::kMaxSpacing, "Maximum spacing to be considered:", &R::maxSpacing, "maxSpacing", feet(G::kMaxSpacingUnit)},
+    Field{G::kSpacingIncrement, "Increment in spacing to be considered:", &R::spacingIncrement, "spacingIncrement",
+          feet(G::kSpacingIncrementUnit)},
 };
 
-const Field kRiskCriticalDepth{1042, "Critical depth to water table:", &R::criticalDepth, "criticalDepth", feet(1044)};
+using A = RiskAnalysisPageIds;
+const Field kRiskCriticalDepth{A::kCriticalDepth, "Critical depth to water table:", &R::criticalDepth, "criticalDepth",
+                               feet(A::kCriticalDepthUnit)};
 
 const std::array kReliability = {
-    Field{1045, "Reliability:", &R::givenReliability, "givenReliability", fixedText("%")},
-    Field{1046, "Minimum reliability:", &R::minReliability, "minReliability", fixedText("%")},
-    Field{1047, "Maximum reliability:", &R::maxReliability, "maxReliability", fixedText("%")},
-    Field{1048, "Increment:", &R::reliabilityIncrement, "reliabilityIncrement", fixedText("%")},
+    Field{A::kGivenReliability, "Reliability:", &R::givenReliability, "givenReliability", fixedText("%")},
+    Field{A::kMinReliability, "Minimum reliability:", &R::minReliability, "minReliability", fixedText("%")},
+    Field{A::kMaxReliability, "Maximum reliability:", &R::maxReliability, "maxReliability", fixedText("%")},
+    Field{A::kReliabilityIncrement, "Increment:", &R::reliabilityIncrement, "reliabilityIncrement", fixedText("%")},
 };
 
+using L = LossFunctionPageIds;
 const std::array kLossFunctionYield = {
-    Field{
-        1082, "Depth to Water Table for Maximum Yield:", &R::maxYieldDepth, "maxYieldDepth", {1083, "feet", "meters"}},
-    Field{1084, "Annual Benefits:", &R::annualBenefits, "annualBenefits", {1085, "per acre", "per hectare"}},
+    Field{L::kMaxYieldDepth,
+          "Depth to Water Table for Maximum Yield:",
+          &R::maxYieldDepth,
+          "maxYieldDepth",
+          {L::kMaxYieldDepthUnit, "feet", "meters"}},
+    Field{L::kAnnualBenefits,
+          "Annual Benefits:",
+          &R::annualBenefits,
+          "annualBenefits",
+          {L::kAnnualBenefitsUnit, "per acre", "per hectare"}},
 };
 
 const std::array kLossFunctionCoefficients = {
-    Field{1067, "A:", &R::coefA, "coefA", {}},
-    Field{1068, "B:", &R::coefB, "coefB", {}},
-    Field{1069, "X:", &R::coefX, "coefX", {}},
+    Field{L::kCoefA, "A:", &R::coefA, "coefA", {}},
+    Field{L::kCoefB, "B:", &R::coefB, "coefB", {}},
+    Field{L::kCoefX, "X:", &R::coefX, "coefX", {}},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "data/RiskData.h"
+#include "risk/RiskPageIds.h"
 
 namespace riskform {
 
@@ -26,9 +27,11 @@ struct Field {
     UnitLabel unit;
 };
 
-// A radio button of a group; the first choice stores code 1, the next 2 and so on.
+// A radio button of a group and the code it stores.
+template <typename Code>
 struct Choice {
     int id;
+    Code code;
     const char* text;
     const char* name;
 };

@@ -18,7 +18,9 @@ FieldDataPage::FieldDataPage(CZELMRiskDoc& document)
     auto* row = new QHBoxLayout;
     row->addWidget(Name(new QLabel(QStringLiteral("Type of pipe:")), 0, QStringLiteral("pipeTypeLabel")));
     pipeTypeList = Name(new QComboBox, kPipeTypeList, QStringLiteral("pipeTypeList"));
-    pipeTypeList->addItems({QStringLiteral("Plastic"), QStringLiteral("Concrete"), QStringLiteral("Clay")});
+    pipeTypeList->addItem(QStringLiteral("Plastic"), QVariant::fromValue(RiskData::PipeType::Plastic));
+    pipeTypeList->addItem(QStringLiteral("Concrete"), QVariant::fromValue(RiskData::PipeType::Concrete));
+    pipeTypeList->addItem(QStringLiteral("Clay"), QVariant::fromValue(RiskData::PipeType::Clay));
     row->addWidget(pipeTypeList);
     row->addStretch(1);
     Body()->addLayout(row);
@@ -30,13 +32,14 @@ FieldDataPage::FieldDataPage(CZELMRiskDoc& document)
 void FieldDataPage::LoadFromDocument()
 {
     RiskPage::LoadFromDocument();
-    pipeTypeList->setCurrentIndex(Data().pipeType);
+    pipeTypeList->setCurrentIndex(pipeTypeList->findData(QVariant::fromValue(Data().pipeType)));
 }
 
 void FieldDataPage::OnPipeTypeChosen(int index)
 {
-    if (index == Data().pipeType) return;
-    Store(QStringLiteral("Type of pipe"), [index](RiskData& project) { project.pipeType = index; });
+    const auto pipeType = pipeTypeList->itemData(index).value<RiskData::PipeType>();
+    if (pipeType == Data().pipeType) return;
+    Store(QStringLiteral("Type of pipe"), [pipeType](RiskData& project) { project.pipeType = pipeType; });
 }
 
 // ---- Trenching Machines ----
@@ -45,10 +48,11 @@ TrenchDataPage::TrenchDataPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Trenching Machines"), QStringLiteral("trenchDataPage"))
 {
     auto* radios = new QHBoxLayout;
-    speed = AddRadioGroup(&RiskData::trenchSpeed,
-                          {{kConstantSpeedRadio, "Constant Speed", "constantSpeedRadio"},
-                           {kVariableSpeedRadio, "Variable Speed", "variableSpeedRadio"}},
-                          QStringLiteral("Trenching machine speed"));
+    const QButtonGroup* speed =
+        AddRadioGroup(&RiskData::trenchSpeed,
+                      {{kConstantSpeedRadio, RiskData::TrenchSpeed::Constant, "Constant Speed", "constantSpeedRadio"},
+                       {kVariableSpeedRadio, RiskData::TrenchSpeed::Variable, "Variable Speed", "variableSpeedRadio"}},
+                      QStringLiteral("Trenching machine speed"));
     for (QAbstractButton* button : speed->buttons()) radios->addWidget(button);
     radios->addStretch(1);
     Body()->addLayout(radios);
@@ -58,9 +62,9 @@ TrenchDataPage::TrenchDataPage(CZELMRiskDoc& document)
 
 void TrenchDataPage::UpdateEnabling()
 {
-    const bool constant = speed->checkedId() != RiskData::kVariableSpeed;
-    SetEnabled({1075, 1076}, constant);
-    SetEnabled({1077, 1078, 1079, 1080}, !constant);
+    const bool constant = Data().trenchSpeed == RiskData::TrenchSpeed::Constant;
+    SetEnabled({kConstInstallRate, kConstCostPerMinute}, constant);
+    SetEnabled({kMaxInstallDepth, kMinInstallRate, kVarCostPerMinute, kDepthRateSlope}, !constant);
 }
 
 // ---- Single Design Evaluation ----
@@ -95,27 +99,29 @@ RiskAnalysisPage::RiskAnalysisPage(CZELMRiskDoc& document)
 {
     const std::span<const riskform::Field> reliabilities = riskform::ReliabilityFields();
     QGridLayout* grid = AddFieldRows({&riskform::RiskCriticalDepthField(), 1});
-    reliability = AddRadioGroup(
+    using Option = RiskData::ReliabilityOption;
+    AddRadioGroup(
         &RiskData::reliabilityOption,
-        {{kGivenReliabilityRadio, "Find a given reliability:", "givenReliabilityRadio"},
-         {kReliabilityTableRadio, "Produce a table and graph of reliabilty vs. cost:", "reliabilityTableRadio"}},
+        {{kGivenReliabilityRadio, Option::GivenReliability, "Find a given reliability:", "givenReliabilityRadio"},
+         {kReliabilityTableRadio, Option::ReliabilityTable,
+          "Produce a table and graph of reliabilty vs. cost:", "reliabilityTableRadio"}},
         QStringLiteral("Reliability option"));
     // The given reliability below its radio button, the range of the table below the other.
-    grid->addWidget(reliability->button(RiskData::kGivenReliability), 1, 0, 1, 3);
+    grid->addWidget(GetControl(kGivenReliabilityRadio), 1, 0, 1, 3);
     AddFieldRow(grid, 2, reliabilities[0]);
-    grid->addWidget(reliability->button(RiskData::kReliabilityTable), 3, 0, 1, 3);
+    grid->addWidget(GetControl(kReliabilityTableRadio), 3, 0, 1, 3);
     for (int row = 1; row < int(reliabilities.size()); ++row) AddFieldRow(grid, 3 + row, reliabilities[row]);
     Body()->addStretch(1);
 }
 
 void RiskAnalysisPage::UpdateEnabling()
 {
-    if (Data().evaluation == RiskData::kGivenDesign) {
-        SetEnabled({1042, 1045, 1046, 1047, 1048}, false);
+    if (Data().evaluation == RiskData::Evaluation::GivenDesign) {
+        SetEnabled({kCriticalDepth, kGivenReliability, kMinReliability, kMaxReliability, kReliabilityIncrement}, false);
         return;
     }
-    SetEnabled({1042}, true);
-    const bool given = reliability->checkedId() != RiskData::kReliabilityTable;
-    SetEnabled({1045}, given);
-    SetEnabled({1046, 1047, 1048}, !given);
+    SetEnabled({kCriticalDepth}, true);
+    const bool given = Data().reliabilityOption == RiskData::ReliabilityOption::GivenReliability;
+    SetEnabled({kGivenReliability}, given);
+    SetEnabled({kMinReliability, kMaxReliability, kReliabilityIncrement}, !given);
 }

@@ -8,13 +8,10 @@
 
 class QComboBox;
 
-class FieldDataPage : public RiskPage {
+class FieldDataPage : public RiskPage, public FieldDataPageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 134;
-    static constexpr int kPipeTypeList = 1024;
-
     explicit FieldDataPage(CZELMRiskDoc& document);
     void LoadFromDocument() override;
 
@@ -24,51 +21,32 @@ private:
     QComboBox* pipeTypeList = nullptr;
 };
 
-class TrenchDataPage : public RiskPage {
+class TrenchDataPage : public RiskPage, public TrenchDataPageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 138;
-    static constexpr int kConstantSpeedRadio = 1073;
-    static constexpr int kVariableSpeedRadio = 1074;
-
     explicit TrenchDataPage(CZELMRiskDoc& document);
     void UpdateEnabling() override;
-
-private:
-    QButtonGroup* speed = nullptr;
 };
 
-class RiskDesignSinglePage : public RiskPage {
+class RiskDesignSinglePage : public RiskPage, public RiskDesignSinglePageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 140;
-    static constexpr int kTextArea = 1039;
-
     explicit RiskDesignSinglePage(CZELMRiskDoc& document);
 };
 
-class RiskDesignRangePage : public RiskPage {
+class RiskDesignRangePage : public RiskPage, public RiskDesignRangePageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 141;
-
     explicit RiskDesignRangePage(CZELMRiskDoc& document);
 };
 
-class RiskAnalysisPage : public RiskPage {
+class RiskAnalysisPage : public RiskPage, public RiskAnalysisPageIds {
     Q_OBJECT
 
 public:
-    static constexpr int kResourceId = 142;
-    static constexpr int kGivenReliabilityRadio = 1041;
-    static constexpr int kReliabilityTableRadio = 1043;
-
     explicit RiskAnalysisPage(CZELMRiskDoc& document);
     void UpdateEnabling() override;
-
-private:
-    QButtonGroup* reliability = nullptr;
 };

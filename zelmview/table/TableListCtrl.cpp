@@ -119,7 +119,7 @@ void TableListCtrl::SetCellText(int row, int column, const QString& text)
     CellItem(row, column)->setText(text);
 }
 
-void TableListCtrl::SetColumnMode(int column, int mode)
+void TableListCtrl::SetColumnMode(int column, ColumnMode mode)
 {
     columnModes[column] = mode;
 }
@@ -127,7 +127,7 @@ void TableListCtrl::SetColumnMode(int column, int mode)
 bool TableListCtrl::IsColumnEditable(int column) const
 {
     const auto mode = columnModes.find(column);
-    return mode == columnModes.end() || mode->second == kEditable;
+    return mode == columnModes.end() || mode->second == ColumnMode::Editable;
 }
 
 CTableInPlaceEdit* TableListCtrl::EditCell(int row, int column)
@@ -216,7 +216,7 @@ void TableListCtrl::MoveToCell(Direction direction)
     cursorColumn = std::clamp(cursorColumn, 0, columns - 1);
 
     switch (direction) {
-    case kNext:
+    case Direction::Next:
         if (cursorRow == rows - 1 && cursorColumn == columns - 1) {
             cursorRow = 0;
             cursorColumn = 0;
@@ -226,21 +226,21 @@ void TableListCtrl::MoveToCell(Direction direction)
         cursorColumn = (cursorColumn + 1) % columns;
         if (cursorColumn == 0) MarkRow(++cursorRow);
         break;
-    case kPrevious:
+    case Direction::Previous:
         if (--cursorColumn < 0) {
             cursorColumn += columns;
             if (--cursorRow < 0) cursorRow = rows - 1;
             MarkRow(cursorRow);
         }
         break;
-    case kUp:
+    case Direction::Up:
         if (--cursorRow < 0) {
             cursorRow += rows;
             if (--cursorColumn < 0) cursorColumn = columns - 1;
             MarkRow(cursorRow);
         }
         break;
-    case kDown:
+    case Direction::Down:
         if (++cursorRow == rows) {
             cursorRow = 0;
             if (++cursorColumn == columns) cursorColumn = 0;
@@ -252,12 +252,12 @@ void TableListCtrl::MoveToCell(Direction direction)
     // A read-only column passes the move on to the nearest editable cell in the direction of
     // travel: Tab to the right (on into the next row), Shift+Tab to the left (back into the
     // previous row), Up and Down to the right within their row.
-    const bool forward = direction != kPrevious;
+    const bool forward = direction != Direction::Previous;
     bool wrapped = false;
     const int column = FindEditableColumn(cursorColumn, forward, wrapped);
     if (column < 0) return;
-    if (wrapped && direction == kNext) cursorRow = (cursorRow + 1) % rows;
-    if (wrapped && direction == kPrevious) cursorRow = (cursorRow - 1 + rows) % rows;
+    if (wrapped && direction == Direction::Next) cursorRow = (cursorRow + 1) % rows;
+    if (wrapped && direction == Direction::Previous) cursorRow = (cursorRow - 1 + rows) % rows;
     cursorColumn = column;
     setFocus(Qt::OtherFocusReason);
     EditCell(cursorRow, cursorColumn);
@@ -341,17 +341,17 @@ bool TableListCtrl::HandleTableKey(QKeyEvent* key)
     switch (key->key()) {
     case Qt::Key_Tab:
         if (control) return false;
-        return move(modifiers & Qt::ShiftModifier ? kPrevious : kNext);
+        return move(modifiers & Qt::ShiftModifier ? Direction::Previous : Direction::Next);
     case Qt::Key_Backtab:
         if (control) return false;
-        return move(kPrevious);
+        return move(Direction::Previous);
     case Qt::Key_Up:
-        return move(kUp);
+        return move(Direction::Up);
     case Qt::Key_Down:
-        return move(kDown);
+        return move(Direction::Down);
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return move(enterMovesRight ? kNext : kDown);
+        return move(enterMovesRight ? Direction::Next : Direction::Down);
     case Qt::Key_V:
         if (!control) return false;
         setFocus(Qt::OtherFocusReason);

@@ -22,10 +22,9 @@ class TableListCtrl : public QTableWidget {
 
 public:
     // Directions of MoveToCell.
-    enum Direction : int { kNext = 0, kPrevious = -2, kUp = -1, kDown = 1 };
-    // A column whose mode is present and not 0 cannot be edited.
-    static constexpr int kEditable = 0;
-    static constexpr int kReadOnly = 1;
+    enum class Direction : int { Next = 0, Previous = -2, Up = -1, Down = 1 };
+    // A column is editable unless its mode says otherwise.
+    enum class ColumnMode : int { Editable = 0, ReadOnly = 1 };
 
     // `editorId` is the controlId of the in-place editor; with `enterMovesRight` Enter moves to
     // the next cell, otherwise to the cell below.
@@ -45,7 +44,7 @@ public:
     QString GetCellText(int row, int column) const;
     void SetCellText(int row, int column, const QString& text);
 
-    void SetColumnMode(int column, int mode);
+    void SetColumnMode(int column, ColumnMode mode);
     bool IsColumnEditable(int column) const;
 
     // Opens the editor on a cell and returns it; none for a row or column that does not exist or
@@ -110,7 +109,7 @@ private:
     int cursorRow = 0;
     int cursorColumn = 0;
     bool hasCursor = false;
-    std::map<int, int> columnModes;
+    std::map<int, ColumnMode> columnModes;
     QList<Qt::Alignment> alignments;
     QPointer<CTableInPlaceEdit> editor;
 };

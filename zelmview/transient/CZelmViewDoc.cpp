@@ -45,10 +45,10 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
         docview::showMessage(QString::fromStdString(error.what()));
         return false;
     }
-    UpdateAllViews(nullptr, kHintCommit);
+    CommitTypedText();
     if (!data.WriteData(path)) return false;
     // The views' event tables follow the new order, so a cell edited next changes its own event.
-    UpdateAllViews(nullptr, kHintEvents);
+    UpdateAllViews(ViewHint::ShowEvents);
     return EditableDocument::OnSaveDocument(path);
 }
 
@@ -58,12 +58,17 @@ void CZelmViewDoc::DeleteContents()
     EditableDocument::DeleteContents();
 }
 
-bool CZelmViewDoc::StoreData(const QString& text, const std::function<void(ZELMData&)>& change)
+void CZelmViewDoc::CommitTypedText()
 {
-    return StoreChange(text, kHintRefresh, data, change);
+    UpdateAllViews(ViewHint::CommitTypedText);
 }
 
-void CZelmViewDoc::ConvertUnits(int newUnits)
+bool CZelmViewDoc::StoreData(const QString& text, const std::function<void(ZELMData&)>& change)
+{
+    return StoreChange(text, ViewHint::ShowProject, data, change);
+}
+
+void CZelmViewDoc::ConvertUnits(ZELMData::Units newUnits)
 {
     zelm::ConvertUnits(data, newUnits);
 }
@@ -71,7 +76,7 @@ void CZelmViewDoc::ConvertUnits(int newUnits)
 void CZelmViewDoc::ToggleBenchBottomland()
 {
     StoreData(QStringLiteral("Bench and Bottomland"),
-              [](ZELMData& project) { project.benchBottomland = project.benchBottomland == 0 ? 1 : 0; });
+              [](ZELMData& project) { project.benchBottomland = !project.benchBottomland; });
 }
 
 std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()

@@ -16,12 +16,12 @@ class CZelmViewDoc : public docview::EditableDocument {
     Q_OBJECT
 
 public:
-    // View update hints: show the document (after every change), commit the form's fields into it
-    // (before the file is written and before an undo), show the events again (after saving or
-    // plotting sorted them).
-    static constexpr long kHintRefresh = 0;
-    static constexpr long kHintCommit = EditableDocument::kHintCommit;
-    static constexpr long kHintEvents = 2;
+    // What the document asks of its views.
+    enum class ViewHint : int {
+        ShowProject = 0,      // show the project where the view differs from it (after every change)
+        CommitTypedText = 1,  // store the typed fields (before the file is written and before an undo)
+        ShowEvents = 2,       // show the events again (saving or plotting sorted them)
+    };
 
     // Moves the working folder to the remembered one (or the examples beside the program).
     explicit CZelmViewDoc(QObject* parent = nullptr);
@@ -33,6 +33,7 @@ public:
     // day 0 stop the save with a message; so does a date outside the calendar.
     bool OnSaveDocument(const QString& path) override;
     void DeleteContents() override;
+    void CommitTypedText() override;
 
     ZELMData& GetData() { return data; }
     const ZELMData& GetData() const { return data; }
@@ -40,12 +41,11 @@ public:
     // `change` edits the project's data. False when it changed nothing.
     bool StoreData(const QString& text, const std::function<void(ZELMData&)>& change);
 
-    // 0 English, 1 metric (zelm::ConvertUnits). The same units, or any other value, convert
-    // nothing.
-    void ConvertUnits(int newUnits);
+    // zelm::ConvertUnits: the same units convert nothing.
+    void ConvertUnits(ZELMData::Units newUnits);
     // Switches the bench-and-bottomland criteria on or off: a change the file keeps.
     void ToggleBenchBottomland();
-    bool IsBenchBottomland() const { return data.benchBottomland != 0; }
+    bool IsBenchBottomland() const { return data.benchBottomland; }
 
     // The folder of the model program, ending in "/".
     const QString& GetExeDirectory() const { return exeDirectory; }

@@ -70,7 +70,7 @@ CZelmViewDoc* CZelmViewView::GetZelmDocument() const
 
 void CZelmViewView::ConnectControls()
 {
-    connect(controls.inputModeGroup, &QButtonGroup::idClicked, this, &CZelmViewView::OnInputModeClicked);
+    connect(controls.inputModeGroup, &QButtonGroup::buttonClicked, this, &CZelmViewView::OnInputModeClicked);
     connect(controls.unitsList, &QComboBox::activated, this, &CZelmViewView::OnUnitsChosen);
     connect(controls.specificYieldButton, &QPushButton::clicked, this, &CZelmViewView::ComputeSpecificYield);
     connect(controls.eventTable, &TableListCtrl::endEdit, this,
@@ -83,9 +83,10 @@ void CZelmViewView::ConnectControls()
     connect(controls.addButton, &QPushButton::clicked, this, &CZelmViewView::AddEvents);
     connect(controls.deleteButton, &QPushButton::clicked, this, &CZelmViewView::DeleteEvents);
     connect(controls.plotButton, &QPushButton::clicked, this, &CZelmViewView::PlotDeepPercolation);
-    connect(controls.onBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(1); });
-    connect(controls.offBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(0); });
-    connect(controls.criteriaRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(-1); });
+    using Mode = ZELMData::BarrierMode;
+    connect(controls.onBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(Mode::OnBarrier); });
+    connect(controls.offBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(Mode::OffBarrier); });
+    connect(controls.criteriaRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(Mode::ByCriterion); });
     connect(controls.doneButton, &QPushButton::clicked, this, &CZelmViewView::PostClose);
     connect(controls.helpButton, &QPushButton::clicked, this, &CZelmViewView::helpRequested);
 }
@@ -108,18 +109,19 @@ void CZelmViewView::CreateContextMenu()
 
 // ---- From the document to the form ----
 
-void CZelmViewView::OnUpdate(docview::View*, long hint, QObject*)
+void CZelmViewView::OnUpdate(docview::UpdateHint hint)
 {
-    switch (hint) {
-    case CZelmViewDoc::kHintCommit:
+    switch (hint.As<CZelmViewDoc::ViewHint>()) {
+    case CZelmViewDoc::ViewHint::CommitTypedText:
         CommitToDocument();
         return;
-    case CZelmViewDoc::kHintEvents:
+    case CZelmViewDoc::ViewHint::ShowEvents:
         FillEventTable();
         return;
-    default:
-        RefreshFromDocument();
+    case CZelmViewDoc::ViewHint::ShowProject:
+        break;
     }
+    RefreshFromDocument();
 }
 
 void CZelmViewView::RefreshFromDocument()
@@ -138,7 +140,7 @@ void CZelmViewView::RefreshFromDocument()
 
 void CZelmViewView::UpdateUnitLabels()
 {
-    const int units = GetZelmDocument()->GetData().metricUnits;
+    const ZELMData::Units units = GetZelmDocument()->GetData().metricUnits;
     binding.ShowUnitLabels(units);
     events.ShowAmountTitle(units);
 }
@@ -181,7 +183,7 @@ void CZelmViewView::OnInputModeClicked()
     binding.StoreInputMode();
 }
 
-void CZelmViewView::OnDrainModeClicked(int barrierMode)
+void CZelmViewView::OnDrainModeClicked(ZELMData::BarrierMode barrierMode)
 {
     GetZelmDocument()->StoreData(QStringLiteral("Drain Mode"),
                                  [barrierMode](ZELMData& project) { project.barrierMode = barrierMode; });
@@ -191,8 +193,9 @@ void CZelmViewView::OnUnitsChosen(int index)
 {
     // Every choice the user makes converts, by mouse or by keyboard alike, so the units shown and
     // the values stored never disagree.
+    const auto units = controls.unitsList->itemData(index).value<ZELMData::Units>();
     GetZelmDocument()->StoreData(QStringLiteral("Units"),
-                                 [index](ZELMData& project) { zelm::ConvertUnits(project, index); });
+                                 [units](ZELMData& project) { zelm::ConvertUnits(project, units); });
 }
 
 void CZelmViewView::ToggleBenchBottomland()
@@ -202,7 +205,8 @@ void CZelmViewView::ToggleBenchBottomland()
 
 void CZelmViewView::ComputeSpecificYield()
 {
-    const std::optional<double> result = askSpecificYield(controls.unitsList->currentIndex() == 1);
+    const bool metric = controls.unitsList->currentData().value<ZELMData::Units>() == ZELMData::Units::Metric;
+    const std::optional<double> result = askSpecificYield(metric);
     if (result) binding.SetFormValue(kSpecificYield, *result);
 }
 
@@ -214,7 +218,7 @@ void CZelmViewView::PlotDeepPercolation()
     zelm::PlotDeepPercolation(GetZelmDocument()->GetData(), this);
     // Plotting puts the events in calendar order; every table of the project shows them so. The
     // order is no change the file would keep: it is always written in calendar order.
-    GetZelmDocument()->UpdateAllViews(nullptr, CZelmViewDoc::kHintEvents);
+    GetZelmDocument()->UpdateAllViews(CZelmViewDoc::ViewHint::ShowEvents);
 }
 
 void CZelmViewView::OnTableContextMenu(const QPoint& position)

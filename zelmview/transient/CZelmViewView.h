@@ -35,9 +35,9 @@ public:
     QMenu* GetTableContextMenu() const { return contextMenu; }
     ModelRunSession& GetRunSession() { return runSession; }
 
-    // Hint 0 shows the project where the form differs from it (after every change), hint 1 commits
-    // the form, hint 2 shows the events again.
-    void OnUpdate(docview::View* sender, long hint, QObject* hintObject) override;
+    // Shows the project where the form differs from it, commits the form or shows the events
+    // again, as the document's hint asks.
+    void OnUpdate(docview::UpdateHint hint) override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
@@ -87,7 +87,7 @@ private:
     void ShowBenchControls();
     void OnUnitsChosen(int index);
     void OnInputModeClicked();
-    void OnDrainModeClicked(int barrierMode);
+    void OnDrainModeClicked(ZELMData::BarrierMode barrierMode);
     void OnTableContextMenu(const QPoint& position);
     // Cut, Copy, Paste or Delete on the control that has the focus.
     void EditFocusedControl(int commandId);

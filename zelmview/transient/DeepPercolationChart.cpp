@@ -28,7 +28,8 @@ void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
     graph.AllocateGraphs(1, 1, count, count, chart::kHiddenPoint, 0, 1);
     graph.SetGraphTitles(
         QStringLiteral("Deep Percolation Events"), QStringLiteral("Date"),
-        QStringLiteral("Amount ") + (data.metricUnits == 0 ? QStringLiteral("(in)") : QStringLiteral("(cm)")),
+        QStringLiteral("Amount ") +
+            (data.metricUnits == ZELMData::Units::English ? QStringLiteral("(in)") : QStringLiteral("(cm)")),
         QStringLiteral("Deep Percolation Events"), QStringLiteral("zel_deep_perc"));
     graph.chartStyle = chart::kChartStyleSticks;
     graph.xDivisions = kMonthsPerYear;

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "data/EventCalendar.h"
-#include "table/TableListCtrl.h"
 #include "data/LeadingNumber.h"
+#include "table/TableListCtrl.h"
 #include "transient/TransientFields.h"
 
 namespace {
@@ -65,10 +65,9 @@ void EventTableEditing::FillEventTable()
     }
 }
 
-void EventTableEditing::ShowAmountTitle(int units)
+void EventTableEditing::ShowAmountTitle(ZELMData::Units units)
 {
-    if (units == 0 || units == 1)
-        table.SetColumnTitle(kAmountColumn, QString::fromLatin1(transientform::AmountTitle(units)));
+    table.SetColumnTitle(kAmountColumn, QString::fromLatin1(transientform::AmountTitle(units)));
 }
 
 void EventTableEditing::OnCellEdited(int row, int column, const QString& text, bool cancelled)

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "data/IrrigationDataElement.h"
+#include "data/ZELMData.h"
 
 class QSpinBox;
 class TableListCtrl;
@@ -28,7 +29,7 @@ public:
 
     void FillEventTable();
     // The amount column's title for unit code 0 or 1.
-    void ShowAmountTitle(int units);
+    void ShowAmountTitle(ZELMData::Units units);
     void OnCellEdited(int row, int column, const QString& text, bool cancelled);
     // A paste gathers its cells and stores them together when it ends.
     void OnPasteBegins();

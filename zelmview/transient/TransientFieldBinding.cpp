@@ -53,10 +53,11 @@ TransientFieldBinding::TransientFieldBinding(const TransientFormControls& formCo
 void TransientFieldBinding::CopyDocumentToForm()
 {
     const ZELMData& project = data();
-    controls.inputModeGroup->button(project.inputMode != 0 ? 1 : 0)->setChecked(true);
+    const bool analysis = project.inputMode == ZELMData::InputMode::Analysis;
+    (analysis ? controls.analysisRadio : controls.designRadio)->setChecked(true);
     for (const NumericField& field : transientform::NumericFields()) ShowNumber(field, false);
     ShowTexts();
-    controls.unitsList->setCurrentIndex(project.metricUnits == 1 ? 1 : 0);
+    controls.unitsList->setCurrentIndex(controls.unitsList->findData(QVariant::fromValue(project.metricUnits)));
     SetDrainModeRadio(project.barrierMode);
 }
 
@@ -83,28 +84,29 @@ void TransientFieldBinding::ShowTexts()
     }
 }
 
-void TransientFieldBinding::SetDrainModeRadio(int barrierMode)
+void TransientFieldBinding::SetDrainModeRadio(ZELMData::BarrierMode barrierMode)
 {
+    using Mode = ZELMData::BarrierMode;
     switch (barrierMode) {
-    case -1:
+    case Mode::ByCriterion:
         controls.criteriaRadio->setChecked(true);
         break;
-    case 0:
+    case Mode::OffBarrier:
         controls.offBarrierRadio->setChecked(true);
         break;
-    case 1:
+    case Mode::OnBarrier:
         controls.onBarrierRadio->setChecked(true);
         break;
     default:
+        // Another number from the file leaves the radio as it was.
         break;
     }
 }
 
-void TransientFieldBinding::ShowUnitLabels(int units)
+void TransientFieldBinding::ShowUnitLabels(ZELMData::Units units)
 {
-    if (units != 0 && units != 1) return;
     for (const transientform::UnitText& unit : transientform::UnitTexts())
-        controls.unitLabels.value(unit.id)->setText(QString::fromLatin1(units == 0 ? unit.english : unit.metric));
+        controls.unitLabels.value(unit.id)->setText(QString::fromLatin1(unit.In(units)));
 }
 
 void TransientFieldBinding::UpdateBarrierText()
@@ -120,17 +122,22 @@ void TransientFieldBinding::UpdateBarrierText()
     controls.criteriaRadio->setText(text + QString::asprintf("%.2f", ratio) + QLatin1Char(')'));
 }
 
+ZELMData::InputMode TransientFieldBinding::ChosenInputMode() const
+{
+    return controls.analysisRadio->isChecked() ? ZELMData::InputMode::Analysis : ZELMData::InputMode::Design;
+}
+
 void TransientFieldBinding::ApplyInputModeRule()
 {
-    const int mode = controls.inputModeGroup->checkedId() == 1 ? 1 : 0;
-    controls.numericEdits.value(Ids::kRootZoneRequirement)->setEnabled(mode == 0);
-    controls.numericEdits.value(Ids::kDrainSpacing)->setEnabled(mode == 1);
+    const ZELMData::InputMode mode = ChosenInputMode();
+    controls.numericEdits.value(Ids::kRootZoneRequirement)->setEnabled(mode == ZELMData::InputMode::Design);
+    controls.numericEdits.value(Ids::kDrainSpacing)->setEnabled(mode == ZELMData::InputMode::Analysis);
     data().inputMode = mode;
 }
 
 void TransientFieldBinding::StoreInputMode()
 {
-    const int mode = controls.inputModeGroup->checkedId() == 1 ? 1 : 0;
+    const ZELMData::InputMode mode = ChosenInputMode();
     store(QStringLiteral("Input Mode"), [mode](ZELMData& project) { project.inputMode = mode; });
 }
 

@@ -13,9 +13,8 @@
 #include <optional>
 #include <span>
 
+#include "data/ZELMData.h"
 #include "transient/TransientFormLayout.h"
-
-class ZELMData;
 
 namespace transientform {
 struct NumericField;
@@ -32,12 +31,12 @@ public:
     // The project's values into the form, where they differ from what the form shows: input
     // mode, numbers, title, comment, units, drain mode.
     void CopyDocumentToForm();
-    // The unit labels for unit code 0 or 1; another code leaves them.
-    void ShowUnitLabels(int units);
+    // The unit labels of `units`.
+    void ShowUnitLabels(ZELMData::Units units);
     // "Drain is on Barrier (...)" or "off": the criterion radio's text for the project's values.
     void UpdateBarrierText();
     // Enables the root zone requirement (Design) or the existing spacing (Analysis) as the radio
-    // says, and keeps the project's mode to the radio's 0 or 1.
+    // says, and keeps the project's mode to the radio's.
     void ApplyInputModeRule();
     // The input mode the user chose, stored.
     void StoreInputMode();
@@ -64,7 +63,8 @@ private:
     bool CommitNumber(const transientform::NumericField& field);
     void CommitTexts(int controlId);
     void RejectNumber(int controlId);
-    void SetDrainModeRadio(int barrierMode);
+    void SetDrainModeRadio(ZELMData::BarrierMode barrierMode);
+    ZELMData::InputMode ChosenInputMode() const;
     // Shows the project's value in a numeric field, unless it shows that value already and
     // `always` is off.
     void ShowNumber(const transientform::NumericField& field, bool always);

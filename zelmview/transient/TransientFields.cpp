@@ -28,8 +28,6 @@ constexpr UnitText kUnitTexts[] = {
     {Ids::kAwhcUnit, "in", "cm"},
 };
 
-const char* const kAmountTitles[] = {"Deep Perc (in)", "Deep Perc (cm)"};
-
 }  // namespace
 
 std::span<const NumericField> NumericFields()
@@ -49,9 +47,9 @@ std::span<const UnitText> UnitTexts()
     return kUnitTexts;
 }
 
-const char* AmountTitle(int units)
+const char* AmountTitle(ZELMData::Units units)
 {
-    return kAmountTitles[units == 1 ? 1 : 0];
+    return units == ZELMData::Units::English ? "Deep Perc (in)" : "Deep Perc (cm)";
 }
 
 }  // namespace transientform

@@ -29,12 +29,14 @@ struct UnitText {
     int id;
     const char* english;
     const char* metric;
+
+    const char* In(ZELMData::Units units) const { return units == ZELMData::Units::English ? english : metric; }
 };
 std::span<const UnitText> UnitTexts();
 
-// The amount column of the event table and its title for unit code 0 or 1.
+// The amount column of the event table and its title in `units`.
 inline constexpr int kAmountColumn = 2;
-const char* AmountTitle(int units);
+const char* AmountTitle(ZELMData::Units units);
 
 using Ids = TransientFormIds;
 

@@ -118,18 +118,19 @@ private:
         auto* inputMode = Name(new QGroupBox(QStringLiteral("Input Mode")), 0, QStringLiteral("inputModeGroup"));
         auto* radios = new QVBoxLayout(inputMode);
         controls.inputModeGroup = new QButtonGroup(&form);
-        auto* design =
+        controls.designRadio =
             Name(new QRadioButton(QStringLiteral("Design")), Ids::kDesignRadio, QStringLiteral("designRadio"));
-        auto* analysis =
+        controls.analysisRadio =
             Name(new QRadioButton(QStringLiteral("Analysis")), Ids::kAnalysisRadio, QStringLiteral("analysisRadio"));
-        radios->addWidget(design);
-        radios->addWidget(analysis);
-        controls.inputModeGroup->addButton(design, 0);
-        controls.inputModeGroup->addButton(analysis, 1);
-        design->setChecked(true);
+        for (QRadioButton* radio : {controls.designRadio, controls.analysisRadio}) {
+            radios->addWidget(radio);
+            controls.inputModeGroup->addButton(radio);
+        }
+        controls.designRadio->setChecked(true);
 
         controls.unitsList = Name(new QComboBox, Ids::kUnitsList, QStringLiteral("unitsList"));
-        controls.unitsList->addItems({QStringLiteral("English"), QStringLiteral("Metric")});
+        controls.unitsList->addItem(QStringLiteral("English"), QVariant::fromValue(ZELMData::Units::English));
+        controls.unitsList->addItem(QStringLiteral("Metric"), QVariant::fromValue(ZELMData::Units::Metric));
 
         auto* modes = new QHBoxLayout;
         modes->addWidget(inputMode);
@@ -189,7 +190,8 @@ private:
         controls.eventTable->InsertColumn(0, QStringLiteral("Month"), 50);
         controls.eventTable->InsertColumn(1, QStringLiteral("Day"), 50);
         controls.eventTable->InsertColumn(transientform::kAmountColumn,
-                                          QString::fromLatin1(transientform::AmountTitle(0)), 100);
+                                          QString::fromLatin1(transientform::AmountTitle(ZELMData::Units::English)),
+                                          100);
         controls.eventTable->setContextMenuPolicy(Qt::CustomContextMenu);
 
         controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"));

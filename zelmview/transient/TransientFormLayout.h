@@ -28,9 +28,11 @@ struct TransientFormControls {
     QHash<int, QLabel*> unitLabels;
     QLineEdit* titleEdit = nullptr;
     QPlainTextEdit* commentEdit = nullptr;
+    // Each item holds the ZELMData::Units it stands for.
     QComboBox* unitsList = nullptr;
-    // Design is button 0, Analysis button 1.
     QButtonGroup* inputModeGroup = nullptr;
+    QRadioButton* designRadio = nullptr;
+    QRadioButton* analysisRadio = nullptr;
     QRadioButton* onBarrierRadio = nullptr;
     QRadioButton* offBarrierRadio = nullptr;
     QRadioButton* criteriaRadio = nullptr;

@@ -156,8 +156,8 @@ void WindowGeometryTest::chartWindowsOpenInsideTheScreenEachAStepFromTheLast()
     docview::MessageRecorder messages;
     CZELMOutputDoc document;
     QVERIFY(document.OnOpenDocument(work.filePath(QStringLiteral("hillcrest-design.OTR"))));
-    QPointer<GraphDlg> first = zelm::PlotWaterTable(document, zelm::kTraditionalDrainageYear);
-    QPointer<GraphDlg> second = zelm::PlotWaterTable(document, zelm::kCalendarYear);
+    QPointer<GraphDlg> first = zelm::PlotWaterTable(document, zelm::YearMode::TraditionalDrainageYear);
+    QPointer<GraphDlg> second = zelm::PlotWaterTable(document, zelm::YearMode::CalendarYear);
     QVERIFY(first && second);
     for (GraphDlg* chart : {first.data(), second.data()}) {
         QVERIFY(QTest::qWaitForWindowExposed(chart));

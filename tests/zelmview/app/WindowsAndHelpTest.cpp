@@ -239,7 +239,7 @@ void WindowsAndHelpTest::eachWindowsHelpOpensTheHelpAtItsOwnSection()
     QCOMPARE(helpPosition(), reportWindow);
 
     auto* document = static_cast<CZELMOutputDoc*>(output->GetDocument());
-    QPointer<GraphDlg> chart = zelm::PlotWaterTable(*document, zelm::kTraditionalDrainageYear);
+    QPointer<GraphDlg> chart = zelm::PlotWaterTable(*document, zelm::YearMode::TraditionalDrainageYear);
     QVERIFY(chart);
     QAction* chartHelp = nullptr;
     for (QAction* action : chart->actions())

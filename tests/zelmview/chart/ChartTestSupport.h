@@ -57,7 +57,8 @@ inline TransientOutputData syntheticYear(const QList<QDate>& dates)
     return output;
 }
 
-inline ZELMData projectWithEvents(const QList<QDate>& dates, int benchBottomland, int metricUnits)
+inline ZELMData projectWithEvents(const QList<QDate>& dates, bool benchBottomland = false,
+                                  ZELMData::Units metricUnits = ZELMData::Units::English)
 {
     ZELMData input;
     for (const QDate& date : dates) input.events.append({date.month(), date.day(), 1.0});

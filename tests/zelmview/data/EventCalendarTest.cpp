@@ -60,8 +60,8 @@ ZELMData englishProject()
 TEST(UnitConversion, FeetAndInchesBecomeMetresAndCentimetresAndBack)
 {
     ZELMData data = englishProject();
-    zelm::ConvertUnits(data, zelm::kMetricUnits);
-    EXPECT_EQ(data.metricUnits, 1);
+    zelm::ConvertUnits(data, ZELMData::Units::Metric);
+    EXPECT_EQ(data.metricUnits, ZELMData::Units::Metric);
     EXPECT_NEAR(data.depthToDrain, 6.0 / 3.2808398, 1e-12);
     EXPECT_NEAR(data.drainSpacing, 45.72, 1e-5);  // 150 ft, with 3.2808398 ft to the metre
     EXPECT_NEAR(data.permeability, 1.6 / 3.2808398, 1e-12);
@@ -69,19 +69,17 @@ TEST(UnitConversion, FeetAndInchesBecomeMetresAndCentimetresAndBack)
     EXPECT_DOUBLE_EQ(data.events.at(0).amount, 3.81);
     EXPECT_DOUBLE_EQ(data.specificYield, 0.05);  // a fraction has no unit
 
-    zelm::ConvertUnits(data, zelm::kEnglishUnits);
+    zelm::ConvertUnits(data, ZELMData::Units::English);
     const ZELMData original = englishProject();
     EXPECT_NEAR(data.depthToDrain, original.depthToDrain, 1e-12);
     EXPECT_NEAR(data.maxWaterTable, original.maxWaterTable, 1e-12);
     EXPECT_NEAR(data.events.at(1).amount, original.events.at(1).amount, 1e-12);
 }
 
-TEST(UnitConversion, TheSameUnitsOrAnUnknownCodeConvertNothing)
+TEST(UnitConversion, TheSameUnitsConvertNothing)
 {
     ZELMData data = englishProject();
-    zelm::ConvertUnits(data, zelm::kEnglishUnits);
-    zelm::ConvertUnits(data, 2);
-    zelm::ConvertUnits(data, -1);
+    zelm::ConvertUnits(data, ZELMData::Units::English);
     EXPECT_DOUBLE_EQ(data.depthToDrain, 6.0);
     EXPECT_DOUBLE_EQ(data.awhc, 2.0);
     EXPECT_DOUBLE_EQ(data.events.at(0).amount, 1.5);

@@ -88,8 +88,8 @@ inline QByteArray modelComment(const zelm::ProjectInput& project)
 inline std::string firstDifference(const ZELMData& gui, const zelm::ProjectInput& model, bool withTexts)
 {
     using readers::sameReal;
-    if (gui.inputMode != (model.inputMode != 0)) return "input mode";
-    if (gui.metricUnits != (model.unitsMode != 0)) return "units mode";
+    if ((gui.inputMode == ZELMData::InputMode::Analysis) != (model.inputMode != 0)) return "input mode";
+    if ((gui.metricUnits == ZELMData::Units::Metric) != (model.unitsMode != 0)) return "units mode";
     if (gui.benchBottomland != (model.benchFlag == 1)) return "bench flag";
     const std::pair<double, float> reals[] = {
         {gui.permeability, model.permeability},       {gui.maxWaterTable, model.maxWaterTable},
@@ -98,7 +98,7 @@ inline std::string firstDifference(const ZELMData& gui, const zelm::ProjectInput
         {gui.drainSpacing, model.drainSpacing},       {gui.awhc, model.awhc}};
     for (std::size_t i = 0; i < std::size(reals); ++i)
         if (!sameReal(reals[i].first, reals[i].second)) return "field value " + std::to_string(i + 1);
-    if (gui.barrierMode != model.barrierMode) return "barrier mode";
+    if (static_cast<int>(gui.barrierMode) != model.barrierMode) return "barrier mode";
     if (gui.events.size() != qsizetype(model.events.size())) return "number of events";
     for (qsizetype k = 0; k < gui.events.size(); ++k) {
         const IrrigationDataElement& g = gui.events[k];

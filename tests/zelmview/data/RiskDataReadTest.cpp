@@ -4,9 +4,9 @@
 
 #include <QTemporaryDir>
 
-#include "docview/MessageSink.h"
 #include "data/RiskData.h"
 #include "data/RiskFiles.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST_F(RiskReadData, LastLineWithoutALineEndIsRead)
 
     data = RiskData();
     ASSERT_TRUE(readBytes(joinedLines(writtenLines().mid(0, indexOfDataLine(kCropLine) + 1)).chopped(1)));
-    EXPECT_EQ(data.pipeType, 1);
+    EXPECT_EQ(data.pipeType, RiskData::PipeType::Concrete);
     EXPECT_EQ(data.cropName, "sweet corn");
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
@@ -107,21 +107,21 @@ TEST_F(RiskReadData, DesignDepthIsTakenFromLineEight)
 
 TEST_F(RiskReadData, CodesOtherThanOneReadAsTwoAndAnUnknownLossFunctionIsKept)
 {
-    data.lossFunction = 2;
+    data.lossFunction = RiskData::LossFunction::PeakAndDrop;
     ASSERT_TRUE(readWithDataLine(1, "9 0 50 95 2.5"));
-    EXPECT_EQ(data.lossFunction, 2);
-    EXPECT_EQ(data.units, RiskData::kMetric);
+    EXPECT_EQ(data.lossFunction, RiskData::LossFunction::PeakAndDrop);
+    EXPECT_EQ(data.units, RiskData::Units::Metric);
 
     ASSERT_TRUE(readWithDataLine(1, "1 7 50 95 2.5"));
-    EXPECT_EQ(data.lossFunction, 1);
-    EXPECT_EQ(data.units, RiskData::kMetric);
+    EXPECT_EQ(data.lossFunction, RiskData::LossFunction::Cubic);
+    EXPECT_EQ(data.units, RiskData::Units::Metric);
 
     ASSERT_TRUE(readWithDataLine(2, "0 1 7 -1 1"));
-    EXPECT_EQ(data.uncertaintyOption, 2);
-    EXPECT_EQ(data.evaluation, 1);
-    EXPECT_EQ(data.pipeCostType, 2);
-    EXPECT_EQ(data.trenchSpeed, 2);
-    EXPECT_EQ(data.reliabilityOption, 1);
+    EXPECT_EQ(data.uncertaintyOption, RiskData::UncertaintyOption::LossFunctionAnalysis);
+    EXPECT_EQ(data.evaluation, RiskData::Evaluation::GivenDesign);
+    EXPECT_EQ(data.pipeCostType, RiskData::PipeCostType::SizeTable);
+    EXPECT_EQ(data.trenchSpeed, RiskData::TrenchSpeed::Variable);
+    EXPECT_EQ(data.reliabilityOption, RiskData::ReliabilityOption::GivenReliability);
 }
 
 TEST_F(RiskReadData, ValuesAfterTheLastOneReadAreIgnored)
@@ -138,21 +138,21 @@ TEST_F(RiskReadData, CropLineHoldsTwoFieldsOfTenCharacters)
 {
     ASSERT_TRUE(readWithDataLine(kCropLine, "  rice    CLAY"));
     EXPECT_EQ(data.cropName, "rice");
-    EXPECT_EQ(data.pipeType, 2);
+    EXPECT_EQ(data.pipeType, RiskData::PipeType::Clay);
 
     ASSERT_TRUE(readWithDataLine(kCropLine, " #1 wheat  PLASTIC   and a remark"));
     EXPECT_EQ(data.cropName, "#1 wheat");
-    EXPECT_EQ(data.pipeType, 0);
+    EXPECT_EQ(data.pipeType, RiskData::PipeType::Plastic);
     EXPECT_TRUE(recorder.messages().isEmpty());
 
     for (const QByteArray line : {"corn      plastic", "corn     CONCRETE", "corn", "sugar beetsCLAY"}) {
         recorder.clear();
-        data.pipeType = 1;
+        data.pipeType = RiskData::PipeType::Concrete;
         EXPECT_FALSE(readWithDataLine(kCropLine, line)) << line.constData();
         EXPECT_EQ(
             recorder.messages(),
             QStringList("Parse error reading line 10 (pipe type must be PLASTIC, CONCRETE or CLAY) in " + path()));
-        EXPECT_EQ(data.pipeType, 1);
+        EXPECT_EQ(data.pipeType, RiskData::PipeType::Concrete);
     }
 }
 
@@ -174,7 +174,7 @@ TEST_F(RiskReadData, AFailingLineStoresNothing)
     EXPECT_EQ(data.barrierDepth, 99);
     EXPECT_EQ(data.rechargeRate, 0.0);
     EXPECT_EQ(data.reliabilityIncrement, 2.5);
-    EXPECT_EQ(data.reliabilityOption, 2);
+    EXPECT_EQ(data.reliabilityOption, RiskData::ReliabilityOption::ReliabilityTable);
 }
 
 TEST_F(RiskReadData, MissingFileShowsTheOpenMessage)

@@ -43,8 +43,8 @@ TEST(RiskUnits, MetresBecomeFeetAndCostsPerMetreBecomeCostsPerFoot)
     data.gravelCost[0] = 0.5 * kFeetInMetre;
     data.annualBenefits = 1000;  // per hectare
 
-    data.SetUnits(RiskData::kEnglish);
-    EXPECT_EQ(data.units, RiskData::kEnglish);
+    data.SetUnits(RiskData::Units::English);
+    EXPECT_EQ(data.units, RiskData::Units::English);
     for (const auto& [name, length] : kLengths) EXPECT_DOUBLE_EQ(data.*length, 6.5616796) << name;
     EXPECT_DOUBLE_EQ(data.omCost, 1.0);
     EXPECT_DOUBLE_EQ(data.averagePipeCost, 2.0);
@@ -58,11 +58,11 @@ TEST(RiskUnits, ValuesWithoutALengthStayAsTheyAre)
 {
     const RiskData english = [] {
         RiskData data = writtenRiskProject();
-        data.units = RiskData::kEnglish;
+        data.units = RiskData::Units::English;
         return data;
     }();
     RiskData metric = english;
-    metric.SetUnits(RiskData::kMetric);
+    metric.SetUnits(RiskData::Units::Metric);
     for (double RiskData::*unchanged :
          {&RiskData::discountRate, &RiskData::systemLife, &RiskData::constCostPerMinute, &RiskData::varCostPerMinute,
           &RiskData::depthRateSlope, &RiskData::coefA, &RiskData::coefB, &RiskData::coefX, &RiskData::givenReliability,
@@ -77,11 +77,11 @@ TEST(RiskUnits, ValuesWithoutALengthStayAsTheyAre)
 TEST(RiskUnits, EnglishToMetricAndBackRestoresEveryValue)
 {
     RiskData english = writtenRiskProject();
-    english.units = RiskData::kEnglish;
+    english.units = RiskData::Units::English;
     RiskData data = english;
-    data.SetUnits(RiskData::kMetric);
+    data.SetUnits(RiskData::Units::Metric);
     EXPECT_NE(data.pipeCost, english.pipeCost);
-    data.SetUnits(RiskData::kEnglish);
+    data.SetUnits(RiskData::Units::English);
 
     for (const auto& [name, length] : kLengths) EXPECT_DOUBLE_EQ(data.*length, english.*length) << name;
     for (int row = 0; row < RiskData::kPipeSizes; ++row) {
@@ -93,16 +93,16 @@ TEST(RiskUnits, EnglishToMetricAndBackRestoresEveryValue)
     EXPECT_DOUBLE_EQ(data.annualBenefits, english.annualBenefits);
 }
 
-TEST(RiskUnits, TheSameUnitsAgainChangeNothingAndAnyOtherCodeMeansMetric)
+TEST(RiskUnits, TheSameUnitsAgainChangeNothing)
 {
     RiskData data = writtenRiskProject();
-    data.SetUnits(RiskData::kMetric);
-    data.SetUnits(0);
+    data.SetUnits(RiskData::Units::Metric);
+    data.SetUnits(RiskData::Units::Metric);
     expectSameRiskProject(data, writtenRiskProject());
 
-    data.units = RiskData::kEnglish;
-    data.SetUnits(7);
-    EXPECT_EQ(data.units, RiskData::kMetric);
+    data.units = RiskData::Units::English;
+    data.SetUnits(RiskData::Units::Metric);
+    EXPECT_EQ(data.units, RiskData::Units::Metric);
     EXPECT_DOUBLE_EQ(data.barrierDepth, 3.05 / kFeetInMetre);
 }
 

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 
 #include "data/DecimalCommaLocale.h"
-#include "data/SaveFailures.h"
-#include "docview/MessageSink.h"
 #include "data/RiskData.h"
 #include "data/RiskFiles.h"
+#include "data/SaveFailures.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -69,10 +69,12 @@ TEST_F(RiskWriteData, ReadingBackGivesTheSameProjectToSixDigits)
 TEST_F(RiskWriteData, EveryChoiceOfTheCodesReadsBack)
 {
     RiskData written;
-    written.units = RiskData::kMetric;
-    written.reliabilityOption = RiskData::kReliabilityTable;
-    for (int pipeType = 0; pipeType < 3; ++pipeType) {
-        for (int lossFunction = 1; lossFunction <= 3; ++lossFunction) {
+    written.units = RiskData::Units::Metric;
+    written.reliabilityOption = RiskData::ReliabilityOption::ReliabilityTable;
+    using Pipe = RiskData::PipeType;
+    using Shape = RiskData::LossFunction;
+    for (Pipe pipeType : {Pipe::Plastic, Pipe::Concrete, Pipe::Clay}) {
+        for (Shape lossFunction : {Shape::Cubic, Shape::PeakAndDrop, Shape::Dome}) {
             written.pipeType = pipeType;
             written.lossFunction = lossFunction;
             expectSameRiskProject(roundTrip(written), written);
@@ -107,7 +109,7 @@ TEST_F(RiskWriteData, CropNameFitsItsField)
         EXPECT_EQ(RiskData::FittedCropName(example.name), example.stored);
         const RiskData read = roundTrip(written);
         EXPECT_EQ(read.cropName, example.stored);
-        EXPECT_EQ(read.pipeType, 1);
+        EXPECT_EQ(read.pipeType, RiskData::PipeType::Concrete);
         EXPECT_EQ(cropLine(), example.line);
     }
 }
@@ -115,8 +117,8 @@ TEST_F(RiskWriteData, CropNameFitsItsField)
 TEST_F(RiskWriteData, AnUnknownPipeTypeIsWrittenAsTheFirst)
 {
     RiskData written;
-    written.pipeType = 5;
-    EXPECT_EQ(roundTrip(written).pipeType, 0);
+    written.pipeType = static_cast<RiskData::PipeType>(5);
+    EXPECT_EQ(roundTrip(written).pipeType, RiskData::PipeType::Plastic);
 }
 
 TEST_F(RiskWriteData, ANewFileReplacesTheOldOneWhole)

@@ -34,16 +34,16 @@ inline QList<QByteArray> linesOf(const QByteArray& text)
 inline RiskData writtenRiskProject()
 {
     RiskData data;
-    data.lossFunction = 3;
-    data.units = RiskData::kMetric;
+    data.lossFunction = RiskData::LossFunction::Dome;
+    data.units = RiskData::Units::Metric;
     data.minReliability = 50;
     data.maxReliability = 95;
     data.reliabilityIncrement = 2.5;
-    data.uncertaintyOption = RiskData::kLossFunction;
-    data.evaluation = RiskData::kDesignRange;
-    data.pipeCostType = RiskData::kPipeSizeTable;
-    data.trenchSpeed = RiskData::kVariableSpeed;
-    data.reliabilityOption = RiskData::kReliabilityTable;
+    data.uncertaintyOption = RiskData::UncertaintyOption::LossFunctionAnalysis;
+    data.evaluation = RiskData::Evaluation::DesignRange;
+    data.pipeCostType = RiskData::PipeCostType::SizeTable;
+    data.trenchSpeed = RiskData::TrenchSpeed::Variable;
+    data.reliabilityOption = RiskData::ReliabilityOption::ReliabilityTable;
     data.barrierDepth = 3.05;
     data.rechargeRate = 0.0095;
     data.permeability = 0.3;
@@ -77,7 +77,7 @@ inline RiskData writtenRiskProject()
     data.constCostPerMinute = 5;
     data.constInstallRate = 3;
     data.cropName = "sweet corn";
-    data.pipeType = 1;
+    data.pipeType = RiskData::PipeType::Concrete;
     data.pipeCost = {1.2, 2.1, 3.4, 5.25, 7.5, 9.8, 12.5};
     data.gravelCost = {0.4, 0.55, 0.7, 0.85, 1, 1.25, 1.5};
     data.lateralPercent = {40, 25, 15, 10, 5, 3, 2};
@@ -87,11 +87,14 @@ inline RiskData writtenRiskProject()
 // Every field of `actual` equals that of `expected`, reals to the last bit.
 inline void expectSameRiskProject(const RiskData& actual, const RiskData& expected)
 {
-    const auto codes = {
-        &RiskData::units,        &RiskData::evaluation,  &RiskData::uncertaintyOption, &RiskData::pipeType,
-        &RiskData::pipeCostType, &RiskData::trenchSpeed, &RiskData::reliabilityOption, &RiskData::lossFunction};
-    int index = 0;
-    for (int RiskData::*code : codes) EXPECT_EQ(actual.*code, expected.*code) << "code #" << index++;
+    EXPECT_EQ(actual.units, expected.units);
+    EXPECT_EQ(actual.evaluation, expected.evaluation);
+    EXPECT_EQ(actual.uncertaintyOption, expected.uncertaintyOption);
+    EXPECT_EQ(actual.pipeType, expected.pipeType);
+    EXPECT_EQ(actual.pipeCostType, expected.pipeCostType);
+    EXPECT_EQ(actual.trenchSpeed, expected.trenchSpeed);
+    EXPECT_EQ(actual.reliabilityOption, expected.reliabilityOption);
+    EXPECT_EQ(actual.lossFunction, expected.lossFunction);
     const auto reals = {&RiskData::barrierDepth,
                         &RiskData::drainRadius,
                         &RiskData::permeability,
@@ -127,7 +130,7 @@ inline void expectSameRiskProject(const RiskData& actual, const RiskData& expect
                         &RiskData::coefX,
                         &RiskData::maxYieldDepth,
                         &RiskData::annualBenefits};
-    index = 0;
+    int index = 0;
     for (double RiskData::*real : reals) EXPECT_EQ(actual.*real, expected.*real) << "real #" << index++;
     EXPECT_EQ(actual.pipeCost, expected.pipeCost);
     EXPECT_EQ(actual.gravelCost, expected.gravelCost);

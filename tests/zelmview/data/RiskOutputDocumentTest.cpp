@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "data/CRiskOutputDoc.h"
-#include "docview/MessageSink.h"
 #include "data/RiskFiles.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(RiskOutputDocument, OpensTheReportWithItsProject)
     ASSERT_TRUE(document.OnOpenDocument(report));
     EXPECT_TRUE(recorder.messages().isEmpty());
     EXPECT_EQ(document.GetPathName(), report);
-    EXPECT_EQ(document.GetInput().units, RiskData::kMetric);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::Metric);
     EXPECT_EQ(document.GetInput().cropName, "sweet corn");
     EXPECT_EQ(document.GetOutput().reliabilityTable.size(), 5);
 }
@@ -44,7 +44,7 @@ TEST_F(RiskOutputDocument, FindsAProjectSavedInUpperCase)
 {
     ASSERT_TRUE(document.OnOpenDocument(placeReport("fixed-design.unc", "RSK")));
     EXPECT_TRUE(recorder.messages().isEmpty());
-    EXPECT_EQ(document.GetInput().units, RiskData::kMetric);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::Metric);
 }
 
 TEST_F(RiskOutputDocument, AReportWithoutItsProjectOpensAfterTheMessagesWithDefaultUnits)
@@ -54,8 +54,8 @@ TEST_F(RiskOutputDocument, AReportWithoutItsProjectOpensAfterTheMessagesWithDefa
     EXPECT_TRUE(document.OnOpenDocument(report));
     EXPECT_EQ(recorder.messages(), (QStringList{"ReadData: Unable to open ZELM input file " + project,
                                                 "Error reading input from " + project}));
-    EXPECT_EQ(document.GetInput().units, RiskData::kEnglish);
-    EXPECT_EQ(document.GetOutput().hasFixedDesign, 1);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::English);
+    EXPECT_TRUE(document.GetOutput().hasFixedDesign);
 }
 
 TEST_F(RiskOutputDocument, AReportThatCannotBeReadDoesNotOpen)
@@ -77,9 +77,9 @@ TEST_F(RiskOutputDocument, ReopeningStartsFromAnEmptyDocument)
     const QString other = dir.filePath("other.unc");
     writeFile(other, "No sections here.\n");
     EXPECT_TRUE(document.OnOpenDocument(other));
-    EXPECT_EQ(document.GetInput().units, RiskData::kEnglish);
+    EXPECT_EQ(document.GetInput().units, RiskData::Units::English);
     EXPECT_TRUE(document.GetOutput().reliabilityTable.isEmpty());
-    EXPECT_EQ(document.GetOutput().hasReliabilityTable, 0);
+    EXPECT_FALSE(document.GetOutput().hasReliabilityTable);
 }
 
 TEST_F(RiskOutputDocument, DisplayTextHasNoTrailingSpaceAndCrLfLineEnds)
@@ -87,9 +87,9 @@ TEST_F(RiskOutputDocument, DisplayTextHasNoTrailingSpaceAndCrLfLineEnds)
     const QString report = placeReport("fixed-design.unc");
     ASSERT_TRUE(document.OnOpenDocument(report));
     writeFile(report, "RESULTS  \r\n\tcost .... 121.81\t \n\nlast line without end   ");
-    EXPECT_EQ(document.LoadOutputText(CRiskOutputDoc::kDisplayText),
+    EXPECT_EQ(document.LoadOutputText(ReportTextMode::Display),
               "RESULTS\r\n\tcost .... 121.81\r\n\r\nlast line without end\r\n");
-    EXPECT_EQ(document.LoadOutputText(CRiskOutputDoc::kCopyText),
+    EXPECT_EQ(document.LoadOutputText(ReportTextMode::Copy),
               "RESULTS  \r\n\tcost .... 121.81\t \n\nlast line without end   ");
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
@@ -100,14 +100,14 @@ TEST_F(RiskOutputDocument, CopyTextStopsAtTheLimit)
     ASSERT_TRUE(document.OnOpenDocument(report));
     const QByteArray line = QByteArray(79, 'x') + '\n';
     writeFile(report, line.repeated(2000));
-    const QString copy = document.LoadOutputText(CRiskOutputDoc::kCopyText);
+    const QString copy = document.LoadOutputText(ReportTextMode::Copy);
     EXPECT_EQ(copy.size(), CRiskOutputDoc::kMaxCopyCharacters);
     EXPECT_EQ(copy, QString::fromLatin1(line.repeated(1250)));
-    EXPECT_EQ(document.LoadOutputText(CRiskOutputDoc::kDisplayText).size(), 2000 * 81);
+    EXPECT_EQ(document.LoadOutputText(ReportTextMode::Display).size(), 2000 * 81);
 
     // A character cut by the limit is left out rather than shown broken.
     writeFile(report, QByteArray(CRiskOutputDoc::kMaxCopyCharacters - 1, 'x') + "\xc3\xa9");
-    EXPECT_EQ(document.LoadOutputText(CRiskOutputDoc::kCopyText), QString(CRiskOutputDoc::kMaxCopyCharacters - 1, 'x'));
+    EXPECT_EQ(document.LoadOutputText(ReportTextMode::Copy), QString(CRiskOutputDoc::kMaxCopyCharacters - 1, 'x'));
 }
 
 TEST_F(RiskOutputDocument, AReportThatHasGoneGivesTheMessageAndNoText)
@@ -115,7 +115,7 @@ TEST_F(RiskOutputDocument, AReportThatHasGoneGivesTheMessageAndNoText)
     const QString report = placeReport("fixed-design.unc");
     ASSERT_TRUE(document.OnOpenDocument(report));
     ASSERT_TRUE(QFile::remove(report));
-    for (const int mode : {CRiskOutputDoc::kDisplayText, CRiskOutputDoc::kCopyText}) {
+    for (const ReportTextMode mode : {ReportTextMode::Display, ReportTextMode::Copy}) {
         recorder.clear();
         EXPECT_TRUE(document.LoadOutputText(mode).isEmpty());
         EXPECT_EQ(recorder.messages(), QStringList("ReadData: Unable to open ZELM output file " + report));

@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 
 #include "data/DecimalCommaLocale.h"
-#include "docview/MessageSink.h"
 #include "data/RiskFiles.h"
 #include "data/RiskOutputData.h"
+#include "docview/MessageSink.h"
 
 namespace {
 
@@ -53,9 +53,9 @@ TEST_F(RiskOutputRead, TheFixedDesignIsReadFromTheLastTenCharactersOfItsLines)
 {
     ASSERT_TRUE(data.ReadData(riskReportFile("fixed-design.unc")));
     EXPECT_EQ(data.path, riskReportFile("fixed-design.unc"));
-    EXPECT_EQ(data.hasFixedDesign, 1);
+    EXPECT_TRUE(data.hasFixedDesign);
     EXPECT_EQ(data.fixedDesign.value, (Values{121.81, 40, 4, 92.07, 1, 1.5318, 0.2472, 0, 0}));
-    EXPECT_EQ(data.hasReliabilityTable, 0);
+    EXPECT_FALSE(data.hasReliabilityTable);
     EXPECT_TRUE(data.reliabilityTable.isEmpty());
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
@@ -78,8 +78,8 @@ TEST_F(RiskOutputRead, AFixedDesignValueIsTheLeadingNumberOfItsWindow)
 TEST_F(RiskOutputRead, TheTableHasOneItemPerRowInFileOrder)
 {
     ASSERT_TRUE(data.ReadData(riskReportFile("reliability-table.unc")));
-    EXPECT_EQ(data.hasReliabilityTable, 1);
-    EXPECT_EQ(data.hasFixedDesign, 0);
+    EXPECT_TRUE(data.hasReliabilityTable);
+    EXPECT_FALSE(data.hasFixedDesign);
     ASSERT_EQ(data.reliabilityTable.size(), 5);
     EXPECT_EQ(data.reliabilityTable[0].value, (Values{50, 1.2, 1650, 176.34, 30, 52.41, 0.512, 0.331, 333.33}));
     EXPECT_EQ(data.reliabilityTable[4].value, (Values{90, 1.5, 3150.25, 336.49, 17.5, 90.12, 0.812, 0.1733, 571.43}));
@@ -120,7 +120,7 @@ TEST_F(RiskOutputRead, ARowOfEightNumbersIsRefusedWithItsRowNumber)
     EXPECT_FALSE(readLines(lines));
     EXPECT_EQ(recorder.messages(), QStringList("Parse error while reading reliability table line 3 in file " + path()));
     EXPECT_EQ(data.reliabilityTable.size(), 2);
-    EXPECT_EQ(data.hasReliabilityTable, 1);
+    EXPECT_TRUE(data.hasReliabilityTable);
 }
 
 // The end of the file ends the table, even in the middle of its last row's line.
@@ -135,7 +135,7 @@ TEST_F(RiskOutputRead, ATableAtTheEndOfTheFileKeepsAllItsRows)
 
     // A table that ends right after its header has no rows.
     ASSERT_TRUE(readLines(cutAfterHeading("reliability-table.unc", "TABLE OF", 6)));
-    EXPECT_EQ(data.hasReliabilityTable, 1);
+    EXPECT_TRUE(data.hasReliabilityTable);
     EXPECT_TRUE(data.reliabilityTable.isEmpty());
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
@@ -146,8 +146,8 @@ TEST_F(RiskOutputRead, AReportWithoutEitherSectionReadsWithBothFlagsZero)
          {QByteArray(), QByteArray("No results: an error stopped the run.\n"),
           QByteArray(" results for a fixed design\n table of reliability vs depth and spacing\n")}) {
         ASSERT_TRUE(readBytes(text));
-        EXPECT_EQ(data.hasFixedDesign, 0);
-        EXPECT_EQ(data.hasReliabilityTable, 0);
+        EXPECT_FALSE(data.hasFixedDesign);
+        EXPECT_FALSE(data.hasReliabilityTable);
         EXPECT_TRUE(data.reliabilityTable.isEmpty());
     }
     EXPECT_TRUE(recorder.messages().isEmpty());
@@ -157,7 +157,7 @@ TEST_F(RiskOutputRead, ASecondReadStartsFromEmptyResults)
 {
     ASSERT_TRUE(data.ReadData(riskReportFile("reliability-table.unc")));
     ASSERT_TRUE(data.ReadData(riskReportFile("fixed-design.unc")));
-    EXPECT_EQ(data.hasReliabilityTable, 0);
+    EXPECT_FALSE(data.hasReliabilityTable);
     EXPECT_TRUE(data.reliabilityTable.isEmpty());
 }
 
@@ -188,7 +188,7 @@ TEST_F(RiskOutputRead, AReportCutInsideTheFixedDesignNamesWhatIsMissing)
         recorder.clear();
         EXPECT_FALSE(readLines(cutAfterHeading("fixed-design.unc", "FIXED DESIGN", kept)));
         EXPECT_EQ(recorder.messages(), QStringList(phrases[kept] + path()));
-        EXPECT_EQ(data.hasFixedDesign, 1);
+        EXPECT_TRUE(data.hasFixedDesign);
     }
 }
 

@@ -20,7 +20,7 @@ constexpr double kAcrossFilesTolerance = 0.0061;
 // The rise of the water table that an event causes: its amount as a length over the specific yield.
 double expectedBuildUp(const ZELMData& project, const IrrigationDataElement& event)
 {
-    const double amountPerLength = project.metricUnits ? 100.0 : 12.0;
+    const double amountPerLength = project.metricUnits == ZELMData::Units::Metric ? 100.0 : 12.0;
     return event.amount / amountPerLength / project.specificYield;
 }
 
@@ -146,9 +146,9 @@ TEST_F(ModelOutput, LoadsTheReportTextForDisplayAndAsOneBlock)
     ASSERT_TRUE(output.ReadData(report));
 
     const QByteArray bytes = fileBytes(report);
-    EXPECT_EQ(output.LoadReportText(TransientOutputData::kBlock), QString::fromUtf8(bytes));
+    EXPECT_EQ(output.LoadReportText(ReportTextMode::Copy), QString::fromUtf8(bytes));
 
-    const QString display = output.LoadReportText(TransientOutputData::kDisplayLines);
+    const QString display = output.LoadReportText(ReportTextMode::Display);
     EXPECT_EQ(display, QString::fromUtf8(bytes)
                            .replace(QRegularExpression(QStringLiteral(" +\n")), QStringLiteral("\n"))
                            .replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
@@ -252,7 +252,7 @@ TEST_F(ReadFailure, ABlankLineInTheDailyFileFailsWithItsRowNumber)
 TEST_F(ReadFailure, MissingFilesNameTheReport)
 {
     EXPECT_FALSE(output.ReadData(reportPath()));
-    EXPECT_EQ(output.LoadReportText(TransientOutputData::kDisplayLines), QString());
+    EXPECT_EQ(output.LoadReportText(ReportTextMode::Display), QString());
     writeReport();
     QFile::remove(dailyPath());
     EXPECT_FALSE(output.ReadData(reportPath()));
@@ -264,7 +264,7 @@ TEST_F(ReadFailure, TheBlockTextStopsAtItsLimit)
 {
     writeFile(reportPath(), QByteArray(TransientOutputData::kMaxBlockBytes + 500, 'x'));
     output.ReadData(reportPath());
-    EXPECT_EQ(output.LoadReportText(TransientOutputData::kBlock).size(), TransientOutputData::kMaxBlockBytes);
+    EXPECT_EQ(output.LoadReportText(ReportTextMode::Copy).size(), TransientOutputData::kMaxBlockBytes);
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ protected:
 void expectSampleProject(const ZELMData& data)
 {
     EXPECT_EQ(data.title, "Field 12 north, tile study");
-    EXPECT_EQ(data.inputMode, 1);
-    EXPECT_EQ(data.metricUnits, 0);
-    EXPECT_EQ(data.benchBottomland, 1);
+    EXPECT_EQ(data.inputMode, ZELMData::InputMode::Analysis);
+    EXPECT_EQ(data.metricUnits, ZELMData::Units::English);
+    EXPECT_TRUE(data.benchBottomland);
     EXPECT_DOUBLE_EQ(data.permeability, 0.8);
     EXPECT_DOUBLE_EQ(data.maxWaterTable, 2.5);
     EXPECT_DOUBLE_EQ(data.barrierDistance, 6.0);
@@ -55,7 +55,7 @@ void expectSampleProject(const ZELMData& data)
     EXPECT_DOUBLE_EQ(data.depthToDrain, 4.0);
     EXPECT_DOUBLE_EQ(data.drainSpacing, 60.0);
     EXPECT_DOUBLE_EQ(data.awhc, 1.5);
-    EXPECT_EQ(data.barrierMode, 0);
+    EXPECT_EQ(data.barrierMode, ZELMData::BarrierMode::OffBarrier);
     EXPECT_DOUBLE_EQ(data.minWaterTableDepth, 1.5);
     ASSERT_EQ(data.events.size(), 3);
     EXPECT_EQ(data.events[1].month, 5);
@@ -82,21 +82,30 @@ TEST_F(ReadData, ReadsCrLfLinesLikeLfLines)
 TEST_F(ReadData, ProjectFlagsAreNonZeroExceptBenchWhichMustBeOne)
 {
     ASSERT_TRUE(readWithLine(kProjectLine, "7 -3 2"));
-    EXPECT_EQ(data.inputMode, 1);
-    EXPECT_EQ(data.metricUnits, 1);
-    EXPECT_EQ(data.benchBottomland, 0);
+    EXPECT_EQ(data.inputMode, ZELMData::InputMode::Analysis);
+    EXPECT_EQ(data.metricUnits, ZELMData::Units::Metric);
+    EXPECT_FALSE(data.benchBottomland);
 }
 
 TEST_F(ReadData, FieldLineWithEightValuesKeepsTheBarrierMode)
 {
     ASSERT_TRUE(readWithLine(kFieldLine, "0.8 2.5 6 0.05 0.33 4 60 1.5"));
-    EXPECT_EQ(data.barrierMode, -1);
+    EXPECT_EQ(data.barrierMode, ZELMData::BarrierMode::ByCriterion);
     EXPECT_DOUBLE_EQ(data.awhc, 1.5);
 
-    data.barrierMode = 1;
+    data.barrierMode = ZELMData::BarrierMode::OnBarrier;
     ASSERT_TRUE(readWithLine(kFieldLine, "0.8 2.5 6 0.05 0.33 4 60 1.5"));
-    EXPECT_EQ(data.barrierMode, 1);
+    EXPECT_EQ(data.barrierMode, ZELMData::BarrierMode::OnBarrier);
     EXPECT_TRUE(recorder.messages().isEmpty());
+}
+
+// The model takes any barrier mode but 1 and -1 for off the barrier; the project keeps the file's
+// number, so saving it changes nothing in the file.
+TEST_F(ReadData, ABarrierModeOutsideTheThreeIsWrittenBackAsRead)
+{
+    ASSERT_TRUE(readWithLine(kFieldLine, "0.8 2.5 6 0.05 0.33 4 60 1.5 13"));
+    ASSERT_TRUE(data.WriteData(path()));
+    EXPECT_EQ(fileBytes(path()).split('\n').value(kFieldLine), "0.8 2.5 6 0.05 0.33 4 60 1.5 13");
 }
 
 TEST_F(ReadData, LineOtherThanStartAfterTheEventsEndsReadingWithTheCommentKept)

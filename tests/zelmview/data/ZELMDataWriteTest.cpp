@@ -19,7 +19,7 @@ ZELMData smallProject()
 {
     ZELMData data;
     data.title = "Drained plot";
-    data.metricUnits = 1;
+    data.metricUnits = ZELMData::Units::Metric;
     data.permeability = 0.25;
     data.maxWaterTable = 0.6;
     data.barrierDistance = 0.000015;
@@ -59,9 +59,9 @@ TEST_F(WriteData, WritesTheProjectLayoutWithLfLineEnds)
 TEST_F(WriteData, ReadingBackGivesTheSameProjectToSixDigits)
 {
     ZELMData written = smallProject();
-    written.inputMode = 1;
-    written.benchBottomland = 1;
-    written.barrierMode = 1;
+    written.inputMode = ZELMData::InputMode::Analysis;
+    written.benchBottomland = true;
+    written.barrierMode = ZELMData::BarrierMode::OnBarrier;
     written.permeability = 1.23456789;
     written.comment = "one\r\n\r\n  indented three";
 
@@ -97,7 +97,7 @@ TEST_F(WriteData, LineBreakInTheTitleCannotShiftTheFile)
     written.title = "two\r\nlines";
     const ZELMData read = roundTrip(written);
     EXPECT_EQ(read.title, "two  lines");
-    EXPECT_EQ(read.metricUnits, 1);
+    EXPECT_EQ(read.metricUnits, ZELMData::Units::Metric);
 }
 
 TEST_F(WriteData, MissingFolderShowsOneMessage)

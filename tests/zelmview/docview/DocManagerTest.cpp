@@ -32,11 +32,13 @@ public:
     QString savedTo;
 };
 
+enum class TestHint { Everything = 0, Seven = 7 };
+
 class CountingView : public View {
 public:
     using View::View;
-    void OnUpdate(View*, long hint, QObject*) override { hints.append(hint); }
-    QList<long> hints;
+    void OnUpdate(UpdateHint hint) override { hints.append(hint.As<TestHint>()); }
+    QList<TestHint> hints;
 };
 
 std::unique_ptr<DocTemplate> makeType(int id, const QString& description)
@@ -70,7 +72,7 @@ private slots:
     void recentFilesKeepFourNewestFirstAcrossRuns();
     void saveQuestionCancelKeepsTheDocumentAndNoClosesIt();
     void saveQuestionYesSavesAnUntitledDocumentUnderTheChosenPath();
-    void updatesReachEveryViewButTheSender();
+    void updatesReachEveryView();
     void closingTheLastViewClosesTheDocument();
     void aClosedDocumentMayOutliveItsManager();
 
@@ -198,14 +200,16 @@ void DocManagerTest::saveQuestionYesSavesAnUntitledDocumentUnderTheChosenPath()
     manager.CloseAllDocuments();
 }
 
-void DocManagerTest::updatesReachEveryViewButTheSender()
+void DocManagerTest::updatesReachEveryView()
 {
     TextDocument document;
     CountingView first(&document);
     CountingView second(&document);
-    document.UpdateAllViews(&first, 7);
-    QVERIFY(first.hints.isEmpty());
-    QCOMPARE(second.hints, QList<long>{7});
+    document.UpdateAllViews(TestHint::Seven);
+    document.UpdateAllViews();
+    const QList<TestHint> both = {TestHint::Seven, TestHint::Everything};
+    QCOMPARE(first.hints, both);
+    QCOMPARE(second.hints, both);
 }
 
 void DocManagerTest::closingTheLastViewClosesTheDocument()

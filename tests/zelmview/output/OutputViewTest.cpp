@@ -48,7 +48,7 @@ void fillTwelveEventDocument(CZELMOutputDoc& document, const QString& reportPath
         output.eventRows.append(2 * p + 1);
     }
     ZELMData& input = document.GetInput();
-    input.benchBottomland = 1;
+    input.benchBottomland = true;
     for (int event = 1; event <= 12; ++event) input.events.append({event, 2 * event, 1.0});
 }
 
@@ -87,7 +87,7 @@ void OutputViewTest::withoutTheBenchFlagTheTextIsTheReportAlone()
 {
     CZELMOutputDoc document;
     fillTwelveEventDocument(document, folder.filePath(QStringLiteral("plain.otr")));
-    document.GetInput().benchBottomland = 0;
+    document.GetInput().benchBottomland = false;
     QCOMPARE(zelm::FillReport(document, zelm::ReportTarget::Screen), QStringLiteral("REPORT LINE\r\nSECOND LINE\r\n"));
 }
 
@@ -144,8 +144,7 @@ void OutputViewTest::exampleReportsOpenIntoTheirWindow()
         const QString shown =
             static_cast<QPlainTextEdit*>(view.GetControl(CZELMOutputView::kReportEdit))->toPlainText();
         QVERIFY2(shown.contains(QStringLiteral("TRANSIENT-STATE DRAIN SPACING")), qPrintable(name));
-        QCOMPARE(shown.contains(QStringLiteral("Seasonal High Water Table = ")),
-                 document.GetInput().benchBottomland != 0);
+        QCOMPARE(shown.contains(QStringLiteral("Seasonal High Water Table = ")), document.GetInput().benchBottomland);
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join(QLatin1Char('\n'))));
     }
 }
@@ -172,7 +171,7 @@ void OutputViewTest::writeSavesTheBoxWithTheUsersEdits()
 {
     CZELMOutputDoc document;
     fillTwelveEventDocument(document, folder.filePath(QStringLiteral("write.otr")));
-    document.GetInput().benchBottomland = 0;
+    document.GetInput().benchBottomland = false;
     CZELMOutputView view(&document);
     view.OnInitialUpdate();
     auto* box = static_cast<QPlainTextEdit*>(view.GetControl(CZELMOutputView::kReportEdit));

@@ -17,8 +17,8 @@
 #include "output/WaterTableChart.h"
 #include "output/WaterTableYear.h"
 
-using zelm::kCalendarYear;
-using zelm::kTraditionalDrainageYear;
+constexpr zelm::YearMode kCalendarYear = zelm::YearMode::CalendarYear;
+constexpr zelm::YearMode kTraditionalDrainageYear = zelm::YearMode::TraditionalDrainageYear;
 
 namespace {
 
@@ -47,8 +47,9 @@ struct Chart {
     ZELMData input;
     TransientOutputData output;
     GraphDescription graph;
-    Chart(const QList<QDate>& dates, int chartYear, int bench = 0, int metric = 0)
-        : input(projectWithEvents(dates, bench, metric)), output(syntheticYear(dates))
+    Chart(const QList<QDate>& dates, zelm::YearMode chartYear, bool bench = false,
+          ZELMData::Units units = ZELMData::Units::English)
+        : input(projectWithEvents(dates, bench, units)), output(syntheticYear(dates))
     {
         zelm::FillWaterTableChart(graph, input, output, chartYear);
     }
@@ -125,14 +126,14 @@ TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
     docview::MessageRecorder messages;
     // One event on 1 January: the model's year already is the calendar year and no period spans it.
     CZELMOutputDoc document;
-    document.GetInput() = projectWithEvents({QDate(1981, 1, 1)}, 0, 0);
+    document.GetInput() = projectWithEvents({QDate(1981, 1, 1)});
     document.GetOutput() = syntheticYear({QDate(1981, 1, 1)});
     EXPECT_EQ(zelm::PlotWaterTable(document, kCalendarYear), nullptr);
     EXPECT_EQ(messages.messages().size(), 1);
 
     // A report whose period lasts longer than any year (read back from a damaged file) is refused
     // in words, not placed on the chart.
-    document.GetInput() = projectWithEvents(kDecemberYear, 0, 0);
+    document.GetInput() = projectWithEvents(kDecemberYear);
     document.GetOutput() = syntheticYear(kDecemberYear);
     for (const double time : {2.4e18, -2.4e18, std::nan("")}) {
         document.GetOutput().records.first().time = time;
@@ -141,7 +142,7 @@ TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
         EXPECT_EQ(messages.messages().size(), 1) << time;
     }
 
-    document.GetInput() = projectWithEvents({QDate(1981, 1, 1)}, 0, 0);
+    document.GetInput() = projectWithEvents({QDate(1981, 1, 1)});
     document.GetInput().events.last().month = 13;
     messages.clear();
     EXPECT_EQ(zelm::PlotWaterTable(document, kTraditionalDrainageYear), nullptr);
@@ -151,7 +152,7 @@ TEST(WaterTableChartCalendar, AYearThatCannotBeTurnedIsReportedWithoutAChart)
 
 TEST(WaterTableChartBench, WithoutTheFlagTheChartHasTwoSetsAndNoLabel)
 {
-    Chart chart(kSeptemberYear, kTraditionalDrainageYear, 0);
+    Chart chart(kSeptemberYear, kTraditionalDrainageYear, false);
     EXPECT_EQ(chart.graph.setCount, 2);
     EXPECT_TRUE(nonEmptyPointLabels(chart.graph).isEmpty());
     EXPECT_EQ(chart.graph.setLegends, (QStringList{"Water Table Height", "Daily WT Height"}));
@@ -159,7 +160,7 @@ TEST(WaterTableChartBench, WithoutTheFlagTheChartHasTwoSetsAndNoLabel)
 
 TEST(WaterTableChartBench, TheSeasonalHighAndTheCriterionLieBelowTheSurface)
 {
-    Chart feet(kSeptemberYear, kTraditionalDrainageYear, 1, 0);
+    Chart feet(kSeptemberYear, kTraditionalDrainageYear, true, ZELMData::Units::English);
     ASSERT_EQ(feet.graph.setCount, 4);
     const double seasonalHigh = feet.output.ComputeSeasonalHighWaterTable(0);
     EXPECT_EQ(nonEmptyPointLabels(feet.graph), QStringList{QString::asprintf("%.2f ft. below ground", seasonalHigh)});
@@ -170,7 +171,7 @@ TEST(WaterTableChartBench, TheSeasonalHighAndTheCriterionLieBelowTheSurface)
     // The label sits on 1 March, counted from the last event.
     EXPECT_DOUBLE_EQ(drawnPoints(feet.graph, 2).at(1).x(), QDate(1981, 9, 15).daysTo(QDate(1982, 3, 1)));
 
-    Chart metres(kSeptemberYear, kCalendarYear, 1, 1);
+    Chart metres(kSeptemberYear, kCalendarYear, true, ZELMData::Units::Metric);
     EXPECT_EQ(drawnPoints(metres.graph, 3).constFirst().y(), 4.0 - 1.524);
     EXPECT_TRUE(nonEmptyPointLabels(metres.graph).constFirst().endsWith(" m. below ground"));
     EXPECT_EQ(metres.graph.yTitles.constFirst(), "Water Surface Elevation Depth Below Ground Surface (m)");
@@ -211,13 +212,13 @@ TEST_P(WaterTableChartOfExample, DrawsTheLineAndTheDailyHeightsInsideThePlot)
     docview::MessageRecorder messages;
     CZELMOutputDoc document;
     ASSERT_TRUE(document.OnOpenDocument(dir.filePath(name + ".OTR")));
-    for (int chartYear : {kTraditionalDrainageYear, kCalendarYear}) {
+    for (zelm::YearMode chartYear : {kTraditionalDrainageYear, kCalendarYear}) {
         QPointer<GraphDlg> dialog = zelm::PlotWaterTable(document, chartYear);
         ASSERT_TRUE(dialog) << messages.messages().join('\n').toStdString();
         chart::ChartComponent& chart = *dialog->GetChart();
         const QImage image = chart.ToImage();
         image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/") + name +
-                   (chartYear ? "-calendar.png" : "-traditional.png"));
+                   (chartYear == kCalendarYear ? "-calendar.png" : "-traditional.png"));
         const QRect area = chart.Plot()->axisRect()->rect().adjusted(2, 2, -2, -2);
         EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(9)), 300) << "event line";
         EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(12)), 300) << "daily heights";
@@ -236,8 +237,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, WaterTableChartOfExample,
 TEST(WaterTableChartCaption, TheWindowTitleNamesTheProjectAndTheYearShown)
 {
     const QDate lastEvent(1981, 9, 15);
-    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::kTraditionalDrainageYear, lastEvent),
+    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::YearMode::TraditionalDrainageYear, lastEvent),
               "north - Traditional Drainage Year from September 15, 1981");
-    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::kCalendarYear, lastEvent), "north - Calendar Year 1982");
-    EXPECT_EQ(zelm::WaterTableCaption("", zelm::kCalendarYear, lastEvent), "Calendar Year 1982");
+    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::YearMode::CalendarYear, lastEvent), "north - Calendar Year 1982");
+    EXPECT_EQ(zelm::WaterTableCaption("", zelm::YearMode::CalendarYear, lastEvent), "Calendar Year 1982");
 }

@@ -135,7 +135,7 @@ void RiskOutputViewTest::aReportWithoutTheTableShowsItsTextWithPlotDisabled()
     const QString shown = reportBox(view)->toPlainText();
     QVERIFY(shown.startsWith(QStringLiteral(" DRAINAGE DESIGN UNDER UNCERTAINTY\n =====")));
     QVERIFY(shown.contains(QStringLiteral("   Annual cost per acre ..............    121.81\n")));
-    QCOMPARE(view.GetReportText(), document.LoadOutputText(CRiskOutputDoc::kDisplayText));
+    QCOMPARE(view.GetReportText(), document.LoadOutputText(ReportTextMode::Display));
     QVERIFY(!button(view, CRiskOutputView::kPlotButton)->isEnabled());
     QVERIFY(messages.messages().isEmpty());
 }

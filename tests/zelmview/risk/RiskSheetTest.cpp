@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(form.sheet().currentIndex(), 0);
 
         form.choose(CZELMRiskView::kEvaluationList, 1);
-        QCOMPARE(form.document->GetData().evaluation, 2);
+        QCOMPARE(form.document->GetData().evaluation, RiskData::Evaluation::DesignRange);
         QCOMPARE(form.sheet().TabCaptions(), QStringList({"Field Data", "Cost Data", "Trenching Machines",
                                                           "Risk Analysis", "Analysis of a Range of Designs"}));
         QCOMPARE(form.sheet().GetCurrentPage(), form.page(Page::kDesignRange));
@@ -83,7 +83,7 @@ private slots:
         auto* table = form.control<QRadioButton>(Page::kRiskAnalysis, RiskAnalysisPage::kReliabilityTableRadio);
         QVERIFY(table->isEnabled());
         risktest::clickRadio(table);
-        QCOMPARE(form.document->GetData().reliabilityOption, 2);
+        QCOMPARE(form.document->GetData().reliabilityOption, RiskData::ReliabilityOption::ReliabilityTable);
         QVERIFY(!page->GetControl(1046)->isEnabled());
 
         // A range of designs lets the choice rule the fields.
@@ -105,7 +105,7 @@ private slots:
         QVERIFY(trench->GetControl(1075)->isEnabled());
         QVERIFY(!trench->GetControl(1080)->isEnabled());
         risktest::clickRadio(form.control<QRadioButton>(Page::kTrenchData, TrenchDataPage::kVariableSpeedRadio));
-        QCOMPARE(form.document->GetData().trenchSpeed, 2);
+        QCOMPARE(form.document->GetData().trenchSpeed, RiskData::TrenchSpeed::Variable);
         QVERIFY(!trench->GetControl(1076)->isEnabled());
         for (int id : {1077, 1078, 1079, 1080}) QVERIFY(trench->GetControl(id)->isEnabled());
 
@@ -113,7 +113,7 @@ private slots:
         RiskPage* loss = form.page(Page::kLossFunction);
         QVERIFY(loss->GetControl(1067)->isEnabled());
         risktest::clickRadio(form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction3Radio));
-        QCOMPARE(form.document->GetData().lossFunction, 3);
+        QCOMPARE(form.document->GetData().lossFunction, RiskData::LossFunction::Dome);
         for (int id : {1067, 1068, 1069}) QVERIFY(!loss->GetControl(id)->isEnabled());
     }
 
@@ -228,7 +228,7 @@ private slots:
         QVERIFY(form.open(risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path())));
         QCOMPARE(form.page(Page::kFieldData)->GetUnitLabel(1028)->text(), QStringLiteral("ft"));
         form.choose(CZELMRiskView::kUnitsList, 1);
-        QCOMPARE(form.document->GetData().units, 2);
+        QCOMPARE(form.document->GetData().units, RiskData::Units::Metric);
         QCOMPARE(form.edit(Page::kFieldData, 1030)->text(), QStringLiteral("0.0762"));
         QCOMPARE(form.page(Page::kFieldData)->GetUnitLabel(1036)->text(), QStringLiteral("m/day"));
         QCOMPARE(form.page(Page::kCostData)->GetUnitLabel(1051)->text(), QStringLiteral("per linear meter"));
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(form.document->GetData().drainRadius, radius);
 
         form.document->Undo();
-        QCOMPARE(form.document->GetData().units, 1);
+        QCOMPARE(form.document->GetData().units, RiskData::Units::English);
         QCOMPARE(form.view->GetSelector(CZELMRiskView::kUnitsList)->currentIndex(), 0);
         QCOMPARE(form.edit(Page::kFieldData, 1030)->text(), QStringLiteral("0.25"));
         QCOMPARE(form.page(Page::kFieldData)->GetUnitLabel(1028)->text(), QStringLiteral("ft"));
@@ -284,24 +284,58 @@ private slots:
         QCOMPARE(pipeType->count(), 3);
         pipeType->setFocus();
         QTest::keyClick(pipeType, Qt::Key_Down);
-        QCOMPARE(form.document->GetData().pipeType, 1);
+        QCOMPARE(form.document->GetData().pipeType, RiskData::PipeType::Concrete);
+    }
+
+    void theSelectorsAndPagesShowTheProjectsCodes()
+    {
+        Form form;
+        form.showNew();
+        form.document->StoreData(QStringLiteral("codes"), [](RiskData& project) {
+            project.units = RiskData::Units::Metric;
+            project.evaluation = RiskData::Evaluation::DesignRange;
+            project.uncertaintyOption = RiskData::UncertaintyOption::LossFunctionAnalysis;
+            project.pipeType = RiskData::PipeType::Clay;
+            project.pipeCostType = RiskData::PipeCostType::SizeTable;
+            project.trenchSpeed = RiskData::TrenchSpeed::Variable;
+            project.reliabilityOption = RiskData::ReliabilityOption::ReliabilityTable;
+            project.lossFunction = RiskData::LossFunction::Dome;
+        });
+        const auto shown = [&form](int selectorId) { return form.view->GetSelector(selectorId)->currentText(); };
+        QCOMPARE(shown(CZELMRiskView::kEvaluationList),
+                 QStringLiteral("Analysis of a range of designs for a certain risk"));
+        QCOMPARE(shown(CZELMRiskView::kOptionList), QStringLiteral("Loss function analysis"));
+        QCOMPARE(shown(CZELMRiskView::kUnitsList), QStringLiteral("Metric"));
+        const auto checked = [&form](Page page, int radioId) {
+            form.show(page);
+            return form.control<QRadioButton>(page, radioId)->isChecked();
+        };
+        QVERIFY(checked(Page::kCostData, CostDataPage::kDistributionRadio));
+        QVERIFY(checked(Page::kTrenchData, TrenchDataPage::kVariableSpeedRadio));
+        QVERIFY(checked(Page::kLossFunction, LossFunctionPage::kLossFunction3Radio));
+        form.show(Page::kFieldData);
+        QCOMPARE(form.control<QComboBox>(Page::kFieldData, FieldDataPage::kPipeTypeList)->currentText(),
+                 QStringLiteral("Clay"));
+        form.choose(CZELMRiskView::kOptionList, 0);
+        QVERIFY(checked(Page::kRiskAnalysis, RiskAnalysisPage::kReliabilityTableRadio));
     }
 
     void theLossFunctionPicturesAreBlackCurvesOnCyan()
     {
-        for (int shape = 1; shape <= 3; ++shape) {
+        using Shape = RiskData::LossFunction;
+        for (Shape shape : {Shape::Cubic, Shape::PeakAndDrop, Shape::Dome}) {
             const QImage picture = LossFunctionPicture(shape).toImage();
             QCOMPARE(picture.size(), QSize(48, 48));
             QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::cyan));
-            QVERIFY(picture.pixelColor(44, 44) != QColor(Qt::black) || shape == 3);
+            QVERIFY(picture.pixelColor(44, 44) != QColor(Qt::black) || shape == Shape::Dome);
         }
         // 1 ends level high up, 2 level lower down, 3 is its own mirror image.
-        const QImage first = LossFunctionPicture(1).toImage();
-        const QImage second = LossFunctionPicture(2).toImage();
+        const QImage first = LossFunctionPicture(Shape::Cubic).toImage();
+        const QImage second = LossFunctionPicture(Shape::PeakAndDrop).toImage();
         QCOMPARE(first.pixelColor(40, 10), QColor(Qt::black));
         QCOMPARE(second.pixelColor(40, 30), QColor(Qt::black));
         QCOMPARE(second.pixelColor(40, 10), QColor(Qt::cyan));
-        const QImage dome = LossFunctionPicture(3).toImage();
+        const QImage dome = LossFunctionPicture(Shape::Dome).toImage();
         QCOMPARE(dome.mirrored(true, false), dome);
     }
 

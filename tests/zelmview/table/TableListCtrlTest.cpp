@@ -135,7 +135,7 @@ private slots:
     void aReadOnlyColumnUsesUpItsPastedValue()
     {
         TableWindow table(1, 3);
-        table.table->SetColumnMode(1, TableListCtrl::kReadOnly);
+        table.table->SetColumnMode(1, TableListCtrl::ColumnMode::ReadOnly);
         table.table->PasteFromClipboard(QStringLiteral("a\tb\tc"));
         QCOMPARE(table.cells(), QStringList({"a", "", "c"}));
     }
@@ -199,7 +199,7 @@ private slots:
     void aMoveOntoAReadOnlyColumnGoesOnToTheNextEditableCell()
     {
         TableWindow table(2, 3);
-        table.table->SetColumnMode(2, TableListCtrl::kReadOnly);
+        table.table->SetColumnMode(2, TableListCtrl::ColumnMode::ReadOnly);
         clickCell(*table.table, 0, 1);
         QTest::keyClick(table.table->GetEditor(), Qt::Key_Tab);
         QCOMPARE(table.table->GetCursorRow(), 1);

@@ -156,7 +156,7 @@ private slots:
         QComboBox* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
         units->setFocus();
         QTest::keyClick(units, Qt::Key_Down);
-        QCOMPARE(form.document->GetData().metricUnits, 1);
+        QCOMPARE(form.document->GetData().metricUnits, ZELMData::Units::Metric);
         QCOMPARE(form.table().GetCellText(0, 2), QStringLiteral("2.54"));
         QCOMPARE(form.table().GetCellText(1, 2), QStringLiteral("5.08"));
         QCOMPARE(form.table().GetColumnTitle(2), QStringLiteral("Deep Perc (cm)"));
@@ -168,7 +168,7 @@ private slots:
         QTest::keyClick(units, Qt::Key_Up);
         QVERIFY(qAbs(form.document->GetData().depthToDrain - 6) < 1e-12);
         QVERIFY(qAbs(form.document->GetData().events.at(1).amount - 2) < 1e-12);
-        form.document->ConvertUnits(0);  // the same units convert nothing
+        form.document->ConvertUnits(ZELMData::Units::English);  // the same units convert nothing
         QVERIFY(qAbs(form.document->GetData().depthToDrain - 6) < 1e-12);
     }
 
@@ -189,7 +189,8 @@ private slots:
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = 10.00)"));
         typeIntoField(form, CZelmViewView::kRootZoneRequirement, QStringLiteral("7"));
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is on Barrier (Depth To Barrier = 0)"));
-        QCOMPARE(form.document->GetData().barrierMode, -1);  // the text never changes the mode
+        QCOMPARE(form.document->GetData().barrierMode,
+                 ZELMData::BarrierMode::ByCriterion);  // the text never changes the mode
         QVERIFY(messages.messages().isEmpty());
     }
 
@@ -220,18 +221,49 @@ private slots:
         QVERIFY(form.control<XEdit>(CZelmViewView::kRootZoneRequirement)->isEnabled());
         QVERIFY(!form.control<XEdit>(CZelmViewView::kDrainSpacing)->isEnabled());
         editortest::clickRadio(form.control<QRadioButton>(CZelmViewView::kAnalysisRadio));
-        QCOMPARE(form.document->GetData().inputMode, 1);
+        QCOMPARE(form.document->GetData().inputMode, ZELMData::InputMode::Analysis);
         QVERIFY(form.control<XEdit>(CZelmViewView::kDrainSpacing)->isEnabled());
 
         QVERIFY(!form.control<XEdit>(CZelmViewView::kAwhc)->isVisible());
         form.document->SetModifiedFlag(false);
         form.view->OnCommand(zelm::kBenchBottomland);
         QVERIFY(form.control<XEdit>(CZelmViewView::kAwhc)->isVisible());
-        QCOMPARE(form.document->GetData().benchBottomland, 1);
+        QVERIFY(form.document->GetData().benchBottomland);
         QVERIFY(form.document->IsModified());
 
         editortest::clickRadio(form.control<QRadioButton>(CZelmViewView::kOnBarrierRadio));
-        QCOMPARE(form.document->GetData().barrierMode, 1);
+        QCOMPARE(form.document->GetData().barrierMode, ZELMData::BarrierMode::OnBarrier);
+    }
+
+    void theFormShowsTheProjectsCodes()
+    {
+        Form form;
+        form.showNew();
+        ZELMData& project = form.document->GetData();
+        const auto checked = [&form](int radioId) { return form.control<QRadioButton>(radioId)->isChecked(); };
+        auto* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
+
+        project.inputMode = ZELMData::InputMode::Analysis;
+        project.metricUnits = ZELMData::Units::Metric;
+        project.barrierMode = ZELMData::BarrierMode::OnBarrier;
+        form.view->RefreshFromDocument();
+        QVERIFY(checked(CZelmViewView::kAnalysisRadio));
+        QCOMPARE(units->currentText(), QStringLiteral("Metric"));
+        QVERIFY(checked(CZelmViewView::kOnBarrierRadio));
+
+        project.inputMode = ZELMData::InputMode::Design;
+        project.metricUnits = ZELMData::Units::English;
+        project.barrierMode = ZELMData::BarrierMode::OffBarrier;
+        form.view->RefreshFromDocument();
+        QVERIFY(checked(CZelmViewView::kDesignRadio));
+        QCOMPARE(units->currentText(), QStringLiteral("English"));
+        QVERIFY(checked(CZelmViewView::kOffBarrierRadio));
+
+        // A number of the file that is none of the three modes leaves the radios as they were.
+        project.barrierMode = static_cast<ZELMData::BarrierMode>(13);
+        form.view->RefreshFromDocument();
+        QVERIFY(checked(CZelmViewView::kOffBarrierRadio));
+        QCOMPARE(project.barrierMode, static_cast<ZELMData::BarrierMode>(13));
     }
 
     void specificYieldFromTheDialogGoesIntoItsField()

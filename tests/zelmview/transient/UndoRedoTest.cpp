@@ -108,7 +108,7 @@ private slots:
             QVERIFY2(form.document->GetData() == states.at(step), qPrintable(QString::number(step)));
         }
         QVERIFY(form.document->IsModified());
-        QCOMPARE(view.GetControl(CZelmViewView::kAwhc)->isVisible(), states.last().benchBottomland != 0);
+        QCOMPARE(view.GetControl(CZelmViewView::kAwhc)->isVisible(), states.last().benchBottomland);
         QCOMPARE(form.table().GetCellText(0, 0), QStringLiteral("4"));
         QVERIFY(messages.messages().isEmpty());
     }
@@ -131,14 +131,14 @@ private slots:
     {
         Form form;
         form.showNew();
-        form.document->GetData().metricUnits = 1;
+        form.document->GetData().metricUnits = ZELMData::Units::Metric;
         form.document->GetData().depthToDrain = 1.2192;
         form.document->GetData().drainRadius = 0.1393546;
         form.view->RefreshFromDocument();
         QComboBox* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
         units->setFocus();
         QTest::keyClick(units, Qt::Key_Up);
-        QCOMPARE(form.document->GetData().metricUnits, 0);
+        QCOMPARE(form.document->GetData().metricUnits, ZELMData::Units::English);
         QCOMPARE(fieldText(form, CZelmViewView::kDepthToDrain), QStringLiteral("4"));
         QCOMPARE(fieldText(form, CZelmViewView::kDrainRadius), QStringLiteral("0.4572"));
 
