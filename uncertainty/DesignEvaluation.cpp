@@ -57,7 +57,7 @@ private:
             if (!(g_.design().depth - W > 0.0)) continue;
             breaks.push_back(g_.standardRatio(g_.ratioForDepth(W, de)));
         }
-        auto integrand = [&](double u) { return scaled(shifted(g_.ratioAt(u), de), phi(u)); };
+        auto integrand = [&](double u) { return scaled(shifted(g_.ratioAt(u), de), normalPdf(u)); };
         auto cached = [&](std::size_t k, int j) {
             return scaled(shifted(ratios_[15 * k + j], de), standardPanels()[k].weight[j]);
         };
@@ -79,7 +79,7 @@ private:
         if (p.z2 < p.hi) addFixedPiece(normalMass(p.z2, p.hi), g_.farDe());
         if (!(p.z2 > p.z1)) return fixed;
 
-        auto integrand = [&](double z) { return scaled(overRatio(g_.nearDe(z)), phi(z)); };
+        auto integrand = [&](double z) { return scaled(overRatio(g_.nearDe(z)), normalPdf(z)); };
         auto cached = [&](std::size_t k, int j) {
             const StandardPanel& panel = standardPanels()[k];
             return scaled(overRatio(g_.nearDe(panel.x[j])), panel.weight[j]);

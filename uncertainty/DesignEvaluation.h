@@ -38,7 +38,7 @@ struct Moments {
     double cv() const;
 };
 
-// R(d, L) = E_Z[ Phi((ln rho_c(Z) - lambda) / zeta) ], rho_c = 4 hc (2 de + hc) / L^2, hc = d - Wc;
+// R(d, L) = E_Z[ normalCdf((ln rho_c(Z) - lambda) / zeta) ], rho_c = 4 hc (2 de + hc) / L^2, hc = d - Wc;
 // 0 when hc <= 0. The quadrature aims at 1e-9.
 double reliability(const UncertainField& field, const Design& design, double criticalDepth);
 

@@ -25,12 +25,12 @@ LogNormal ratioOf(const LogNormal& numerator, const LogNormal& denominator)
 }
 
 // erfc keeps the far lower tail accurate where 1 + erf would lose every digit.
-double Phi(double z)
+double normalCdf(double z)
 {
     return 0.5 * std::erfc(-z * kInvSqrt2);
 }
 
-double phi(double z)
+double normalPdf(double z)
 {
     return kInvSqrt2Pi * std::exp(-0.5 * z * z);
 }
@@ -39,8 +39,8 @@ double phi(double z)
 // digits far out in either tail.
 double normalMass(double a, double b)
 {
-    if (a >= 0.0) return Phi(-a) - Phi(-b);
-    return Phi(b) - Phi(a);
+    if (a >= 0.0) return normalCdf(-a) - normalCdf(-b);
+    return normalCdf(b) - normalCdf(a);
 }
 
 }  // namespace uncertainty

@@ -19,8 +19,8 @@ LogNormal logNormalFromMoments(double mean, double sd);
 LogNormal ratioOf(const LogNormal& numerator, const LogNormal& denominator);
 
 // The standard normal distribution function and density.
-double Phi(double z);
-double phi(double z);
+double normalCdf(double z);
+double normalPdf(double z);
 
 // P(a < X <= b) for a standard normal X (a <= b).
 double normalMass(double a, double b);

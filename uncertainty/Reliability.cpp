@@ -16,7 +16,7 @@ double reliabilityAt(const DesignIntegrals& g, double hc, double de)
     const double lnCritical = std::log(ratioForHeight(hc, de, g.design().spacing));
     const LogNormal& rho = g.field().rho;
     if (g.exactRatio()) return lnCritical >= rho.lambda ? 1.0 : 0.0;
-    return Phi((lnCritical - rho.lambda) / rho.zeta);
+    return normalCdf((lnCritical - rho.lambda) / rho.zeta);
 }
 
 // With an exact rho the bracket is a step in Z. On [z1, z2] ln rho_c rises with Z (de rises with
@@ -36,7 +36,7 @@ template <class CachedDe>
 double nearPieceReliability(const DesignIntegrals& g, double hc, const BarrierPieces& p, CachedDe&& cachedDe)
 {
     if (g.exactRatio()) return nearPieceStepMass(g, hc, p);
-    auto integrand = [&](double z) { return Values<1>{reliabilityAt(g, hc, g.nearDe(z)) * phi(z)}; };
+    auto integrand = [&](double z) { return Values<1>{reliabilityAt(g, hc, g.nearDe(z)) * normalPdf(z)}; };
     auto cached = [&](std::size_t k, int j) {
         return Values<1>{reliabilityAt(g, hc, cachedDe(k, j)) * standardPanels()[k].weight[j]};
     };

@@ -19,7 +19,7 @@ const std::vector<StandardPanel>& standardPanels()
             p.a = kStandardCuts[k];
             p.b = kStandardCuts[k + 1];
             detail::kronrodNodes(p.a, p.b, p.x);
-            for (int j = 0; j < 15; ++j) p.weight[j] = phi(p.x[j]);
+            for (int j = 0; j < 15; ++j) p.weight[j] = normalPdf(p.x[j]);
             v.push_back(p);
         }
         return v;

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const zelm::YearMode year : {zelm::YearMode::TraditionalDrainageYear, zelm::YearMode::CalendarYear}) {
         GraphDescription graph;
         try {
-            zelm::FillWaterTableChart(graph, document.GetInput(), document.GetOutput(), year);
+            zelm::fillWaterTableChart(graph, document.GetInput(), document.GetOutput(), year);
         } catch (const std::invalid_argument&) {
             continue;
         }

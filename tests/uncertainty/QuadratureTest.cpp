@@ -33,12 +33,12 @@ TEST(Quadrature, OnePieceIntegratesPolynomialsUpToDegree22Exactly)
 
 TEST(Quadrature, TheNormalDensityOverTwelveStandardDeviations)
 {
-    auto f = [](double z) { return Values<1>{phi(z)}; };
+    auto f = [](double z) { return Values<1>{normalPdf(z)}; };
     QuadratureResult<1> r = integrate<1>(f, {-12.0, 12.0}, absolute(1e-12));
     EXPECT_TRUE(r.converged);
     EXPECT_NEAR(r.value[0], 1.0, 1e-12);
     EXPECT_NEAR(normalMass(-12.0, 12.0), 1.0, 1e-15);
-    EXPECT_NEAR(normalMass(8.0, 9.0), Phi(-8.0) - Phi(-9.0), 1e-30);
+    EXPECT_NEAR(normalMass(8.0, 9.0), normalCdf(-8.0) - normalCdf(-9.0), 1e-30);
 }
 
 TEST(Quadrature, AKinkAtABreakCostsNothingAndOneInsideIsRefinedToTheTarget)
@@ -55,7 +55,7 @@ TEST(Quadrature, AKinkAtABreakCostsNothingAndOneInsideIsRefinedToTheTarget)
 
 TEST(Quadrature, ANearStepIsFoundByHalving)
 {
-    auto f = [](double x) { return Values<1>{Phi((x - 0.123) / 1e-6)}; };
+    auto f = [](double x) { return Values<1>{normalCdf((x - 0.123) / 1e-6)}; };
     QuadratureResult<1> r = integrate<1>(f, {0.0, 1.0}, absolute(1e-9));
     EXPECT_TRUE(r.converged);
     EXPECT_NEAR(r.value[0], 1.0 - 0.123, 1e-9);

@@ -3,7 +3,7 @@
 #include "docview/CommandIds.h"
 #include "docview/ResourceIds.h"
 
-ApplicationCommands MakeApplicationCommands()
+ApplicationCommands makeApplicationCommands()
 {
     ApplicationCommands application;
     application.commands = {

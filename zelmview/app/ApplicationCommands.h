@@ -14,4 +14,4 @@ struct ApplicationCommands {
     QList<int> toolBar;
 };
 
-ApplicationCommands MakeApplicationCommands();
+ApplicationCommands makeApplicationCommands();

@@ -12,19 +12,19 @@
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    docview::SetControlId(this, zelm::kAboutDialog);
+    docview::setControlId(this, zelm::kAboutDialog);
     setWindowTitle(QStringLiteral("About zelmView"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("aboutPicture"));
-    docview::SetControlId(picture, zelm::kSplashBitmap);
-    picture->setPixmap(FieldSectionBitmap());
+    docview::setControlId(picture, zelm::kSplashBitmap);
+    picture->setPixmap(fieldSectionBitmap());
 
     auto* version = new QLabel(QStringLiteral("Version 1.1.8"), this);
     version->setObjectName(QStringLiteral("versionText"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);  // the dialog's OK id
+    docview::setControlId(buttons->button(QDialogButtonBox::Ok), 1);  // the dialog's OK id
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

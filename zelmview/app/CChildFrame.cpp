@@ -13,7 +13,7 @@ CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(
 {
     setObjectName(QStringLiteral("childFrame"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(programIcon());
     setWidget(view);
     view->SetFrame(this);
     // The window menu of a child frame brings the platform's keys for Close, Minimize and the

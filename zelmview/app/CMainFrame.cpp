@@ -46,7 +46,7 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
     : docManager(documents), host(owner), fileNewCommands(commands.fileNew), splashPending(showSplash)
 {
     setObjectName(QStringLiteral("mainFrame"));
-    SetControlId(this, kMainFrameResource);
+    setControlId(this, kMainFrameResource);
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
     resize(900, 680);
@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
 
 void CMainFrame::RestoreWindowState()
 {
-    const std::unique_ptr<QSettings> store = OpenProfileStore();
+    const std::unique_ptr<QSettings> store = openProfileStore();
     store->beginGroup(docview::kProfileSection);
     const QByteArray geometry = store->value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty()) restoreGeometry(geometry);
@@ -86,7 +86,7 @@ void CMainFrame::RestoreWindowState()
 
 void CMainFrame::SaveWindowState() const
 {
-    const std::unique_ptr<QSettings> store = OpenProfileStore();
+    const std::unique_ptr<QSettings> store = openProfileStore();
     store->beginGroup(docview::kProfileSection);
     store->setValue(kGeometryKey, saveGeometry());
     store->setValue(kWindowStateKey, saveState());
@@ -103,7 +103,7 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateCommands()
 {
-    for (const CommandSpec& command : StandardCommands()) AddCommand(command);
+    for (const CommandSpec& command : standardCommands()) AddCommand(command);
     // F6 and Shift+F6 step through the windows as the help says, and so do the platform's own
     // keys for the next and previous window.
     for (const auto& [id, platformKeys] :
@@ -127,7 +127,7 @@ QAction* CMainFrame::AddCommand(int commandId, const QString& text, const QKeySe
     if (QAction* existing = actions.value(commandId)) return existing;
     auto* action = new QAction(QString(text).section(QLatin1Char('\t'), 0, 0), this);
     action->setObjectName(QStringLiteral("command%1").arg(commandId));
-    SetControlId(action, commandId);
+    setControlId(action, commandId);
     if (!key.isEmpty()) action->setShortcut(key);
     action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
     const QString tip = prompt.section(QLatin1Char('\n'), 1);
@@ -158,7 +158,7 @@ void CMainFrame::CreateToolBar(const QList<int>& buttons)
 {
     toolBar = addToolBar(QStringLiteral("Standard"));
     toolBar->setObjectName(QStringLiteral("toolBar"));
-    SetControlId(toolBar, kMainFrameResource);
+    setControlId(toolBar, kMainFrameResource);
     toolBar->setMovable(false);
     toolBar->setIconSize(QSize(22, 14));
     for (int id : buttons) {
@@ -167,7 +167,7 @@ void CMainFrame::CreateToolBar(const QList<int>& buttons)
             continue;
         }
         QAction* action = actions.value(id);
-        action->setIcon(ToolBarIcon(id));
+        action->setIcon(toolBarIcon(id));
         toolBar->addAction(action);
     }
     QAction* toggle = actions.value(kViewToolBar);
@@ -221,7 +221,7 @@ void CMainFrame::FillRecentFiles(QMenu* fileMenu)
     for (int index = 0; index < files.size(); ++index) {
         auto* entry = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(files.at(index)), fileMenu);
         entry->setProperty("recentEntry", true);
-        SetControlId(entry, kFileMruFirst + index);
+        setControlId(entry, kFileMruFirst + index);
         const int commandId = kFileMruFirst + index;
         connect(entry, &QAction::triggered, this, [this, commandId] { RouteCommand(commandId); });
         fileMenu->insertAction(exitAction, entry);
@@ -269,7 +269,7 @@ QMenu* CMainFrame::CreateDocumentMenu(const MenuSpec& described)
             const QString key = shared != nullptr ? shared->shortcut().toString(QKeySequence::NativeText) : QString();
             auto* action = new QAction(key.isEmpty() ? item.text : item.text + QLatin1Char('\t') + key, menu);
             action->setObjectName(item.objectName);
-            SetControlId(action, item.commandId);
+            setControlId(action, item.commandId);
             action->setStatusTip(item.prompt);
             const int commandId = item.commandId;
             connect(action, &QAction::triggered, this, [this, commandId] { RouteCommand(commandId); });
@@ -304,7 +304,7 @@ void CMainFrame::RegisterDocumentMenu(int resourceId, FileMenuKind kind, const Q
     bar.append(CreateViewMenu());
     if (kind != FileMenuKind::NoDocument) bar.append(windowMenu->Create());
     bar.append(CreateHelpMenu());
-    for (QMenu* menu : bar) SetControlId(menu, resourceId);
+    for (QMenu* menu : bar) setControlId(menu, resourceId);
     menus.insert(resourceId, bar);
     fileMenuKinds.insert(resourceId, kind);
 }
@@ -317,7 +317,7 @@ void CMainFrame::ShowMenu(int resourceId)
     // The menus stay owned by the frame; the bar only shows the set of the active document type.
     menuBar()->clear();
     for (QMenu* menu : menus.value(resourceId)) menuBar()->addMenu(menu);
-    docview::SetControlId(menuBar(), resourceId);
+    docview::setControlId(menuBar(), resourceId);
 }
 
 void CMainFrame::AddViewFrame(View* view)

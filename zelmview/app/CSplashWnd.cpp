@@ -29,10 +29,10 @@ bool closesSplash(const QEvent* event)
 CSplashWnd::CSplashWnd(QWidget* owner)
     // Above the main window also when the window manager raises that one as it takes the focus.
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      bitmap(FieldSectionBitmap())
+      bitmap(fieldSectionBitmap())
 {
     setObjectName(QStringLiteral("splashWindow"));
-    docview::SetControlId(this, zelm::kSplashBitmap);
+    docview::setControlId(this, zelm::kSplashBitmap);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(bitmap.deviceIndependentSize().toSize());
     lifetime.setSingleShot(true);
@@ -55,7 +55,7 @@ void CSplashWnd::showEvent(QShowEvent* event)
 void CSplashWnd::CentreOnOwner()
 {
     // Over the main window when that is showing, else in the middle of the screen.
-    forms::CentreOnParent(this);
+    forms::centreOnParent(this);
 }
 
 void CSplashWnd::paintEvent(QPaintEvent*)

@@ -30,10 +30,10 @@ const QString kOpenOption = QStringLiteral("--open");
 
 }  // namespace
 
-CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(MakeApplicationCommands())
+CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(makeApplicationCommands())
 {
     previousWorkingFolder = installWorkingFolder(&workingFolder);
-    forms::InstallStandardDialogs();
+    forms::installStandardDialogs();
     QCoreApplication::instance()->installEventFilter(&undoKeys);
     // Every window and dialog of the program opens inside its screen.
     qApp->installEventFilter(new forms::ScreenFitFilter(this));
@@ -71,7 +71,7 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
     RegisterDocumentTypes();
 
     mainFrame = std::make_unique<CMainFrame>(docManager, *this, commands, showSplash);
-    mainFrame->setWindowIcon(ProgramIcon());
+    mainFrame->setWindowIcon(programIcon());
     docManager.SetFrameHost(mainFrame.get());
     RegisterTypeCommands();
 
@@ -83,7 +83,7 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
 
     mainFrame->show();
     // A remembered folder that has gone is passed over without a message.
-    workingFolder.MoveTo(ChooseWorkingDirectory(workingFolder.Remembered(), workingFolder.Path()));
+    workingFolder.MoveTo(chooseWorkingDirectory(workingFolder.Remembered(), workingFolder.Path()));
     for (const QString& file : requested) OpenDocumentFile(file);
     return true;
 }
@@ -91,10 +91,10 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
 void CZelmViewApp::RegisterDocumentTypes()
 {
     // In this order: transient input, risk input, transient output, risk output.
-    types.push_back(TransientInputType(*this));
-    types.push_back(RiskInputType(*this));
-    types.push_back(TransientOutputType());
-    types.push_back(RiskOutputType());
+    types.push_back(transientInputType(*this));
+    types.push_back(riskInputType(*this));
+    types.push_back(transientOutputType());
+    types.push_back(riskOutputType());
     for (const DocumentType& type : types) {
         // Every view's Help opens the help at its type's section.
         const auto makeView = [this, makeTypeView = type.makeView, section = type.helpSection](Document* document) {

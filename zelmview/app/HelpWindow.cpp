@@ -11,10 +11,10 @@
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    InitZelmviewResources();
+    initZelmviewResources();
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("zelmView Help"));
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(programIcon());
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpText"));
     browser->setSource(QUrl(QStringLiteral("qrc:/zelmview/help.html")));

@@ -12,9 +12,9 @@ const QString kProgramIcon = QStringLiteral(":/zelmview/icons/zelmview.svg");
 
 }  // namespace
 
-QPixmap FieldSectionBitmap()
+QPixmap fieldSectionBitmap()
 {
-    InitZelmviewResources();
+    initZelmviewResources();
     QSvgRenderer renderer(kFieldSection);
     QPixmap bitmap(renderer.defaultSize());
     bitmap.fill(Qt::white);
@@ -23,9 +23,9 @@ QPixmap FieldSectionBitmap()
     return bitmap;
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
-    InitZelmviewResources();
+    initZelmviewResources();
     // The icon the desktop shows for the program, drawn at the sizes of window frames and task bars.
     QSvgRenderer renderer(kProgramIcon);
     QIcon icon;

@@ -5,5 +5,5 @@
 #include <QIcon>
 #include <QPixmap>
 
-QPixmap FieldSectionBitmap();
-QIcon ProgramIcon();
+QPixmap fieldSectionBitmap();
+QIcon programIcon();

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-void InitZelmviewResources()
+void initZelmviewResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(zelmview);

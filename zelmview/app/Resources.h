@@ -2,4 +2,4 @@
 // sure they are registered before first use.
 #pragma once
 
-void InitZelmviewResources();
+void initZelmviewResources();

@@ -4,7 +4,7 @@
 
 using namespace docview;
 
-QList<CommandSpec> StandardCommands()
+QList<CommandSpec> standardCommands()
 {
     return {
         {.id = kFileNew,

@@ -7,4 +7,4 @@
 
 #include "docview/DocumentType.h"
 
-QList<docview::CommandSpec> StandardCommands();
+QList<docview::CommandSpec> standardCommands();

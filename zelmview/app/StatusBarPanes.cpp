@@ -19,7 +19,7 @@ QHash<int, QLabel*> CreateStatusBarPanes(QStatusBar* bar)
                                    std::pair{docview::kIndicatorScroll, "SCRL"}}) {
         auto* label = new QLabel(QString::fromLatin1(text), bar);
         label->setObjectName(QStringLiteral("indicator%1").arg(text));
-        docview::SetControlId(label, id);
+        docview::setControlId(label, id);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRLM")));
         // The lock-key state is not reported to the program here, so the panes stay dimmed.

@@ -63,7 +63,7 @@ void drawRun(QPainter& painter)
 
 }  // namespace
 
-QIcon ToolBarIcon(int commandId)
+QIcon toolBarIcon(int commandId)
 {
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(Qt::transparent);

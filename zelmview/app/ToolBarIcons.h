@@ -3,4 +3,4 @@
 
 #include <QIcon>
 
-QIcon ToolBarIcon(int commandId);
+QIcon toolBarIcon(int commandId);

@@ -42,7 +42,7 @@ ChartComponent* ChartComponent::Create(QWidget* parent, const QRect& rect, int c
 {
     auto* component = new ChartComponent(parent);
     component->setObjectName(QStringLiteral("chart"));
-    docview::SetControlId(component, childId);
+    docview::setControlId(component, childId);
     component->setGeometry(rect);
     component->show();
     return component;
@@ -60,7 +60,7 @@ ChartComponent::ChartComponent(QWidget* parent) : QWidget(parent)
 
 ChartComponent::~ChartComponent()
 {
-    chart::ReleaseChart(*plot);
+    chart::releaseChart(*plot);
 }
 
 QVariant ChartComponent::Get(int getter, int first, int second) const
@@ -128,14 +128,14 @@ void ChartComponent::ShowWholeChart()
 
 void ChartComponent::Draw()
 {
-    RenderChart(properties, user, *plot);
+    renderChart(properties, user, *plot);
     plot->replot();
 }
 
 void ChartComponent::LoadSettings()
 {
     const QString path = properties.Text(kSettingsFile);
-    if (!path.isEmpty()) ReadChartSettings(path, user);
+    if (!path.isEmpty()) readChartSettings(path, user);
 }
 
 void ChartComponent::SaveSettings() const
@@ -143,7 +143,7 @@ void ChartComponent::SaveSettings() const
     // A settings file that cannot be written says so once per failure and keeps the old file; the
     // chart itself stays as the user made it.
     const QString path = properties.Text(kSettingsFile);
-    if (!path.isEmpty()) WriteChartSettings(path, user);
+    if (!path.isEmpty()) writeChartSettings(path, user);
 }
 
 QVariant ChartComponent::Geometry(int index) const
@@ -241,7 +241,7 @@ void ChartComponent::OnMouseRelease(QMouseEvent* event)
     for (int k = 0; k < plot->legend->itemCount(); ++k) {
         auto* item = qobject_cast<QCPPlottableLegendItem*>(plot->legend->item(k));
         if (item != nullptr && item->realVisibility() && item->outerRect().contains(release)) {
-            ToggleSet(ChartSetOf(item->plottable()));
+            ToggleSet(chartSetOf(item->plottable()));
             return;
         }
     }

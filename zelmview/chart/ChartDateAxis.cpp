@@ -61,7 +61,7 @@ QList<DateTick> steppedTicks(const QDateTime& start, const std::array<int, kDate
 
 }  // namespace
 
-QDateTime ParseChartDate(const QString& text)
+QDateTime parseChartDate(const QString& text)
 {
     bool ok = false;
     const auto fields = dateFields(text, &ok);
@@ -72,7 +72,7 @@ QDateTime ParseChartDate(const QString& text)
     return QDateTime(date, time, Qt::UTC);
 }
 
-QString ToQtDateFormat(const QString& chartFormat)
+QString toQtDateFormat(const QString& chartFormat)
 {
     QString qt;
     for (qsizetype k = 0; k < chartFormat.size();) {
@@ -108,13 +108,13 @@ QString ToQtDateFormat(const QString& chartFormat)
     return qt;
 }
 
-QList<DateTick> DateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax)
+QList<DateTick> dateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax)
 {
-    const QDateTime startDate = ParseChartDate(start);
+    const QDateTime startDate = parseChartDate(start);
     bool ok = false;
     const auto stepFields = dateFields(step, &ok);
     if (!startDate.isValid() || !ok) return {};
-    const QString qtFormat = ToQtDateFormat(format);
+    const QString qtFormat = toQtDateFormat(format);
     if (isAboutAMonth(stepFields)) return monthlyTicks(startDate, 1, qtFormat, xMin, xMax);
     if (stepFields[0] == 0 && stepFields[1] > 0 && stepFields[2] == 0 && stepFields[3] == 0 && stepFields[4] == 0 &&
         stepFields[5] == 0)

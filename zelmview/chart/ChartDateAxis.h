@@ -15,15 +15,15 @@ struct DateTick {
 };
 
 // "1981:09:01:00:00:00" and shorter; an invalid QDateTime when the text is not a date.
-QDateTime ParseChartDate(const QString& text);
+QDateTime parseChartDate(const QString& text);
 
 // The format in Qt's letters: "d mmm" becomes "d MMM", "m/d/yy hh:nn" becomes "M/d/yy HH:mm".
-QString ToQtDateFormat(const QString& chartFormat);
+QString toQtDateFormat(const QString& chartFormat);
 
 // Ticks from the start date to xMax days after it. A step of whole months, or of 28 to 31 days
 // (a month in the charts' own words), falls on the first of each month from the start's month;
 // other steps repeat from the start. Empty when the start is not a date or the step is not
 // positive.
-QList<DateTick> DateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax);
+QList<DateTick> dateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax);
 
 }  // namespace chart

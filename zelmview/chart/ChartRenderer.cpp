@@ -162,7 +162,7 @@ void setUpXAxis(const ChartProperties& p, QCustomPlot& plot, const Extent& xData
 
     if (p.Int(kDateAxis) == 1 && !p.Text(kDateStart).isEmpty()) {
         const QList<DateTick> ticks =
-            DateTicks(p.Text(kDateStart), p.Text(kDateStep), p.Text(kDateFormat), range.lower, range.upper);
+            dateTicks(p.Text(kDateStart), p.Text(kDateStep), p.Text(kDateFormat), range.lower, range.upper);
         if (!ticks.isEmpty()) {
             plot.xAxis->setTicker(textTicker(ticks));
             return;
@@ -240,7 +240,7 @@ void placeLegend(QCustomPlot& plot, bool shown)
 
 }  // namespace
 
-QColor PaletteColour(int code)
+QColor paletteColour(int code)
 {
     static const QColor kPalette[] = {
         QColor(0, 0, 0),    QColor(0, 0, 128),   QColor(0, 150, 0),   QColor(0, 128, 128),
@@ -252,19 +252,19 @@ QColor PaletteColour(int code)
     return kPalette[((code % kColours) + kColours) % kColours];
 }
 
-void ReleaseChart(QCustomPlot& plot)
+void releaseChart(QCustomPlot& plot)
 {
     // The plot deletes what its layout holds; the legend's row must be in it by then.
     placeLegend(plot, true);
 }
 
-int ChartSetOf(const QObject* plottable)
+int chartSetOf(const QObject* plottable)
 {
     const QVariant set = plottable->property(kSetProperty);
     return set.isValid() ? set.toInt() : -1;
 }
 
-void RenderChart(const ChartProperties& p, const ChartUserState& user, QCustomPlot& plot)
+void renderChart(const ChartProperties& p, const ChartUserState& user, QCustomPlot& plot)
 {
     plot.clearPlottables();
     plot.clearItems();
@@ -299,13 +299,13 @@ void RenderChart(const ChartProperties& p, const ChartUserState& user, QCustomPl
         const SeriesKind kind =
             perSetStyles ? kindOfSetStyle(p.Int(kSetStyle, 2, set)) : kindOfChartStyle(p.Int(kChartStyle, 5));
         const int colour = p.Int(kSetColour, kDefaultColours[set % std::size(kDefaultColours)], set);
-        draw(series, kind, PaletteColour(colour), plot.yAxis, p.Text(kLegend, set));
+        draw(series, kind, paletteColour(colour), plot.yAxis, p.Text(kLegend, set));
     }
     const int group2Sets = p.FirstIndexCount(kGroup2Value);
     for (int set = 0; set < group2Sets; ++set) {
         const Series series =
             collectSeries(p, kGroup2Value, kGroup2XValue, kGroup2Attribute, set, setCount + set, pointCount);
-        draw(series, SeriesKind::LineMarkers, PaletteColour(p.Int(kGroup2Colour, kPaletteGrey)), plot.yAxis2,
+        draw(series, SeriesKind::LineMarkers, paletteColour(p.Int(kGroup2Colour, kPaletteGrey)), plot.yAxis2,
              p.Text(kLegend, setCount + set));
     }
 

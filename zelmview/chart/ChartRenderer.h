@@ -13,15 +13,15 @@ namespace chart {
 class ChartProperties;
 struct ChartUserState;
 
-void RenderChart(const ChartProperties& properties, const ChartUserState& user, QCustomPlot& plot);
+void renderChart(const ChartProperties& properties, const ChartUserState& user, QCustomPlot& plot);
 
 // Gives back to the plot's layout what drawing took out of it, before the plot is deleted.
-void ReleaseChart(QCustomPlot& plot);
+void releaseChart(QCustomPlot& plot);
 
 // Colour of a palette code of per-set colour properties (0 to 15); other codes wrap around.
-QColor PaletteColour(int code);
+QColor paletteColour(int code);
 
 // The legend position (set index, the second group after the first) that a plottable draws.
-int ChartSetOf(const QObject* plottable);
+int chartSetOf(const QObject* plottable);
 
 }  // namespace chart

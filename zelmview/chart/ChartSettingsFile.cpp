@@ -43,7 +43,7 @@ void readHidden(const QStringList& words, ChartUserState& state)
 
 }  // namespace
 
-bool ReadChartSettings(const QString& path, ChartUserState& state)
+bool readChartSettings(const QString& path, ChartUserState& state)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
@@ -61,7 +61,7 @@ bool ReadChartSettings(const QString& path, ChartUserState& state)
     return true;
 }
 
-bool WriteChartSettings(const QString& path, const ChartUserState& state)
+bool writeChartSettings(const QString& path, const ChartUserState& state)
 {
     QString text;
     QTextStream out(&text);

@@ -22,9 +22,9 @@ struct ChartUserState {
 };
 
 // False when the file cannot be read; unknown or malformed lines are passed over.
-bool ReadChartSettings(const QString& path, ChartUserState& state);
+bool readChartSettings(const QString& path, ChartUserState& state);
 // Replaces the file through a temporary one; false after one message naming the file when it
 // cannot be written, the old file left as it was.
-bool WriteChartSettings(const QString& path, const ChartUserState& state);
+bool writeChartSettings(const QString& path, const ChartUserState& state);
 
 }  // namespace chart

@@ -38,7 +38,7 @@ QString GraphDescription::SettingsFile() const
     return docview::workingFolder().FilePath(chartName + QStringLiteral(".gsp"));
 }
 
-QString DateAxisStart(const QDate& date)
+QString dateAxisStart(const QDate& date)
 {
     return QString::asprintf("%04d:%02d:%02d:00:00:00", date.year(), date.month(), date.day());
 }

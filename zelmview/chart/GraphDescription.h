@@ -96,4 +96,4 @@ struct GraphDescription {
 };
 
 // The text of a date axis that starts on `date`: "YYYY:MM:DD:00:00:00".
-QString DateAxisStart(const QDate& date);
+QString dateAxisStart(const QDate& date);

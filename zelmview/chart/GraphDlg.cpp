@@ -59,7 +59,7 @@ QString chooseWithDialog(QWidget* parent, const QString& filter, const QString& 
 GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("graphDlg"));
-    docview::SetControlId(this, kDialogId);
+    docview::setControlId(this, kDialogId);
     setWindowTitle(QStringLiteral("Graph"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

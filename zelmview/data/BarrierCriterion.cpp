@@ -4,14 +4,14 @@
 
 namespace zelm {
 
-void UpdateMaxWaterTable(ZELMData& data)
+void updateMaxWaterTable(ZELMData& data)
 {
     data.maxWaterTable = data.depthToDrain - data.minWaterTableDepth;
 }
 
-std::optional<double> MaxWaterTableToBarrierRatio(ZELMData& data)
+std::optional<double> maxWaterTableToBarrierRatio(ZELMData& data)
 {
-    UpdateMaxWaterTable(data);
+    updateMaxWaterTable(data);
     if (data.barrierDistance <= 0.0) return std::nullopt;
     return data.maxWaterTable / data.barrierDistance;
 }

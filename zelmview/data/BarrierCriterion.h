@@ -14,13 +14,13 @@ inline constexpr double kOnBarrierFraction = 1.0 / kOnBarrierRatio;
 
 // Sets the project's maximum water table above the drain: the depth to the drain less the root
 // zone requirement.
-void UpdateMaxWaterTable(ZELMData& data);
+void updateMaxWaterTable(ZELMData& data);
 
 // Updates the maximum water table and returns its ratio to the depth to the barrier; nothing when
 // that depth is not positive.
-std::optional<double> MaxWaterTableToBarrierRatio(ZELMData& data);
+std::optional<double> maxWaterTableToBarrierRatio(ZELMData& data);
 
-inline bool IsOnBarrier(double ratio)
+inline bool isOnBarrier(double ratio)
 {
     return ratio > kOnBarrierRatio;
 }

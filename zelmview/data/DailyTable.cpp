@@ -12,7 +12,7 @@ QString formatDepth(double depth)
 
 }  // namespace
 
-QList<DailyDepth> DailyDepthsByDay(const TransientOutputData& output)
+QList<DailyDepth> dailyDepthsByDay(const TransientOutputData& output)
 {
     // A day that repeats (the row after an event's build-up) is no day of its own: its depth is
     // the after-buildup depth of the day its first row began.
@@ -31,7 +31,7 @@ QList<DailyDepth> DailyDepthsByDay(const TransientOutputData& output)
     return days;
 }
 
-QString DailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, const QString& unit)
+QString dailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, const QString& unit)
 {
     QString text = QStringLiteral("Day,Date,Depth below surface (%1),After buildup (%1)\n").arg(unit);
     for (qsizetype k = 0; k < days.size(); ++k) {
@@ -43,8 +43,8 @@ QString DailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, cons
     return text;
 }
 
-bool WriteDailyTableCsv(const QString& path, const TransientOutputData& output, const QDate& firstDay,
+bool writeDailyTableCsv(const QString& path, const TransientOutputData& output, const QDate& firstDay,
                         const QString& unit)
 {
-    return saveTextAtomically(path, DailyTableCsv(DailyDepthsByDay(output), firstDay, unit));
+    return saveTextAtomically(path, dailyTableCsv(dailyDepthsByDay(output), firstDay, unit));
 }

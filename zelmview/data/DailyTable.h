@@ -16,13 +16,13 @@ struct DailyDepth {
 };
 
 // One entry per day of the daily rows, day 1 first.
-QList<DailyDepth> DailyDepthsByDay(const TransientOutputData& output);
+QList<DailyDepth> dailyDepthsByDay(const TransientOutputData& output);
 
 // The days as comma-separated values: a heading line, then "day,date,depth,after buildup" per day,
 // numbers as "%g", the date of day 1 being `firstDay` (left empty when it is not valid), the
 // after-buildup depth empty on days without an event. `unit` ("ft" or "m") goes into the heading.
-QString DailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, const QString& unit);
+QString dailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, const QString& unit);
 
 // Saves DailyTableCsv atomically; false after one message naming the file.
-bool WriteDailyTableCsv(const QString& path, const TransientOutputData& output, const QDate& firstDay,
+bool writeDailyTableCsv(const QString& path, const TransientOutputData& output, const QDate& firstDay,
                         const QString& unit);

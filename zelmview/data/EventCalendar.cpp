@@ -4,7 +4,7 @@
 
 namespace zelm {
 
-int LastDayOfMonth(int month)
+int lastDayOfMonth(int month)
 {
     switch (month) {
     case 1:
@@ -27,22 +27,22 @@ int LastDayOfMonth(int month)
     }
 }
 
-bool IsValidEventDate(int month, int day)
+bool isValidEventDate(int month, int day)
 {
     return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
-QDate EventDate(const IrrigationDataElement& event, int year)
+QDate eventDate(const IrrigationDataElement& event, int year)
 {
     return QDate(year, event.month, 1).addDays(event.day - 1);
 }
 
-int DayOfFollowingYear(const IrrigationDataElement& event)
+int dayOfFollowingYear(const IrrigationDataElement& event)
 {
-    return int(kNewYear.daysTo(EventDate(event, kFollowingYear)));
+    return int(kNewYear.daysTo(eventDate(event, kFollowingYear)));
 }
 
-QString InvalidEventDateText(const QString& subject, const IrrigationDataElement& event)
+QString invalidEventDateText(const QString& subject, const IrrigationDataElement& event)
 {
     return QStringLiteral("%1 has an invalid date: month %2, day %3.").arg(subject).arg(event.month).arg(event.day);
 }

@@ -25,19 +25,19 @@ enum class YearMode : int { TraditionalDrainageYear = 0, CalendarYear = 1 };
 
 // The last day an event may have in `month` as the form takes it: 29 for February; no limit for a
 // month outside 1 to 12.
-int LastDayOfMonth(int month);
+int lastDayOfMonth(int month);
 
 // Month 1 to 12 and day 1 to 31.
-bool IsValidEventDate(int month, int day);
+bool isValidEventDate(int month, int day);
 
 // The date of `event` in `year`, a day past the end of its month rolling into the next. The event
 // must have a valid date.
-QDate EventDate(const IrrigationDataElement& event, int year = kModelYear);
+QDate eventDate(const IrrigationDataElement& event, int year = kModelYear);
 
 // Days from 1 January 1982 to the event's date in 1982.
-int DayOfFollowingYear(const IrrigationDataElement& event);
+int dayOfFollowingYear(const IrrigationDataElement& event);
 
 // "<subject> has an invalid date: month M, day D."
-QString InvalidEventDateText(const QString& subject, const IrrigationDataElement& event);
+QString invalidEventDateText(const QString& subject, const IrrigationDataElement& event);
 
 }  // namespace zelm

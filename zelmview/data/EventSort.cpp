@@ -11,10 +11,10 @@ namespace {
 
 QDate calendarDate(const IrrigationDataElement& event)
 {
-    if (!zelm::IsValidEventDate(event.month, event.day))
+    if (!zelm::isValidEventDate(event.month, event.day))
         throw EventDateError(
-            zelm::InvalidEventDateText(QStringLiteral("A deep percolation event"), event).toStdString());
-    return zelm::EventDate(event);
+            zelm::invalidEventDateText(QStringLiteral("A deep percolation event"), event).toStdString());
+    return zelm::eventDate(event);
 }
 
 }  // namespace

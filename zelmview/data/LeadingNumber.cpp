@@ -46,7 +46,7 @@ std::size_t parseReal(const Scan& scan, double& value, bool& inRange)
 
 }  // namespace
 
-int LeadingInteger(const QString& text)
+int leadingInteger(const QString& text)
 {
     const Scan scan = prepare(text);
     long long magnitude = 0;
@@ -64,14 +64,14 @@ int LeadingInteger(const QString& text)
     return static_cast<int>(value);
 }
 
-double LeadingReal(const QString& text)
+double leadingReal(const QString& text)
 {
     double value = 0.0;
     bool inRange = true;
     return parseReal(prepare(text), value, inRange) == std::string::npos ? 0.0 : value;
 }
 
-std::optional<double> WholeReal(const QString& text)
+std::optional<double> wholeReal(const QString& text)
 {
     const Scan scan = prepare(text);
     double value = 0.0;
@@ -84,7 +84,7 @@ std::optional<double> WholeReal(const QString& text)
     return value;
 }
 
-QString FormatFieldReal(double value)
+QString formatFieldReal(double value)
 {
     return QString::asprintf("%g", value);
 }

@@ -9,12 +9,12 @@ const char* const kControlIdProperty = "controlId";
 
 }  // namespace
 
-void SetControlId(QObject* object, int id)
+void setControlId(QObject* object, int id)
 {
     object->setProperty(kControlIdProperty, id);
 }
 
-int ControlIdOf(const QObject* object)
+int controlIdOf(const QObject* object)
 {
     return object->property(kControlIdProperty).toInt();
 }

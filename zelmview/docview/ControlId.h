@@ -7,15 +7,15 @@
 
 namespace docview {
 
-void SetControlId(QObject* object, int id);
+void setControlId(QObject* object, int id);
 // The id of `object`; 0 for an object without one.
-int ControlIdOf(const QObject* object);
+int controlIdOf(const QObject* object);
 // The first child of `parent` (at any depth) of type T that carries `id`; null when none does.
 template <typename T = QObject>
-T* FindByControlId(const QObject* parent, int id)
+T* findByControlId(const QObject* parent, int id)
 {
     for (T* child : parent->findChildren<T*>())
-        if (ControlIdOf(child) == id) return child;
+        if (controlIdOf(child) == id) return child;
     return nullptr;
 }
 

@@ -48,7 +48,7 @@ bool insideView(const QWidget* widget)
 
 }  // namespace
 
-QList<CommandSpec> EditCommands()
+QList<CommandSpec> editCommands()
 {
     return {
         {.id = kEditUndo,
@@ -82,14 +82,14 @@ QList<CommandSpec> EditCommands()
     };
 }
 
-MenuSpec EditMenu()
+MenuSpec editMenu()
 {
     return {QStringLiteral("&Edit"),
             QStringLiteral("editMenu"),
             {{kEditUndo}, {kEditRedo}, {0}, {kEditCut}, {kEditCopy}, {kEditPaste}, {kEditClear}}};
 }
 
-void UpdateEditCommands(const CommandBoard& board)
+void updateEditCommands(const CommandBoard& board)
 {
     const EditableDocument* document = activeEditableDocument(board);
     const QUndoStack* stack = document != nullptr ? document->GetUndoStack() : nullptr;
@@ -99,14 +99,14 @@ void UpdateEditCommands(const CommandBoard& board)
              stack != nullptr ? stack->redoText() : QString());
 }
 
-bool IsFocusEditCommand(int commandId)
+bool isFocusEditCommand(int commandId)
 {
     return kFocusCommands.contains(commandId);
 }
 
-bool EditFocusedText(int commandId, QWidget* focus)
+bool editFocusedText(int commandId, QWidget* focus)
 {
-    if (!IsFocusEditCommand(commandId)) return false;
+    if (!isFocusEditCommand(commandId)) return false;
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         if (commandId == kEditCut) line->cut();
         if (commandId == kEditCopy) line->copy();

@@ -18,17 +18,17 @@ namespace docview {
 
 // Undo, Redo, Cut, Copy, Paste and Delete, with their texts, keys and prompts; the four that act
 // on the focus follow the active view.
-QList<CommandSpec> EditCommands();
+QList<CommandSpec> editCommands();
 // "&Edit" with those commands.
-MenuSpec EditMenu();
+MenuSpec editMenu();
 // Undo and Redo enabled for the active view's document, and named after the step they take.
-void UpdateEditCommands(const CommandBoard& board);
+void updateEditCommands(const CommandBoard& board);
 
 // Whether `commandId` is Cut, Copy, Paste or Delete, the commands that act on the focus.
-bool IsFocusEditCommand(int commandId);
+bool isFocusEditCommand(int commandId);
 // Cut, Copy, Paste or Delete on `focus` when it is a text field or text box; false for another
 // command or another widget.
-bool EditFocusedText(int commandId, QWidget* focus);
+bool editFocusedText(int commandId, QWidget* focus);
 
 // Installed on the application: passes the Undo and Redo keys on to the window's commands when
 // the text field that has the focus has nothing of its own to take back.

@@ -2,21 +2,21 @@
 
 namespace docview {
 
-std::unique_ptr<QSettings> OpenProfileStore()
+std::unique_ptr<QSettings> openProfileStore()
 {
     // No vendor key of our own: the store is named after the program alone.
     return std::make_unique<QSettings>(QStringLiteral("zelmview"), QStringLiteral("zelmview"));
 }
 
-QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue)
+QString getProfileString(const QString& section, const QString& key, const QString& defaultValue)
 {
-    const auto store = OpenProfileStore();
+    const auto store = openProfileStore();
     return store->value(section + QLatin1Char('/') + key, defaultValue).toString();
 }
 
-void WriteProfileString(const QString& section, const QString& key, const QString& value)
+void writeProfileString(const QString& section, const QString& key, const QString& value)
 {
-    const auto store = OpenProfileStore();
+    const auto store = openProfileStore();
     store->setValue(section + QLatin1Char('/') + key, value);
 }
 

@@ -12,9 +12,9 @@ namespace docview {
 // The section of the program's own settings: the working folder and the main window's state.
 inline const QString kProfileSection = QStringLiteral("ZELMView");
 
-std::unique_ptr<QSettings> OpenProfileStore();
+std::unique_ptr<QSettings> openProfileStore();
 
-QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue = {});
-void WriteProfileString(const QString& section, const QString& key, const QString& value);
+QString getProfileString(const QString& section, const QString& key, const QString& defaultValue = {});
+void writeProfileString(const QString& section, const QString& key, const QString& value);
 
 }  // namespace docview

@@ -35,7 +35,7 @@ void RecentFileList::Remove(const QString& path)
 
 void RecentFileList::ReadList()
 {
-    const auto store = OpenProfileStore();
+    const auto store = openProfileStore();
     files.clear();
     for (int index = 0; index < size; ++index) {
         const QString path = store->value(entryKey(index)).toString();
@@ -46,7 +46,7 @@ void RecentFileList::ReadList()
 
 void RecentFileList::WriteList() const
 {
-    const auto store = OpenProfileStore();
+    const auto store = openProfileStore();
     for (int index = 0; index < size; ++index) {
         if (index < files.size())
             store->setValue(entryKey(index), files.at(index));

@@ -29,12 +29,12 @@ bool WorkingFolder::MoveTo(const QString& folder)
 
 QString WorkingFolder::Remembered() const
 {
-    return GetProfileString(kProfileSection, kWorkingFolderKey);
+    return getProfileString(kProfileSection, kWorkingFolderKey);
 }
 
 void WorkingFolder::Remember() const
 {
-    WriteProfileString(kProfileSection, kWorkingFolderKey, path);
+    writeProfileString(kProfileSection, kWorkingFolderKey, path);
 }
 
 WorkingFolder& workingFolder()

@@ -31,7 +31,7 @@ QPushButton* ButtonRow::AddButton(int controlId, const QString& text, const QStr
 {
     auto* button = new QPushButton(text, form);
     button->setObjectName(name);
-    docview::SetControlId(button, controlId);
+    docview::setControlId(button, controlId);
     button->setMinimumHeight(kButtonHeight);
     addWidget(button);
     return button;

@@ -102,7 +102,7 @@ QPushButton* ReportView::CreateReportControls(const QString& heading, QLayout* b
 void ReportView::Name(QWidget* control, int controlId, const QString& name)
 {
     control->setObjectName(name);
-    SetControlId(control, controlId);
+    setControlId(control, controlId);
     controls.insert(controlId, control);
 }
 

@@ -34,7 +34,7 @@ int fitSpan(int& start, int length, int areaStart, int areaLength, int minimum)
 
 }  // namespace
 
-QRect FitRectInto(const QRect& window, const QRect& available, const QSize& minimum)
+QRect fitRectInto(const QRect& window, const QRect& available, const QSize& minimum)
 {
     if (available.isEmpty()) return window;
     int left = window.left();
@@ -44,19 +44,19 @@ QRect FitRectInto(const QRect& window, const QRect& available, const QSize& mini
     return {left, top, width, height};
 }
 
-QScreen* ScreenOf(const QWidget* window)
+QScreen* screenOf(const QWidget* window)
 {
     if (QScreen* under = QGuiApplication::screenAt(window->frameGeometry().center())) return under;
     if (QScreen* own = window->screen()) return own;
     return QGuiApplication::primaryScreen();
 }
 
-void FitToScreen(QWidget* window)
+void fitToScreen(QWidget* window)
 {
     if (window == nullptr || !window->isWindow() || placesItself(window) || window->isMaximized() ||
         window->isFullScreen())
         return;
-    const QScreen* screen = ScreenOf(window);
+    const QScreen* screen = screenOf(window);
     if (screen == nullptr) return;
     // The frame around the window, as far as the window system has told it.
     const QRect frame = window->frameGeometry();
@@ -64,15 +64,15 @@ void FitToScreen(QWidget* window)
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
     const QSize frameExtra(margins.left() + margins.right(), margins.top() + margins.bottom());
-    const QRect fitted = FitRectInto(frame, screen->availableGeometry(), window->minimumSize() + frameExtra);
+    const QRect fitted = fitRectInto(frame, screen->availableGeometry(), window->minimumSize() + frameExtra);
     if (fitted.size() != frame.size()) window->resize(fitted.size() - frameExtra);
     if (fitted.topLeft() != frame.topLeft()) window->move(fitted.topLeft());
 }
 
-void CentreOnParent(QWidget* window)
+void centreOnParent(QWidget* window)
 {
     const QWidget* parent = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr;
-    const QScreen* screen = ScreenOf(window);
+    const QScreen* screen = screenOf(window);
     QRect area = parent != nullptr && parent->isVisible() ? parent->frameGeometry() : QRect();
     if (area.isEmpty() && screen != nullptr) area = screen->availableGeometry();
     if (!area.isEmpty()) window->move(area.center() - window->rect().center());
@@ -87,8 +87,8 @@ bool ScreenFitFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Show:
         // A window the program has not placed gets its place here, so the window manager does
         // not put it where it does not fit.
-        if (!widget->testAttribute(Qt::WA_Moved)) CentreOnParent(widget);
-        FitToScreen(widget);
+        if (!widget->testAttribute(Qt::WA_Moved)) centreOnParent(widget);
+        fitToScreen(widget);
         widget->setProperty(kFramePending, true);
         break;
     case QEvent::Move:
@@ -97,7 +97,7 @@ bool ScreenFitFilter::eventFilter(QObject* watched, QEvent* event)
         // is fitted once more, frame and all.
         if (widget->property(kFramePending).toBool() && widget->frameGeometry() != widget->geometry()) {
             widget->setProperty(kFramePending, false);
-            FitToScreen(widget);
+            fitToScreen(widget);
         }
         break;
     default:

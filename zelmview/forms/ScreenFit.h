@@ -14,16 +14,16 @@ class QWidget;
 namespace forms {
 
 // `window` moved, and shrunk where it must be (never below `minimum`), to lie inside `available`.
-QRect FitRectInto(const QRect& window, const QRect& available, const QSize& minimum = QSize());
+QRect fitRectInto(const QRect& window, const QRect& available, const QSize& minimum = QSize());
 
 // The screen a window is on: the one under its centre, else its own, else the primary screen.
-QScreen* ScreenOf(const QWidget* window);
+QScreen* screenOf(const QWidget* window);
 
 // Fits the frame of the top-level `window` into the available geometry of its screen.
-void FitToScreen(QWidget* window);
+void fitToScreen(QWidget* window);
 
 // Centres `window` over its parent window, or on its screen when it has none showing.
-void CentreOnParent(QWidget* window);
+void centreOnParent(QWidget* window);
 
 // Fits every top-level window into its screen as it is shown, first centring one that the
 // program did not place; the application installs it once.

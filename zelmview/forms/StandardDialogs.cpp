@@ -57,7 +57,7 @@ QString askWithDialog(const Document& document)
 
 }  // namespace
 
-void InstallStandardDialogs()
+void installStandardDialogs()
 {
     setStandardMessageHandler(showMessageBox);
     setStandardSaveHandlers(askWithBox, askWithDialog);

@@ -5,6 +5,6 @@
 
 namespace forms {
 
-void InstallStandardDialogs();
+void installStandardDialogs();
 
 }  // namespace forms

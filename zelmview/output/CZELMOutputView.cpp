@@ -26,10 +26,10 @@ const QSize kFormSize(720, 452);
 constexpr int kRadioIndent = 7;
 
 // Day 1 of the model's year: the date of the last event; none when the project has no valid one.
-QDate YearStart(const ZELMData& project)
+QDate firstDayOfChartYear(const ZELMData& project)
 {
     try {
-        return zelm::LastEventDate(project);
+        return zelm::lastEventDate(project);
     } catch (const std::invalid_argument&) {
         return {};
     }
@@ -41,7 +41,7 @@ CZELMOutputView::CZELMOutputView(CZELMOutputDoc* document, QWidget* parent)
     : forms::ReportView(document, kFormSize, parent)
 {
     setObjectName(QStringLiteral("outputView"));
-    docview::SetControlId(this, int(kFormId));
+    docview::setControlId(this, int(kFormId));
     CreateControls();
     FinishForm();
 }
@@ -125,7 +125,7 @@ bool CZELMOutputView::OnCommand(int commandId)
     if (CZELMOutputDoc* document = GetOutputDocument()) {
         auto* table = new TableDlg(&document->GetOutput(), this);
         const ZELMData& project = document->GetInput();
-        table->SetProject(YearStart(project),
+        table->SetProject(firstDayOfChartYear(project),
                           project.metricUnits == ZELMData::Units::Metric ? QStringLiteral("m") : QStringLiteral("ft"),
                           SuggestedFileName(QStringLiteral(".csv")));
         table->show();

@@ -46,7 +46,7 @@ bool appendEventDepths(const CZELMOutputDoc& document, int k, const QString& end
         return false;
     }
     const IrrigationDataElement& event = input.events.at(eventIndex);
-    const QString date = FormatEventDate(event.month, event.day);
+    const QString date = formatEventDate(event.month, event.day);
     text += date + QStringLiteral(": ") + QString::asprintf("%g", output.dailyDepth.at(row - 1)) + end;
     text += date + QStringLiteral(": ") + QString::asprintf("%g", output.dailyDepth.at(afterRow)) + end;
     return true;
@@ -54,7 +54,7 @@ bool appendEventDepths(const CZELMOutputDoc& document, int k, const QString& end
 
 }  // namespace
 
-QString FormatEventDate(int month, int day)
+QString formatEventDate(int month, int day)
 {
     return QLocale::c().standaloneMonthName(month, QLocale::LongFormat) + QLatin1Char(' ') +
            QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));

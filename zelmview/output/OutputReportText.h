@@ -18,6 +18,6 @@ enum class ReportTarget { Screen, File };
 QString FillReport(CZELMOutputDoc& document, ReportTarget target);
 
 // "January 05": the full month name and the two-digit day of an event.
-QString FormatEventDate(int month, int day);
+QString formatEventDate(int month, int day);
 
 }  // namespace zelm

@@ -42,14 +42,14 @@ QString chooseWithDialog(QWidget* parent, const QString& suggested)
 TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(parent), output(daily)
 {
     setObjectName(QStringLiteral("tableDlg"));
-    docview::SetControlId(this, int(kDialogId));
+    docview::setControlId(this, int(kDialogId));
     setWindowTitle(QStringLiteral("Table View"));
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
 
     table = new TableListCtrl(kEditorId, false, this);
     table->setObjectName(QStringLiteral("dailyTable"));
-    docview::SetControlId(table, int(kTable));
+    docview::setControlId(table, int(kTable));
     // Help on the left, the other three on the right; the table takes every change of size.
     forms::ButtonRow* buttons =
         forms::layOutHeadedForm(this, QStringLiteral("Daily Water Table Heights:"), table, kDialogSize.width());
@@ -83,7 +83,7 @@ void TableDlg::FillTable()
 
     // A day that repeats (the row after an event's build-up) adds no column: its depth goes
     // under the column that the day's first row made.
-    const QList<DailyDepth> days = DailyDepthsByDay(*output);
+    const QList<DailyDepth> days = dailyDepthsByDay(*output);
     QStringList titles;
     for (qsizetype day = 1; day <= days.size(); ++day) titles.append(QStringLiteral("Day %1").arg(day));
     table->setUpdatesEnabled(false);
@@ -113,7 +113,7 @@ bool TableDlg::SaveTableAsCsv()
 {
     if (output == nullptr) return false;
     const QString path = chooseCsvFile();
-    return !path.isEmpty() && WriteDailyTableCsv(path, *output, firstDay, unit);
+    return !path.isEmpty() && writeDailyTableCsv(path, *output, firstDay, unit);
 }
 
 void TableDlg::ExportTable()

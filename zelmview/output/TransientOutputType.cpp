@@ -11,7 +11,7 @@ const QString kDescription = QStringLiteral(
 
 }  // namespace
 
-docview::DocumentType TransientOutputType()
+docview::DocumentType transientOutputType()
 {
     docview::DocumentType type;
     type.resourceId = zelm::kTransientOutputType;

@@ -5,4 +5,4 @@
 
 #include "docview/DocumentType.h"
 
-docview::DocumentType TransientOutputType();
+docview::DocumentType transientOutputType();

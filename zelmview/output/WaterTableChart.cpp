@@ -139,14 +139,14 @@ void addSecondAxisGroup(GraphDescription& graph, int points, const QString& unit
 
 }  // namespace
 
-void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output,
+void fillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output,
                          YearMode chartYear)
 {
-    const QDate lastEvent = LastEventDate(input);
+    const QDate lastEvent = lastEventDate(input);
     if (output.records.size() < 2 || output.dailyDay.isEmpty())
         throw std::invalid_argument("There is no computed water table to plot.");
     const WaterTableYear year =
-        chartYear == YearMode::CalendarYear ? CalendarYear(output, lastEvent) : TraditionalYear(output);
+        chartYear == YearMode::CalendarYear ? calendarYear(output, lastEvent) : traditionalYear(output);
     const Axis axis = dateAxis(lastEvent, chartYear);
     const bool bench = input.benchBottomland;
     const bool metres = input.metricUnits == ZELMData::Units::Metric;
@@ -175,13 +175,13 @@ void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, Transie
     if (bench) fillBenchAndBottomland(graph, output, axis, input.depthToDrain, metres);
     addSecondAxisGroup(graph, points, unit);
 
-    graph.dateStart = DateAxisStart(axis.axisStart);
+    graph.dateStart = dateAxisStart(axis.axisStart);
     graph.dateFormat = QStringLiteral("d mmm");
     graph.dateStep = chart::kDateStepHalfMonth;
     graph.dateLabelMode = chart::kDateLabelDateAndTime;
 }
 
-QString WaterTableCaption(const QString& projectName, YearMode chartYear, const QDate& lastEvent)
+QString waterTableCaption(const QString& projectName, YearMode chartYear, const QDate& lastEvent)
 {
     const QString year = chartYear == YearMode::CalendarYear
                              ? QStringLiteral("Calendar Year %1").arg(kFollowingYear)
@@ -194,10 +194,10 @@ GraphDlg* PlotWaterTable(CZELMOutputDoc& document, YearMode chartYear)
 {
     auto* dialog = forms::newChartWindow();
     try {
-        FillWaterTableChart(dialog->graph, document.GetInput(), document.GetOutput(), chartYear);
+        fillWaterTableChart(dialog->graph, document.GetInput(), document.GetOutput(), chartYear);
         const QFileInfo report(document.GetPathName());
         dialog->graph.captions[0] =
-            WaterTableCaption(report.completeBaseName(), chartYear, LastEventDate(document.GetInput()));
+            waterTableCaption(report.completeBaseName(), chartYear, lastEventDate(document.GetInput()));
         if (!document.GetPathName().isEmpty())
             dialog->exportBaseName = report.absolutePath() + QLatin1Char('/') + report.completeBaseName();
     } catch (const std::invalid_argument& error) {

@@ -19,12 +19,12 @@ namespace zelm {
 
 // Describes the chart of the year `chartYear`. Throws std::invalid_argument when the last event's date is
 // invalid, the results are empty, or the calendar year cannot be formed; the description is then incomplete.
-void FillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output,
+void fillWaterTableChart(GraphDescription& graph, const ZELMData& input, TransientOutputData& output,
                          YearMode chartYear);
 
 // The chart window's title: the project's name and the year shown, "hillcrest-design - Traditional
 // Drainage Year from September 15, 1981" or "... - Calendar Year 1982".
-QString WaterTableCaption(const QString& projectName, YearMode chartYear, const QDate& lastEvent);
+QString waterTableCaption(const QString& projectName, YearMode chartYear, const QDate& lastEvent);
 
 // Plot: builds the chart of `document` and opens it modeless and without parent; it deletes itself
 // when closed. Returns null after one message when the chart cannot be built.

@@ -70,23 +70,23 @@ QList<OutputRecord> rotatedRecords(const QList<OutputRecord>& records, const New
 
 }  // namespace
 
-QDate LastEventDate(const ZELMData& input)
+QDate lastEventDate(const ZELMData& input)
 {
     if (input.events.isEmpty())
         throw std::invalid_argument("The project has no deep percolation event to date the chart by.");
     const IrrigationDataElement& last = input.events.constLast();
-    if (!IsValidEventDate(last.month, last.day))
+    if (!isValidEventDate(last.month, last.day))
         throw std::invalid_argument(
-            InvalidEventDateText(QStringLiteral("The last deep percolation event"), last).toStdString());
-    return EventDate(last);
+            invalidEventDateText(QStringLiteral("The last deep percolation event"), last).toStdString());
+    return eventDate(last);
 }
 
-WaterTableYear TraditionalYear(const TransientOutputData& output)
+WaterTableYear traditionalYear(const TransientOutputData& output)
 {
     return {output.records, output.dailyDay, output.dailyHeight, output.dailyDepth};
 }
 
-WaterTableYear CalendarYear(const TransientOutputData& output, const QDate& lastEvent)
+WaterTableYear calendarYear(const TransientOutputData& output, const QDate& lastEvent)
 {
     const int daysToNewYear = int(lastEvent.daysTo(kNewYear));
     const NewYearSplit split = findNewYear(output.records, daysToNewYear);

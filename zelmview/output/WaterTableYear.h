@@ -24,13 +24,13 @@ struct WaterTableYear {
 // The date in 1981 of the project's last deep-percolation event, the start of the model's year;
 // a day past the end of its month rolls into the next. Throws std::invalid_argument for a missing
 // event or a month outside 1..12 or a day outside 1..31.
-QDate LastEventDate(const ZELMData& input);
+QDate lastEventDate(const ZELMData& input);
 
-WaterTableYear TraditionalYear(const TransientOutputData& output);
+WaterTableYear traditionalYear(const TransientOutputData& output);
 
 // The year from 1 January 1982: the period that spans the new year is split at it, its later part
 // first and its earlier part last, and the daily rows follow. Throws std::invalid_argument when no
 // period spans the new year.
-WaterTableYear CalendarYear(const TransientOutputData& output, const QDate& lastEvent);
+WaterTableYear calendarYear(const TransientOutputData& output, const QDate& lastEvent);
 
 }  // namespace zelm

@@ -17,7 +17,7 @@ CRiskOutputView::CRiskOutputView(CRiskOutputDoc* document, QWidget* parent)
     : forms::ReportView(document, kFormSize, parent)
 {
     setObjectName(QStringLiteral("riskOutputView"));
-    docview::SetControlId(this, kFormId);
+    docview::setControlId(this, kFormId);
     CreateControls();
     FinishForm();
 }

@@ -1,6 +1,7 @@
 #include "risk/CZELMRiskDoc.h"
 
-CZELMRiskDoc::CZELMRiskDoc(QObject* parent) : docview::EditableDocument(parent), exeDirectory(zelm::ProgramDirectory())
+CZELMRiskDoc::CZELMRiskDoc(QObject* parent)
+    : docview::EditableDocument(parent), exeDirectory(zelm::thisProgramDirectory())
 {
 }
 
@@ -41,5 +42,5 @@ std::optional<zelm::ModelRun> CZELMRiskDoc::RunUncertaintyModel()
     const bool saved = GetPathName().isEmpty() ? DoSave(true) : SaveModified();
     if (!saved) return std::nullopt;
     SetTitle(GetPathName());
-    return zelm::StartModelRun(zelm::UncertaintyModel(), exeDirectory, GetPathName());
+    return zelm::startModelRun(zelm::UncertaintyModel(), exeDirectory, GetPathName());
 }

@@ -34,7 +34,7 @@ void showChoice(QComboBox* list, Code code)
 CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::PrintableView(document, parent)
 {
     setObjectName(QStringLiteral("riskView"));
-    docview::SetControlId(this, kFormId);
+    docview::setControlId(this, kFormId);
     auto* layout = new QVBoxLayout(this);
     auto* selectors = new QGridLayout;
     layout->addLayout(selectors);
@@ -62,7 +62,7 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
 
     sheetFrame = new QFrame;
     sheetFrame->setObjectName(QStringLiteral("sheetFrame"));
-    docview::SetControlId(sheetFrame, kSheetFrame);
+    docview::setControlId(sheetFrame, kSheetFrame);
     auto* frameLayout = new QVBoxLayout(sheetFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(sheetFrame, 1);
@@ -79,7 +79,7 @@ QComboBox* CZELMRiskView::AddSelector(int controlId, const QString& label, const
     auto* list = new QComboBox(this);
     list->setObjectName(name);
     list->setAccessibleName(label);
-    docview::SetControlId(list, controlId);
+    docview::setControlId(list, controlId);
     for (const auto& [text, code] : items) list->addItem(text, code);
     connect(list, &QComboBox::activated, this, [this, controlId](int index) { OnSelectorChosen(controlId, index); });
     return list;
@@ -176,7 +176,7 @@ void CZELMRiskView::OnSelectorChosen(int controlId, int index)
 bool CZELMRiskView::HandlesCommand(int commandId) const
 {
     if (commandId == zelm::kRunModel) return !IsRunning();
-    return docview::IsFocusEditCommand(commandId) || PrintableView::HandlesCommand(commandId);
+    return docview::isFocusEditCommand(commandId) || PrintableView::HandlesCommand(commandId);
 }
 
 bool CZELMRiskView::OnCommand(int commandId)
@@ -185,7 +185,7 @@ bool CZELMRiskView::OnCommand(int commandId)
         RunUncertaintyModel();
         return true;
     }
-    if (docview::IsFocusEditCommand(commandId)) {
+    if (docview::isFocusEditCommand(commandId)) {
         EditFocusedControl(commandId);
         return true;
     }
@@ -202,7 +202,7 @@ void CZELMRiskView::EditFocusedControl(int commandId)
         if (commandId == docview::kEditPaste) table->PasteFromClipboard();
         return;
     }
-    docview::EditFocusedText(commandId, focus);
+    docview::editFocusedText(commandId, focus);
 }
 
 void CZELMRiskView::Print(QPrinter& printer)

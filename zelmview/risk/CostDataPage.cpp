@@ -33,14 +33,14 @@ double& CostDataPage::PipeCosts::Cell(int row, int column)
 CostDataPage::CostDataPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Cost Data"), QStringLiteral("costDataPage"))
 {
-    QGridLayout* grid = AddFieldRows(riskform::CostDataFields());
+    QGridLayout* grid = AddFieldRows(riskform::costDataFields());
     using Type = RiskData::PipeCostType;
     AddRadioGroup(&RiskData::pipeCostType,
                   {{kAverageRadio, Type::Average, "Average of pipe costs:", "averagePipeCostRadio"},
                    {kDistributionRadio, Type::SizeTable, "Distribution of various pipe sizes:", "pipeSizeTableRadio"}},
                   QStringLiteral("Pipe cost type"));
     const int row = grid->rowCount();
-    AddFieldRow(grid, row, riskform::AveragePipeCostField());
+    AddFieldRow(grid, row, riskform::averagePipeCostField());
     grid->addWidget(GetControl(kAverageRadio), row, 0);
     grid->addWidget(GetControl(kDistributionRadio), row + 1, 0, 1, 3);
     CreateTable();
@@ -78,7 +78,7 @@ void CostDataPage::FillTable()
     PipeCosts costs = CostsOf(Data());
     for (int row = 0; row < RiskData::kPipeSizes; ++row)
         for (int column = kPipeCostColumn; column <= kLateralColumn; ++column)
-            table->SetCellText(row, column, zelm::FormatFieldReal(costs.Cell(row, column)));
+            table->SetCellText(row, column, zelm::formatFieldReal(costs.Cell(row, column)));
 }
 
 void CostDataPage::CommitFields()
@@ -105,7 +105,7 @@ void CostDataPage::OnCellEdited(int row, int column, const QString& text, bool c
 {
     if (cancelled || row < 0 || row >= RiskData::kPipeSizes || column < kPipeCostColumn || column > kLateralColumn)
         return;
-    const double value = zelm::LeadingReal(text);
+    const double value = zelm::leadingReal(text);
     if (pasted) {
         pasted->Cell(row, column) = value;
     } else {
@@ -113,7 +113,7 @@ void CostDataPage::OnCellEdited(int row, int column, const QString& text, bool c
         costs.Cell(row, column) = value;
         StoreCosts(costs);
     }
-    table->SetCellText(row, column, zelm::FormatFieldReal(value));
+    table->SetCellText(row, column, zelm::formatFieldReal(value));
 }
 
 void CostDataPage::OnPasteEnds()

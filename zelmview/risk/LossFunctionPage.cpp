@@ -28,7 +28,7 @@ constexpr std::array<riskform::Choice<Shape>, 3> kShapes = {{
 LossFunctionPage::LossFunctionPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Loss Function Analysis"), QStringLiteral("lossFunctionPage"))
 {
-    QGridLayout* grid = AddFieldRows(riskform::LossFunctionYieldFields());
+    QGridLayout* grid = AddFieldRows(riskform::lossFunctionYieldFields());
     cropName = Name(new QLineEdit, kCropName, QStringLiteral("cropNameEdit"));
     // Longer names would not survive the project file.
     cropName->setMaxLength(RiskData::kCropNameLength);
@@ -38,7 +38,7 @@ LossFunctionPage::LossFunctionPage(CZELMRiskDoc& document)
     AddTextField(kCropName, cropName);
     AddLossFunctionChoice();
     Body()->addWidget(Name(new QLabel(QStringLiteral("Y = A + B(X^3 - 3X^2 + 3X)")), 0, QStringLiteral("formulaText")));
-    AddFieldRows(riskform::LossFunctionCoefficientFields());
+    AddFieldRows(riskform::lossFunctionCoefficientFields());
     Body()->addStretch(1);
 }
 
@@ -50,7 +50,7 @@ void LossFunctionPage::AddLossFunctionChoice()
     int number = 1;
     for (const riskform::Choice<Shape>& shape : kShapes) {
         auto* button = static_cast<QAbstractButton*>(GetControl(shape.id));
-        button->setIcon(LossFunctionPicture(shape.code));
+        button->setIcon(lossFunctionPicture(shape.code));
         button->setIconSize({kLossFunctionPictureSize, kLossFunctionPictureSize});
         button->setAccessibleName(QStringLiteral("Loss function %1").arg(number++));
         row->addWidget(button);

@@ -32,7 +32,7 @@ QPainterPath curveOf(RiskData::LossFunction lossFunction)
 
 }  // namespace
 
-QPixmap LossFunctionPicture(RiskData::LossFunction lossFunction)
+QPixmap lossFunctionPicture(RiskData::LossFunction lossFunction)
 {
     QPixmap picture(kLossFunctionPictureSize, kLossFunctionPictureSize);
     picture.fill(Qt::cyan);

@@ -9,4 +9,4 @@
 
 inline constexpr int kLossFunctionPictureSize = 48;
 
-QPixmap LossFunctionPicture(RiskData::LossFunction lossFunction);
+QPixmap lossFunctionPicture(RiskData::LossFunction lossFunction);

@@ -15,7 +15,7 @@ const QString kTitle = QStringLiteral("Graph of Reliability vs Depth and Spacing
 
 }  // namespace
 
-void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows, RiskData::Units units)
+void fillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows, RiskData::Units units)
 {
     const int points = int(rows.size());
     graph.AllocateGraphs(1, 1, points, points, 0, 0, 0);
@@ -46,7 +46,7 @@ GraphDlg* PlotReliability(CRiskOutputDoc& document)
         return nullptr;
     }
     auto* dialog = forms::newChartWindow();
-    FillReliabilityChart(dialog->graph, output.reliabilityTable, document.GetInput().units);
+    fillReliabilityChart(dialog->graph, output.reliabilityTable, document.GetInput().units);
     if (!document.GetPathName().isEmpty()) {
         const QFileInfo report(document.GetPathName());
         dialog->exportBaseName = report.absolutePath() + QLatin1Char('/') + report.completeBaseName();

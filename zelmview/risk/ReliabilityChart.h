@@ -15,7 +15,7 @@ struct RiskOutputRangeSpacingItem;
 namespace zelm {
 
 // Describes the chart of `rows` (at least one) for a project in `units`.
-void FillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows,
+void fillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSpacingItem>& rows,
                           RiskData::Units units);
 
 // Plot: opens the chart of `document` modeless and without parent; it deletes itself when closed.

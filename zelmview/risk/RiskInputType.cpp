@@ -24,7 +24,7 @@ docview::MenuSpec modelMenu()
 
 }  // namespace
 
-docview::DocumentType RiskInputType(docview::DocumentHost& host)
+docview::DocumentType riskInputType(docview::DocumentHost& host)
 {
     docview::DocumentType type;
     type.resourceId = zelm::kRiskInputType;
@@ -32,8 +32,8 @@ docview::DocumentType RiskInputType(docview::DocumentHost& host)
     type.fileMenu = docview::FileMenuKind::WithSave;
     type.newCommand = zelm::kNewRisk;
     type.helpSection = QStringLiteral("risk");
-    type.commands = docview::EditCommands();
-    type.menus = {modelMenu(), docview::EditMenu()};
+    type.commands = docview::editCommands();
+    type.menus = {modelMenu(), docview::editMenu()};
     type.makeDocument = [] { return new CZELMRiskDoc; };
     type.makeView = [&host](docview::Document* document) {
         auto* view = new CZELMRiskView(static_cast<CZELMRiskDoc*>(document));
@@ -43,6 +43,6 @@ docview::DocumentType RiskInputType(docview::DocumentHost& host)
         QObject::connect(view->GetRiskDocument()->GetUndoStack(), &QUndoStack::indexChanged, view, follow);
         return view;
     };
-    type.updateCommands = docview::UpdateEditCommands;
+    type.updateCommands = docview::updateEditCommands;
     return type;
 }

@@ -9,4 +9,4 @@ class DocumentHost;
 }
 
 // The type; its views open reports through `host` and ask it for help and for command states.
-docview::DocumentType RiskInputType(docview::DocumentHost& host);
+docview::DocumentType riskInputType(docview::DocumentHost& host);

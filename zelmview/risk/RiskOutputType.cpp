@@ -11,7 +11,7 @@ const QString kDescription = QStringLiteral(
 
 }  // namespace
 
-docview::DocumentType RiskOutputType()
+docview::DocumentType riskOutputType()
 {
     docview::DocumentType type;
     type.resourceId = zelm::kRiskOutputType;

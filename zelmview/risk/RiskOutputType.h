@@ -5,4 +5,4 @@
 
 #include "docview/DocumentType.h"
 
-docview::DocumentType RiskOutputType();
+docview::DocumentType riskOutputType();

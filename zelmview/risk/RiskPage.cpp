@@ -43,7 +43,7 @@ RiskPage::RiskPage(CZELMRiskDoc& riskDocument, int id, const QString& pageCaptio
     : document(riskDocument), resourceId(id), caption(pageCaption)
 {
     setObjectName(name);
-    docview::SetControlId(this, id);
+    docview::setControlId(this, id);
     scroll = new QScrollArea(this);
     scroll->setObjectName(name + QStringLiteral("ScrollArea"));
     scroll->setWidgetResizable(true);
@@ -155,7 +155,7 @@ void RiskPage::LoadFromDocument()
 {
     const RiskData& project = Data();
     for (const riskform::Field* field : std::as_const(numericFields))
-        ShowText(field->id, zelm::FormatFieldReal(project.*field->member));
+        ShowText(field->id, zelm::formatFieldReal(project.*field->member));
     for (const RadioBinding& radio : std::as_const(radios))
         if (radio.isChosen(project)) radio.button->setChecked(true);
     // Undo and a second window change the choices as well: the enabling follows them.
@@ -202,12 +202,12 @@ void RiskPage::CommitField(int controlId)
 void RiskPage::CommitNumber(const riskform::Field& field)
 {
     if (!TextChanged(field.id)) return;
-    const std::optional<double> value = zelm::WholeReal(GetEdit(field.id)->text());
+    const std::optional<double> value = zelm::wholeReal(GetEdit(field.id)->text());
     if (!value) RejectNumber(field.id);
     const auto member = field.member;
     Store(changeName(field.label), [member, value](RiskData& project) { project.*member = *value; });
     // The field shows the value in the form of every other value, also when it changed nothing.
-    ShowText(field.id, zelm::FormatFieldReal(Data().*member));
+    ShowText(field.id, zelm::formatFieldReal(Data().*member));
 }
 
 void RiskPage::RejectNumber(int controlId)
@@ -230,7 +230,7 @@ void RiskPage::RejectNumber(int controlId)
 bool RiskPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut && shown && !committing) {
-        const int controlId = docview::ControlIdOf(watched);
+        const int controlId = docview::controlIdOf(watched);
         if (controls.value(controlId) == watched) {
             const QScopedValueRollback<bool> storing(committing, true);
             try {

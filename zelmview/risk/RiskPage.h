@@ -100,7 +100,7 @@ protected:
     {
         control->setObjectName(name);
         if (controlId != 0) {
-            docview::SetControlId(control, controlId);
+            docview::setControlId(control, controlId);
             controls.insert(controlId, control);
         }
         return control;

@@ -134,47 +134,47 @@ const std::array kLossFunctionCoefficients = {
 
 }  // namespace
 
-std::span<const Field> FieldDataFields()
+std::span<const Field> fieldDataFields()
 {
     return kFieldData;
 }
-std::span<const Field> CostDataFields()
+std::span<const Field> costDataFields()
 {
     return kCostData;
 }
-const Field& AveragePipeCostField()
+const Field& averagePipeCostField()
 {
     return kAveragePipeCost;
 }
-std::span<const Field> TrenchDataFields()
+std::span<const Field> trenchDataFields()
 {
     return kTrenchData;
 }
-std::span<const Field> DesignSingleFields()
+std::span<const Field> designSingleFields()
 {
     return kDesignSingle;
 }
-std::span<const Field> DesignRangeDepthFields()
+std::span<const Field> designRangeDepthFields()
 {
     return kDesignRangeDepth;
 }
-std::span<const Field> DesignRangeSpacingFields()
+std::span<const Field> designRangeSpacingFields()
 {
     return kDesignRangeSpacing;
 }
-const Field& RiskCriticalDepthField()
+const Field& riskCriticalDepthField()
 {
     return kRiskCriticalDepth;
 }
-std::span<const Field> ReliabilityFields()
+std::span<const Field> reliabilityFields()
 {
     return kReliability;
 }
-std::span<const Field> LossFunctionYieldFields()
+std::span<const Field> lossFunctionYieldFields()
 {
     return kLossFunctionYield;
 }
-std::span<const Field> LossFunctionCoefficientFields()
+std::span<const Field> lossFunctionCoefficientFields()
 {
     return kLossFunctionCoefficients;
 }

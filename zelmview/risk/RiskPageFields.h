@@ -36,16 +36,16 @@ struct Choice {
     const char* name;
 };
 
-std::span<const Field> FieldDataFields();
-std::span<const Field> CostDataFields();  // interest, life and O && M; the average cost apart
-const Field& AveragePipeCostField();
-std::span<const Field> TrenchDataFields();
-std::span<const Field> DesignSingleFields();
-std::span<const Field> DesignRangeDepthFields();
-std::span<const Field> DesignRangeSpacingFields();
-const Field& RiskCriticalDepthField();
-std::span<const Field> ReliabilityFields();
-std::span<const Field> LossFunctionYieldFields();
-std::span<const Field> LossFunctionCoefficientFields();
+std::span<const Field> fieldDataFields();
+std::span<const Field> costDataFields();  // interest, life and O && M; the average cost apart
+const Field& averagePipeCostField();
+std::span<const Field> trenchDataFields();
+std::span<const Field> designSingleFields();
+std::span<const Field> designRangeDepthFields();
+std::span<const Field> designRangeSpacingFields();
+const Field& riskCriticalDepthField();
+std::span<const Field> reliabilityFields();
+std::span<const Field> lossFunctionYieldFields();
+std::span<const Field> lossFunctionCoefficientFields();
 
 }  // namespace riskform

@@ -24,7 +24,7 @@ FieldDataPage::FieldDataPage(CZELMRiskDoc& document)
     row->addWidget(pipeTypeList);
     row->addStretch(1);
     Body()->addLayout(row);
-    AddFieldRows(riskform::FieldDataFields());
+    AddFieldRows(riskform::fieldDataFields());
     Body()->addStretch(1);
     connect(pipeTypeList, &QComboBox::activated, this, &FieldDataPage::OnPipeTypeChosen);
 }
@@ -56,7 +56,7 @@ TrenchDataPage::TrenchDataPage(CZELMRiskDoc& document)
     for (QAbstractButton* button : speed->buttons()) radios->addWidget(button);
     radios->addStretch(1);
     Body()->addLayout(radios);
-    AddFieldRows(riskform::TrenchDataFields());
+    AddFieldRows(riskform::trenchDataFields());
     Body()->addStretch(1);
 }
 
@@ -72,7 +72,7 @@ void TrenchDataPage::UpdateEnabling()
 RiskDesignSinglePage::RiskDesignSinglePage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Single Design Evaluation"), QStringLiteral("designSinglePage"))
 {
-    AddFieldRows(riskform::DesignSingleFields());
+    AddFieldRows(riskform::designSingleFields());
     Body()->addWidget(Name(new QLabel, kTextArea, QStringLiteral("designSingleText")));
     Body()->addStretch(1);
 }
@@ -84,9 +84,9 @@ RiskDesignRangePage::RiskDesignRangePage(CZELMRiskDoc& document)
                QStringLiteral("designRangePage"))
 {
     auto* depth = Name(new QGroupBox(QStringLiteral("Depth Information")), 0, QStringLiteral("depthFrame"));
-    AddFieldRows(riskform::DesignRangeDepthFields(), depth);
+    AddFieldRows(riskform::designRangeDepthFields(), depth);
     auto* spacing = Name(new QGroupBox(QStringLiteral("Spacing Information")), 0, QStringLiteral("spacingFrame"));
-    AddFieldRows(riskform::DesignRangeSpacingFields(), spacing);
+    AddFieldRows(riskform::designRangeSpacingFields(), spacing);
     Body()->addWidget(depth);
     Body()->addWidget(spacing);
     Body()->addStretch(1);
@@ -97,8 +97,8 @@ RiskDesignRangePage::RiskDesignRangePage(CZELMRiskDoc& document)
 RiskAnalysisPage::RiskAnalysisPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Risk Analysis"), QStringLiteral("riskAnalysisPage"))
 {
-    const std::span<const riskform::Field> reliabilities = riskform::ReliabilityFields();
-    QGridLayout* grid = AddFieldRows({&riskform::RiskCriticalDepthField(), 1});
+    const std::span<const riskform::Field> reliabilities = riskform::reliabilityFields();
+    QGridLayout* grid = AddFieldRows({&riskform::riskCriticalDepthField(), 1});
     using Option = RiskData::ReliabilityOption;
     AddRadioGroup(
         &RiskData::reliabilityOption,

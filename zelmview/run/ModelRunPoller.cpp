@@ -37,7 +37,7 @@ void ModelRunPoller::PollModelRun()
     const zelm::ModelEnd end{run.runner->Crashed(), run.runner->ExitCode()};
     // The model has ended (its output is closed), so the runner goes without waiting.
     run.runner.reset();
-    const bool succeeded = zelm::JudgeModelRun(run.model, collected, end);
+    const bool succeeded = zelm::judgeModelRun(run.model, collected, end);
     if (succeeded && openReport) openReport(run.outputPath);
     emit finished(succeeded);
 }

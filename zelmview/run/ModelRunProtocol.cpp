@@ -25,7 +25,7 @@ QString howItEnded(const ModelProgram& model, const ModelEnd& end)
 
 }  // namespace
 
-InputFileParts SplitInputPath(const QString& path)
+InputFileParts splitInputPath(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString name = path.mid(slash + 1);
@@ -41,19 +41,19 @@ QString modelFolder(const QString& directory)
     return docview::workingFolder().Path() + QLatin1Char('/');
 }
 
-QString ProgramDirectory()
+QString thisProgramDirectory()
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
-QString ReportPath(const ModelProgram& model, const QString& directory, const QString& baseName)
+QString modelReportPath(const ModelProgram& model, const QString& directory, const QString& baseName)
 {
     const QString upper = directory + baseName + model.reportExtension;
     const QString lower = directory + baseName + model.reportExtension.toLower();
     return !QFileInfo::exists(upper) && QFileInfo::exists(lower) ? lower : upper;
 }
 
-void DeleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName)
+void deleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName)
 {
     QStringList extensions{model.reportExtension};
     extensions.append(model.otherOutputExtensions);
@@ -63,18 +63,18 @@ void DeleteOldOutputs(const ModelProgram& model, const QString& directory, const
     }
 }
 
-std::optional<ModelRun> StartModelRun(const ModelProgram& model, const QString& programDirectory,
+std::optional<ModelRun> startModelRun(const ModelProgram& model, const QString& programDirectory,
                                       const QString& inputPath)
 {
-    const InputFileParts parts = SplitInputPath(inputPath);
+    const InputFileParts parts = splitInputPath(inputPath);
     const QString folder = modelFolder(parts.directory);
-    DeleteOldOutputs(model, folder, parts.baseName);
+    deleteOldOutputs(model, folder, parts.baseName);
     auto runner = std::make_unique<ModelRunner>();
     if (!runner->Start(programDirectory + model.program, {parts.baseName}, folder)) return std::nullopt;
-    return ModelRun{ReportPath(model, folder, parts.baseName), std::move(runner), model};
+    return ModelRun{modelReportPath(model, folder, parts.baseName), std::move(runner), model};
 }
 
-bool JudgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end)
+bool judgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end)
 {
     const QString lowered = output.toLower();
     if (lowered.contains(QLatin1String("error"))) {

@@ -21,21 +21,21 @@ struct InputFileParts {
     QString directory;
     QString baseName;
 };
-InputFileParts SplitInputPath(const QString& path);
+InputFileParts splitInputPath(const QString& path);
 
 // The folder a model runs in, ending in "/": `directory` (the input file's) or, when that cannot
 // be entered, the working folder after "Unable to change to directory " + directory.
 QString modelFolder(const QString& directory);
 
 // The folder of zelmview itself, ending in "/": the models live beside it.
-QString ProgramDirectory();
+QString thisProgramDirectory();
 
 // The report of `model` for a project: as the model names it (BASE.OTR), or in lower case when
 // only that exists.
-QString ReportPath(const ModelProgram& model, const QString& directory, const QString& baseName);
+QString modelReportPath(const ModelProgram& model, const QString& directory, const QString& baseName);
 // Removes the report and the other files of an earlier run in either letter case, so a run that
 // writes none opens none and no stale daily file is read with a new report.
-void DeleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName);
+void deleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName);
 
 // A started run: the report it will write and the runner that follows the model.
 struct ModelRun {
@@ -47,7 +47,7 @@ struct ModelRun {
 // Removes the old outputs in the folder of `inputPath` and starts `model` from `programDirectory`
 // there, on the base name. Nothing when the model could not be started (after
 // "CreateProcess failed").
-std::optional<ModelRun> StartModelRun(const ModelProgram& model, const QString& programDirectory,
+std::optional<ModelRun> startModelRun(const ModelProgram& model, const QString& programDirectory,
                                       const QString& inputPath);
 
 // How the model's process ended.
@@ -61,6 +61,6 @@ struct ModelEnd {
 // a signal or with a non-zero status shows "The model stopped unexpectedly …". For a model that
 // shows its warnings, output with "warning" is shown in lower case before the caller opens the
 // report.
-bool JudgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end);
+bool judgeModelRun(const ModelProgram& model, const QString& output, const ModelEnd& end);
 
 }  // namespace zelm

@@ -21,26 +21,26 @@ bool copyWritable(const QString& from, const QString& to)
 
 }  // namespace
 
-QString ChooseWorkingDirectory(const QString& stored, const QString& startDirectory)
+QString chooseWorkingDirectory(const QString& stored, const QString& startDirectory)
 {
     if (!stored.isEmpty()) return stored;
-    const QString beside = ExamplesBeside(startDirectory);
+    const QString beside = examplesBeside(startDirectory);
     if (QFileInfo(beside).isDir()) return beside;
     // Started from elsewhere (a terminal in the source folder, say), the build tree's examples
     // beside the program are the ones meant.
-    const QString besideProgram = ExamplesBeside(ProgramDirectory());
+    const QString besideProgram = examplesBeside(thisProgramDirectory());
     if (QFileInfo(besideProgram).isDir()) return QDir::cleanPath(besideProgram);
-    const QString installed = InstalledExamplesBeside(ProgramDirectory());
+    const QString installed = installedExamplesBeside(thisProgramDirectory());
     if (!QFileInfo(installed).isDir()) return beside;
-    return CopyInstalledExamples(installed, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return copyInstalledExamples(installed, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-QString InstalledExamplesBeside(const QString& programDirectory)
+QString installedExamplesBeside(const QString& programDirectory)
 {
     return QDir::cleanPath(programDirectory + QStringLiteral("/../share/zelm/examples"));
 }
 
-QString CopyInstalledExamples(const QString& installed, const QString& documentsFolder)
+QString copyInstalledExamples(const QString& installed, const QString& documentsFolder)
 {
     const QString copy = QDir(documentsFolder).filePath(kUserExamplesFolder);
     if (documentsFolder.isEmpty() || !QDir().mkpath(copy)) return installed;
@@ -51,7 +51,7 @@ QString CopyInstalledExamples(const QString& installed, const QString& documents
     return copy;
 }
 
-QString ExamplesBeside(const QString& directory)
+QString examplesBeside(const QString& directory)
 {
     const QString separator = directory.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
     return directory + separator + QStringLiteral("../examples");

@@ -12,19 +12,19 @@
 DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("deleteItemsDlg"));
-    docview::SetControlId(this, kDialogId);
+    docview::setControlId(this, kDialogId);
     setWindowTitle(QStringLiteral("Choose Items to Delete"));
 
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("itemList"));
-    docview::SetControlId(list, kItemList);
+    docview::setControlId(list, kItemList);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSortingEnabled(false);
     list->addItems(texts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    docview::SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    docview::setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    docview::setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -143,7 +143,7 @@ CTableInPlaceEdit* TableListCtrl::EditCell(int row, int column)
     SetCursor(row, column);
 
     editor = new CTableInPlaceEdit(this, row, column, GetCellText(row, column));
-    docview::SetControlId(editor, editorId);
+    docview::setControlId(editor, editorId);
     editor->setAlignment(alignments.value(column, Qt::AlignLeft) | Qt::AlignVCenter);
     editor->setGeometry(cell);
     connect(editor, &CTableInPlaceEdit::editFinished, this,

@@ -7,10 +7,11 @@
 #include "docview/WorkingFolder.h"
 #include "run/WorkingDirectory.h"
 
-CZelmViewDoc::CZelmViewDoc(QObject* parent) : docview::EditableDocument(parent), exeDirectory(zelm::ProgramDirectory())
+CZelmViewDoc::CZelmViewDoc(QObject* parent)
+    : docview::EditableDocument(parent), exeDirectory(zelm::thisProgramDirectory())
 {
     docview::WorkingFolder& folder = docview::workingFolder();
-    folder.MoveTo(zelm::ChooseWorkingDirectory(folder.Remembered(), exeDirectory));
+    folder.MoveTo(zelm::chooseWorkingDirectory(folder.Remembered(), exeDirectory));
 }
 
 CZelmViewDoc::~CZelmViewDoc()
@@ -85,6 +86,6 @@ std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()
     // An untitled project that was not saved has no path to show; it keeps its name.
     if (!GetPathName().isEmpty()) SetTitle(GetPathName());
     // From a transient run on, the program works in the project's folder (and remembers it).
-    docview::workingFolder().MoveTo(zelm::SplitInputPath(GetPathName()).directory);
-    return zelm::StartModelRun(zelm::TransientModel(), exeDirectory, GetPathName());
+    docview::workingFolder().MoveTo(zelm::splitInputPath(GetPathName()).directory);
+    return zelm::startModelRun(zelm::TransientModel(), exeDirectory, GetPathName());
 }

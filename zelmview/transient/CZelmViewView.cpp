@@ -26,7 +26,7 @@
 
 CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     : forms::PrintableView(document, parent),
-      controls(LayOutTransientForm(*this, *this)),
+      controls(layOutTransientForm(*this, *this)),
       binding(
           controls, [this]() -> ZELMData& { return GetZelmDocument()->GetData(); },
           [this](const QString& text, const std::function<void(ZELMData&)>& change) {
@@ -40,7 +40,7 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
           })
 {
     setObjectName(QStringLiteral("zelmViewView"));
-    docview::SetControlId(this, kFormId);
+    docview::setControlId(this, kFormId);
     chooseItemsToDelete = [this](const QStringList& texts) {
         DeleteItemsDlg dialog(texts, this);
         return dialog.exec() == QDialog::Accepted ? dialog.GetChosenIndices() : QList<int>();
@@ -95,10 +95,10 @@ void CZelmViewView::CreateContextMenu()
 {
     contextMenu = new QMenu(QStringLiteral("Irr Table Context"), this);
     contextMenu->setObjectName(QStringLiteral("tableContextMenu"));
-    docview::SetControlId(contextMenu, zelm::kTableContextMenu);
+    docview::setControlId(contextMenu, zelm::kTableContextMenu);
     const auto addItem = [this](int commandId, const QString& text) {
         QAction* action = contextMenu->addAction(text);
-        docview::SetControlId(action, commandId);
+        docview::setControlId(action, commandId);
         connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
     };
     addItem(zelm::kInsertRow, QStringLiteral("Insert Row at Cursor"));
@@ -168,7 +168,7 @@ bool CZelmViewView::CommitField(int controlId)
 bool CZelmViewView::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut && bound && !committing && !refreshing) {
-        const int controlId = docview::ControlIdOf(watched);
+        const int controlId = docview::controlIdOf(watched);
         if (TransientFieldBinding::IsCommittedField(controlId)) {
             committing = true;
             CommitField(controlId);
@@ -232,7 +232,7 @@ void CZelmViewView::OnTableContextMenu(const QPoint& position)
 
 bool CZelmViewView::HandlesCommand(int commandId) const
 {
-    if (docview::IsFocusEditCommand(commandId)) return true;
+    if (docview::isFocusEditCommand(commandId)) return true;
     switch (commandId) {
     case zelm::kRunModel:
         return !IsRunning();
@@ -250,7 +250,7 @@ bool CZelmViewView::HandlesCommand(int commandId) const
 
 bool CZelmViewView::OnCommand(int commandId)
 {
-    if (docview::IsFocusEditCommand(commandId)) {
+    if (docview::isFocusEditCommand(commandId)) {
         EditFocusedControl(commandId);
         return true;
     }
@@ -284,7 +284,7 @@ void CZelmViewView::EditFocusedControl(int commandId)
     QWidget* focus = QApplication::focusWidget();
     TableListCtrl* table = controls.eventTable;
     if (focus != table && !table->isAncestorOf(focus)) {
-        if (isAncestorOf(focus)) docview::EditFocusedText(commandId, focus);
+        if (isAncestorOf(focus)) docview::editFocusedText(commandId, focus);
         return;
     }
     // In the table, Copy and Paste take the table's text; Cut and Delete take the current row.
@@ -319,7 +319,7 @@ void CZelmViewView::RunTransientModel()
 
     controls.eventTable->EndEdit();
     binding.CommitInOrder(transientform::kRunCommitOrder, false);
-    zelm::UpdateMaxWaterTable(document->GetData());
+    zelm::updateMaxWaterTable(document->GetData());
 
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;

@@ -22,7 +22,7 @@ bool allEventsComplete(const ZELMData& data)
 
 }  // namespace
 
-void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
+void fillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
 {
     const int count = int(data.events.size());
     graph.AllocateGraphs(1, 1, count, count, chart::kHiddenPoint, 0, 1);
@@ -35,7 +35,7 @@ void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
     graph.xDivisions = kMonthsPerYear;
     graph.xCode = chart::kXCodeMonthDates;
     graph.dateLabelMode = chart::kDateLabelDateAndTime;
-    graph.dateStart = DateAxisStart(kNewYear);
+    graph.dateStart = dateAxisStart(kNewYear);
     graph.dateStep = chart::kDateStepHalfMonth;
     graph.dateFormat = QStringLiteral("d mmm");
     graph.hasPointLabels = 1;
@@ -43,7 +43,7 @@ void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
     for (int i = 0; i < count; ++i) {
         const IrrigationDataElement& event = data.events.at(i);
         graph.values.at(0, 0, i) = event.amount;
-        graph.xValues.at(0, 0, i) = DayOfFollowingYear(event);
+        graph.xValues.at(0, 0, i) = dayOfFollowingYear(event);
         graph.pointStyles.at(0, 0, i) = 0;
         graph.pointLabels.at(0, 0, i) = QString::asprintf("%d/%d", event.month, event.day);
     }
@@ -66,7 +66,7 @@ GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)
         return nullptr;
     }
     auto* dialog = forms::newChartWindow(parent);
-    FillDeepPercolationChart(dialog->graph, data);
+    fillDeepPercolationChart(dialog->graph, data);
     dialog->BuildGraphWindow();
     return dialog;
 }

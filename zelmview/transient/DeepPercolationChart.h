@@ -10,7 +10,7 @@ class ZELMData;
 namespace zelm {
 
 // Describes the chart of events already in calendar order.
-void FillDeepPercolationChart(GraphDescription& graph, const ZELMData& data);
+void fillDeepPercolationChart(GraphDescription& graph, const ZELMData& data);
 
 // Plot: puts the project's events in calendar order (in `data` itself, as saving does), then opens
 // the chart modeless over `parent`; it deletes itself when closed. Returns null after one message

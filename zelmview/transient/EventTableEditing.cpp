@@ -28,13 +28,13 @@ IrrigationDataElement editedEvent(IrrigationDataElement event, int column, const
 {
     switch (column) {
     case 0:
-        event.month = std::clamp(zelm::LeadingInteger(text), 1, 12);
+        event.month = std::clamp(zelm::leadingInteger(text), 1, 12);
         break;
     case 1:
-        event.day = std::clamp(zelm::LeadingInteger(text), 1, zelm::LastDayOfMonth(event.month));
+        event.day = std::clamp(zelm::leadingInteger(text), 1, zelm::lastDayOfMonth(event.month));
         break;
     case kAmountColumn:
-        event.amount = zelm::LeadingReal(text);
+        event.amount = zelm::leadingReal(text);
         break;
     default:
         break;

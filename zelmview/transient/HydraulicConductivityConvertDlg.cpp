@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "data/LeadingNumber.h"
 #include "data/UnitConversion.h"
 #include "docview/ControlId.h"
-#include "data/LeadingNumber.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ double SpecificYieldFromConductivity(double inchesPerHour)
     return percentFromConductivity(inchesPerHour) / 100.0;
 }
 
-double SpecificYieldFromConductivityText(const QString& text, bool metric)
+double specificYieldFromConductivityText(const QString& text, bool metric)
 {
-    double k = zelm::LeadingReal(text);
+    double k = zelm::leadingReal(text);
     if (metric) k /= zelm::kCentimetresPerInch;
     return SpecificYieldFromConductivity(k);
 }
@@ -43,21 +43,21 @@ HydraulicConductivityConvertDlg::HydraulicConductivityConvertDlg(bool metricUnit
     : QDialog(parent), metric(metricUnits)
 {
     setObjectName(QStringLiteral("hydraulicConductivityConvertDlg"));
-    docview::SetControlId(this, kDialogId);
+    docview::setControlId(this, kDialogId);
     setWindowTitle(QStringLiteral("Compute Specific Yield"));
 
     auto* label = new QLabel(QStringLiteral("Hydraulic Conductivity:"), this);
     conductivity = new QLineEdit(this);
     conductivity->setObjectName(QStringLiteral("conductivityField"));
-    docview::SetControlId(conductivity, kConductivityField);
+    docview::setControlId(conductivity, kConductivityField);
     label->setBuddy(conductivity);
     unitLabel = new QLabel(metric ? QStringLiteral("cm/hr") : QStringLiteral("in/hr"), this);
     unitLabel->setObjectName(QStringLiteral("unitLabel"));
-    docview::SetControlId(unitLabel, kUnitLabel);
+    docview::setControlId(unitLabel, kUnitLabel);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    docview::SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    docview::SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    docview::setControlId(buttons->button(QDialogButtonBox::Ok), 1);
+    docview::setControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -70,6 +70,6 @@ HydraulicConductivityConvertDlg::HydraulicConductivityConvertDlg(bool metricUnit
 
 void HydraulicConductivityConvertDlg::accept()
 {
-    specificYield = SpecificYieldFromConductivityText(conductivity->text(), metric);
+    specificYield = specificYieldFromConductivityText(conductivity->text(), metric);
     QDialog::accept();
 }

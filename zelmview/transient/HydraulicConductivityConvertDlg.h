@@ -13,7 +13,7 @@ class QLineEdit;
 double SpecificYieldFromConductivity(double inchesPerHour);
 // The same for the text of the dialog's field: the number it begins with (0 when none), in
 // centimetres per hour when `metric`.
-double SpecificYieldFromConductivityText(const QString& text, bool metric);
+double specificYieldFromConductivityText(const QString& text, bool metric);
 
 class HydraulicConductivityConvertDlg : public QDialog {
     Q_OBJECT

@@ -66,7 +66,7 @@ void TransientFieldBinding::ShowNumber(const NumericField& field, bool always)
     const double value = data().*field.member;
     const auto shown = shownNumbers.constFind(field.id);
     if (!always && shown != shownNumbers.constEnd() && sameValue(shown->value, value)) return;
-    const Shown now{value, zelm::FormatFieldReal(value)};
+    const Shown now{value, zelm::formatFieldReal(value)};
     shownNumbers.insert(field.id, now);
     controls.numericEdits.value(field.id)->setText(now.text);
 }
@@ -111,12 +111,12 @@ void TransientFieldBinding::ShowUnitLabels(ZELMData::Units units)
 
 void TransientFieldBinding::UpdateBarrierText()
 {
-    const double ratio = zelm::MaxWaterTableToBarrierRatio(data()).value_or(-1.0);
+    const double ratio = zelm::maxWaterTableToBarrierRatio(data()).value_or(-1.0);
     if (ratio < 0.0) {
         controls.criteriaRadio->setText(QStringLiteral("Drain is on Barrier (Depth To Barrier = 0)"));
         return;
     }
-    const QString text = zelm::IsOnBarrier(ratio)
+    const QString text = zelm::isOnBarrier(ratio)
                              ? QStringLiteral("Drain is on Barrier (Max WT / Depth To Barrier = ")
                              : QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = ");
     controls.criteriaRadio->setText(text + QString::asprintf("%.2f", ratio) + QLatin1Char(')'));
@@ -172,7 +172,7 @@ bool TransientFieldBinding::CommitNumber(const NumericField& field)
     // the value behind it.
     if (edit->text() == shownNumbers.value(field.id).text) return true;
     // Each field is checked on its own, so a bad number elsewhere never resets this one.
-    const std::optional<double> value = zelm::WholeReal(edit->text());
+    const std::optional<double> value = zelm::wholeReal(edit->text());
     if (!value) {
         RejectNumber(field.id);
         return false;
@@ -181,7 +181,7 @@ bool TransientFieldBinding::CommitNumber(const NumericField& field)
     const bool maxWaterTableFollows = feedsMaxWaterTable(field.id);
     store(QString::fromLatin1(field.label), [member, maxWaterTableFollows, value](ZELMData& project) {
         project.*member = *value;
-        if (maxWaterTableFollows) zelm::UpdateMaxWaterTable(project);
+        if (maxWaterTableFollows) zelm::updateMaxWaterTable(project);
     });
     // The field shows what it holds now in the form of every other value, and its own typing is
     // no longer to be undone on its own: the project's undo takes over.
@@ -213,5 +213,5 @@ void TransientFieldBinding::CommitTexts(int controlId)
 
 void TransientFieldBinding::SetFormValue(int controlId, double value)
 {
-    controls.numericEdits.value(controlId)->setText(zelm::FormatFieldReal(value));
+    controls.numericEdits.value(controlId)->setText(zelm::formatFieldReal(value));
 }

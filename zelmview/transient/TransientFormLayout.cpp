@@ -90,7 +90,7 @@ private:
     {
         control->setObjectName(name);
         if (controlId != 0) {
-            docview::SetControlId(control, controlId);
+            docview::setControlId(control, controlId);
             controls.byId.insert(controlId, control);
         }
         return control;
@@ -260,7 +260,7 @@ private:
 
 }  // namespace
 
-TransientFormControls LayOutTransientForm(QWidget& form, QObject& focusWatcher)
+TransientFormControls layOutTransientForm(QWidget& form, QObject& focusWatcher)
 {
     return Layout(form, focusWatcher).Build();
 }

@@ -48,4 +48,4 @@ struct TransientFormControls {
 
 // Builds the controls in a scroll area that fills `form`. The title, the comment and the numeric fields report
 // their focus changes to `focusWatcher`.
-TransientFormControls LayOutTransientForm(QWidget& form, QObject& focusWatcher);
+TransientFormControls layOutTransientForm(QWidget& form, QObject& focusWatcher);

@@ -32,12 +32,12 @@ void updateCommands(const docview::CommandBoard& board)
     auto* view = qobject_cast<CZelmViewView*>(board.GetActiveView());
     if (QAction* bench = board.GetCommandAction(zelm::kBenchBottomland))
         bench->setChecked(view != nullptr && view->GetZelmDocument()->IsBenchBottomland());
-    docview::UpdateEditCommands(board);
+    docview::updateEditCommands(board);
 }
 
 }  // namespace
 
-docview::DocumentType TransientInputType(docview::DocumentHost& host)
+docview::DocumentType transientInputType(docview::DocumentHost& host)
 {
     docview::DocumentType type;
     type.resourceId = zelm::kTransientInputType;
@@ -55,8 +55,8 @@ docview::DocumentType TransientInputType(docview::DocumentHost& host)
          .prompt = QStringLiteral("Calculate the bench and bottom land classification"),
          .checkable = true},
     };
-    type.commands.append(docview::EditCommands());
-    type.menus = {modelMenu(), docview::EditMenu()};
+    type.commands.append(docview::editCommands());
+    type.menus = {modelMenu(), docview::editMenu()};
     type.makeDocument = [] { return new CZelmViewDoc; };
     type.makeView = [&host](docview::Document* document) {
         auto* view = new CZelmViewView(static_cast<CZelmViewDoc*>(document));

@@ -9,4 +9,4 @@ class DocumentHost;
 }
 
 // The type; its forms open reports through `host` and ask it for help and for command states.
-docview::DocumentType TransientInputType(docview::DocumentHost& host);
+docview::DocumentType transientInputType(docview::DocumentHost& host);

@@ -63,7 +63,7 @@ void AppStartupTest::initTestCase()
 
 void AppStartupTest::init()
 {
-    docview::OpenProfileStore()->clear();
+    docview::openProfileStore()->clear();
     docview::workingFolder().MoveTo(work.filePath(QStringLiteral("start")));
 }
 
@@ -82,7 +82,7 @@ void AppStartupTest::withNothingStoredTheProgramWorksInTheExamplesBesideItsStart
 void AppStartupTest::aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently()
 {
     docview::MessageRecorder messages;
-    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey,
+    docview::writeProfileString(docview::kProfileSection, docview::kWorkingFolderKey,
                                 work.filePath(QStringLiteral("gone")));
     {
         CZelmViewApp app;
@@ -91,7 +91,7 @@ void AppStartupTest::aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently(
     }
     QVERIFY(messages.messages().isEmpty());
 
-    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
+    docview::writeProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
     CZelmViewApp app;
     QVERIFY(app.InitInstance(kNoSplash));
     QCOMPARE(docview::workingFolder().Path(), QDir(work.path()).canonicalPath());
@@ -242,7 +242,7 @@ void AppStartupTest::theFormsHelpButtonOpensTheHelp()
     app.GetMainFrame()->RouteCommand(zelm::kNewTransient);
     docview::View* form = app.GetMainFrame()->GetActiveView();
     QVERIFY(form != nullptr);
-    auto* help = qobject_cast<QPushButton*>(docview::FindByControlId(form, CZelmViewView::kHelpButton));
+    auto* help = qobject_cast<QPushButton*>(docview::findByControlId(form, CZelmViewView::kHelpButton));
     QVERIFY(help != nullptr);
     QTest::mouseClick(help, Qt::LeftButton);
     auto* window = app.GetMainFrame()->findChild<QWidget*>(QStringLiteral("helpWindow"));

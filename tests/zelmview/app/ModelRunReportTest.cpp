@@ -43,7 +43,7 @@ void ModelRunReportTest::cleanup()
 
 void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
 {
-    docview::OpenProfileStore()->clear();
+    docview::openProfileStore()->clear();
     CZelmViewApp app;
     QVERIFY(app.InitInstance({QStringLiteral("--no-splash")}));
     const QString project = work.filePath(QStringLiteral("terrace-on-barrier.trn"));
@@ -53,8 +53,8 @@ void ModelRunReportTest::aRealRunOpensTheReportAndARerunReplacesItsWindow()
     docview::MessageRecorder messages;
     QList<docview::Document*> seen;
     for (int rerun = 0; rerun < 2; ++rerun) {
-        const zelm::InputFileParts parts = zelm::SplitInputPath(project);
-        std::optional<zelm::ModelRun> run = zelm::StartModelRun(
+        const zelm::InputFileParts parts = zelm::splitInputPath(project);
+        std::optional<zelm::ModelRun> run = zelm::startModelRun(
             zelm::TransientModel(), QFileInfo(QStringLiteral(ZELM_BINARY)).absolutePath() + QLatin1Char('/'), project);
         QVERIFY(run.has_value());
         ModelRunPoller poller(std::move(*run), [&app](const QString& path) { app.OpenDocumentFile(path); });

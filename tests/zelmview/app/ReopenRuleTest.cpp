@@ -60,7 +60,7 @@ void ReopenRuleTest::initTestCase()
 
 void ReopenRuleTest::init()
 {
-    docview::OpenProfileStore()->clear();
+    docview::openProfileStore()->clear();
     app = std::make_unique<CZelmViewApp>();
     QVERIFY(app->InitInstance({QStringLiteral("--no-splash")}));
 }

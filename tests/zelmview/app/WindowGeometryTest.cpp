@@ -83,8 +83,8 @@ void WindowGeometryTest::initTestCase()
 
 void WindowGeometryTest::init()
 {
-    docview::OpenProfileStore()->clear();
-    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
+    docview::openProfileStore()->clear();
+    docview::writeProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
 }
 
 bool WindowGeometryTest::insideScreen(const QWidget* window)
@@ -118,7 +118,7 @@ void WindowGeometryTest::aSavedPlaceOffTheScreenIsPulledBackIn()
         // A window last closed on a screen far to the right and larger than this one.
         QWidget elsewhere;
         elsewhere.setGeometry(QRect(QPoint(3000, 2400), availableArea().size() + QSize(300, 200)));
-        const std::unique_ptr<QSettings> store = docview::OpenProfileStore();
+        const std::unique_ptr<QSettings> store = docview::openProfileStore();
         store->beginGroup(docview::kProfileSection);
         store->setValue(QStringLiteral("Main Window Geometry"), elsewhere.saveGeometry());
     }

@@ -102,8 +102,8 @@ void WindowsAndHelpTest::initTestCase()
 
 void WindowsAndHelpTest::init()
 {
-    docview::OpenProfileStore()->clear();
-    docview::WriteProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
+    docview::openProfileStore()->clear();
+    docview::writeProfileString(docview::kProfileSection, docview::kWorkingFolderKey, work.path());
 }
 
 void WindowsAndHelpTest::theSplashIsShownAboveTheMainWindowAndCentredOnIt()
@@ -219,7 +219,7 @@ void WindowsAndHelpTest::eachWindowsHelpOpensTheHelpAtItsOwnSection()
     QVERIFY(app.InitInstance(kNoSplash));
     CMainFrame* frame = app.GetMainFrame();
     const auto click = [](QWidget* window, int controlId) {
-        auto* button = qobject_cast<QPushButton*>(docview::FindByControlId(window, controlId));
+        auto* button = qobject_cast<QPushButton*>(docview::findByControlId(window, controlId));
         QVERIFY(button != nullptr);
         button->click();
     };

@@ -44,5 +44,5 @@ TEST(GraphDescription, RangesAreUnsetAtMinusTenThousandAndADateAxisStartsAtMidni
     for (double range : graph.axisRange) EXPECT_FALSE(GraphDescription::IsSet(range));
     EXPECT_FALSE(GraphDescription::IsSet(-10001.0));
     EXPECT_TRUE(GraphDescription::IsSet(-9999.0));
-    EXPECT_EQ(DateAxisStart(QDate(1981, 9, 1)), "1981:09:01:00:00:00");
+    EXPECT_EQ(dateAxisStart(QDate(1981, 9, 1)), "1981:09:01:00:00:00");
 }

@@ -170,7 +170,7 @@ TEST(GraphDlgMouse, ADraggedRectangleZoomsAndIsKeptInTheSettingsFile)
     // Showing the whole chart again is remembered as well.
     reopened->GetChart()->ShowWholeChart();
     chart::ChartUserState saved;
-    ASSERT_TRUE(chart::ReadChartSettings(folder.path("zoomtest.gsp"), saved));
+    ASSERT_TRUE(chart::readChartSettings(folder.path("zoomtest.gsp"), saved));
     EXPECT_FALSE(saved.zoomed);
     delete dialog;
     delete reopened;

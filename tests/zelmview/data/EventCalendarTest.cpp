@@ -12,32 +12,32 @@ namespace {
 TEST(EventCalendar, MonthsEndWhereTheFormClampsTheirDays)
 {
     const int lastDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int month = 1; month <= 12; ++month) EXPECT_EQ(zelm::LastDayOfMonth(month), lastDays[month - 1]) << month;
+    for (int month = 1; month <= 12; ++month) EXPECT_EQ(zelm::lastDayOfMonth(month), lastDays[month - 1]) << month;
     // A month the form has not clamped yet puts no limit on the day.
-    EXPECT_GT(zelm::LastDayOfMonth(0), 31);
-    EXPECT_GT(zelm::LastDayOfMonth(13), 31);
+    EXPECT_GT(zelm::lastDayOfMonth(0), 31);
+    EXPECT_GT(zelm::lastDayOfMonth(13), 31);
 }
 
 TEST(EventCalendar, ADayPastTheEndOfItsMonthRollsIntoTheNext)
 {
-    EXPECT_EQ(zelm::EventDate({2, 29, 0.0}), QDate(1981, 3, 1));
-    EXPECT_EQ(zelm::EventDate({4, 31, 0.0}), QDate(1981, 5, 1));
-    EXPECT_EQ(zelm::EventDate({12, 31, 0.0}, zelm::kFollowingYear), QDate(1982, 12, 31));
-    EXPECT_EQ(zelm::DayOfFollowingYear({1, 10, 0.0}), 9);
-    EXPECT_EQ(zelm::DayOfFollowingYear({12, 25, 0.0}), 358);
-    EXPECT_EQ(zelm::DayOfFollowingYear({2, 29, 0.0}), 59);  // 1 March
+    EXPECT_EQ(zelm::eventDate({2, 29, 0.0}), QDate(1981, 3, 1));
+    EXPECT_EQ(zelm::eventDate({4, 31, 0.0}), QDate(1981, 5, 1));
+    EXPECT_EQ(zelm::eventDate({12, 31, 0.0}, zelm::kFollowingYear), QDate(1982, 12, 31));
+    EXPECT_EQ(zelm::dayOfFollowingYear({1, 10, 0.0}), 9);
+    EXPECT_EQ(zelm::dayOfFollowingYear({12, 25, 0.0}), 358);
+    EXPECT_EQ(zelm::dayOfFollowingYear({2, 29, 0.0}), 59);  // 1 March
 }
 
 TEST(EventCalendar, OnlyMonthsOneToTwelveAndDaysOneToThirtyOneAreDates)
 {
-    EXPECT_TRUE(zelm::IsValidEventDate(1, 1));
-    EXPECT_TRUE(zelm::IsValidEventDate(12, 31));
-    EXPECT_TRUE(zelm::IsValidEventDate(2, 31));  // rolls into March
-    EXPECT_FALSE(zelm::IsValidEventDate(0, 5));
-    EXPECT_FALSE(zelm::IsValidEventDate(13, 5));
-    EXPECT_FALSE(zelm::IsValidEventDate(5, 0));
-    EXPECT_FALSE(zelm::IsValidEventDate(5, 32));
-    EXPECT_EQ(zelm::InvalidEventDateText(QStringLiteral("An event"), {13, 4, 0.0}),
+    EXPECT_TRUE(zelm::isValidEventDate(1, 1));
+    EXPECT_TRUE(zelm::isValidEventDate(12, 31));
+    EXPECT_TRUE(zelm::isValidEventDate(2, 31));  // rolls into March
+    EXPECT_FALSE(zelm::isValidEventDate(0, 5));
+    EXPECT_FALSE(zelm::isValidEventDate(13, 5));
+    EXPECT_FALSE(zelm::isValidEventDate(5, 0));
+    EXPECT_FALSE(zelm::isValidEventDate(5, 32));
+    EXPECT_EQ(zelm::invalidEventDateText(QStringLiteral("An event"), {13, 4, 0.0}),
               "An event has an invalid date: month 13, day 4.");
 }
 
@@ -90,16 +90,16 @@ TEST(BarrierCriterion, ADrainIsOnTheBarrierWhenTheWaterTableIsMoreThanTenTimesTh
     ZELMData data = englishProject();
     data.barrierDistance = 0.35;
     // Maximum water table 6 - 2.5 = 3.5 ft, ten times the 0.35 ft to the barrier: not more.
-    const std::optional<double> ratio = zelm::MaxWaterTableToBarrierRatio(data);
+    const std::optional<double> ratio = zelm::maxWaterTableToBarrierRatio(data);
     ASSERT_TRUE(ratio);
     EXPECT_DOUBLE_EQ(data.maxWaterTable, 3.5);
     EXPECT_NEAR(*ratio, 10.0, 1e-12);
-    EXPECT_FALSE(zelm::IsOnBarrier(10.0));
-    EXPECT_TRUE(zelm::IsOnBarrier(10.01));
+    EXPECT_FALSE(zelm::isOnBarrier(10.0));
+    EXPECT_TRUE(zelm::isOnBarrier(10.01));
     EXPECT_DOUBLE_EQ(zelm::kOnBarrierFraction, 0.1);
 
     data.barrierDistance = 0.0;
-    EXPECT_FALSE(zelm::MaxWaterTableToBarrierRatio(data));
+    EXPECT_FALSE(zelm::maxWaterTableToBarrierRatio(data));
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ void DocManagerTest::initTestCase()
 
 void DocManagerTest::init()
 {
-    OpenProfileStore()->clear();
+    openProfileStore()->clear();
 }
 
 void DocManagerTest::openDialogFiltersFollowTheRegistrationOrderAndBothLetterCases()

@@ -31,7 +31,7 @@ class Board : public CommandBoard {
 public:
     Board()
     {
-        for (const CommandSpec& command : EditCommands()) actions.insert(command.id, new QAction(command.text));
+        for (const CommandSpec& command : editCommands()) actions.insert(command.id, new QAction(command.text));
     }
     ~Board() override { qDeleteAll(actions); }
     QAction* GetCommandAction(int commandId) const override { return actions.value(commandId); }
@@ -87,7 +87,7 @@ private slots:
         Board board;
         QAction* undo = board.GetCommandAction(kEditUndo);
         QAction* redo = board.GetCommandAction(kEditRedo);
-        UpdateEditCommands(board);
+        updateEditCommands(board);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("&Undo"));
 
@@ -95,14 +95,14 @@ private slots:
         QPointer<View> view = new View(document);
         board.view = view;
         document->Store(5);
-        UpdateEditCommands(board);
+        updateEditCommands(board);
         QVERIFY(undo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("&Undo Number"));
         QVERIFY(!redo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("&Redo"));
 
         document->Undo();
-        UpdateEditCommands(board);
+        updateEditCommands(board);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("&Redo Number"));
         delete view;  // and with its last view the document
@@ -113,19 +113,19 @@ private slots:
     {
         QLineEdit field(QStringLiteral("2.75"));
         field.selectAll();
-        QVERIFY(EditFocusedText(kEditCut, &field));
+        QVERIFY(editFocusedText(kEditCut, &field));
         QCOMPARE(field.text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2.75"));
-        QVERIFY(EditFocusedText(kEditPaste, &field));
+        QVERIFY(editFocusedText(kEditPaste, &field));
         QCOMPARE(field.text(), QStringLiteral("2.75"));
         field.setSelection(1, 3);
-        QVERIFY(EditFocusedText(kEditClear, &field));
+        QVERIFY(editFocusedText(kEditClear, &field));
         QCOMPARE(field.text(), QStringLiteral("2"));
 
         // Undo is the document's; a widget that is no text field keeps its own commands.
-        QVERIFY(!EditFocusedText(kEditUndo, &field));
+        QVERIFY(!editFocusedText(kEditUndo, &field));
         QWidget other;
-        QVERIFY(!EditFocusedText(kEditCopy, &other));
+        QVERIFY(!editFocusedText(kEditCopy, &other));
     }
 };
 

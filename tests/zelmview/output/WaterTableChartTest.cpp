@@ -51,7 +51,7 @@ struct Chart {
           ZELMData::Units units = ZELMData::Units::English)
         : input(projectWithEvents(dates, bench, units)), output(syntheticYear(dates))
     {
-        zelm::FillWaterTableChart(graph, input, output, chartYear);
+        zelm::fillWaterTableChart(graph, input, output, chartYear);
     }
 };
 
@@ -111,7 +111,7 @@ TEST(WaterTableChartCalendar, TheLineEndsOnNewYearsEveWhereItStartsAndKeepsTheLa
 TEST(WaterTableChartCalendar, TheDailyRowsFollowTheCalendarDays)
 {
     const TransientOutputData output = syntheticYear(kDecemberYear);
-    const zelm::WaterTableYear year = zelm::CalendarYear(output, QDate(1981, 12, 10));
+    const zelm::WaterTableYear year = zelm::calendarYear(output, QDate(1981, 12, 10));
     ASSERT_EQ(year.day.size(), output.dailyDay.size());
     EXPECT_EQ(year.day.constFirst(), 1);
     // 10 December is calendar day 344: the model's first and last rows both fall on it.
@@ -188,13 +188,13 @@ TEST(WaterTableChartAxis, TheLeftAxisReadsAsDepthBelowTheSurface)
     // A drain less than a unit deep still reads from its depth at the bottom to 0 at the top.
     chart.input.depthToDrain = 0.8;
     GraphDescription shallow;
-    zelm::FillWaterTableChart(shallow, chart.input, chart.output, kTraditionalDrainageYear);
+    zelm::fillWaterTableChart(shallow, chart.input, chart.output, kTraditionalDrainageYear);
     EXPECT_EQ(shallow.customLabels[0].texts, (QStringList{"0.8", "0"}));
 
     // A drain a million units deep gets a hundred divisions, not a million labels.
     chart.input.depthToDrain = 1e6;
     GraphDescription deep;
-    zelm::FillWaterTableChart(deep, chart.input, chart.output, kTraditionalDrainageYear);
+    zelm::fillWaterTableChart(deep, chart.input, chart.output, kTraditionalDrainageYear);
     EXPECT_EQ(deep.customLabels[0].count, 100);
     EXPECT_EQ(deep.customLabels[0].texts.size(), 101);
     EXPECT_EQ(deep.customLabels[0].texts.first(), "1e+06");
@@ -220,10 +220,10 @@ TEST_P(WaterTableChartOfExample, DrawsTheLineAndTheDailyHeightsInsideThePlot)
         image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/") + name +
                    (chartYear == kCalendarYear ? "-calendar.png" : "-traditional.png"));
         const QRect area = chart.Plot()->axisRect()->rect().adjusted(2, 2, -2, -2);
-        EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(9)), 300) << "event line";
-        EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(12)), 300) << "daily heights";
+        EXPECT_GT(pixelsNear(image, area, chart::paletteColour(9)), 300) << "event line";
+        EXPECT_GT(pixelsNear(image, area, chart::paletteColour(12)), 300) << "daily heights";
         if (document.GetInput().benchBottomland) {
-            EXPECT_GT(pixelsNear(image, area, chart::PaletteColour(2)), 200) << "seasonal high water table";
+            EXPECT_GT(pixelsNear(image, area, chart::paletteColour(2)), 200) << "seasonal high water table";
         }
         EXPECT_TRUE(chart.Plot()->yAxis2->visible());
         delete dialog;
@@ -237,8 +237,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, WaterTableChartOfExample,
 TEST(WaterTableChartCaption, TheWindowTitleNamesTheProjectAndTheYearShown)
 {
     const QDate lastEvent(1981, 9, 15);
-    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::YearMode::TraditionalDrainageYear, lastEvent),
+    EXPECT_EQ(zelm::waterTableCaption("north", zelm::YearMode::TraditionalDrainageYear, lastEvent),
               "north - Traditional Drainage Year from September 15, 1981");
-    EXPECT_EQ(zelm::WaterTableCaption("north", zelm::YearMode::CalendarYear, lastEvent), "north - Calendar Year 1982");
-    EXPECT_EQ(zelm::WaterTableCaption("", zelm::YearMode::CalendarYear, lastEvent), "Calendar Year 1982");
+    EXPECT_EQ(zelm::waterTableCaption("north", zelm::YearMode::CalendarYear, lastEvent), "north - Calendar Year 1982");
+    EXPECT_EQ(zelm::waterTableCaption("", zelm::YearMode::CalendarYear, lastEvent), "Calendar Year 1982");
 }

@@ -24,7 +24,7 @@ const QList<RiskOutputRangeSpacingItem> kRows{row(50, 101.25, 80), row(62.5, 117
 TEST(ReliabilityChart, OneGraphOfTotalCostAndASecondGroupOfSpacingAgainstReliability)
 {
     GraphDescription graph;
-    zelm::FillReliabilityChart(graph, kRows, RiskData::Units::English);
+    zelm::fillReliabilityChart(graph, kRows, RiskData::Units::English);
     EXPECT_EQ(graph.graphCount, 1);
     EXPECT_EQ(graph.setCount, 1);
     EXPECT_EQ(graph.pointCount, 3);
@@ -46,7 +46,7 @@ TEST(ReliabilityChart, OneGraphOfTotalCostAndASecondGroupOfSpacingAgainstReliabi
 TEST(ReliabilityChart, TitlesNameAndTheRightAxisInTheProjectsUnits)
 {
     GraphDescription feet;
-    zelm::FillReliabilityChart(feet, kRows, RiskData::Units::English);
+    zelm::fillReliabilityChart(feet, kRows, RiskData::Units::English);
     const QString title = "Graph of Reliability vs Depth and Spacing";
     EXPECT_EQ(feet.titles, QStringList({title}));
     EXPECT_EQ(feet.captions, QStringList({title}));
@@ -57,6 +57,6 @@ TEST(ReliabilityChart, TitlesNameAndTheRightAxisInTheProjectsUnits)
     EXPECT_EQ(feet.rightTitle, "ft.");
 
     GraphDescription metres;
-    zelm::FillReliabilityChart(metres, kRows, RiskData::Units::Metric);
+    zelm::fillReliabilityChart(metres, kRows, RiskData::Units::Metric);
     EXPECT_EQ(metres.rightTitle, "m.");
 }

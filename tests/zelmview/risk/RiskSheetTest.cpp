@@ -324,18 +324,18 @@ private slots:
     {
         using Shape = RiskData::LossFunction;
         for (Shape shape : {Shape::Cubic, Shape::PeakAndDrop, Shape::Dome}) {
-            const QImage picture = LossFunctionPicture(shape).toImage();
+            const QImage picture = lossFunctionPicture(shape).toImage();
             QCOMPARE(picture.size(), QSize(48, 48));
             QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::cyan));
             QVERIFY(picture.pixelColor(44, 44) != QColor(Qt::black) || shape == Shape::Dome);
         }
         // 1 ends level high up, 2 level lower down, 3 is its own mirror image.
-        const QImage first = LossFunctionPicture(Shape::Cubic).toImage();
-        const QImage second = LossFunctionPicture(Shape::PeakAndDrop).toImage();
+        const QImage first = lossFunctionPicture(Shape::Cubic).toImage();
+        const QImage second = lossFunctionPicture(Shape::PeakAndDrop).toImage();
         QCOMPARE(first.pixelColor(40, 10), QColor(Qt::black));
         QCOMPARE(second.pixelColor(40, 30), QColor(Qt::black));
         QCOMPARE(second.pixelColor(40, 10), QColor(Qt::cyan));
-        const QImage dome = LossFunctionPicture(Shape::Dome).toImage();
+        const QImage dome = lossFunctionPicture(Shape::Dome).toImage();
         QCOMPARE(dome.mirrored(true, false), dome);
     }
 

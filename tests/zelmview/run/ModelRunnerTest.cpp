@@ -165,10 +165,10 @@ void ModelRunnerTest::theModelGetsTheBaseNameAsOneArgumentAndNoInput()
 
 void ModelRunnerTest::splittingTheInputPath()
 {
-    const zelm::InputFileParts parts = zelm::SplitInputPath(QStringLiteral("/data/farm.v2/north.trn"));
+    const zelm::InputFileParts parts = zelm::splitInputPath(QStringLiteral("/data/farm.v2/north.trn"));
     QCOMPARE(parts.directory, QStringLiteral("/data/farm.v2/"));
     QCOMPARE(parts.baseName, QStringLiteral("north"));
-    const zelm::InputFileParts bare = zelm::SplitInputPath(QStringLiteral("north.trn"));
+    const zelm::InputFileParts bare = zelm::splitInputPath(QStringLiteral("north.trn"));
     QCOMPARE(bare.directory, QString());
     QCOMPARE(bare.baseName, QStringLiteral("north"));
 }
@@ -274,7 +274,7 @@ void ModelRunnerTest::aRunRemovesTheOldReportAndDailyFileAndRunsTheModelInTheInp
     }
     WriteScript(QStringLiteral("quiet-model"), "pwd -P\n");
     docview::MessageRecorder messages;
-    std::optional<zelm::ModelRun> run = zelm::StartModelRun(
+    std::optional<zelm::ModelRun> run = zelm::startModelRun(
         zelm::ModelProgram{QStringLiteral("quiet-model"), QStringLiteral(".OTR"), {QStringLiteral(".DAY")}},
         work.path() + QLatin1Char('/'), folder.filePath(QStringLiteral("north.trn")));
     QVERIFY(run.has_value());

@@ -44,13 +44,13 @@ protected:
 
 TEST_F(InstalledExamples, LieInTheShareFolderBesideTheProgramFolder)
 {
-    EXPECT_EQ(zelm::InstalledExamplesBeside(root.filePath("usr/bin/")), installed());
-    EXPECT_EQ(zelm::InstalledExamplesBeside(root.filePath("usr/bin")), installed());
+    EXPECT_EQ(zelm::installedExamplesBeside(root.filePath("usr/bin/")), installed());
+    EXPECT_EQ(zelm::installedExamplesBeside(root.filePath("usr/bin")), installed());
 }
 
 TEST_F(InstalledExamples, AreCopiedIntoTheDocumentsFolderWritable)
 {
-    const QString copy = zelm::CopyInstalledExamples(installed(), documents());
+    const QString copy = zelm::copyInstalledExamples(installed(), documents());
     EXPECT_EQ(copy, documents() + "/zelm-examples");
     EXPECT_EQ(fileBytes(copy + "/hillcrest.trn"), "installed hillcrest");
     EXPECT_EQ(fileBytes(copy + "/terrace.rsk"), "installed terrace");
@@ -59,11 +59,11 @@ TEST_F(InstalledExamples, AreCopiedIntoTheDocumentsFolderWritable)
 
 TEST_F(InstalledExamples, NeverOverwriteTheUsersEditsButReplaceWhatWasDeleted)
 {
-    const QString copy = zelm::CopyInstalledExamples(installed(), documents());
+    const QString copy = zelm::copyInstalledExamples(installed(), documents());
     writeFile(copy + "/hillcrest.trn", "edited by the user", QFile::ReadOwner | QFile::WriteOwner);
     QFile::remove(copy + "/terrace.rsk");
 
-    EXPECT_EQ(zelm::CopyInstalledExamples(installed(), documents()), copy);
+    EXPECT_EQ(zelm::copyInstalledExamples(installed(), documents()), copy);
     EXPECT_EQ(fileBytes(copy + "/hillcrest.trn"), "edited by the user");
     EXPECT_EQ(fileBytes(copy + "/terrace.rsk"), "installed terrace");
 }
@@ -72,8 +72,8 @@ TEST_F(InstalledExamples, StayWhereTheyAreWhenNoCopyCanBeMade)
 {
     // A file where the documents folder should be: no folder can be made inside it.
     writeFile(root.filePath("home"), "not a folder", QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(zelm::CopyInstalledExamples(installed(), documents()), installed());
-    EXPECT_EQ(zelm::CopyInstalledExamples(installed(), QString()), installed());
+    EXPECT_EQ(zelm::copyInstalledExamples(installed(), documents()), installed());
+    EXPECT_EQ(zelm::copyInstalledExamples(installed(), QString()), installed());
 }
 
 }  // namespace
@@ -90,8 +90,8 @@ TEST(StartFolder, FallsBackToTheExamplesBesideTheProgram)
     const QString besideProgram = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../examples");
     ASSERT_TRUE(QFileInfo(besideProgram).isDir());
 
-    EXPECT_EQ(zelm::ChooseWorkingDirectory({}, elsewhere.path()), besideProgram);
-    EXPECT_EQ(zelm::ChooseWorkingDirectory(QStringLiteral("/stored"), elsewhere.path()), QStringLiteral("/stored"));
+    EXPECT_EQ(zelm::chooseWorkingDirectory({}, elsewhere.path()), besideProgram);
+    EXPECT_EQ(zelm::chooseWorkingDirectory(QStringLiteral("/stored"), elsewhere.path()), QStringLiteral("/stored"));
     ASSERT_TRUE(QDir(elsewhere.path()).mkpath("start/../examples"));
-    EXPECT_EQ(zelm::ChooseWorkingDirectory({}, elsewhere.filePath("start")), elsewhere.filePath("start/../examples"));
+    EXPECT_EQ(zelm::chooseWorkingDirectory({}, elsewhere.filePath("start")), elsewhere.filePath("start/../examples"));
 }

@@ -36,7 +36,7 @@ TEST(DeepPercolationChart, EventsArePlottedInCalendarOrderAtTheirDayOfTheYear)
     EXPECT_DOUBLE_EQ(plot.yAxis->range().lower, 0.0);
     const QImage image = dialog->GetChart()->ToImage();
     image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/deep-percolation.png"));
-    EXPECT_GT(pixelsNear(image, plot.axisRect()->rect(), chart::PaletteColour(9)), 50);
+    EXPECT_GT(pixelsNear(image, plot.axisRect()->rect(), chart::paletteColour(9)), 50);
     EXPECT_TRUE(messages.messages().isEmpty());
     delete dialog;
 }

@@ -39,10 +39,10 @@ private slots:
 
     void theDialogReadsTheLeadingNumberInItsUnits()
     {
-        QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("2.54"), true),
-                 SpecificYieldFromConductivityText(QStringLiteral("1"), false));
-        QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("not a number"), false), 0.0);
-        QCOMPARE(SpecificYieldFromConductivityText(QStringLiteral("10 in/hr"), false),
+        QCOMPARE(specificYieldFromConductivityText(QStringLiteral("2.54"), true),
+                 specificYieldFromConductivityText(QStringLiteral("1"), false));
+        QCOMPARE(specificYieldFromConductivityText(QStringLiteral("not a number"), false), 0.0);
+        QCOMPARE(specificYieldFromConductivityText(QStringLiteral("10 in/hr"), false),
                  SpecificYieldFromConductivity(10));
 
         HydraulicConductivityConvertDlg dialog(true);

@@ -366,7 +366,7 @@ private slots:
             docview::workingFolder().MoveTo(other.path());
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(docview::GetProfileString(docview::kProfileSection, docview::kWorkingFolderKey),
+        QCOMPARE(docview::getProfileString(docview::kProfileSection, docview::kWorkingFolderKey),
                  QDir(other.path()).canonicalPath());
         docview::workingFolder().MoveTo(folder.path());
         Form next;
