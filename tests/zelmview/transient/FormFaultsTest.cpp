@@ -1,7 +1,7 @@
 // What the user does on the transient form and must not lose or see wrong: a paste lands where the
 // cursor is, two windows of one project agree and Save writes what they show, the drain-mode text
-// follows every field it depends on, the bench switch counts as a change, and an untouched project
-// asks nothing when it closes.
+// follows every field it depends on, the bench switch counts as a change, an untouched project
+// asks nothing when it closes, and Save with a cell still being edited stores it on its own event.
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
@@ -129,6 +130,28 @@ private slots:
         QVERIFY(form->document->IsModified());
         editortest::closeWithDone(form);
         QCOMPARE(questions.asked.size(), 1);
+    }
+
+    void saveWithACellStillBeingEditedStoresTheEditOnItsOwnEvent()
+    {
+        Form form;
+        const QString path = editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path());
+        QVERIFY(form.open(path));
+        const double amount = form.document->GetData().events.at(0).amount;
+        // The first event moves to December, and its day is still being typed when Save comes.
+        clickCell(form.table(), 0, 0);
+        tabletest::typeIntoEditor(form.table(), QStringLiteral("12"), Qt::Key_Tab);
+        QTest::keyClicks(form.table().GetEditor(), QStringLiteral("30"));
+        form.document->OnCommand(docview::kFileSave);
+
+        ZELMData saved;
+        QVERIFY(saved.ReadData(path));
+        QCOMPARE(saved.events, form.document->GetData().events);
+        QCOMPARE(saved.events.last(), (IrrigationDataElement{12, 30, amount}));
+        QList<IrrigationDataElement> sorted = saved.events;
+        QVERIFY(ZELMData::SortEventsByDate(sorted));
+        QCOMPARE(sorted, saved.events);
+        QVERIFY(!form.document->IsModified());
     }
 
 private:

@@ -11,9 +11,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "chart/GraphDlg.h"
+#include "data/LeadingNumber.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
@@ -194,16 +196,21 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
     }
 
-    void lettersInANumericFieldGiveZeroAndStoreNothing()
+    void lettersInANumericFieldPromptAndShowTheStoredValueAgain()
     {
         docview::MessageRecorder messages;
         Form form;
         form.showNew();
         typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("1.5"));
+        const qsizetype steps = form.document->GetUndoStack()->count();
         typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("abc"));
-        QCOMPARE(form.control<XEdit>(CZelmViewView::kPermeability)->text(), QStringLiteral("0"));
+        QCOMPARE(form.control<XEdit>(CZelmViewView::kPermeability)->text(), QStringLiteral("1.5"));
         QCOMPARE(form.document->GetData().permeability, 1.5);
         QCOMPARE(messages.messages().size(), 1);
+        // Leaving the field again changes nothing.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(form.document->GetData().permeability, 1.5);
+        QCOMPARE(form.document->GetUndoStack()->count(), steps);
 
         // A bad number elsewhere stops a save's commit at that field; the fields before it are in.
         form.control<XEdit>(CZelmViewView::kPermeability)->setText(QStringLiteral("x"));
@@ -212,6 +219,25 @@ private slots:
         QVERIFY(!form.view->CommitToDocument());
         QCOMPARE(form.document->GetData().depthToDrain, 4.0);
         QCOMPARE(form.document->GetData().awhc, 0.0);
+    }
+
+    void numbersTheFileCannotKeepAreRefusedInFieldsAndCells()
+    {
+        docview::MessageRecorder messages;
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("1e39"));  // beyond what the reader takes
+        QCOMPARE(form.document->GetData().permeability, 1.5);
+        const QStringList unreadable = {QStringLiteral("inf"), QStringLiteral("nan"), QStringLiteral("info"),
+                                        QStringLiteral("nano"), QStringLiteral("-1e39")};
+        for (const QString& text : unreadable) {
+            clickCell(form.table(), 0, 2);
+            typeIntoEditor(form.table(), text);
+        }
+        QCOMPARE(messages.messages(), QStringList(unreadable.size() + 1, zelm::kNotANumberPrompt));
+        QCOMPARE(form.document->GetData().events.at(0).amount, 0.6);
+        QCOMPARE(form.table().GetCellText(0, 2), QStringLiteral("0.6"));
+        QVERIFY(!form.document->IsModified());
     }
 
     void inputModeAndBenchAndBottomlandShowTheirFields()
