@@ -28,12 +28,19 @@ const char* const kColumnChanges[] = {"Event Month", "Event Day", "Event Amount"
 // file cannot keep.
 std::optional<IrrigationDataElement> editedEvent(IrrigationDataElement event, int column, const QString& text)
 {
+    // A month or day the rules changed: the status bar says so.
+    const auto take = [](const zelm::CalendarEntry& entry) {
+        if (!entry.note.isEmpty()) docview::showStatus(entry.note);
+        return entry.value;
+    };
     switch (column) {
     case 0:
-        event.month = std::clamp(zelm::leadingInteger(text), 1, 12);
+        event.month = take(zelm::eventMonth(zelm::leadingInteger(text)));
+        // A day the new month does not have would roll into the next month in the model's year.
+        if (event.day > zelm::lastDayOfMonth(event.month)) event.day = take(zelm::eventDay(event.month, event.day));
         break;
     case 1:
-        event.day = std::clamp(zelm::leadingInteger(text), 1, zelm::lastDayOfMonth(event.month));
+        event.day = take(zelm::eventDay(event.month, zelm::leadingInteger(text)));
         break;
     case kAmountColumn: {
         const std::optional<double> amount = zelm::cellReal(text, ZELMData::kLargestReal);

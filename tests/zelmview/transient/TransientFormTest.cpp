@@ -58,6 +58,7 @@ private slots:
     void aDayIsHeldToItsMonthAndAMonthToTheCalendar()
     {
         docview::MessageRecorder messages;
+        docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
         Form form;
         form.showNew();
         addEvents(form, 3);
@@ -74,12 +75,20 @@ private slots:
 
         const QList<IrrigationDataElement>& events = form.document->GetData().events;
         QCOMPARE(events.at(0).month, 2);
-        QCOMPARE(events.at(0).day, 29);
+        QCOMPARE(events.at(0).day, 28);  // the model's year has no 29 February
         QCOMPARE(events.at(0).amount, 3.5);
         QCOMPARE(form.table().GetCellText(0, 2), QStringLiteral("3.5"));
         QCOMPARE(events.at(1).month, 1);
         QCOMPARE(events.at(2).day, 45);
         QVERIFY(form.document->IsModified());
+        // A month that lacks the day holds the day to its end, too.
+        clickCell(form.table(), 2, 0);
+        typeIntoEditor(form.table(), QStringLiteral("4"));
+        QCOMPARE(events.at(2).day, 30);
+        QCOMPARE(notes.messages(),
+                 QStringList({QStringLiteral("Day 31 changed to 28: February has 28 days in the model's year."),
+                              QStringLiteral("Month 0 changed to 1: months run from 1 to 12."),
+                              QStringLiteral("Day 45 changed to 30: April has 30 days in the model's year.")}));
     }
 
     void escapeLeavesTheCellAndTheEventAlone()
