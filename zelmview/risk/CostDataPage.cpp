@@ -56,6 +56,8 @@ void CostDataPage::CreateTable()
     table->InsertColumn(2, QStringLiteral("Gravel envelope cost"), 160);
     table->InsertColumn(3, QStringLiteral("% of lateral"), 100);
     table->SetColumnMode(0, TableListCtrl::ColumnMode::ReadOnly);
+    // The seven pipe sizes are all the file keeps; a header line copied with the costs is skipped.
+    table->SetPasteRules({.numbersOnly = true});
     for (int row = 0; row < RiskData::kPipeSizes; ++row)
         table->InsertItem(row, QString::fromLatin1(kPipeDiameters[row]));
     // Opening a cell counts as a change, whether or not anything is typed.

@@ -86,6 +86,8 @@ void EventTableEditing::OnCellEdited(int row, int column, const QString& text, b
 {
     if (cancelled || column < 0 || column > kAmountColumn) return;
     Events* target = pasted ? &*pasted : nullptr;
+    // A paste past the last event adds events for its values.
+    if (target != nullptr && row >= target->size()) target->resize(row + 1);
     const Events& edited = target != nullptr ? *target : events();
     if (row < 0 || row >= edited.size()) return;
     const std::optional<IrrigationDataElement> event = editedEvent(edited.at(row), column, text);

@@ -1,8 +1,8 @@
 // Editing the deep-percolation events in the form's table: a cell edit stores a month clamped to
 // 1..12, a day clamped to the month's last day, or an amount (one the project file can keep: any
 // other gives the invalid-number prompt and the cell shows the stored amount again); a paste stores
-// all the cells it fills as one change; Add appends events, Insert Row puts one at the cursor and
-// Delete removes the events the user chooses. Every edit is one change of the project; the table
+// all the cells it fills as one change, with the events it adds past the last; Add appends events, Insert Row puts one
+// at the cursor and Delete removes the events the user chooses. Every edit is one change of the project; the table
 // shows the project's events in their order.
 #pragma once
 

@@ -191,6 +191,8 @@ private:
                                           QString::fromLatin1(transientform::AmountTitle(ZELMData::Units::English)),
                                           100);
         controls.eventTable->setContextMenuPolicy(Qt::CustomContextMenu);
+        // A header line copied with the events is skipped; events pasted past the last are added.
+        controls.eventTable->SetPasteRules({.numbersOnly = true, .addsRows = true});
 
         controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"));
         controls.eventsToAddEdit = Name(new QSpinBox, Ids::kEventsToAdd, QStringLiteral("eventsToAddEdit"));

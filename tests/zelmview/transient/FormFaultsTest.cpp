@@ -1,7 +1,8 @@
 // What the user does on the transient form and must not lose or see wrong: a paste lands where the
 // cursor is, two windows of one project agree and Save writes what they show, the drain-mode text
 // follows every field it depends on, the bench switch counts as a change, an untouched project
-// asks nothing when it closes, and Save with a cell still being edited stores it on its own event.
+// asks nothing when it closes, Save with a cell still being edited stores it on its own event, and
+// a paste near the end adds the rows it needs and skips a header line.
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
@@ -152,6 +153,25 @@ private slots:
         QVERIFY(ZELMData::SortEventsByDate(sorted));
         QCOMPARE(sorted, saved.events);
         QVERIFY(!form.document->IsModified());
+    }
+
+    void aPasteBeyondTheLastRowAddsEventsAndSkipsAHeaderLine()
+    {
+        docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        const QList<IrrigationDataElement> before = form.document->GetData().events;
+        clickCell(form.table(), 9, 0);
+        form.table().EndEdit();
+        form.table().PasteFromClipboard(
+            QStringLiteral("Month\tDay\tDeep Perc (in)\r\n12\t20\t0.5\r\n12\t28\t0.75\r\n12\t31\t1"));
+        const QList<IrrigationDataElement> pasted = {{12, 20, 0.5}, {12, 28, 0.75}, {12, 31, 1.0}};
+        QCOMPARE(form.document->GetData().events, before.first(9) + pasted);
+        QCOMPARE(form.table().rowCount(), 12);
+        QCOMPARE(form.table().GetCellText(11, 1), QStringLiteral("31"));
+        QCOMPARE(notes.messages(), QStringList({QStringLiteral("1 pasted line without a number was skipped.")}));
+        form.document->Undo();  // the paste with its new rows is one step
+        QCOMPARE(form.document->GetData().events, before);
     }
 
 private:
