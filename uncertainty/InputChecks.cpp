@@ -159,11 +159,22 @@ private:
         notNegative(p_.rechargeRateSD, "THE STANDARD DEVIATION OF THE RECHARGE RATE");
     }
 
+    // Costs are never negative: a negative one would make the design with the most drain the cheapest.
     void checkCosts()
     {
         positive(p_.systemLife, "THE LIFE OF THE SYSTEM");
         notNegative(p_.discountRate, "THE DISCOUNT RATE");
-        if (!p_.usesPipeTable()) return;
+        notNegative(p_.omCost, "THE O&M COST");
+        if (!p_.usesPipeTable()) {
+            notNegative(p_.averagePipeCost, "THE AVERAGE PIPE COST");
+            return;
+        }
+        for (int i = 0; i < kPipeSizes; ++i) {
+            const std::string row = " OF ROW " + std::to_string(i + 1) + " OF THE PIPE COST TABLE";
+            notNegative(p_.pipeCost[i], "THE PIPE COST" + row);
+            notNegative(p_.gravelCost[i], "THE GRAVEL ENVELOPE COST" + row);
+            percent(p_.lateralPercent[i], "THE PERCENT OF LATERAL" + row);
+        }
         for (int i = 0; i < kPipeSizes; ++i)
             if (!usable(p_.lateralPercent[i])) return;
         const double sum = lateralPercentSum(p_);
@@ -180,8 +191,10 @@ private:
     {
         if (p_.isVariableSpeed()) {
             positive(p_.minInstallRate, "THE MINIMUM RATE OF INSTALLATION OF THE VARIABLE SPEED MACHINE");
+            notNegative(p_.varCostPerMinute, "THE COST PER MINUTE OF THE VARIABLE SPEED MACHINE");
         } else {
             positive(p_.constInstallRate, "THE RATE OF INSTALLATION OF THE CONSTANT SPEED MACHINE");
+            notNegative(p_.constCostPerMinute, "THE COST PER MINUTE OF THE CONSTANT SPEED MACHINE");
         }
     }
 
@@ -272,6 +285,7 @@ private:
     void checkLossFunction()
     {
         positive(p_.maxYieldDepth, "THE DEPTH TO THE WATER TABLE FOR MAXIMUM YIELD");
+        notNegative(p_.annualBenefits, "THE ANNUAL BENEFITS");
         if (p_.lossFunction == 1 && usable(p_.coefX) && !(p_.coefX >= 0.0 && p_.coefX < 1.0))
             error("THE LOSS FUNCTION COEFFICIENT X MUST LIE FROM 0 UP TO BUT NOT INCLUDING 1");
     }
