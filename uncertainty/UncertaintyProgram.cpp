@@ -85,7 +85,7 @@ int option(const std::string& name, std::ostream& console)
 
 std::optional<FileNames> fileNamesFor(const std::string& baseName)
 {
-    const std::size_t dot = baseName.size() >= 4 ? baseName.size() - 4 : std::string::npos;
+    const std::size_t dot = baseName.size() > 4 ? baseName.size() - 4 : std::string::npos;
     if (dot != std::string::npos && lowerCase(baseName.substr(dot)) == ".rsk" && exists(baseName))
         return FileNames{baseName, baseName.substr(0, dot) + ".UNC"};
     for (const char* extension : {".rsk", ".RSK"}) {
