@@ -230,3 +230,40 @@ TEST(ModelRunReport, ABuildUpTooLargeForItsFieldStopsTheRunNamingIt)
     EXPECT_TRUE(run.report.empty());
     EXPECT_TRUE(run.dailyFile.empty());
 }
+
+// K 10 ft/day at a spacing of 5 ft over a specific yield of 0.02: a time factor of thousands, which
+// its field cannot show; the GUI only shows that column, so the run stands.
+TEST(ModelRunReport, OnlyTheTimeFactorMayShowAsterisks)
+{
+    ProjectInput p = fixtures::analysisProject();
+    p.permeability = 10.0f;
+    p.drainSpacing = 5.0f;
+    p.specificYield = 0.02f;
+    p.depthToDrain = 8.0f;
+    for (auto& e : p.events) e.amount /= 6.0f;
+    const ModelRun run = simulate(p);
+    ASSERT_FALSE(run.failed()) << run.error;
+    const std::vector<std::string> all = lines(run.report);
+    const auto table = std::find(all.begin(), all.end(), " " + std::string(59, '-')) + 1;
+    int asterisks = 0;
+    for (auto row = all.begin(); row != all.end(); ++row) {
+        const std::size_t star = row->find('*');
+        if (star == std::string::npos || row < table) continue;
+        EXPECT_EQ(row->substr(38, 8), "********") << *row;
+        EXPECT_EQ(row->find('*', 46), std::string::npos) << *row;
+        ++asterisks;
+    }
+    EXPECT_GE(asterisks, 3);
+    EXPECT_EQ(run.dailyFile.find('*'), std::string::npos);
+}
+
+// A permeability of 9999 designs a spacing of kilometres, more than its field shows.
+TEST(ModelRunErrors, ADesignedSpacingTooLargeToShowStopsTheRun)
+{
+    ProjectInput p = fixtures::designProject();
+    p.permeability = 9999.0f;
+    const ModelRun run = simulate(p);
+    EXPECT_EQ(run.error, "ERROR - THE DRAIN SPACING 22243 IS OUTSIDE -999.999 TO 9999.999, THE RANGE ITS FIELD SHOWS");
+    EXPECT_TRUE(run.report.empty());
+    EXPECT_TRUE(run.dailyFile.empty());
+}
