@@ -84,7 +84,7 @@ private:
         finite(p_.discountRate, "THE DISCOUNT RATE");
         finite(p_.systemLife, "THE LIFE OF THE SYSTEM");
         finite(p_.omCost, "THE O&M COST");
-        checkCostNumbersAreFinite();
+        checkPipeCosts(&Checker::finite, &Checker::finite);
         checkMachineNumbersAreFinite();
         checkDesignNumbersAreFinite();
         if (p_.isLossFunction()) {
@@ -98,17 +98,21 @@ private:
         }
     }
 
-    void checkCostNumbersAreFinite()
+    using Check = void (Checker::*)(const double&, const std::string&);
+
+    // The pipe costs the run uses, each with `cost`: the average one, or the rows of the table,
+    // whose percents of lateral get `share`.
+    void checkPipeCosts(Check cost, Check share)
     {
         if (!p_.usesPipeTable()) {
-            finite(p_.averagePipeCost, "THE AVERAGE PIPE COST");
+            (this->*cost)(p_.averagePipeCost, "THE AVERAGE PIPE COST");
             return;
         }
         for (int i = 0; i < kPipeSizes; ++i) {
             const std::string row = " OF ROW " + std::to_string(i + 1) + " OF THE PIPE COST TABLE";
-            finite(p_.pipeCost[i], "THE PIPE COST" + row);
-            finite(p_.gravelCost[i], "THE GRAVEL ENVELOPE COST" + row);
-            finite(p_.lateralPercent[i], "THE PERCENT OF LATERAL" + row);
+            (this->*cost)(p_.pipeCost[i], "THE PIPE COST" + row);
+            (this->*cost)(p_.gravelCost[i], "THE GRAVEL ENVELOPE COST" + row);
+            (this->*share)(p_.lateralPercent[i], "THE PERCENT OF LATERAL" + row);
         }
     }
 
@@ -165,16 +169,8 @@ private:
         positive(p_.systemLife, "THE LIFE OF THE SYSTEM");
         notNegative(p_.discountRate, "THE DISCOUNT RATE");
         notNegative(p_.omCost, "THE O&M COST");
-        if (!p_.usesPipeTable()) {
-            notNegative(p_.averagePipeCost, "THE AVERAGE PIPE COST");
-            return;
-        }
-        for (int i = 0; i < kPipeSizes; ++i) {
-            const std::string row = " OF ROW " + std::to_string(i + 1) + " OF THE PIPE COST TABLE";
-            notNegative(p_.pipeCost[i], "THE PIPE COST" + row);
-            notNegative(p_.gravelCost[i], "THE GRAVEL ENVELOPE COST" + row);
-            percent(p_.lateralPercent[i], "THE PERCENT OF LATERAL" + row);
-        }
+        checkPipeCosts(&Checker::notNegative, &Checker::percent);
+        if (!p_.usesPipeTable()) return;
         for (int i = 0; i < kPipeSizes; ++i)
             if (!usable(p_.lateralPercent[i])) return;
         const double sum = lateralPercentSum(p_);
