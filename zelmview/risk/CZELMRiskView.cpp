@@ -202,16 +202,17 @@ void CZELMRiskView::Print(QPrinter& printer)
 void CZELMRiskView::RunUncertaintyModel()
 {
     if (IsRunning() || sheet == nullptr) return;
-    std::optional<zelm::ModelRun> run = GetRiskDocument()->RunUncertaintyModel();
-    if (run) FollowRun(std::move(*run));
+    CZELMRiskDoc* document = GetRiskDocument();
+    const docview::Document::RunFile file = document->SaveForRun();
+    if (file == docview::Document::RunFile::None) return;
+    std::optional<zelm::ModelRun> run = document->RunUncertaintyModel();
+    if (run) FollowRun(std::move(*run), forms::reportOpener(openReport, file, document->GetPathName()));
 }
 
-void CZELMRiskView::FollowRun(zelm::ModelRun run)
+void CZELMRiskView::FollowRun(zelm::ModelRun run, std::function<void(const QString& path)> openRunReport)
 {
     QPointer<CZELMRiskView> self(this);
-    runSession.Follow(std::move(run), [self](const QString& path) {
-        if (self && self->openReport) self->openReport(path);
-    });
+    runSession.Follow(std::move(run), std::move(openRunReport));
     if (!runSession.IsRunning()) return;
     // The window waits for the model, as the run of the project has always done, but it still
     // paints and offers Cancel, which ends the model.

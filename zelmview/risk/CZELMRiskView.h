@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "forms/PrintableView.h"
+#include "forms/ReportOpening.h"
 #include "run/ModelRunSession.h"
 
 class CZELMRiskDoc;
@@ -46,12 +47,13 @@ public:
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
-    // The Run command: commit, save, start the model and wait for it in a modal progress window.
+    // The Run command: commit, save (a project never saved is named first), start the model and
+    // wait for it in a modal progress window.
     void RunUncertaintyModel();
     bool IsRunning() const { return runSession.IsRunning(); }
 
     // How a report is opened; the application opens it as a document.
-    std::function<void(const QString& path)> openReport;
+    forms::OpenReport openReport;
 
     static const QString kProgressText;
 
@@ -62,7 +64,7 @@ private:
     void ShowFromDocument();
     // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
-    void FollowRun(zelm::ModelRun run);
+    void FollowRun(zelm::ModelRun run, std::function<void(const QString& path)> openRunReport);
     // Cut, Copy, Paste or Delete on the control that has the focus.
     void EditFocusedControl(int commandId);
     void Print(QPrinter& printer) override;

@@ -292,9 +292,9 @@ void CZelmViewView::RunTransientModel()
     for (docview::View* view : document->GetViews())
         if (auto* other = qobject_cast<CZelmViewView*>(view); other != nullptr && other != this) other->CancelRun();
 
+    const docview::Document::RunFile file = document->SaveForRun();
+    if (file == docview::Document::RunFile::None) return;
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;
-    runSession.Follow(std::move(*run), [this](const QString& path) {
-        if (openReport) openReport(path);
-    });
+    runSession.Follow(std::move(*run), forms::reportOpener(openReport, file, document->GetPathName()));
 }
