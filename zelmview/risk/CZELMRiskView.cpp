@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
 
@@ -21,6 +22,8 @@
 const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
 
 namespace {
+
+constexpr int kCommentLines = 3;
 
 template <typename Code>
 void showChoice(QComboBox* list, Code code)
@@ -65,6 +68,24 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
     auto* frameLayout = new QVBoxLayout(sheetFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(sheetFrame, 1);
+    CreateComments(layout);
+}
+
+void CZELMRiskView::CreateComments(QLayout* layout)
+{
+    layout->addWidget(new QLabel(QStringLiteral("Comments:")));
+    comments = new QPlainTextEdit;
+    comments->setObjectName(QStringLiteral("commentEdit"));
+    docview::setControlId(comments, kComment);
+    comments->setTabChangesFocus(true);
+    comments->setFixedHeight(comments->fontMetrics().lineSpacing() * kCommentLines + 2 * comments->frameWidth() + 8);
+    layout->addWidget(comments);
+    fields.AddText(
+        comments, [this] { return GetRiskDocument()->GetData().comment; },
+        [this](const QString& typed) {
+            GetRiskDocument()->StoreData(QStringLiteral("Comments"),
+                                         [typed](RiskData& project) { project.comment = typed; });
+        });
 }
 
 CZELMRiskDoc* CZELMRiskView::GetRiskDocument() const
@@ -125,13 +146,14 @@ void CZELMRiskView::ShowFromDocument()
     showChoice(evaluationList, project.evaluation);
     showChoice(optionList, project.uncertaintyOption);
     showChoice(unitsList, project.units);
+    fields.ShowAll();
 }
 
 // ---- From the view to the document ----
 
 bool CZELMRiskView::CommitTypedText()
 {
-    return sheet == nullptr || sheet->CommitAll();
+    return (sheet == nullptr || sheet->CommitAll()) && fields.CommitAll();
 }
 
 void CZELMRiskView::OnSelectorChosen(int controlId, int index)

@@ -1,5 +1,6 @@
 // The view of a risk project (form 236): the analysis evaluation, the uncertainty option and the
-// units as three lists, and below them the tabbed pages that edit the project. It takes the Run
+// units as three lists, below them the tabbed pages that edit the project, and at the bottom the
+// comments that describe it (the lines at the top of its file). It takes the Run
 // command: the pages commit their fields, the document saves and starts the model, and a modal
 // progress window follows the run until the model ends (or the user cancels it, or the time
 // limit stops it); without an error the report then opens.
@@ -11,6 +12,7 @@
 #include <functional>
 #include <utility>
 
+#include "forms/FieldBinder.h"
 #include "forms/PrintableView.h"
 #include "forms/ReportOpening.h"
 #include "run/ModelRunSession.h"
@@ -18,6 +20,8 @@
 class CZELMRiskDoc;
 class QComboBox;
 class QFrame;
+class QLayout;
+class QPlainTextEdit;
 class QPrinter;
 class RiskAnalysisSheet;
 
@@ -30,19 +34,21 @@ public:
     static constexpr int kOptionList = 1036;
     static constexpr int kUnitsList = 1013;
     static constexpr int kSheetFrame = 1023;
+    static constexpr int kComment = 1010;
 
     explicit CZELMRiskView(CZELMRiskDoc* document, QWidget* parent = nullptr);
 
     CZELMRiskDoc* GetRiskDocument() const;
     RiskAnalysisSheet* GetSheet() const { return sheet; }
     QComboBox* GetSelector(int controlId) const;
+    QPlainTextEdit* GetComments() const { return comments; }
     ModelRunSession& GetRunSession() { return runSession; }
 
     // A new page set, shown with the project, its first page current.
     void OnInitialUpdate() override;
     // Shows the project.
     void OnUpdate(docview::UpdateHint hint) override;
-    // What is typed into the pages but not yet stored, page by page.
+    // What is typed into the pages but not yet stored, page by page, then the comments.
     bool CommitTypedText() override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
@@ -62,6 +68,7 @@ private:
     QComboBox* AddSelector(int controlId, const QString& label, const QString& name,
                            const QList<std::pair<QString, QVariant>>& items);
     void ShowFromDocument();
+    void CreateComments(QLayout* layout);
     // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
     void FollowRun(zelm::ModelRun run, std::function<void(const QString& path)> openRunReport);
@@ -74,5 +81,7 @@ private:
     QComboBox* unitsList = nullptr;
     QFrame* sheetFrame = nullptr;
     RiskAnalysisSheet* sheet = nullptr;
+    QPlainTextEdit* comments = nullptr;
+    forms::FieldBinder fields;
     ModelRunSession runSession;
 };
