@@ -14,6 +14,7 @@
 #include "docview/ControlId.h"
 #include "docview/EditCommands.h"
 #include "docview/ResourceIds.h"
+#include "forms/ChoiceList.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
 #include "risk/RiskPage.h"
@@ -96,7 +97,7 @@ CZELMRiskDoc* CZELMRiskView::GetRiskDocument() const
 QComboBox* CZELMRiskView::AddSelector(int controlId, const QString& label, const QString& name,
                                       const QList<std::pair<QString, QVariant>>& items)
 {
-    auto* list = new QComboBox(this);
+    auto* list = new forms::ChoiceList(this);
     list->setObjectName(name);
     list->setAccessibleName(label);
     docview::setControlId(list, controlId);

@@ -167,7 +167,7 @@ void CZelmViewView::OnDrainModeClicked(ZELMData::BarrierMode barrierMode)
 void CZelmViewView::OnUnitsChosen(int index)
 {
     // Every choice the user makes converts, by mouse or by keyboard alike, so the units shown and
-    // the values stored never disagree.
+    // the values stored never disagree; a wheel turned over the closed list chooses nothing.
     const auto units = controls.unitsList->itemData(index).value<ZELMData::Units>();
     GetZelmDocument()->StoreData(QStringLiteral("Units"),
                                  [units](ZELMData& project) { zelm::ConvertUnits(project, units); });

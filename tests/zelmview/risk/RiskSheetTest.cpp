@@ -68,8 +68,11 @@ private slots:
     {
         Form form;
         QVERIFY(form.open(risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path())));
-        for (int selector : {CZELMRiskView::kEvaluationList, CZELMRiskView::kOptionList, CZELMRiskView::kUnitsList})
+        for (int selector : {CZELMRiskView::kEvaluationList, CZELMRiskView::kOptionList, CZELMRiskView::kUnitsList}) {
             form.choose(selector, 0);
+            // Nor does a wheel turned over the closed list, as when the user scrolls the form.
+            formtest::turnWheel(form.view->GetSelector(selector), -1);
+        }
         QVERIFY(!form.document->IsModified());
         QCOMPARE(form.document->GetUndoStack()->count(), 0);
         QCOMPARE(form.sheet().TabCaptions(), kFirstPages);
