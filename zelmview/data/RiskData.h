@@ -99,4 +99,6 @@ public:
     double coefX = 0.0;
     double maxYieldDepth = 0.0;   // depth to the water table for the maximum yield
     double annualBenefits = 0.0;  // per acre, or per hectare in metric units
+    // What the lines above the first data line say about the project; lines separated by "\n".
+    QString comment;
 };

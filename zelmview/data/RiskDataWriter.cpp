@@ -56,7 +56,7 @@ QByteArray pipeTypeField(RiskData::PipeType pipeType)
 
 QByteArray projectText(const RiskData& data)
 {
-    QList<QByteArray> lines;
+    QList<QByteArray> lines = riskFileDescriptionLines(data.comment);
     for (const RiskFileLine& layout : riskFileNumberLines()) {
         for (const char* comment : layout.comments) lines.append(comment);
         lines.append(numberLine(layout, data));

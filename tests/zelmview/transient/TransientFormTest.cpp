@@ -183,6 +183,17 @@ private slots:
         QVERIFY(qAbs(form.document->GetData().depthToDrain - 6) < 1e-12);
     }
 
+    void aWheelTurnedOverTheClosedUnitsListConvertsNothing()
+    {
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        auto* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
+        formtest::turnWheel(units, -1);
+        QCOMPARE(units->currentIndex(), 0);
+        QCOMPARE(form.document->GetData().metricUnits, ZELMData::Units::English);
+        QVERIFY(!form.document->IsModified());
+    }
+
     void barrierTextFollowsTheMaximumWaterTableAndTheBarrier()
     {
         docview::MessageRecorder messages;
