@@ -93,3 +93,8 @@ QString RiskData::FittedCropName(const QString& name)
     while (isCutInsideCharacter(utf8, length)) --length;
     return QString::fromUtf8(utf8.left(length).trimmed());
 }
+
+QString RiskData::FittedComment(const QString& comment)
+{
+    return riskFileDescription(riskFileDescriptionLines(comment));
+}

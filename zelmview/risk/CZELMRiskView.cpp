@@ -10,9 +10,11 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include "data/UnitFactors.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/EditCommands.h"
+#include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "forms/ChoiceList.h"
 #include "risk/CZELMRiskDoc.h"
@@ -84,8 +86,9 @@ void CZELMRiskView::CreateComments(QLayout* layout)
     fields.AddText(
         comments, [this] { return GetRiskDocument()->GetData().comment; },
         [this](const QString& typed) {
-            GetRiskDocument()->StoreData(QStringLiteral("Comments"),
-                                         [typed](RiskData& project) { project.comment = typed; });
+            GetRiskDocument()->StoreData(
+                QStringLiteral("Comments"),
+                [comment = RiskData::FittedComment(typed)](RiskData& project) { project.comment = comment; });
         });
 }
 
@@ -163,10 +166,16 @@ void CZELMRiskView::OnSelectorChosen(int controlId, int index)
     const QVariant chosen = GetSelector(controlId)->itemData(index);
     CZELMRiskDoc* document = GetRiskDocument();
     switch (controlId) {
-    case kUnitsList:
-        document->StoreData(QStringLiteral("Units"),
-                            [units = chosen.value<RiskData::Units>()](RiskData& data) { data.SetUnits(units); });
+    case kUnitsList: {
+        const auto units = chosen.value<RiskData::Units>();
+        if (!document->GetData().ConvertsWithinFile(units)) {
+            docview::showMessage(zelm::kConversionTooLargeText);
+            showChoice(unitsList, document->GetData().units);
+            return;
+        }
+        document->StoreData(QStringLiteral("Units"), [units](RiskData& data) { data.SetUnits(units); });
         return;
+    }
     case kEvaluationList:
         document->StoreData(
             QStringLiteral("Analysis evaluation"),

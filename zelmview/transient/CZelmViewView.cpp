@@ -14,6 +14,7 @@
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/EditCommands.h"
+#include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "run/ModelRunner.h"
 #include "table/DeleteItemsDlg.h"
@@ -169,6 +170,12 @@ void CZelmViewView::OnUnitsChosen(int index)
     // Every choice the user makes converts, by mouse or by keyboard alike, so the units shown and
     // the values stored never disagree; a wheel turned over the closed list chooses nothing.
     const auto units = controls.unitsList->itemData(index).value<ZELMData::Units>();
+    const ZELMData& data = GetZelmDocument()->GetData();
+    if (!zelm::convertsWithinFile(data, units)) {
+        docview::showMessage(zelm::kConversionTooLargeText);
+        controls.unitsList->setCurrentIndex(controls.unitsList->findData(QVariant::fromValue(data.metricUnits)));
+        return;
+    }
     GetZelmDocument()->StoreData(QStringLiteral("Units"),
                                  [units](ZELMData& project) { zelm::ConvertUnits(project, units); });
 }

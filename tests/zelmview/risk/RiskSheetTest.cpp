@@ -9,6 +9,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include "data/UnitFactors.h"
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "risk/CostDataPage.h"
@@ -272,6 +273,14 @@ private slots:
         QCOMPARE(form.view->GetSelector(CZELMRiskView::kUnitsList)->currentIndex(), 0);
         QCOMPARE(form.edit(Page::kFieldData, 1030)->text(), QStringLiteral("0.25"));
         QCOMPARE(form.page(Page::kFieldData)->GetUnitLabel(1028)->text(), QStringLiteral("ft"));
+
+        // A cost the other units would take past what the file keeps leaves the units as they are.
+        docview::MessageRecorder messages;
+        form.document->StoreData(QStringLiteral("cost"), [](RiskData& project) { project.omCost = 1e308; });
+        form.choose(CZELMRiskView::kUnitsList, 1);
+        QCOMPARE(messages.messages(), QStringList({zelm::kConversionTooLargeText}));
+        QCOMPARE(form.document->GetData().units, RiskData::Units::English);
+        QCOMPARE(form.view->GetSelector(CZELMRiskView::kUnitsList)->currentIndex(), 0);
     }
 
     void twoWindowsOfOneProjectAgreeAndUndoMovesBoth()

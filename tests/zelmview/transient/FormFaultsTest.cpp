@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -175,6 +176,27 @@ private slots:
         QCOMPARE(notes.messages(), QStringList({QStringLiteral("1 pasted line without a number was skipped.")}));
         form.document->Undo();  // the paste with its new rows is one step
         QCOMPARE(form.document->GetData().events, before);
+    }
+
+    void theTitleAndCommentAreStoredAsTheFileKeepsThem()
+    {
+        Form form;
+        const QString path = editortest::copyExample(QStringLiteral("polder-analysis"), folder.path());
+        QVERIFY(form.open(path));
+        typeIntoField(*form.view, CZelmViewView::kTitle, QStringLiteral("  Padded title  "));
+        auto* comment = form.control<QPlainTextEdit>(CZelmViewView::kComment);
+        comment->setFocus();
+        comment->selectAll();
+        QTest::keyClicks(comment, QStringLiteral("  First line   "));
+        QTest::keyClick(comment, Qt::Key_Return);
+        QTest::keyClick(comment, Qt::Key_Return);
+        form.document->OnCommand(docview::kFileSave);
+        ZELMData saved;
+        QVERIFY(saved.ReadData(path));
+        QCOMPARE(form.document->GetData().title, QStringLiteral("Padded title"));
+        QCOMPARE(form.document->GetData().comment, QStringLiteral("First line"));
+        QVERIFY(form.document->GetData() == saved);
+        QCOMPARE(comment->toPlainText(), saved.comment);
     }
 
     void aProjectNeverSavedIsNamedBeforeItRunsAndCancelEndsTheRunQuietly()
