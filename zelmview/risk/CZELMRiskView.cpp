@@ -60,7 +60,9 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
                              {QStringLiteral("Metric"), QVariant::fromValue(Units::Metric)}});
     for (QComboBox* list : {evaluationList, optionList, unitsList}) {
         const int row = selectors->rowCount();
-        selectors->addWidget(new QLabel(list->accessibleName()), row, 0);
+        auto* label = new QLabel(list->accessibleName());
+        label->setBuddy(list);
+        selectors->addWidget(label, row, 0);
         selectors->addWidget(list, row, 1);
     }
     selectors->setColumnStretch(2, 1);
@@ -76,8 +78,10 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
 
 void CZELMRiskView::CreateComments(QLayout* layout)
 {
-    layout->addWidget(new QLabel(QStringLiteral("Comments:")));
     comments = new QPlainTextEdit;
+    auto* label = new QLabel(QStringLiteral("Comments:"));
+    label->setBuddy(comments);
+    layout->addWidget(label);
     comments->setObjectName(QStringLiteral("commentEdit"));
     docview::setControlId(comments, kComment);
     comments->setTabChangesFocus(true);
@@ -132,6 +136,8 @@ void CZELMRiskView::OnInitialUpdate()
     sheetFrame->layout()->addWidget(sheet);
     PrintableView::OnInitialUpdate();
     sheet->setCurrentIndex(0);
+    // A new window is ready for the keyboard: the focus starts on its first list.
+    evaluationList->setFocus(Qt::OtherFocusReason);
 }
 
 void CZELMRiskView::OnUpdate(docview::UpdateHint)

@@ -17,16 +17,11 @@ namespace {
 
 constexpr int kFieldWidth = 90;
 
-// The labels keep the form's "&&" for one ampersand; a label without a buddy shows it as typed.
-QString labelText(const char* label)
-{
-    return QString::fromLatin1(label).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
-// The name of a change in the Edit menu: the field's label without its colon.
+// The name of a change in the Edit menu: the field's label with one ampersand for the form's "&&"
+// (a label shows it so, as the buddy of its field) and without its colon.
 QString changeName(const char* label)
 {
-    QString text = labelText(label);
+    QString text = QString::fromLatin1(label).replace(QStringLiteral("&&"), QStringLiteral("&"));
     if (text.endsWith(QLatin1Char(':'))) text.chop(1);
     return text;
 }
@@ -84,10 +79,14 @@ QGridLayout* RiskPage::AddFieldRows(std::span<const riskform::Field> fields, QWi
 void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& field)
 {
     const QString name = QString::fromLatin1(field.name);
-    if (field.label[0] != '\0')
-        grid->addWidget(Name(new QLabel(labelText(field.label)), 0, name + QStringLiteral("Label")), row, 0);
     auto* edit = Name(new QLineEdit, field.id, name + QStringLiteral("Edit"));
     edit->setFixedWidth(kFieldWidth);
+    if (field.label[0] != '\0') {
+        // The label names the field for a screen reader too.
+        auto* label = Name(new QLabel(QString::fromLatin1(field.label)), 0, name + QStringLiteral("Label"));
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+    }
     grid->addWidget(edit, row, 1);
     const auto member = field.member;
     fields.AddNumber(
