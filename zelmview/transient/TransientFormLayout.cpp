@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -97,6 +98,23 @@ private:
         return control;
     }
 
+    // A label that names `control`, for the eye and for a screen reader.
+    static QLabel* LabelFor(QWidget* control, const QString& text)
+    {
+        auto* label = new QLabel(text);
+        label->setBuddy(control);
+        return label;
+    }
+
+    // The bench and bottomland switch beside the field it shows and hides; the Model menu has it too.
+    QCheckBox* CreateBenchCheck()
+    {
+        controls.benchCheck = Name(new QCheckBox(QStringLiteral("&Bench && Bottomland")), Ids::kBenchBottomlandCheck,
+                                   QStringLiteral("benchBottomlandCheck"));
+        controls.benchCheck->setToolTip(QStringLiteral("Calculate the bench and bottom land classification"));
+        return controls.benchCheck;
+    }
+
     QPushButton* AddButton(int controlId, const QString& text, const QString& name)
     {
         auto* button = Name(new QPushButton(text), controlId, name);
@@ -107,8 +125,8 @@ private:
     QLayout* CreateTitle()
     {
         auto* row = new QHBoxLayout;
-        row->addWidget(Name(new QLabel(QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
         controls.titleEdit = Name(new QLineEdit, Ids::kTitle, QStringLiteral("titleEdit"));
+        row->addWidget(Name(LabelFor(controls.titleEdit, QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
         row->addWidget(controls.titleEdit, 1);
         return row;
     }
@@ -131,6 +149,8 @@ private:
         controls.unitsList = Name(new forms::ChoiceList, Ids::kUnitsList, QStringLiteral("unitsList"));
         controls.unitsList->addItem(QStringLiteral("English"), QVariant::fromValue(ZELMData::Units::English));
         controls.unitsList->addItem(QStringLiteral("Metric"), QVariant::fromValue(ZELMData::Units::Metric));
+        // The list has no label beside it: its name says what it chooses.
+        controls.unitsList->setAccessibleName(QStringLiteral("Units"));
 
         auto* modes = new QHBoxLayout;
         modes->addWidget(inputMode);
@@ -151,20 +171,22 @@ private:
         int row = 0;
         for (const transientform::NumericField& field : transientform::NumericFields()) {
             const QString name = QString::fromLatin1(field.name);
-            grid->addWidget(
-                Name(new QLabel(QString::fromLatin1(field.label)), field.labelId, name + QStringLiteral("Label")), row,
-                0);
             auto* edit = Name(new XEdit(group), field.id, name + QStringLiteral("Edit"));
             edit->setMinimumWidth(kFieldWidth);
+            if (field.id == Ids::kAwhc) grid->addWidget(CreateBenchCheck(), row++, 0, 1, 3);
+            grid->addWidget(
+                Name(LabelFor(edit, QString::fromLatin1(field.label)), field.labelId, name + QStringLiteral("Label")),
+                row, 0);
             controls.numericEdits.insert(field.id, edit);
             grid->addWidget(edit, row, 1);
             auto* unit = Name(new QLabel, field.unitId, name + QStringLiteral("Unit"));
             unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("decimal")));
-            controls.unitLabels.insert(field.unitId, unit);
             grid->addWidget(unit, row, 2);
             if (field.id == Ids::kSpecificYield) {
-                controls.specificYieldButton =
-                    AddButton(Ids::kSpecificYieldButton, QStringLiteral("f(K)"), QStringLiteral("specificYieldButton"));
+                controls.specificYieldButton = AddButton(Ids::kSpecificYieldButton, QStringLiteral("f(&K)"),
+                                                         QStringLiteral("specificYieldButton"));
+                controls.specificYieldButton->setAccessibleDescription(
+                    QStringLiteral("Compute the specific yield from the hydraulic conductivity"));
                 grid->addWidget(controls.specificYieldButton, row, 3);
             }
             ++row;
@@ -192,19 +214,22 @@ private:
                                           QString::fromLatin1(transientform::AmountTitle(ZELMData::Units::English)),
                                           100);
         controls.eventTable->setContextMenuPolicy(Qt::CustomContextMenu);
+        controls.eventTable->setAccessibleName(QStringLiteral("Deep Percolation Schedule"));
         // A header line copied with the events is skipped; events pasted past the last are added.
         controls.eventTable->SetPasteRules({.numbersOnly = true, .addsRows = true});
 
-        controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"));
+        controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("&Add"), QStringLiteral("addButton"));
         controls.eventsToAddEdit = Name(new QSpinBox, Ids::kEventsToAdd, QStringLiteral("eventsToAddEdit"));
         controls.eventsToAddEdit->setRange(-99, 999);
         controls.eventsToAddEdit->setValue(1);
-        controls.deleteButton = AddButton(Ids::kDeleteButton, QStringLiteral("Delete"), QStringLiteral("deleteButton"));
-        controls.plotButton = AddButton(Ids::kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"));
+        controls.deleteButton =
+            AddButton(Ids::kDeleteButton, QStringLiteral("&Delete"), QStringLiteral("deleteButton"));
+        controls.plotButton = AddButton(Ids::kPlotButton, QStringLiteral("&Plot"), QStringLiteral("plotButton"));
 
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(controls.addButton);
-        buttons->addWidget(Name(new QLabel(QStringLiteral("# to add:")), 0, QStringLiteral("eventsToAddLabel")));
+        buttons->addWidget(Name(LabelFor(controls.eventsToAddEdit, QStringLiteral("# to add:")), 0,
+                                QStringLiteral("eventsToAddLabel")));
         buttons->addWidget(controls.eventsToAddEdit);
         buttons->addWidget(controls.deleteButton);
         buttons->addWidget(controls.plotButton);
@@ -237,7 +262,7 @@ private:
         controls.commentEdit->setTabChangesFocus(true);
         controls.commentEdit->setMinimumHeight(controls.commentEdit->fontMetrics().lineSpacing() * kCommentLines +
                                                2 * controls.commentEdit->frameWidth() + 8);
-        controls.doneButton = AddButton(Ids::kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"));
+        controls.doneButton = AddButton(Ids::kDoneButton, QStringLiteral("D&one"), QStringLiteral("doneButton"));
         controls.helpButton = AddButton(Ids::kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"));
 
         auto* buttons = new QHBoxLayout;
@@ -246,7 +271,8 @@ private:
         buttons->addWidget(controls.helpButton);
 
         auto* column = new QVBoxLayout;
-        column->addWidget(Name(new QLabel(QStringLiteral("Comments:")), 0, QStringLiteral("commentLabel")));
+        column->addWidget(
+            Name(LabelFor(controls.commentEdit, QStringLiteral("Comments:")), 0, QStringLiteral("commentLabel")));
         column->addWidget(controls.commentEdit, 1);
         column->addLayout(buttons);
         return column;

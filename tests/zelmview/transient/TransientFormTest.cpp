@@ -227,8 +227,10 @@ private slots:
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is on Barrier (Max WT / Depth To Barrier = 12.50)"));
         typeIntoField(form, CZelmViewView::kDrainToBarrier, QStringLiteral("0.5"));
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = 10.00)"));
+        // A root zone deeper than the drain (as in a new project before the depth to the drain is
+        // typed) gives a negative ratio, shown once the barrier's distance is: it is not 0.
         typeIntoField(form, CZelmViewView::kRootZoneRequirement, QStringLiteral("7"));
-        QCOMPARE(criteriaText(form), QStringLiteral("Drain is on Barrier (Depth To Barrier = 0)"));
+        QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = -2.00)"));
         QCOMPARE(form.document->GetData().barrierMode,
                  ZELMData::BarrierMode::ByCriterion);  // the text never changes the mode
         QVERIFY(messages.messages().isEmpty());
@@ -335,15 +337,21 @@ private slots:
         Form form;
         form.showNew();
         bool askedMetric = true;
-        form.view->askSpecificYield = [&askedMetric](bool metric) -> std::optional<double> {
+        double askedPermeability = 0.0;
+        form.view->askSpecificYield = [&](bool metric, double permeability) -> std::optional<double> {
             askedMetric = metric;
+            askedPermeability = permeability;
             return 0.101255;
         };
+        // The dialog starts from the permeability just typed; the estimate shows to three digits,
+        // and what shows is what is stored.
+        typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("2"));
         QTest::mouseClick(form.control<QPushButton>(CZelmViewView::kSpecificYieldButton), Qt::LeftButton);
         QVERIFY(!askedMetric);
-        QCOMPARE(form.control<XEdit>(CZelmViewView::kSpecificYield)->text(), QStringLiteral("0.101255"));
+        QCOMPARE(askedPermeability, 2.0);
+        QCOMPARE(form.control<XEdit>(CZelmViewView::kSpecificYield)->text(), QStringLiteral("0.101"));
         form.view->CommitToDocument();
-        QCOMPARE(form.document->GetData().specificYield, 0.101255);
+        QCOMPARE(form.document->GetData().specificYield, 0.101);
     }
 
     void plotShowsTheEventsInCalendarOrderOnceTheyAreComplete()
