@@ -10,6 +10,7 @@
 #include "data/BarrierCriterion.h"
 #include "data/LeadingNumber.h"
 #include "data/ZELMData.h"
+#include "forms/FormControls.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
 
@@ -84,7 +85,7 @@ void TransientFieldBinding::CopyDocumentToForm()
 {
     const ZELMData& project = data();
     const bool analysis = project.inputMode == ZELMData::InputMode::Analysis;
-    (analysis ? controls.analysisRadio : controls.designRadio)->setChecked(true);
+    forms::checkRadio(analysis ? controls.analysisRadio : controls.designRadio);
     fields.ShowAll();
     controls.unitsList->setCurrentIndex(controls.unitsList->findData(QVariant::fromValue(project.metricUnits)));
     SetDrainModeRadio(project.barrierMode);
@@ -95,13 +96,13 @@ void TransientFieldBinding::SetDrainModeRadio(ZELMData::BarrierMode barrierMode)
     using Mode = ZELMData::BarrierMode;
     switch (barrierMode) {
     case Mode::ByCriterion:
-        controls.criteriaRadio->setChecked(true);
+        forms::checkRadio(controls.criteriaRadio);
         break;
     case Mode::OffBarrier:
-        controls.offBarrierRadio->setChecked(true);
+        forms::checkRadio(controls.offBarrierRadio);
         break;
     case Mode::OnBarrier:
-        controls.onBarrierRadio->setChecked(true);
+        forms::checkRadio(controls.onBarrierRadio);
         break;
     default:
         // Another number from the file leaves the radio as it was.

@@ -12,11 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QSpinBox>
 
 #include "docview/ControlId.h"
 #include "forms/ChoiceList.h"
+#include "forms/FocusScrollArea.h"
+#include "forms/FormControls.h"
 #include "table/TableListCtrl.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
@@ -63,10 +64,8 @@ public:
 
     TransientFormControls Build()
     {
-        auto* scroll = new QScrollArea(&form);
+        auto* scroll = new forms::FocusScrollArea(&form);
         scroll->setObjectName(QStringLiteral("formScrollArea"));
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
         auto* outer = new QVBoxLayout(&form);
         outer->setContentsMargins(0, 0, 0, 0);
         outer->addWidget(scroll);
@@ -98,14 +97,6 @@ private:
         return control;
     }
 
-    // A label that names `control`, for the eye and for a screen reader.
-    static QLabel* LabelFor(QWidget* control, const QString& text)
-    {
-        auto* label = new QLabel(text);
-        label->setBuddy(control);
-        return label;
-    }
-
     // The bench and bottomland switch beside the field it shows and hides; the Model menu has it too.
     QCheckBox* CreateBenchCheck()
     {
@@ -126,7 +117,8 @@ private:
     {
         auto* row = new QHBoxLayout;
         controls.titleEdit = Name(new QLineEdit, Ids::kTitle, QStringLiteral("titleEdit"));
-        row->addWidget(Name(LabelFor(controls.titleEdit, QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
+        row->addWidget(
+            Name(forms::labelFor(controls.titleEdit, QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
         row->addWidget(controls.titleEdit, 1);
         return row;
     }
@@ -149,11 +141,12 @@ private:
         controls.unitsList = Name(new forms::ChoiceList, Ids::kUnitsList, QStringLiteral("unitsList"));
         controls.unitsList->addItem(QStringLiteral("English"), QVariant::fromValue(ZELMData::Units::English));
         controls.unitsList->addItem(QStringLiteral("Metric"), QVariant::fromValue(ZELMData::Units::Metric));
-        // The list has no label beside it: its name says what it chooses.
-        controls.unitsList->setAccessibleName(QStringLiteral("Units"));
 
         auto* modes = new QHBoxLayout;
         modes->addWidget(inputMode);
+        modes->addWidget(
+            Name(forms::labelFor(controls.unitsList, QStringLiteral("&Units:")), 0, QStringLiteral("unitsLabel")), 0,
+            Qt::AlignVCenter);
         modes->addWidget(controls.unitsList, 0, Qt::AlignVCenter);
         modes->addStretch(1);
 
@@ -171,12 +164,13 @@ private:
         int row = 0;
         for (const transientform::NumericField& field : transientform::NumericFields()) {
             const QString name = QString::fromLatin1(field.name);
+            // The switch comes before the field it shows, on the form and in the tab order.
+            if (field.id == Ids::kAwhc) grid->addWidget(CreateBenchCheck(), row++, 0, 1, 3);
             auto* edit = Name(new XEdit(group), field.id, name + QStringLiteral("Edit"));
             edit->setMinimumWidth(kFieldWidth);
-            if (field.id == Ids::kAwhc) grid->addWidget(CreateBenchCheck(), row++, 0, 1, 3);
-            grid->addWidget(
-                Name(LabelFor(edit, QString::fromLatin1(field.label)), field.labelId, name + QStringLiteral("Label")),
-                row, 0);
+            grid->addWidget(Name(forms::labelFor(edit, QString::fromLatin1(field.label)), field.labelId,
+                                 name + QStringLiteral("Label")),
+                            row, 0);
             controls.numericEdits.insert(field.id, edit);
             grid->addWidget(edit, row, 1);
             auto* unit = Name(new QLabel, field.unitId, name + QStringLiteral("Unit"));
@@ -228,7 +222,7 @@ private:
 
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(controls.addButton);
-        buttons->addWidget(Name(LabelFor(controls.eventsToAddEdit, QStringLiteral("# to add:")), 0,
+        buttons->addWidget(Name(forms::labelFor(controls.eventsToAddEdit, QStringLiteral("# to add:")), 0,
                                 QStringLiteral("eventsToAddLabel")));
         buttons->addWidget(controls.eventsToAddEdit);
         buttons->addWidget(controls.deleteButton);
@@ -251,8 +245,12 @@ private:
         controls.criteriaRadio = Name(new QRadioButton(QStringLiteral("Based on Criteria ()")), Ids::kCriteriaRadio,
                                       QStringLiteral("criteriaRadio"));
         auto* radios = new QVBoxLayout(group);
-        for (QRadioButton* radio : {controls.onBarrierRadio, controls.offBarrierRadio, controls.criteriaRadio})
+        // One group: Tab stops on the chosen mode only, and the arrows choose another.
+        auto* modes = new QButtonGroup(group);
+        for (QRadioButton* radio : {controls.onBarrierRadio, controls.offBarrierRadio, controls.criteriaRadio}) {
             radios->addWidget(radio);
+            modes->addButton(radio);
+        }
         return group;
     }
 
@@ -271,8 +269,8 @@ private:
         buttons->addWidget(controls.helpButton);
 
         auto* column = new QVBoxLayout;
-        column->addWidget(
-            Name(LabelFor(controls.commentEdit, QStringLiteral("Comments:")), 0, QStringLiteral("commentLabel")));
+        column->addWidget(Name(forms::labelFor(controls.commentEdit, QStringLiteral("Comments:")), 0,
+                               QStringLiteral("commentLabel")));
         column->addWidget(controls.commentEdit, 1);
         column->addLayout(buttons);
         return column;
