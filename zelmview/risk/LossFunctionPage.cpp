@@ -9,6 +9,7 @@
 #include <array>
 
 #include "data/RiskData.h"
+#include "forms/FormControls.h"
 #include "risk/LossFunctionPictures.h"
 
 namespace {
@@ -64,9 +65,8 @@ LossFunctionPage::LossFunctionPage(CZELMRiskDoc& document)
     // Longer names would not survive the project file.
     cropName->setMaxLength(RiskData::kCropNameLength);
     const int row = grid->rowCount();
-    auto* cropLabel = Name(new QLabel(QStringLiteral("Crop name:")), 0, QStringLiteral("cropNameLabel"));
-    cropLabel->setBuddy(cropName);
-    grid->addWidget(cropLabel, row, 0);
+    grid->addWidget(Name(forms::labelFor(cropName, QStringLiteral("Crop name:")), 0, QStringLiteral("cropNameLabel")),
+                    row, 0);
     grid->addWidget(cropName, row, 1);
     // The name as the file keeps it: cut to its field.
     AddTextField(

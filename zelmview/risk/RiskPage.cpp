@@ -8,9 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollArea>
 
 #include "data/RiskData.h"
+#include "forms/FocusScrollArea.h"
+#include "forms/FormControls.h"
 #include "risk/CZELMRiskDoc.h"
 
 namespace {
@@ -33,10 +34,8 @@ RiskPage::RiskPage(CZELMRiskDoc& riskDocument, int id, const QString& pageCaptio
 {
     setObjectName(name);
     docview::setControlId(this, id);
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new forms::FocusScrollArea(this);
     scroll->setObjectName(name + QStringLiteral("ScrollArea"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -83,9 +82,8 @@ void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& fi
     edit->setFixedWidth(kFieldWidth);
     if (field.label[0] != '\0') {
         // The label names the field for a screen reader too.
-        auto* label = Name(new QLabel(QString::fromLatin1(field.label)), 0, name + QStringLiteral("Label"));
-        label->setBuddy(edit);
-        grid->addWidget(label, row, 0);
+        grid->addWidget(
+            Name(forms::labelFor(edit, QString::fromLatin1(field.label)), 0, name + QStringLiteral("Label")), row, 0);
     }
     grid->addWidget(edit, row, 1);
     const auto member = field.member;
@@ -143,7 +141,7 @@ void RiskPage::LoadFromDocument()
     const RiskData& project = Data();
     fields.ShowAll();
     for (const RadioBinding& radio : std::as_const(radios))
-        if (radio.isChosen(project)) radio.button->setChecked(true);
+        if (radio.isChosen(project)) forms::checkRadio(radio.button);
     // Undo and a second window change the choices as well: the enabling follows them.
     UpdateEnabling();
 }
