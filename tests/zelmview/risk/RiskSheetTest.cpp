@@ -121,6 +121,19 @@ private slots:
         risktest::clickRadio(form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction3Radio));
         QCOMPARE(form.document->GetData().lossFunction, RiskData::LossFunction::Dome);
         for (int id : {1067, 1068, 1069}) QVERIFY(!loss->GetControl(id)->isEnabled());
+
+        // Each picture has a caption, which names its button too; the chosen shape is described.
+        auto* caption = loss->findChild<QLabel*>(QStringLiteral("lossFunction3Caption"));
+        QVERIFY(caption != nullptr);
+        QTest::qWait(0);  // the sheet, made after the window was shown, shows with the next events
+        QVERIFY(caption->isVisible());
+        QCOMPARE(
+            form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction3Radio)->accessibleName(),
+            QStringLiteral("Loss function ") + caption->text());
+        auto* description = loss->findChild<QLabel*>(QStringLiteral("lossFunctionDescription"));
+        QVERIFY(description->text().startsWith(QStringLiteral("Shape 3:")));
+        risktest::clickRadio(form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction2Radio));
+        QVERIFY(description->text().contains(QStringLiteral("0.7")));
     }
 
     void lettersInAFieldPromptAndShowTheStoredValueSelectedAndStoreNothing()

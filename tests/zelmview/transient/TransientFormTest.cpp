@@ -1,6 +1,7 @@
 // The transient project form and its document: cell values and their clamps, the numeric fields,
 // units, the barrier criterion text, the events' Add, Insert and Delete, saving, and the folder
 // remembered between sessions.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -174,6 +175,8 @@ private slots:
         QCOMPARE(form.table().GetColumnTitle(2), QStringLiteral("Deep Perc (cm)"));
         QCOMPARE(form.control<QLabel>(CZelmViewView::kPermeabilityUnit)->text(), QStringLiteral("m/day"));
         QCOMPARE(form.control<QLabel>(CZelmViewView::kAwhcUnit)->text(), QStringLiteral("cm"));
+        QCOMPARE(form.control<QLabel>(CZelmViewView::kAwhcLabel)->text(),
+                 QStringLiteral("AWHC for top 1.524 m of Soil"));
         QCOMPARE(form.document->GetData().depthToDrain, 6 / 3.2808398);
         QCOMPARE(form.control<XEdit>(CZelmViewView::kDepthToDrain)->text(), QStringLiteral("1.8288"));
 
@@ -296,6 +299,16 @@ private slots:
         QVERIFY(form.control<XEdit>(CZelmViewView::kAwhc)->isVisible());
         QVERIFY(form.document->GetData().benchBottomland);
         QVERIFY(form.document->IsModified());
+        // The form's switch agrees with the menu's, and works the same.
+        auto* bench = form.control<QCheckBox>(CZelmViewView::kBenchBottomlandCheck);
+        QVERIFY(bench->isChecked());
+        bench->setFocus();
+        QTest::keyClick(bench, Qt::Key_Space);
+        QVERIFY(!form.document->GetData().benchBottomland);
+        QVERIFY(!form.control<XEdit>(CZelmViewView::kAwhc)->isVisible());
+        QVERIFY(!bench->isChecked());
+        form.view->OnCommand(zelm::kBenchBottomland);
+        QVERIFY(bench->isChecked());
 
         editortest::clickRadio(form.control<QRadioButton>(CZelmViewView::kOnBarrierRadio));
         QCOMPARE(form.document->GetData().barrierMode, ZELMData::BarrierMode::OnBarrier);
