@@ -36,6 +36,7 @@ QTextStream& out()
 }
 
 bool verbose = false;
+bool keepFolders = false;
 
 struct Outcome {
     QList<Step> played;  // the steps up to the failing one
@@ -50,6 +51,8 @@ struct Outcome {
 Outcome play(const std::function<std::optional<Step>(const AppDriver&)>& next, int count, const QString& journal)
 {
     QTemporaryDir folder;
+    folder.setAutoRemove(!keepFolders);
+    if (keepFolders) out() << "folder " << folder.path() << '\n';
     QFile log(journal);
     log.open(QIODevice::WriteOnly | QIODevice::Truncate);
     AppDriver driver(folder.path(), QStringLiteral(ZELM_MODEL_DIRECTORY));
@@ -142,8 +145,10 @@ int main(int argc, char** argv)
     options.addOption(
         {QStringLiteral("replay"), QStringLiteral("Replay the steps of a file (repeatable)."), QStringLiteral("file")});
     options.addOption({QStringLiteral("verbose"), QStringLiteral("Print every step as it is played.")});
+    options.addOption({QStringLiteral("keep-folders"), QStringLiteral("Keep the folders the sequences worked in.")});
     options.process(application);
     verbose = options.isSet(QStringLiteral("verbose"));
+    keepFolders = options.isSet(QStringLiteral("keep-folders"));
 
     // The program moves the current directory to the projects it works on: files of the fuzzer's
     // own are named from where it started.

@@ -8,6 +8,8 @@
 // - a file that changed reads back with its reader and holds what the window showed before the
 //   step, typing included; a project closed or run with "No" leaves its file as it was, and one
 //   closed with unsaved work asked first;
+// - every event is a day of the model's year (which has no 29 February), and a paste keeps every
+//   line of data it brings and no header line;
 // - a step changes only what it touches: typing into a field changes that field, a radio button
 //   its group, a table edit the table, a wheel turn nothing (and everything typed before it may be
 //   stored on the way).
@@ -73,7 +75,13 @@ private:
     void CheckClosed(const QList<Project>& after, QStringList& problems) const;
     // Whether the window shows typed text that the project does not hold and could.
     bool HoldsTyping(const Project& project) const;
+    // The widgets of `project` that show what the user typed, or f(K) computed, but the project
+    // does not hold yet: values that may be stored by any step.
+    QSet<QString> Pending(const Project& project) const;
     void CheckFrame(const Step& step, const QList<Project>& after, QStringList& problems) const;
+    // A paste into the first column of the event table keeps every data line, from the row pasted
+    // at on, and takes no header line for an event.
+    void CheckPaste(const Step& step, const QList<Project>& after, QStringList& problems) const;
     void FollowUnsettled(const Step& step);
     const Project* Find(const QList<Project>& projects, const docview::Document* document) const;
 
@@ -86,6 +94,10 @@ private:
     // that f(K) computed), by document.
     QHash<const docview::Document*, QSet<QString>> unsettled;
     QStringList changes;
+    // The text the user typed into a field and stayed in it with (by document and field).
+    QPointer<docview::Document> keptIn;
+    QString keptField;
+    QString keptText;
 };
 
 }  // namespace guifuzz
