@@ -1,7 +1,10 @@
 #include "FixedFormat.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+
+#include "ModelError.h"
 
 namespace zelm {
 
@@ -48,6 +51,34 @@ std::string formatA(const std::string& text, int n)
     return text + std::string(n - text.size(), ' ');
 }
 
+bool fitsF(double value, int w, int d)
+{
+    return std::isfinite(value) && formatF(value, w, d).find('*') == std::string::npos;
+}
+
+// The digits before the point: w - d - 1 columns, one fewer for the sign; none shows as "0".
+std::string largestF(int w, int d)
+{
+    const int whole = w - d - 1;
+    return (whole > 0 ? std::string(whole, '9') : "0") + '.' + std::string(d, '9');
+}
+
+std::string smallestF(int w, int d)
+{
+    const int whole = w - d - 2;
+    return '-' + (whole > 0 ? std::string(whole, '9') : "0") + '.' + std::string(d, '9');
+}
+
+std::string misfitMessage(const std::string& quantity, double value, int w, int d)
+{
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", value);
+    std::string text = "ERROR - THE " + quantity + " " + shown + " IS OUTSIDE " + smallestF(w, d) + " TO " +
+                       largestF(w, d) + ", THE RANGE ITS FIELD SHOWS";
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
 FixedLine& FixedLine::X(int n)
 {
     line_.append(n, ' ');
@@ -63,6 +94,15 @@ FixedLine& FixedLine::I(int value, int w)
 FixedLine& FixedLine::F(double value, int w, int d)
 {
     line_ += formatF(value, w, d);
+    return *this;
+}
+
+FixedLine& FixedLine::Fread(double value, int w, int d, const std::function<std::string()>& quantity)
+{
+    const std::string field = formatF(value, w, d);
+    if (!std::isfinite(value) || field.find('*') != std::string::npos)
+        throw ModelError(misfitMessage(quantity(), value, w, d));
+    line_ += field;
     return *this;
 }
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "FixedFormat.h"
 #include "ModelError.h"
 #include "PeriodTable.h"
+#include "ReportWriter.h"
 
 namespace zelm {
 
@@ -14,11 +16,22 @@ namespace {
 // first period starts the daily chain.
 constexpr int kLongestEventSpan = 361;
 constexpr int kLongestMonth = 31;
-constexpr float kDeepestDrain = 10000.0f;
 
 [[noreturn]] void reject(const std::string& what)
 {
     throw ModelError("ERROR - " + what);
+}
+
+// The values the report prints as they were read must lie in their domain and fit their field;
+// the message gives that range: "(0, 9999.999]", or "[0, 9999.999]" where 0 is allowed.
+enum class Lowest { AboveZero, Zero };
+
+void requireInRange(float value, Lowest lowest, RealField field, const std::string& name)
+{
+    const bool aboveLowest = lowest == Lowest::AboveZero ? value > 0.0f : value >= 0.0f;
+    if (aboveLowest && fitsF(value, field.w, field.d)) return;
+    reject("THE " + name + " MUST LIE IN " + (lowest == Lowest::AboveZero ? "(0, " : "[0, ") +
+           largestF(field.w, field.d) + "]");
 }
 
 // Month and day are checked before any day of the year is computed from them.
@@ -29,7 +42,7 @@ void checkEventValues(const PercolationEvent& event, std::size_t number)
         reject(name + " HAS MONTH " + std::to_string(event.month) + ", OUTSIDE 1 TO 12");
     if (event.day < 1 || event.day > kLongestMonth)
         reject(name + " HAS DAY " + std::to_string(event.day) + ", OUTSIDE 1 TO 31");
-    if (event.amount < 0.0f) reject(name + " HAS A NEGATIVE DEEP PERCOLATION AMOUNT");
+    requireInRange(event.amount, Lowest::Zero, kEventAmountField, "DEEP PERCOLATION AMOUNT OF " + name);
 }
 
 void checkEvents(const std::vector<PercolationEvent>& events)
@@ -46,22 +59,24 @@ void checkEvents(const std::vector<PercolationEvent>& events)
 
 void checkSoilAndDrain(const ProjectInput& project)
 {
-    if (!(project.specificYield > 0.0f)) reject("THE SPECIFIC YIELD MUST BE ABOVE 0");
-    if (!(project.permeability > 0.0f)) reject("THE PERMEABILITY MUST BE ABOVE 0");
+    // A drainable fraction of the soil's volume.
+    if (!(project.specificYield > 0.0f && project.specificYield <= 1.0f))
+        reject("THE SPECIFIC YIELD MUST LIE IN (0, 1]");
+    requireInRange(project.permeability, Lowest::AboveZero, kParameterField, "PERMEABILITY");
     // The radius only enters the equivalent depth, which a drain forced onto the barrier never uses.
-    if (project.barrierMode != 1 && !(project.drainRadius > 0.0f)) reject("THE DRAIN RADIUS MUST BE ABOVE 0");
-    if (project.barrierDistance < 0.0f) reject("THE DISTANCE FROM THE DRAIN TO THE BARRIER MUST NOT BE BELOW 0");
-    if (!(project.depthToDrain > 0.0f)) reject("THE DEPTH TO THE DRAIN MUST BE ABOVE 0");
-    // Every daily depth lies between 0 and the depth to the drain, in a field of F8.3.
-    if (!(project.depthToDrain < kDeepestDrain))
-        reject("THE DEPTH TO THE DRAIN MUST BE BELOW 10000, THE LARGEST THE DAILY FILE HOLDS");
+    if (project.barrierMode != 1)
+        requireInRange(project.drainRadius, Lowest::AboveZero, kParameterField, "DRAIN RADIUS");
+    requireInRange(project.barrierDistance, Lowest::Zero, kParameterField, "DISTANCE FROM THE DRAIN TO THE BARRIER");
+    // Every daily height and depth then lies between 0 and the depth to the drain, and fits too.
+    requireInRange(project.depthToDrain, Lowest::AboveZero, kParameterField, "DEPTH TO THE DRAIN");
+    if (project.benchFlag == 1) requireInRange(project.awhc, Lowest::Zero, kParameterField, "AWHC");
 }
 
 // An analysis runs the spacing read from the file; a design replaces it.
 void checkAnalysedSpacing(const ProjectInput& project)
 {
     if (project.drainSpacing == 0.0f) reject("YOU CANNOT ANALYZE A ZERO LENGTH SPACING");
-    if (!(project.drainSpacing > 0.0f)) reject("THE DRAIN SPACING MUST BE ABOVE 0");
+    requireInRange(project.drainSpacing, Lowest::AboveZero, kParameterField, "DRAIN SPACING");
 }
 
 void checkDesignTarget(const ProjectInput& project)
@@ -70,7 +85,7 @@ void checkDesignTarget(const ProjectInput& project)
     bool anyRecharge =
         std::any_of(events.begin(), events.end(), [](const PercolationEvent& e) { return e.amount > 0.0f; });
     if (!anyRecharge) reject("A DESIGN NEEDS AT LEAST ONE EVENT OF POSITIVE DEEP PERCOLATION");
-    if (project.maxWaterTable < 0.0f) reject("THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST NOT BE BELOW 0");
+    requireInRange(project.maxWaterTable, Lowest::Zero, kParameterField, "MAXIMUM WATER TABLE ABOVE THE DRAIN");
 }
 
 }  // namespace

@@ -42,7 +42,15 @@ public:
 private:
     [[noreturn]] void fail(const std::string& item) const
     {
-        throw ModelError("ERROR - CANNOT READ THE " + item + " IN INPUT FILE " + fileName_);
+        std::string message = "ERROR - CANNOT READ THE " + item + " IN INPUT FILE " + fileName_;
+        if (reader_.overlong())
+            message += ": A LINE IS LONGER THAN " + std::to_string(kMaxLineCharacters) + " CHARACTERS";
+        throw ModelError(message);
+    }
+
+    [[noreturn]] void beyondLimit(const std::string& what) const
+    {
+        throw ModelError("ERROR - INPUT FILE " + fileName_ + " HAS " + what);
     }
 
     std::vector<std::string> values(std::size_t count, const std::string& item)
@@ -101,6 +109,8 @@ private:
         const std::string countItem = "NUMBER OF EVENTS";
         reader_.SKIPN();
         int count = integer(values(1, countItem)[0], countItem);
+        if (count > kMaxEvents)
+            beyondLimit(std::to_string(count) + " EVENTS; A PROJECT HAS AT MOST " + std::to_string(kMaxEvents));
         reader_.SKIPN();
         for (int k = 1; k <= count; ++k) {
             const std::string item = "EVENT " + std::to_string(k);
@@ -119,8 +129,11 @@ private:
         while ((more = reader_.readLine(line)) && !startsWith(line, "$sta")) {
         }
         if (!more) return;
-        while (reader_.readLine(line) && !startsWith(line, "$end"))
+        while (reader_.readLine(line) && !startsWith(line, "$end")) {
+            if (project.comments.size() == kMaxCommentLines)
+                beyondLimit("MORE THAN " + std::to_string(kMaxCommentLines) + " COMMENT LINES");
             project.comments.push_back(line.substr(0, kLineColumns));
+        }
     }
 
     ListDirectedReader reader_;

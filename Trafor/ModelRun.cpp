@@ -51,7 +51,13 @@ ModelRun simulate(ProjectInput project, int maxPasses)
         return run;
     }
     const bool onBarrier = search.yearPass().drainOnBarrier(run.h);
-    run.report = OUTPUT({run.project, run.periods, *run.lastPass, run.h, onBarrier});
+    try {
+        run.report = OUTPUT({run.project, run.periods, *run.lastPass, run.h, onBarrier});
+        run.dailyFile = formatDailyFile(run.daily);
+    } catch (const ModelError& e) {
+        run.error = e.what();
+        run.report.clear();
+    }
     return run;
 }
 

@@ -21,7 +21,8 @@ struct ModelRun {
     int passes = 0;
 
     std::vector<DailyRow> daily;  // the daily rows of lastPass
-    std::string report;           // empty when the run stopped with an error
+    std::string report;           // the texts of the two output files; both empty when the run
+    std::string dailyFile;        // stopped with an error
     std::string warning;          // a console line, or empty
     std::string error;            // a console line, or empty
 

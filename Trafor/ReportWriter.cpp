@@ -19,6 +19,16 @@ int eventNumberColumns(std::size_t events)
     return std::max(kEventNumberColumns, static_cast<int>(std::to_string(events).size()));
 }
 
+std::string eventQuantity(const char* what, std::size_t event)
+{
+    return std::string(what) + " OF EVENT " + std::to_string(event);
+}
+
+std::string periodQuantity(const char* what, int period)
+{
+    return std::string(what) + " OF PERIOD " + std::to_string(period);
+}
+
 const char* const kEncroachmentWarning[] = {
     "***************** WARNING ******************",
     "The combination of field data and deep ",
@@ -67,22 +77,32 @@ private:
     void empty() { text_ += '\n'; }
     void free(const std::string& s) { line(' ' + s); }
 
-    void parameter(const std::string& label, float value) { line(FixedLine().text(label).F(value, 8, 3).str()); }
+    void parameter(const std::string& label, float value, const char* quantity)
+    {
+        line(FixedLine()
+                 .text(label)
+                 .Fread(value, kParameterField.w, kParameterField.d, [quantity] { return quantity; })
+                 .str());
+    }
 
     void parameterLines()
     {
         const ProjectInput& p = in_.project;
         const std::string length = formatA(labels_.length, 4);
-        parameter("Permeability " + formatA(labels_.permeability, 9) + "                    = ", p.permeability);
-        parameter("Specific yield (percent)                  = ", p.specificYield);
-        parameter("Drain to barrier " + length + "                     = ", p.barrierDistance);
-        parameter("Max. W.T. above drain at mid-spacing " + length + " = ", in_.h);
-        parameter("Drain Radius " + length + "                         = ", p.drainRadius);
-        parameter("Depth to the Drain " + length + "                   = ", p.depthToDrain);
-        parameter("Equivalent barrier " + length + "                   = ", in_.pass.de);
-        parameter("Drain spacing " + length + "                        = ", in_.pass.S);
+        parameter("Permeability " + formatA(labels_.permeability, 9) + "                    = ", p.permeability,
+                  "PERMEABILITY");
+        parameter("Specific yield (fraction)                 = ", p.specificYield, "SPECIFIC YIELD");
+        parameter("Drain to barrier " + length + "                     = ", p.barrierDistance,
+                  "DISTANCE FROM THE DRAIN TO THE BARRIER");
+        parameter("Max. W.T. above drain at mid-spacing " + length + " = ", in_.h,
+                  "MAXIMUM WATER TABLE ABOVE THE DRAIN");
+        parameter("Drain Radius " + length + "                         = ", p.drainRadius, "DRAIN RADIUS");
+        parameter("Depth to the Drain " + length + "                   = ", p.depthToDrain, "DEPTH TO THE DRAIN");
+        parameter("Equivalent barrier " + length + "                   = ", in_.pass.de,
+                  "EQUIVALENT DEPTH TO THE BARRIER");
+        parameter("Drain spacing " + length + "                        = ", in_.pass.S, "DRAIN SPACING");
         if (p.benchFlag == 1)
-            parameter("AWHC " + formatA(labels_.awhc, 4) + "                                 = ", p.awhc);
+            parameter("AWHC " + formatA(labels_.awhc, 4) + "                                 = ", p.awhc, "AWHC");
     }
 
     void encroachmentWarning()
@@ -106,7 +126,9 @@ private:
                 row.X(15);
             else
                 row.X(5).I(in_.periods.TP[k + 1], 4).X(6);
-            line(row.F(e.amount, 5, 2).str());
+            line(row.Fread(e.amount, kEventAmountField.w, kEventAmountField.d,
+                           [k] { return eventQuantity("DEEP PERCOLATION", k); })
+                     .str());
         }
     }
 
@@ -124,16 +146,23 @@ private:
             periodLine(i);
         }
         eventLine(N);
-        line(FixedLine().X(23).F(pass.YO[N], 5, 2).str());
+        line(FixedLine().X(23).Fread(pass.YO[N], 5, 2, [N] { return periodQuantity("HEIGHT AT THE START", N); }).str());
     }
 
     void eventLine(int i)
     {
-        line(FixedLine().X(1).I(i - 2, numberColumns_).X(blanksAfterNumber(13)).F(in_.pass.BU[i], 5, 2).str());
+        line(FixedLine()
+                 .X(1)
+                 .I(i - 2, numberColumns_)
+                 .X(blanksAfterNumber(13))
+                 .Fread(in_.pass.BU[i], 5, 2, [i] { return eventQuantity("BUILD-UP", i - 2); })
+                 .str());
     }
 
     int blanksAfterNumber(int blanks) const { return std::max(1, blanks - widening_); }
 
+    // The reader takes every number of a period line; the time factor it only shows, so a time
+    // factor too large for its field may show as asterisks.
     void periodLine(int i)
     {
         const PassResult& pass = in_.pass;
@@ -144,11 +173,11 @@ private:
         // clang-format off
         line(FixedLine()
                  .X(8).I(in_.periods.TP[i], 5)
-                 .X(10).F(pass.YO[i], 5, 2)
-                 .X(2).F(flowDepth, 6, 2)
+                 .X(10).Fread(pass.YO[i], 5, 2, [i] { return periodQuantity("HEIGHT AT THE START", i); })
+                 .X(2).Fread(flowDepth, 6, 2, [i] { return periodQuantity("FLOW DEPTH", i); })
                  .X(2).F(pass.X[i], 8, 4)
-                 .X(2).F(ratio, 5, 3)
-                 .X(3).F(pass.Z[i], 5, 2)
+                 .X(2).Fread(ratio, 5, 3, [i] { return periodQuantity("HEIGHT RATIO", i); })
+                 .X(3).Fread(pass.Z[i], 5, 2, [i] { return periodQuantity("HEIGHT AT THE END", i); })
                  .str());
         // clang-format on
     }
@@ -171,8 +200,20 @@ std::string formatDailyFile(const std::vector<DailyRow>& rows)
 {
     std::string text;
     text.reserve(rows.size() * 25);
-    for (const DailyRow& row : rows)
-        text += FixedLine().X(1).I(row.day, 3).X(2).F(row.height, 8, 3).X(2).F(row.depth, 8, 3).str() + '\n';
+    for (const DailyRow& row : rows) {
+        const auto quantity = [&row](const char* what) {
+            return [what, &row] { return std::string(what) + " OF DAY " + std::to_string(row.day); };
+        };
+        text += FixedLine()
+                    .X(1)
+                    .I(row.day, 3)
+                    .X(2)
+                    .Fread(row.height, 8, 3, quantity("DAILY WATER TABLE HEIGHT"))
+                    .X(2)
+                    .Fread(row.depth, 8, 3, quantity("DAILY WATER TABLE DEPTH"))
+                    .str() +
+                '\n';
+    }
     return text;
 }
 

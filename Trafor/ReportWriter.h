@@ -19,10 +19,21 @@ struct ReportInputs {
     bool onBarrier;          // the barrier criterion evaluated with that h
 };
 
-// OUTPUT: the report text, lines ended by LF.
+// Fields of the report that show input values as they were read; the input checks refuse values
+// these fields cannot show.
+struct RealField {
+    int w;
+    int d;
+};
+constexpr RealField kParameterField{8, 3};
+constexpr RealField kEventAmountField{5, 2};
+
+// OUTPUT: the report text, lines ended by LF. A number the GUI reads back that its field cannot
+// show stops the run with a ModelError naming it; only the time factor may show as asterisks.
 std::string OUTPUT(const ReportInputs& inputs);
 
-// The daily file text: one row per daily value.
+// The daily file text: one row per daily value; a height or depth its field cannot show stops the
+// run with a ModelError.
 std::string formatDailyFile(const std::vector<DailyRow>& rows);
 
 }  // namespace zelm

@@ -4,7 +4,7 @@ namespace zelm {
 
 UnitLabels INIUNITS(bool metric)
 {
-    if (metric) return {"(m/day)", "(m)", "mm"};
+    if (metric) return {"(m/day)", "(m)", "cm"};
     return {"(ft/day)", "(ft)", "inches"};
 }
 

@@ -8,7 +8,7 @@ namespace zelm {
 struct UnitLabels {
     std::string permeability;  // "(ft/day)" or "(m/day)"
     std::string length;        // "(ft)" or "(m)"
-    std::string awhc;          // "inches" or "mm"
+    std::string awhc;          // "inches" or "cm", the unit the project stores AWHC in; printed as A4
 };
 
 UnitLabels INIUNITS(bool metric);

@@ -17,16 +17,19 @@ struct FileNames {
 // The base name with trailing blanks removed, followed by the three extensions.
 FileNames fileNamesFor(const std::string& baseName);
 
-// The files of the project the user named: the base name as given when its ".TRN" (or ".trn")
-// exists, else the name of an existing ".trn" or ".TRN" file with its extension, else the base
-// name without trailing blanks. The outputs follow the name that was used.
+// The files of the project the user named: the file of exactly that name when it exists and
+// carries the extension ".trn" in any letter case (zelmview names the file it edits so), else
+// BASE.trn, else BASE.TRN; the same again for the name without trailing blanks; else the names of
+// the base name without trailing blanks. The outputs follow the base name that was used, always
+// with ".OTR" and ".DAY".
 FileNames projectFilesFor(const std::string& argument);
 
 // Runs one project; returns the process exit status (0 on success).
 int runZelm(const std::string& baseName, std::ostream& console);
 
-// The whole program over its arguments (without the program name): "--version", "--help", or the
-// base name; without arguments it asks for the base name on `in`.
+// The whole program over its arguments (without the program name): "--version", "--help", "--"
+// (the end of the options), and one base name; an argument that names an existing project is a
+// base name whatever it begins with. Without a base name it asks for one on `in`.
 int zelmMain(const std::vector<std::string>& arguments, std::istream& in, std::ostream& console);
 
 }  // namespace zelm

@@ -11,13 +11,19 @@ double lateralLengthPerArea(double spacing, bool metric)
     return (metric ? kSquareMetresPerHectare : kSquareFeetPerAcre) / spacing;
 }
 
-// (1 + i)^n - 1 is taken as expm1(n ln(1 + i)), which keeps its digits for a small rate.
+// (1 + i)^n - 1 is taken as expm1(n ln(1 + i)), which keeps its digits for a small rate. Where
+// (1 + i)^n overflows (a long life, a high rate) the factor is taken as i / (1 - (1 + i)^-n),
+// which cannot overflow and tends to i as the life grows; the first form is kept where it is
+// finite, so that ordinary projects keep their numbers to the last bit.
 double capitalRecoveryFactor(double discountPercent, double years)
 {
     const double i = discountPercent / 100.0;
     if (i == 0.0) return 1.0 / years;
-    const double growth = std::expm1(years * std::log1p(i));
-    return i * (1.0 + growth) / growth;
+    const double exponent = years * std::log1p(i);
+    const double growth = std::expm1(exponent);
+    const double factor = i * (1.0 + growth) / growth;
+    if (std::isfinite(factor)) return factor;
+    return i / -std::expm1(-exponent);
 }
 
 double lateralPercentSum(const RiskProject& project)

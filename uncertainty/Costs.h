@@ -21,7 +21,9 @@ struct DesignCost {
 
 double lateralLengthPerArea(double spacing, bool metric);
 
-// CRF = i (1 + i)^n / ((1 + i)^n - 1) with i the rate as a fraction; 1 / n when i = 0.
+// CRF = i (1 + i)^n / ((1 + i)^n - 1) with i the rate as a fraction; 1 / n when i = 0. It stays
+// finite however long the life (it tends to i); only a life or a rate beyond any real one (a life
+// of 1e-310 years) makes it infinite, and the run then stops on the cost it cannot compute.
 double capitalRecoveryFactor(double discountPercent, double years);
 
 // The sum of the lateral percentages of the pipe cost table.

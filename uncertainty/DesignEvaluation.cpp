@@ -33,7 +33,8 @@ public:
     {
         Values<2> I = g_.exactBarrier() ? overRatio(g_.meanBarrierDe()) : overBarrier();
         const double variance = I[1] - I[0] * I[0];
-        return {centre_ + I[0], std::sqrt(std::fmax(variance, 0.0))};
+        // A NaN integral stays NaN, so that the run sees it.
+        return {centre_ + I[0], std::isnan(variance) ? variance : std::sqrt(std::fmax(variance, 0.0))};
     }
 
 private:

@@ -5,6 +5,7 @@
 
 #include "GridRange.h"
 #include "LossFunctions.h"
+#include "ResultChecks.h"
 
 namespace uncertainty {
 
@@ -21,6 +22,7 @@ DesignResult evaluateDesign(const RiskProject& project, const UncertainField& fi
         r.yield = yieldMoments(field, design, lossFunctionOf(project));
         r.netBenefit = project.annualBenefits * r.yield.mean - r.cost.annualCost;
     }
+    requireFiniteResult(r, project);
     return r;
 }
 
@@ -31,6 +33,7 @@ DesignResult evaluateDesign(const RiskProject& project, const UncertainField& fi
     DepthReliability atDepth(field, design.depth, project.criticalDepth);
     DesignResult r = evaluateDesign(project, field, design, atDepth);
     r.waterTableDepth = depthMoments(field, design);
+    requireFiniteResult(r, project);
     return r;
 }
 

@@ -25,7 +25,8 @@ struct DesignResult {
 };
 
 // The reliability, cost and moments of the depth to the water table of one design, and for a loss
-// function analysis its yield and net benefit.
+// function analysis its yield and net benefit. A value that is not finite is a ModelError
+// (ResultChecks.h), raised for a range at the first design that has one.
 DesignResult evaluateDesign(const RiskProject& project, const UncertainField& field, const Design& design);
 
 // The candidates of a range (without the moments of their water table, which only the designs the

@@ -8,14 +8,18 @@ namespace {
 
 constexpr double kInvSqrt2 = 0.70710678118654752440;
 constexpr double kInvSqrt2Pi = 0.39894228040143267794;
+// Beyond this coefficient of variation 1 + cv^2 is cv^2 in double precision.
+constexpr double kLargeVariation = 1e100;
 
 }  // namespace
 
+// log1p keeps small coefficients of variation exact: ln(1 + cv^2) ~ cv^2. A coefficient whose
+// square would overflow (or that overflows itself, a tiny mean beside an ordinary deviation) is
+// taken through the logarithms: ln(1 + cv^2) = 2 ln cv to the last digit there.
 LogNormal logNormalFromMoments(double mean, double sd)
 {
     const double cv = sd / mean;
-    // log1p keeps small coefficients of variation exact: ln(1 + cv^2) ~ cv^2.
-    const double zeta2 = std::log1p(cv * cv);
+    const double zeta2 = cv < kLargeVariation ? std::log1p(cv * cv) : 2.0 * (std::log(sd) - std::log(mean));
     return {std::log(mean) - 0.5 * zeta2, std::sqrt(zeta2)};
 }
 

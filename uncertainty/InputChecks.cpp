@@ -84,7 +84,7 @@ private:
         finite(p_.discountRate, "THE DISCOUNT RATE");
         finite(p_.systemLife, "THE LIFE OF THE SYSTEM");
         finite(p_.omCost, "THE O&M COST");
-        checkCostNumbersAreFinite();
+        checkPipeCosts(&Checker::finite, &Checker::finite);
         checkMachineNumbersAreFinite();
         checkDesignNumbersAreFinite();
         if (p_.isLossFunction()) {
@@ -98,17 +98,21 @@ private:
         }
     }
 
-    void checkCostNumbersAreFinite()
+    using Check = void (Checker::*)(const double&, const std::string&);
+
+    // The pipe costs the run uses, each with `cost`: the average one, or the rows of the table,
+    // whose percents of lateral get `share`.
+    void checkPipeCosts(Check cost, Check share)
     {
         if (!p_.usesPipeTable()) {
-            finite(p_.averagePipeCost, "THE AVERAGE PIPE COST");
+            (this->*cost)(p_.averagePipeCost, "THE AVERAGE PIPE COST");
             return;
         }
         for (int i = 0; i < kPipeSizes; ++i) {
             const std::string row = " OF ROW " + std::to_string(i + 1) + " OF THE PIPE COST TABLE";
-            finite(p_.pipeCost[i], "THE PIPE COST" + row);
-            finite(p_.gravelCost[i], "THE GRAVEL ENVELOPE COST" + row);
-            finite(p_.lateralPercent[i], "THE PERCENT OF LATERAL" + row);
+            (this->*cost)(p_.pipeCost[i], "THE PIPE COST" + row);
+            (this->*cost)(p_.gravelCost[i], "THE GRAVEL ENVELOPE COST" + row);
+            (this->*share)(p_.lateralPercent[i], "THE PERCENT OF LATERAL" + row);
         }
     }
 
@@ -159,10 +163,13 @@ private:
         notNegative(p_.rechargeRateSD, "THE STANDARD DEVIATION OF THE RECHARGE RATE");
     }
 
+    // Costs are never negative: a negative one would make the design with the most drain the cheapest.
     void checkCosts()
     {
         positive(p_.systemLife, "THE LIFE OF THE SYSTEM");
         notNegative(p_.discountRate, "THE DISCOUNT RATE");
+        notNegative(p_.omCost, "THE O&M COST");
+        checkPipeCosts(&Checker::notNegative, &Checker::percent);
         if (!p_.usesPipeTable()) return;
         for (int i = 0; i < kPipeSizes; ++i)
             if (!usable(p_.lateralPercent[i])) return;
@@ -180,8 +187,10 @@ private:
     {
         if (p_.isVariableSpeed()) {
             positive(p_.minInstallRate, "THE MINIMUM RATE OF INSTALLATION OF THE VARIABLE SPEED MACHINE");
+            notNegative(p_.varCostPerMinute, "THE COST PER MINUTE OF THE VARIABLE SPEED MACHINE");
         } else {
             positive(p_.constInstallRate, "THE RATE OF INSTALLATION OF THE CONSTANT SPEED MACHINE");
+            notNegative(p_.constCostPerMinute, "THE COST PER MINUTE OF THE CONSTANT SPEED MACHINE");
         }
     }
 
@@ -272,6 +281,7 @@ private:
     void checkLossFunction()
     {
         positive(p_.maxYieldDepth, "THE DEPTH TO THE WATER TABLE FOR MAXIMUM YIELD");
+        notNegative(p_.annualBenefits, "THE ANNUAL BENEFITS");
         if (p_.lossFunction == 1 && usable(p_.coefX) && !(p_.coefX >= 0.0 && p_.coefX < 1.0))
             error("THE LOSS FUNCTION COEFFICIENT X MUST LIE FROM 0 UP TO BUT NOT INCLUDING 1");
     }

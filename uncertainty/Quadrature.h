@@ -1,6 +1,7 @@
 // Integrals of smooth pieces: the adaptive Gauss-Kronrod 7/15 rule with global error control
 // (the piece of largest error is halved until the sum of the errors meets the target), for
-// integrands of one or two components, and bisection for a change of sign.
+// integrands of one or two components, and bisection for a change of sign. An integral whose
+// integrand is not finite is NaN, found after the first pieces.
 #pragma once
 
 #include <algorithm>
@@ -113,8 +114,16 @@ Piece<N> gaussKronrod15(F& f, double a, double b)
 
 }  // namespace detail
 
+template <std::size_t N>
+bool allFinite(const Values<N>& v)
+{
+    return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
+}
+
 // Halves the piece of largest error until the sum of the errors meets the target, starting from
-// pieces already summed (which may have come from values computed beforehand).
+// pieces already summed (which may have come from values computed beforehand). An integrand that
+// is not finite somewhere ends the integral at once with NaN (not converged): no halving could
+// make it finite.
 template <std::size_t N, class F, class Target>
 QuadratureResult<N> refine(F&& f, std::vector<detail::Piece<N>> pieces, Target&& target)
 {
@@ -128,6 +137,10 @@ QuadratureResult<N> refine(F&& f, std::vector<detail::Piece<N>> pieces, Target&&
                 result.value[k] += p.value[k];
                 result.error[k] += p.error[k];
             }
+        if (!allFinite(result.value) || !allFinite(result.error)) {
+            result.value.fill(std::numeric_limits<double>::quiet_NaN());
+            return result;
+        }
         const Values<N> allowed = target(result.value);
         bool met = true;
         for (std::size_t k = 0; k < N; ++k) met = met && result.error[k] <= allowed[k];

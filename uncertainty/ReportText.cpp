@@ -1,6 +1,7 @@
 #include "ReportText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 
 namespace uncertainty {
@@ -10,6 +11,13 @@ std::string dotted(const std::string& label, std::size_t width)
     std::string text = label + ' ';
     const std::size_t dots = text.size() + 2 <= width ? width - text.size() : 2;
     return text + std::string(dots, '.');
+}
+
+std::string printable(std::string name)
+{
+    for (char& c : name)
+        if (std::iscntrl(static_cast<unsigned char>(c))) c = '?';
+    return name;
 }
 
 void ReportText::heading(const std::string& title)

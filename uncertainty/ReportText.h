@@ -28,4 +28,8 @@ private:
 // A label followed by dots up to `width` characters (at least two dots after one blank).
 std::string dotted(const std::string& label, std::size_t width);
 
+// A name from outside (a file or crop name) fit for one line of the report: each control character
+// (a line end among them, which could start a line that reads like a section heading) becomes "?".
+std::string printable(std::string name);
+
 }  // namespace uncertainty

@@ -33,7 +33,7 @@ std::string g(double value)
 class Writer {
 public:
     Writer(const RunResults& r, const std::string& projectFile)
-        : r_(r), p_(r.project), u_(unitLabels(r.project.isMetric())), file_(projectFile)
+        : r_(r), p_(r.project), u_(unitLabels(r.project.isMetric())), file_(printable(projectFile))
     {
     }
 
@@ -149,7 +149,7 @@ private:
         if (p_.isLossFunction()) {
             t_.line();
             t_.line("  Loss function");
-            t_.item("Crop", p_.cropName.empty() ? std::string("(not named)") : p_.cropName);
+            t_.item("Crop", p_.cropName.empty() ? std::string("(not named)") : printable(p_.cropName));
             t_.item("Shape", lossShape());
             t_.item(len("Depth to the water table for maximum yield"), g(p_.maxYieldDepth));
             t_.item("Annual benefits (" + perArea() + ")", g(p_.annualBenefits));

@@ -61,12 +61,27 @@ private:
         throw ModelError("ERROR - " + what + " (LINE " + std::to_string(fileLine_) + " OF " + fileName_ + ")");
     }
 
+    // The next line without its line end (LF or CR LF); false at the end of the file. A line
+    // longer than kMaxLineLength is an error, found before more of it is read.
+    bool nextLine(std::string& line)
+    {
+        buffer_.resize(kMaxLineLength + 2);  // the line, a CR before its LF, and the terminating NUL
+        in_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        const std::streamsize extracted = in_.gcount();
+        if (extracted == 0 && in_.eof()) return false;
+        ++fileLine_;
+        const bool endedByLineEnd = !in_.eof() && !in_.fail();
+        line.assign(buffer_.data(), static_cast<std::size_t>(extracted - (endedByLineEnd ? 1 : 0)));
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if ((in_.fail() && !in_.eof()) || line.size() > kMaxLineLength)
+            fail("THE LINE IS LONGER THAN " + std::to_string(kMaxLineLength) + " CHARACTERS");
+        return true;
+    }
+
     // The next line that is neither empty nor a comment; false at the end of the file.
     bool nextDataLine(std::string& line)
     {
-        while (std::getline(in_, line)) {
-            ++fileLine_;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
+        while (nextLine(line)) {
             if (!line.empty() && line[0] != '#') return true;
         }
         return false;
@@ -181,6 +196,7 @@ private:
     std::istream& in_;
     std::string fileName_;
     int fileLine_ = 0;
+    std::string buffer_;
 };
 
 }  // namespace

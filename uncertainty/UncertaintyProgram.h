@@ -19,14 +19,17 @@ struct FileNames {
     std::string report;  // base + ".UNC"
 };
 
-// The files of a base name: BASE.rsk, else BASE.RSK; a base name given with the extension ".rsk"
-// (in any letter case) names that file when no BASE.rsk.rsk exists. nullopt: no such file.
+// The files of a base name: the project it names whole when it carries the extension ".rsk" in
+// any letter case (so that of BASE.rsk and BASE.RSK the one named is run), else BASE.rsk, else
+// BASE.RSK; the report is BASE.UNC. nullopt: no such file.
 std::optional<FileNames> fileNamesFor(const std::string& baseName);
 
 // Runs one project; returns the exit status.
 int runUncertainty(const std::string& baseName, std::ostream& console);
 
-// The whole command line (without the program's name): a base name, --help or --version.
+// The whole command line (without the program's name): a base name, --help or --version. "--"
+// before the base name ends the options, and an argument that names a project is a base name even
+// when it begins with "--".
 int commandLine(const std::vector<std::string>& arguments, std::ostream& console);
 
 }  // namespace uncertainty

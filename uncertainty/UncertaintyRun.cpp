@@ -4,7 +4,9 @@
 
 #include "GridRange.h"
 #include "InputChecks.h"
+#include "ModelError.h"
 #include "ReportWriter.h"
+#include "ResultChecks.h"
 
 namespace uncertainty {
 
@@ -54,6 +56,7 @@ private:
         if (found != completed_.end()) return found->second;
         DesignResult d = r_.range->candidates[i];
         d.waterTableDepth = depthMoments(r_.field, d.design);
+        requireFiniteResult(d, r_.project);
         return completed_.emplace(i, d).first->second;
     }
 
@@ -107,7 +110,13 @@ RunOutcome runRiskAnalysis(const RiskProject& project, const std::string& projec
     outcome.errors = std::move(checks.errors);
     outcome.warnings = std::move(checks.warnings);
     if (outcome.failed()) return outcome;
-    RunResults results = analyse(project);
+    RunResults results;
+    try {
+        results = analyse(project);
+    } catch (const ModelError& e) {
+        outcome.errors.push_back(e.what());
+        return outcome;
+    }
     results.warnings.insert(results.warnings.begin(), outcome.warnings.begin(), outcome.warnings.end());
     outcome.warnings = results.warnings;
     outcome.report = writeReport(results, projectFile);

@@ -38,10 +38,11 @@ struct RunOutcome {
 };
 
 // Checks the project, and when it is sound computes what it asks and writes the report;
-// `projectFile` names the input in the report.
+// `projectFile` names the input in the report. A result that is not finite is an error too.
 RunOutcome runRiskAnalysis(const RiskProject& project, const std::string& projectFile);
 
-// The computation alone, for a project that passed the checks.
+// The computation alone, for a project that passed the checks; a result that is not finite
+// raises a ModelError.
 RunResults analyse(const RiskProject& project);
 
 }  // namespace uncertainty

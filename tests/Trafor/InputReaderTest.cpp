@@ -123,6 +123,26 @@ TEST(InputReader, CommentLinesHaveNoFixedLimit)
     EXPECT_EQ(p.comments.size(), 70u);
 }
 
+// What a file holds beyond the limits stated in the help is refused with the limit named, before
+// it takes memory or reaches the report.
+TEST(InputReader, EventsAndCommentLinesBeyondTheirLimitsAreRefused)
+{
+    const std::string head = "2\nT\n0 0 0\n1 2 3 0.05 0.25 5 100 6 0\n";
+    std::string events = "999\n";
+    for (int k = 0; k < 999; ++k) events += "1 1 0.1\n";
+    std::string comments = "$start\n";
+    for (std::size_t k = 0; k < kMaxCommentLines; ++k) comments += "line\n";
+    const ProjectInput p = read(head + events + comments + "$end\n");
+    EXPECT_EQ(p.events.size(), 999u);
+    EXPECT_EQ(p.comments.size(), kMaxCommentLines);
+
+    EXPECT_EQ(readError(head + "1000\n"), "ERROR - INPUT FILE P.TRN HAS 1000 EVENTS; A PROJECT HAS AT MOST 999");
+    EXPECT_EQ(readError(head + "2000000000\n"),
+              "ERROR - INPUT FILE P.TRN HAS 2000000000 EVENTS; A PROJECT HAS AT MOST 999");
+    EXPECT_EQ(readError(head + "1\n3 1 1\n" + comments + "one line too many\n$end\n"),
+              "ERROR - INPUT FILE P.TRN HAS MORE THAN 5000 COMMENT LINES");
+}
+
 TEST(InputReader, MalformedFilesNameTheFileAndTheItem)
 {
     const std::string field = "1 2 3 0.05 0.25 5 100 6 0\n";

@@ -53,18 +53,18 @@ INSTANTIATE_TEST_SUITE_P(Project, ModelDomain, ::testing::Values(
     SpoiledProject{"HugeNegativeDay", [] { return withEvent(3, std::numeric_limits<int>::min(), 1.0f); },
                    "ERROR - EVENT 2 HAS DAY -2147483648, OUTSIDE 1 TO 31"},
     SpoiledProject{"NegativeAmount", [] { return withEvent(3, 12, -0.5f); },
-                   "ERROR - EVENT 2 HAS A NEGATIVE DEEP PERCOLATION AMOUNT"},
+                   "ERROR - THE DEEP PERCOLATION AMOUNT OF EVENT 2 MUST LIE IN [0, 99.99]"},
     SpoiledProject{"NegativeBarrierDistance", [] { auto p = fixtures::designProject(); p.barrierDistance = -1.0f; return p; },
-                   "ERROR - THE DISTANCE FROM THE DRAIN TO THE BARRIER MUST NOT BE BELOW 0"},
+                   "ERROR - THE DISTANCE FROM THE DRAIN TO THE BARRIER MUST LIE IN [0, 9999.999]"},
     SpoiledProject{"ZeroDepth", [] { auto p = fixtures::designProject(); p.depthToDrain = 0.0f; return p; },
-                   "ERROR - THE DEPTH TO THE DRAIN MUST BE ABOVE 0"},
+                   "ERROR - THE DEPTH TO THE DRAIN MUST LIE IN (0, 9999.999]"},
     SpoiledProject{"NegativeDepth", [] { auto p = fixtures::analysisProject(); p.depthToDrain = -4.0f; return p; },
-                   "ERROR - THE DEPTH TO THE DRAIN MUST BE ABOVE 0"},
+                   "ERROR - THE DEPTH TO THE DRAIN MUST LIE IN (0, 9999.999]"},
     // The daily file holds depths in eight columns with three decimals.
     SpoiledProject{"HugeDepth", [] { auto p = fixtures::designProject(); p.depthToDrain = 1e30f; return p; },
-                   "ERROR - THE DEPTH TO THE DRAIN MUST BE BELOW 10000, THE LARGEST THE DAILY FILE HOLDS"},
+                   "ERROR - THE DEPTH TO THE DRAIN MUST LIE IN (0, 9999.999]"},
     SpoiledProject{"NegativeSpacing", [] { auto p = fixtures::analysisProject(); p.drainSpacing = -1.0f; return p; },
-                   "ERROR - THE DRAIN SPACING MUST BE ABOVE 0"},
+                   "ERROR - THE DRAIN SPACING MUST LIE IN (0, 9999.999]"},
     SpoiledProject{"ZeroSpacingOnTheBarrier",
                    [] { auto p = fixtures::analysisProject(); p.drainSpacing = 0.0f; p.barrierMode = 1; return p; },
                    "ERROR - YOU CANNOT ANALYZE A ZERO LENGTH SPACING"}),
@@ -97,19 +97,22 @@ TEST(ModelNonFiniteValues, HugeAmountsStopWithTheBuildUpNamed)
 {
     const fixtures::FloatingPointTrapsLifted lifted;
     ProjectInput p = fixtures::analysisProject();
-    p.events[2].amount = 3e38f;  // over 12 and a specific yield of 0.05: beyond single precision
+    p.events[0].amount = p.events[1].amount = 0.0f;
+    p.events[2].amount = 99.0f;
+    p.specificYield = 1e-38f;  // 99 over 12 and this specific yield: beyond single precision
     ModelRun run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - THE BUILD-UP OF PERIOD 5 IS OUT OF RANGE");
     EXPECT_TRUE(run.report.empty());
 }
 
-TEST(ModelNonFiniteValues, AHugeTargetStopsTheDesignAtItsFirstSpacing)
+// A target that would overflow the first spacing is more than the report can show.
+TEST(ModelNonFiniteValues, AHugeTargetIsRefusedBeforeTheFirstSpacing)
 {
     const fixtures::FloatingPointTrapsLifted lifted;
     ProjectInput p = fixtures::designProject();
     p.maxWaterTable = 1e30f;
     ModelRun run = simulate(p);
-    EXPECT_EQ(run.error, "ERROR - THE DRAIN SPACING IS OUT OF RANGE");
+    EXPECT_EQ(run.error, "ERROR - THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST LIE IN [0, 9999.999]");
     EXPECT_TRUE(run.report.empty());
     EXPECT_FALSE(run.lastPass.has_value());
 }

@@ -40,16 +40,26 @@ TEST(ModelRunErrors, InputOutsideTheDomainStopsBeforeAnyPass)
              p.events = {{1, 1, 1.0f}, {12, 29, 1.0f}};
          },
          "ERROR - THE FIRST AND LAST EVENTS ARE MORE THAN 361 DAYS APART"},
-        {"Sy", [](ProjectInput& p) { p.specificYield = 0.0f; }, "ERROR - THE SPECIFIC YIELD MUST BE ABOVE 0"},
-        {"K", [](ProjectInput& p) { p.permeability = -1.0f; }, "ERROR - THE PERMEABILITY MUST BE ABOVE 0"},
-        {"r0", [](ProjectInput& p) { p.drainRadius = 0.0f; }, "ERROR - THE DRAIN RADIUS MUST BE ABOVE 0"},
+        {"Sy", [](ProjectInput& p) { p.specificYield = 0.0f; }, "ERROR - THE SPECIFIC YIELD MUST LIE IN (0, 1]"},
+        // A specific yield is a fraction of the soil's volume, not a percentage.
+        {"Sy above 1", [](ProjectInput& p) { p.specificYield = 10000.0f; },
+         "ERROR - THE SPECIFIC YIELD MUST LIE IN (0, 1]"},
+        {"K", [](ProjectInput& p) { p.permeability = -1.0f; }, "ERROR - THE PERMEABILITY MUST LIE IN (0, 9999.999]"},
+        // The report shows the permeability as it was read, in eight columns with three decimals.
+        {"K too large to show", [](ProjectInput& p) { p.permeability = 10000.0f; },
+         "ERROR - THE PERMEABILITY MUST LIE IN (0, 9999.999]"},
+        {"r0", [](ProjectInput& p) { p.drainRadius = 0.0f; }, "ERROR - THE DRAIN RADIUS MUST LIE IN (0, 9999.999]"},
         {"no recharge",
          [](ProjectInput& p) {
              for (auto& e : p.events) e.amount = 0.0f;
          },
          "ERROR - A DESIGN NEEDS AT LEAST ONE EVENT OF POSITIVE DEEP PERCOLATION"},
         {"h", [](ProjectInput& p) { p.maxWaterTable = -0.5f; },
-         "ERROR - THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST NOT BE BELOW 0"},
+         "ERROR - THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST LIE IN [0, 9999.999]"},
+        {"amount too large to show", [](ProjectInput& p) { p.events[2].amount = 100.0f; },
+         "ERROR - THE DEEP PERCOLATION AMOUNT OF EVENT 3 MUST LIE IN [0, 99.99]"},
+        {"AWHC too large to show", [](ProjectInput& p) { p.benchFlag = 1, p.awhc = 12345.0f; },
+         "ERROR - THE AWHC MUST LIE IN [0, 9999.999]"},
     };
     for (const Case& c : cases) {
         ProjectInput p = fixtures::designProject();
@@ -166,7 +176,8 @@ TEST(ModelRunReport, UnitLabelsAndTheAwhcLineFollowTheProject)
     EXPECT_EQ(lineStartingWith(simulate(p).report, "AWHC"), "AWHC inch                                 =    7.500");
     p.unitsMode = 7;
     ModelRun metric = simulate(p);
-    EXPECT_EQ(lineStartingWith(metric.report, "AWHC"), "AWHC mm                                   =    7.500");
+    // A metric project stores its AWHC in centimetres.
+    EXPECT_EQ(lineStartingWith(metric.report, "AWHC"), "AWHC cm                                   =    7.500");
     EXPECT_EQ(lineStartingWith(metric.report, "Permeability"), "Permeability (m/day)                      =    1.500");
     EXPECT_EQ(lineStartingWith(metric.report, "Depth to the Drain"),
               "Depth to the Drain (m)                    =    4.000");
@@ -205,10 +216,54 @@ TEST(ModelRunReport, TheBarrierCaseNamesTheTableColumns)
     EXPECT_NE(run.report.find(" EVENT   TIME     BU      YO     H     KHt/SL2   Z/H      Z\n"), std::string::npos);
 }
 
-TEST(ModelRunReport, ABuildUpTooLargeForItsFieldShowsAsterisks)
+// The build-up of 123.4 lifts the water table of every later period beyond its field too; the
+// first field of the report that cannot show its value is named.
+TEST(ModelRunReport, ABuildUpTooLargeForItsFieldStopsTheRunNamingIt)
 {
     ProjectInput p = fixtures::analysisProject();
     p.depthToDrain = 1000.0f;
     p.events[3].amount = 123.4f * 12.0f * 0.05f;
-    EXPECT_NE(simulate(p).report.find("\n  4" + std::string(13, ' ') + "*****\n"), std::string::npos);
+    const ModelRun run = simulate(p);
+    EXPECT_EQ(
+        run.error,
+        "ERROR - THE HEIGHT AT THE START OF PERIOD 1 123.885 IS OUTSIDE -9.99 TO 99.99, THE RANGE ITS FIELD SHOWS");
+    EXPECT_TRUE(run.report.empty());
+    EXPECT_TRUE(run.dailyFile.empty());
+}
+
+// K 10 ft/day at a spacing of 5 ft over a specific yield of 0.02: a time factor of thousands, which
+// its field cannot show; the GUI only shows that column, so the run stands.
+TEST(ModelRunReport, OnlyTheTimeFactorMayShowAsterisks)
+{
+    ProjectInput p = fixtures::analysisProject();
+    p.permeability = 10.0f;
+    p.drainSpacing = 5.0f;
+    p.specificYield = 0.02f;
+    p.depthToDrain = 8.0f;
+    for (auto& e : p.events) e.amount /= 6.0f;
+    const ModelRun run = simulate(p);
+    ASSERT_FALSE(run.failed()) << run.error;
+    const std::vector<std::string> all = lines(run.report);
+    const auto table = std::find(all.begin(), all.end(), " " + std::string(59, '-')) + 1;
+    int asterisks = 0;
+    for (auto row = all.begin(); row != all.end(); ++row) {
+        const std::size_t star = row->find('*');
+        if (star == std::string::npos || row < table) continue;
+        EXPECT_EQ(row->substr(38, 8), "********") << *row;
+        EXPECT_EQ(row->find('*', 46), std::string::npos) << *row;
+        ++asterisks;
+    }
+    EXPECT_GE(asterisks, 3);
+    EXPECT_EQ(run.dailyFile.find('*'), std::string::npos);
+}
+
+// A permeability of 9999 designs a spacing of kilometres, more than its field shows.
+TEST(ModelRunErrors, ADesignedSpacingTooLargeToShowStopsTheRun)
+{
+    ProjectInput p = fixtures::designProject();
+    p.permeability = 9999.0f;
+    const ModelRun run = simulate(p);
+    EXPECT_EQ(run.error, "ERROR - THE DRAIN SPACING 22243 IS OUTSIDE -999.999 TO 9999.999, THE RANGE ITS FIELD SHOWS");
+    EXPECT_TRUE(run.report.empty());
+    EXPECT_TRUE(run.dailyFile.empty());
 }

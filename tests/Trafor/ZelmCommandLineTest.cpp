@@ -67,7 +67,8 @@ TEST(ZelmInputFile, AnEndlessLineIsRefusedWithItsItemNamed)
     text.insert(text.find("Test design"), std::string(2 << 20, 'x'));
     writeFile(dir / "long.TRN", text);
     ProcessResult result = runZelmWith(dir, "long");
-    EXPECT_EQ(result.output, " ERROR - CANNOT READ THE TITLE IN INPUT FILE long.TRN\n");
+    EXPECT_EQ(result.output,
+              " ERROR - CANNOT READ THE TITLE IN INPUT FILE long.TRN: A LINE IS LONGER THAN 1048576 CHARACTERS\n");
     EXPECT_EQ(result.exitStatus, 1);
 }
 
@@ -102,6 +103,55 @@ TEST(ZelmBaseName, MayCarryTheProjectExtensionInEitherCase)
     EXPECT_EQ(runZelmWith(dir, "missing.trn").output, " ERROR - CANNOT OPEN INPUT FILE missing.trn.TRN\n");
 }
 
+// The editor runs the file it edits by its exact name; a bare base name means BASE.trn, the name
+// the editor saves, before BASE.TRN.
+TEST(ZelmBaseName, AnExactNameRunsThatFileAndABareNameTheEditorsLetterCase)
+{
+    ScratchDir dir;
+    ProjectInput lower = analysisProject(), upper = analysisProject();
+    lower.title = "lower case";
+    upper.title = "upper case";
+    writeFile(dir / "both.trn", trnText(lower));
+    writeFile(dir / "both.TRN", trnText(upper));
+    for (const auto& [argument, title] :
+         {std::pair{"both.TRN", "upper case"}, std::pair{"both.trn", "lower case"}, std::pair{"both", "lower case"}}) {
+        EXPECT_EQ(runZelmWith(dir, std::string("-- ") + argument).output, "");
+        EXPECT_EQ(readFile(dir / "both.OTR").substr(0, 10), title) << argument;
+    }
+}
+
+TEST(ZelmCommandLine, DoubleDashEndsTheOptionsAndAProjectNameIsNoOption)
+{
+    ScratchDir dir;
+    writeFile(dir / "-x.trn", trnText(analysisProject()));
+    writeFile(dir / "--help.trn", trnText(analysisProject()));
+    EXPECT_EQ(runZelmWith(dir, "-- -x").output, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "-x.OTR"));
+    EXPECT_EQ(runZelmWith(dir, "--help").output, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "--help.OTR"));
+
+    const ProcessResult unknown = runZelmWith(dir, "-y");
+    EXPECT_EQ(unknown.output, " ERROR - UNKNOWN OPTION -y; ZELM --HELP TELLS THE OPTIONS\n");
+    EXPECT_EQ(unknown.exitStatus, 1);
+    const ProcessResult two = runZelmWith(dir, "-- -x -x");
+    EXPECT_EQ(two.output, " ERROR - ONE BASE NAME IS EXPECTED, NOT 2\n");
+    EXPECT_EQ(two.exitStatus, 1);
+}
+
+TEST(ZelmBaseName, IsBoundedAsArgumentAndAsTypedLine)
+{
+    ScratchDir dir;
+    const std::string tooLong = " ERROR - THE BASE NAME IS LONGER THAN 4096 CHARACTERS\n";
+    const ProcessResult argument = runZelmWith(dir, std::string(4097, 'x'));
+    EXPECT_EQ(argument.output, tooLong);
+    EXPECT_EQ(argument.exitStatus, 1);
+    // A line without end: the model stops reading at the limit.
+    const ProcessResult typed =
+        runInDir(dir.path(), kMemoryBound + "head -c 3000000000 /dev/zero | timeout 20 '" + kZelm + "'");
+    EXPECT_EQ(typed.output, " Enter base name?\n" + tooLong);
+    EXPECT_EQ(typed.exitStatus, 1);
+}
+
 TEST(ZelmCommandLine, VersionAndHelpPrintAndSucceed)
 {
     ScratchDir dir;
@@ -110,8 +160,8 @@ TEST(ZelmCommandLine, VersionAndHelpPrintAndSucceed)
     EXPECT_EQ(version.exitStatus, 0);
     ProcessResult help = runZelmWith(dir, "--help");
     EXPECT_EQ(help.exitStatus, 0);
-    for (const char* part :
-         {"Usage: zelm [BASE]", "BASE.TRN", "BASE.OTR", "BASE.DAY", "Enter base name?", "Exit status"})
+    for (const char* part : {"Usage: zelm [BASE]", "BASE.TRN", "BASE.OTR", "BASE.DAY", "Enter base name?",
+                             "Exit status", "at most 999 events, 5000 comment lines", "4096 characters", "\"--\""})
         EXPECT_NE(help.output.find(part), std::string::npos) << part;
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

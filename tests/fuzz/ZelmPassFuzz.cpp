@@ -1,6 +1,7 @@
 // The model on a project file image: its reader, the domain checks, the period table and a run
 // bounded to a few passes, with the report and daily texts formatted, all in memory. A run that
-// succeeds never reports NaN or infinity.
+// succeeds never reports NaN or infinity, and shows every number the GUI reads in full: asterisks
+// only in the time factor's columns; a run that fails has neither output text.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,11 +11,12 @@
 #include "InputReader.h"
 #include "ModelError.h"
 #include "ModelRun.h"
-#include "ReportWriter.h"
 
 namespace {
 
 constexpr int kPasses = 20;
+// The time factor of a period line: columns 39 to 46, counted from 0 here.
+constexpr std::size_t kTimeFactorColumns[] = {38, 46};
 
 void require(bool promise, const char* what)
 {
@@ -36,9 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     const zelm::ModelRun run = zelm::simulate(project, kPasses);
-    const std::string daily = zelm::formatDailyFile(run.daily);
     if (run.failed()) {
-        require(run.report.empty(), "a failed run has no report");
+        require(run.report.empty() && run.dailyFile.empty(), "a failed run has no output");
         require(run.error.rfind("ERROR - ", 0) == 0, "a failed run names its error");
         return 0;
     }
@@ -46,9 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The numbers follow the title and the comment lines, which may say anything.
     const std::size_t numbers = run.report.rfind("TRANSIENT-STATE DRAIN SPACING");
     require(numbers != std::string::npos, "the report has its heading");
-    for (const std::string& text : {run.report.substr(numbers), daily}) {
+    for (const std::string& text : {run.report.substr(numbers), run.dailyFile}) {
         require(text.find("NaN") == std::string::npos, "no NaN is reported");
         require(text.find("Inf") == std::string::npos, "no infinity is reported");
+    }
+    require(run.dailyFile.find('*') == std::string::npos, "the daily file shows every number");
+    std::istringstream rows(run.report.substr(numbers));
+    for (std::string row; std::getline(rows, row);) {
+        if (row.rfind(" *****", 0) == 0) continue;  // the frame of the encroachment warning
+        const std::size_t star = row.find('*');
+        require(star == std::string::npos ||
+                    (star >= kTimeFactorColumns[0] && row.find_last_of('*') < kTimeFactorColumns[1]),
+                "only the time factor may show asterisks");
     }
     return 0;
 }

@@ -44,6 +44,14 @@ TEST(CheckValues, RecoveryFactorWithoutInterestAndForASmallRate)
     EXPECT_NEAR(capitalRecoveryFactor(100.0, 1.0), 2.0, 1e-15);
 }
 
+// (1 + i)^n overflows beyond a life of about 9200 years at 8 %; the factor tends to the rate.
+TEST(CheckValues, RecoveryFactorOfAVeryLongLifeIsTheRate)
+{
+    EXPECT_EQ(capitalRecoveryFactor(8.0, 20000.0), 0.08);
+    EXPECT_EQ(capitalRecoveryFactor(8.0, 1e300), 0.08);
+    EXPECT_DOUBLE_EQ(capitalRecoveryFactor(1e300, 2.0), 1e298);
+}
+
 TEST(CheckValues, ReliabilityAtFortyAndSixtyFeet)
 {
     fixtures::FloatingPointTraps traps;

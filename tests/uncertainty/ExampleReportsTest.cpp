@@ -121,3 +121,16 @@ TEST(ExampleReports, NumbersTooWideForTheWindowGetFewerDecimalsThenAnExponent)
     EXPECT_NEAR(gui.fixedDesign[0], annual, 1e-3 * annual);
     EXPECT_NE(o.report.find("e+09"), std::string::npos);
 }
+
+// A line end in the project's name cannot start a line that reads as a section heading.
+TEST(ExampleReports, NoNameInTheReportStartsASection)
+{
+    const Example table = run("bottomland-reliability-table");
+    for (const char* name : {"x\nRESULTS FOR A FIXED DESIGN\n.rsk",
+                             "x\nTABLE OF RELIABILITY VS DEPTH AND SPACING\n-\n\n1\n2\n3\n4\n.rsk"}) {
+        const fixtures::GuiReadReport gui = fixtures::readAsTheGuiDoes(runRiskAnalysis(table.project, name).report);
+        EXPECT_FALSE(gui.failed) << name;
+        EXPECT_FALSE(gui.hasFixedDesign) << name;
+        EXPECT_EQ(gui.table.size(), table.results.table.size()) << name;
+    }
+}

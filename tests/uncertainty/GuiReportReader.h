@@ -1,6 +1,7 @@
 // The report read back as the desktop program reads it: the fixed-design values from the last ten
 // characters of the nine lines after the anchor's rule and blank line, and the table rows of nine
-// numbers after four header lines, up to an empty line.
+// numbers after four header lines, up to an empty line. An anchor is a line that holds the heading
+// alone (blanks around it aside).
 #pragma once
 
 #include <array>
@@ -30,8 +31,12 @@ inline GuiReadReport readAsTheGuiDoes(const std::string& text)
             if (!std::getline(in, line)) return false;
         return true;
     };
+    auto isAnchor = [&](const char* heading) {
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        return first != std::string::npos && line.substr(first, line.find_last_not_of(" \t\r") + 1 - first) == heading;
+    };
     while (std::getline(in, line)) {
-        if (line.find("RESULTS FOR A FIXED DESIGN") != std::string::npos) {
+        if (isAnchor("RESULTS FOR A FIXED DESIGN")) {
             r.hasFixedDesign = true;
             if (!skip(2)) return r.failed = true, r;
             for (double& v : r.fixedDesign) {
@@ -40,7 +45,7 @@ inline GuiReadReport readAsTheGuiDoes(const std::string& text)
                 const std::string window = line.size() > 10 ? line.substr(line.size() - 10) : line;
                 v = std::strtod(window.c_str(), nullptr);
             }
-        } else if (line.find("TABLE OF RELIABILITY VS DEPTH AND SPACING") != std::string::npos) {
+        } else if (isAnchor("TABLE OF RELIABILITY VS DEPTH AND SPACING")) {
             r.hasTable = true;
             if (!skip(6)) return r.failed = true, r;
             while (std::getline(in, line) && line.find_first_not_of(" \t\r\n") != std::string::npos) {

@@ -53,6 +53,20 @@ TEST(Quadrature, AKinkAtABreakCostsNothingAndOneInsideIsRefinedToTheTarget)
     EXPECT_NEAR(inside.value[0], exact, 1e-10);
 }
 
+// No halving makes a NaN finite: the integral ends after its first pieces.
+TEST(Quadrature, AnIntegrandThatIsNotFiniteEndsTheIntegralAtOnce)
+{
+    for (double bad : {std::nan(""), HUGE_VAL}) {
+        auto f = [bad](double x) { return Values<2>{x, x > 0.7 ? bad : x}; };
+        QuadratureResult<2> r = integrate<2>(f, {0.0, 0.5, 1.0}, [](const Values<2>&) {
+            return Values<2>{1e-9, 1e-9};
+        });
+        EXPECT_EQ(r.evaluations, 30);
+        EXPECT_FALSE(r.converged);
+        EXPECT_TRUE(std::isnan(r.value[0]) && std::isnan(r.value[1]));
+    }
+}
+
 TEST(Quadrature, ANearStepIsFoundByHalving)
 {
     auto f = [](double x) { return Values<1>{normalCdf((x - 0.123) / 1e-6)}; };

@@ -1,10 +1,13 @@
 // The uncertainty program as the desktop program meets it: a child process in a folder of risk
 // projects, its console lines, its exit status and the report it writes or leaves alone.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <functional>
 
+#include "GuiReportReader.h"
+#include "RiskProjectReader.h"
 #include "TestProjects.h"
 #include "TestRiskProjects.h"
 
@@ -131,7 +134,59 @@ const BadInput kBadInputs[] = {
     {"X0 outside [0, 1)", lossProject, [](RiskProject& p) { p.coefX = 1.0; }},
     {"Wopt not above 0", lossProject, [](RiskProject& p) { p.maxYieldDepth = 0; }},
     {"percentages add up to 0", fixtures::checkValueProject, [](RiskProject& p) { p.pipeCostType = 2; }},
+    {"negative O&M cost", fixtures::checkValueProject, [](RiskProject& p) { p.omCost = -0.01; }},
+    {"percent above 100", fixtures::checkValueProject,
+     [](RiskProject& p) {
+         p.pipeCostType = 2;
+         p.lateralPercent[0] = 120;
+     }},
 };
+
+// Inputs inside every domain but beyond what the model can compute: a finite report, or an error
+// naming the quantity it could not compute (nullptr: the run succeeds).
+struct ExtremeInput {
+    BadInput input;
+    const char* quantity;
+};
+
+RiskProject tableProject()
+{
+    RiskProject p = rangeProject();
+    p.reliabilityOption = 2;
+    p.minReliability = 50;
+    p.maxReliability = 90;
+    p.reliabilityIncrement = 10;
+    return p;
+}
+
+const ExtremeInput kExtremeInputs[] = {
+    {{"recharge 1e303", fixtures::checkValueProject,
+      [](RiskProject& p) {
+          p.rechargeRate = 1e303;
+          p.designSpacing = 80.0;
+      }},
+     "THE MEAN DEPTH TO THE WATER TABLE"},
+    {{"recharge 1e308", fixtures::checkValueProject, [](RiskProject& p) { p.rechargeRate = 1e308; }},
+     "THE MEAN DEPTH TO THE WATER TABLE"},
+    {{"spacing 1e200", fixtures::checkValueProject, [](RiskProject& p) { p.designSpacing = 1e200; }},
+     "THE MEAN DEPTH TO THE WATER TABLE"},
+    {{"mean K 1e-200", fixtures::checkValueProject, [](RiskProject& p) { p.permeability = 1e-200; }},
+     "THE MEAN DEPTH TO THE WATER TABLE"},
+    {{"pipe cost 1e308", fixtures::checkValueProject, [](RiskProject& p) { p.averagePipeCost = 1e308; }},
+     "THE CAPITAL COST"},
+    {{"recharge 1e303, loss function range", lossProject, [](RiskProject& p) { p.rechargeRate = 1e303; }},
+     "THE MEAN DEPTH TO THE WATER TABLE"},
+    {{"SD 1e160 times its mean", fixtures::checkValueProject, [](RiskProject& p) { p.permeabilitySD = 1e160; }},
+     nullptr},
+    {{"life of 20000 years", fixtures::checkValueProject, [](RiskProject& p) { p.systemLife = 20000; }}, nullptr},
+    {{"life of 20000 years, a table", tableProject, [](RiskProject& p) { p.systemLife = 20000; }}, nullptr},
+};
+
+// A file of the folder besides the ones named.
+bool onlyFiles(const ScratchDir& dir, std::size_t count)
+{
+    return std::size_t(std::distance(std::filesystem::directory_iterator(dir.path()), {})) == count;
+}
 
 }  // namespace
 
@@ -232,4 +287,110 @@ TEST(UncertaintyProgram, HelpVersionAndAMissingArgument)
     EXPECT_NE(help.output.find("Exit status"), std::string::npos);
     EXPECT_EQ(runOn(dir, "--verbose").exitStatus, 1);
     EXPECT_EQ(runInDir(dir.path(), "'" + kProgram + "' a b < /dev/null").exitStatus, 1);
+}
+
+TEST(UncertaintyProgram, ExtremeInputsGiveFiniteNumbersOrAnErrorNamingTheQuantity)
+{
+    for (const ExtremeInput& extreme : kExtremeInputs) {
+        const char* what = extreme.input.what;
+        ScratchDir dir;
+        writeFile(dir / "x.rsk", fixtures::rskText(extreme.input.project()));
+        ProcessResult r = runOn(dir, "x");
+        if (extreme.quantity) {
+            EXPECT_EQ(r.exitStatus, 1) << what;
+            EXPECT_EQ(linesStartingWith(r.output, " ERROR - " + std::string(extreme.quantity) + " OF THE DESIGN "), 1)
+                << what << ": " << r.output;
+            EXPECT_TRUE(onlyFiles(dir, 1)) << what;
+            continue;
+        }
+        EXPECT_EQ(r.exitStatus, 0) << what;
+        EXPECT_EQ(r.output, "") << what;
+        const fixtures::GuiReadReport gui = fixtures::readAsTheGuiDoes(readFile(dir / "x.UNC"));
+        EXPECT_FALSE(gui.failed) << what;
+        EXPECT_TRUE(gui.hasFixedDesign || !gui.table.empty()) << what;
+        for (double v : gui.fixedDesign) EXPECT_TRUE(std::isfinite(v)) << what;
+        for (const auto& row : gui.table)
+            for (double v : row) EXPECT_TRUE(std::isfinite(v)) << what;
+    }
+}
+
+TEST(UncertaintyProgram, TheReportGetsThePermissionsOfANewFile)
+{
+    ScratchDir dir;
+    writeFile(dir / "p.rsk", fixtures::rskText(fixtures::checkValueProject()));
+    EXPECT_EQ(runInDir(dir.path(), "umask 027; '" + kProgram + "' p < /dev/null").exitStatus, 0);
+    struct stat status {};
+    ASSERT_EQ(stat((dir / "p.UNC").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST(UncertaintyProgram, AFileSizeLimitIsAnErrorLeavingTheEarlierReportAndNoTemporaryFile)
+{
+    ScratchDir dir;
+    writeFile(dir / "p.rsk", fixtures::rskText(fixtures::checkValueProject()));
+    writeFile(dir / "p.UNC", "an earlier report");
+    ProcessResult r = runInDir(dir.path(), "ulimit -f 1; '" + kProgram + "' p < /dev/null");
+    EXPECT_EQ(r.exitStatus, 1);
+    EXPECT_EQ(r.output, " ERROR - CANNOT WRITE THE REPORT FILE p.UNC (FILE TOO LARGE)\n");
+    EXPECT_EQ(readFile(dir / "p.UNC"), "an earlier report");
+    EXPECT_TRUE(onlyFiles(dir, 2));
+}
+
+TEST(UncertaintyProgram, AReportNameThatIsNotARegularFileIsAnError)
+{
+    ScratchDir dir;
+    writeFile(dir / "p.rsk", fixtures::rskText(fixtures::checkValueProject()));
+    ASSERT_EQ(mkfifo((dir / "p.UNC").c_str(), 0600), 0);
+    ProcessResult fifo = runOn(dir, "p");
+    EXPECT_EQ(fifo.output, " ERROR - THE REPORT FILE p.UNC EXISTS BUT IS NOT A REGULAR FILE\n");
+    EXPECT_EQ(fifo.exitStatus, 1);
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "p.UNC"));
+    std::filesystem::remove(dir / "p.UNC");
+    std::filesystem::create_directory(dir / "p.UNC");
+    EXPECT_EQ(runOn(dir, "p").output, fifo.output);
+}
+
+TEST(UncertaintyProgram, ALineLongerThanTheLimitIsAnErrorNamingIt)
+{
+    ScratchDir dir;
+    const std::string project = fixtures::rskText(fixtures::checkValueProject());
+    const std::size_t secondLine = project.find('\n') + 1;
+    std::string longest = project;
+    longest.insert(secondLine, "#" + std::string(kMaxLineLength - 1, 'x') + "\r\n");
+    writeFile(dir / "p.rsk", longest);
+    EXPECT_EQ(runOn(dir, "p").exitStatus, 0);
+    std::string tooLong = project;
+    tooLong.insert(secondLine, "#" + std::string(kMaxLineLength, 'x') + "\n");
+    writeFile(dir / "p.rsk", tooLong);
+    ProcessResult r = runOn(dir, "p");
+    EXPECT_EQ(r.output, " ERROR - THE LINE IS LONGER THAN 65536 CHARACTERS (LINE 2 OF p.rsk)\n");
+    EXPECT_EQ(r.exitStatus, 1);
+}
+
+TEST(UncertaintyProgram, ABaseNameBeginningWithTwoDashesIsRun)
+{
+    ScratchDir dir;
+    for (const char* name : {"--odd.rsk", "--help.rsk"})
+        writeFile(dir / name, fixtures::rskText(fixtures::checkValueProject()));
+    ProcessResult odd = runInDir(dir.path(), "'" + kProgram + "' -- --odd < /dev/null");
+    EXPECT_EQ(odd.exitStatus, 0) << odd.output;
+    EXPECT_TRUE(std::filesystem::exists(dir / "--odd.UNC"));
+    // A base name that names a project is never taken for an option.
+    ProcessResult help = runOn(dir, "--help");
+    EXPECT_EQ(help.output, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "--help.UNC"));
+}
+
+// Of BASE.rsk and BASE.RSK the one named whole is run; the base name alone runs BASE.rsk.
+TEST(UncertaintyProgram, OfBothLetterCasesTheProjectNamedIsRun)
+{
+    ScratchDir dir;
+    RiskProject p = fixtures::checkValueProject();
+    writeFile(dir / "BASE.rsk", fixtures::rskText(p));
+    p.designSpacing = 60.0;
+    writeFile(dir / "BASE.RSK", fixtures::rskText(p));
+    for (const auto& [argument, spacing] : {std::pair{"BASE.RSK", 60.0}, {"BASE.rsk", 40.0}, {"BASE", 40.0}}) {
+        ASSERT_EQ(runOn(dir, argument).exitStatus, 0);
+        EXPECT_EQ(fixtures::readAsTheGuiDoes(readFile(dir / "BASE.UNC")).fixedDesign[1], spacing) << argument;
+    }
 }

@@ -21,9 +21,10 @@ struct RiskOutputRangeSpacingItem {
 
 class RiskOutputData {
 public:
-    // Reads the report at `path`, starting from empty results. Reports a failure with one
-    // message through the message sink and returns false; the fields keep what was read before
-    // the failure. A report without either section reads successfully.
+    // Reads the report at `path`, starting from empty results. A section begins at a line that
+    // holds its heading alone. Reports a failure with one message through the message sink and
+    // returns false; the fields keep what was read before the failure. A report without either
+    // section reads successfully.
     bool ReadData(const QString& path);
 
     QString path;                 // the report last read

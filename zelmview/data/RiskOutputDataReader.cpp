@@ -1,7 +1,8 @@
 // RiskOutputData::ReadData: picking the two machine-read sections out of the uncertainty model's
-// report, with every message it shows. Each section starts at a line that contains its heading;
-// the fixed design holds one number per line in the line's last ten characters, the table nine
-// numbers a row until a blank line.
+// report, with every message it shows. Each section starts at a line that is its heading and
+// nothing else (blanks around it aside), so that a heading quoted in the report's free text (the
+// project's file name) is never taken for a section; the fixed design holds one number per line in
+// the line's last ten characters, the table nine numbers a row until a blank line.
 #include <QFile>
 #include <cstdlib>
 
@@ -32,6 +33,11 @@ constexpr const char* kFixedDesignValueNames[RiskOutputRangeSpacingItem::kValues
     "covariance of Y at critical depth",
 };
 
+bool isHeading(const QByteArray& line, const char* heading)
+{
+    return line.trimmed() == heading;
+}
+
 double fixedDesignValue(const QByteArray& line)
 {
     return std::strtod(withoutTrailingSpace(line).right(kFixedValueWidth).constData(), nullptr);
@@ -52,9 +58,9 @@ public:
     bool read()
     {
         while (const std::optional<QByteArray> line = lines.next()) {
-            if (line->contains(kFixedDesignHeading)) {
+            if (isHeading(*line, kFixedDesignHeading)) {
                 if (!readFixedDesign()) return false;
-            } else if (line->contains(kTableHeading)) {
+            } else if (isHeading(*line, kTableHeading)) {
                 if (!readTable()) return false;
             }
         }

@@ -1,9 +1,13 @@
 // TransientOutputData::ReadData and LoadReportText: reading back the model's ".otr" report and
 // ".day" daily file, with every message they show. Numbers are scanned line by line, and a line
 // counts only when the numbers are all it holds, so a field of asterisks (a value that did not fit)
-// never passes for a shorter line.
+// never passes for a shorter line. The one exception is the time factor, which the program only
+// shows: the model prints asterisks there when it is too large, and such a period reads with its
+// time factor as "not shown" (NaN).
 #include <QFile>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "data/ScopedCLocale.h"
 #include "data/TransientOutputData.h"
@@ -12,7 +16,8 @@
 namespace {
 
 // The header line of the report's water-table fluctuation table, in both barrier cases.
-constexpr char kTableHeader[] = "EVENT   TIME";
+constexpr char kTableHeaderOn[] = " EVENT   TIME     BU      YO     H     KHt/SL2   Z/H      Z";
+constexpr char kTableHeaderOff[] = " EVENT   TIME     BU      YO     D     KDt/SL2   Y/Y0     Y";
 
 bool isCSpace(char c)
 {
@@ -25,28 +30,67 @@ QByteArray trimmedEnd(QByteArray line)
     return line;
 }
 
-// Scans `line` with `format`, whose items are all numbers and which ends in " %n". True when every
-// number converts and only white space follows the last one.
+bool isFinite(double value)
+{
+    return std::isfinite(value);
+}
+
+bool isFinite(int)
+{
+    return true;
+}
+
+// Scans `line` (from `from` on) with `format`, whose items are all numbers and which ends in
+// " %n". True when every number converts to a finite value and only white space follows the last
+// one; the model never prints "nan" or "inf".
 template <typename... Targets>
 bool scanWholeLine(const QByteArray& line, const char* format, Targets*... targets)
 {
     int consumed = -1;
     const int converted = std::sscanf(line.constData(), format, targets..., &consumed);
-    return converted == int(sizeof...(Targets)) && consumed == line.size();
+    return converted == int(sizeof...(Targets)) && consumed == line.size() && (isFinite(*targets) && ...);
+}
+
+// A period line whose time factor shows as asterisks: three numbers, the asterisks, two numbers.
+bool scanPeriodLineWithoutTimeFactor(const QByteArray& line, OutputRecord& record)
+{
+    int consumed = -1;
+    if (std::sscanf(line.constData(), "%lf %lf %lf %n", &record.time, &record.startHeight, &record.flowDepth,
+                    &consumed) != 3 ||
+        consumed < 0 || !isFinite(record.time) || !isFinite(record.startHeight) || !isFinite(record.flowDepth))
+        return false;
+    qsizetype end = consumed;
+    while (end < line.size() && line.at(end) == '*') ++end;
+    if (end == consumed || end == line.size() || line.at(end) != ' ') return false;
+    record.timeFactor = std::numeric_limits<double>::quiet_NaN();
+    return scanWholeLine(line.mid(end), "%lf %lf %n", &record.heightRatio, &record.endHeight);
 }
 
 bool scanPeriodLine(const QByteArray& line, OutputRecord& record)
 {
     record = OutputRecord{};
-    return scanWholeLine(line, "%lf %lf %lf %lf %lf %lf %n", &record.time, &record.startHeight, &record.flowDepth,
-                         &record.timeFactor, &record.heightRatio, &record.endHeight);
+    if (scanWholeLine(line, "%lf %lf %lf %lf %lf %lf %n", &record.time, &record.startHeight, &record.flowDepth,
+                      &record.timeFactor, &record.heightRatio, &record.endHeight))
+        return true;
+    record = OutputRecord{};
+    return scanPeriodLineWithoutTimeFactor(line, record);
 }
 
-// Reads past the first line that contains `text`, or to the end of the file.
-void skipPastLineContaining(QFile& file, const char* text)
+bool isTableHeader(const QByteArray& line)
 {
-    while (!file.atEnd() && !file.readLine().contains(text)) {
-    }
+    const QByteArray text = trimmedEnd(line);
+    return text == kTableHeaderOn || text == kTableHeaderOff;
+}
+
+// Places the file after the last header line of the water-table table (at its end when there is
+// none). The title and the comment lines come before the table and may hold anything, the header's
+// text too.
+void seekPastTableHeader(QFile& file)
+{
+    qint64 afterHeader = -1;
+    while (!file.atEnd())
+        if (isTableHeader(file.readLine())) afterHeader = file.pos();
+    if (afterHeader >= 0) file.seek(afterHeader);
 }
 
 // The next line of `file`; empty at end of file.
@@ -78,6 +122,17 @@ QString withoutExtension(const QString& path)
     return dot >= nameStart ? path.left(dot) : path;
 }
 
+// The model writes the report and the daily file with upper-case extensions, together; a report
+// named in lower case goes with the daily file in lower case, when there is one.
+QString dailyFileOf(const QString& reportPath)
+{
+    const QString stem = withoutExtension(reportPath);
+    const bool upperCaseReport = reportPath.mid(stem.size()) == reportPath.mid(stem.size()).toUpper();
+    const QString first = stem + (upperCaseReport ? QStringLiteral(".DAY") : QStringLiteral(".day"));
+    const QString second = stem + (upperCaseReport ? QStringLiteral(".day") : QStringLiteral(".DAY"));
+    return QFile::exists(first) || !QFile::exists(second) ? first : second;
+}
+
 }  // namespace
 
 QString siblingFile(const QString& path, const QString& extension)
@@ -105,7 +160,7 @@ bool TransientOutputData::readReport()
     QFile report(path);
     if (!report.open(QIODevice::ReadOnly)) return failToOpen(path);
 
-    skipPastLineContaining(report, kTableHeader);
+    seekPastTableHeader(report);
     nextLine(report);  // the hyphens under the header
 
     OutputRecord pending;
@@ -141,7 +196,7 @@ bool TransientOutputData::readReport()
 // repeats the previous row's day is the one after a build-up.
 bool TransientOutputData::readDailyFile()
 {
-    QFile daily(siblingFile(path, QStringLiteral(".day")));
+    QFile daily(dailyFileOf(path));
     if (!daily.open(QIODevice::ReadOnly)) return failToOpen(path);
 
     while (!daily.atEnd()) {

@@ -4,13 +4,13 @@ namespace zelm {
 
 const ModelProgram& TransientModel()
 {
-    static const ModelProgram model{QStringLiteral("zelm"), QStringLiteral(".OTR"), {QStringLiteral(".DAY")}, false};
+    static const ModelProgram model{QStringLiteral("zelm"), QStringLiteral(".OTR"), false};
     return model;
 }
 
 const ModelProgram& UncertaintyModel()
 {
-    static const ModelProgram model{QStringLiteral("uncertainty"), QStringLiteral(".UNC"), {}, true};
+    static const ModelProgram model{QStringLiteral("uncertainty"), QStringLiteral(".UNC"), true};
     return model;
 }
 

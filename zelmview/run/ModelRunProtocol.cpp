@@ -1,7 +1,6 @@
 #include "run/ModelRunProtocol.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <cstring>
 
@@ -48,19 +47,13 @@ QString thisProgramDirectory()
 
 QString modelReportPath(const ModelProgram& model, const QString& directory, const QString& baseName)
 {
-    const QString upper = directory + baseName + model.reportExtension;
-    const QString lower = directory + baseName + model.reportExtension.toLower();
-    return !QFileInfo::exists(upper) && QFileInfo::exists(lower) ? lower : upper;
+    return directory + baseName + model.reportExtension;
 }
 
-void deleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName)
+QStringList modelArguments(const QString& fileName)
 {
-    QStringList extensions{model.reportExtension};
-    extensions.append(model.otherOutputExtensions);
-    for (const QString& extension : std::as_const(extensions)) {
-        QFile::remove(directory + baseName + extension.toUpper());
-        QFile::remove(directory + baseName + extension.toLower());
-    }
+    if (fileName.startsWith(QLatin1Char('-'))) return {QStringLiteral("--"), fileName};
+    return {fileName};
 }
 
 std::optional<ModelRun> startModelRun(const ModelProgram& model, const QString& programDirectory,
@@ -68,9 +61,9 @@ std::optional<ModelRun> startModelRun(const ModelProgram& model, const QString& 
 {
     const InputFileParts parts = splitInputPath(inputPath);
     const QString folder = modelFolder(parts.directory);
-    deleteOldOutputs(model, folder, parts.baseName);
+    const QString fileName = inputPath.mid(parts.directory.size());
     auto runner = std::make_unique<ModelRunner>();
-    if (!runner->Start(programDirectory + model.program, {parts.baseName}, folder)) return std::nullopt;
+    if (!runner->Start(programDirectory + model.program, modelArguments(fileName), folder)) return std::nullopt;
     return ModelRun{modelReportPath(model, folder, parts.baseName), std::move(runner), model};
 }
 

@@ -1,7 +1,8 @@
-// The steps every model run shares: run the model in the input file's folder, remove the files of
-// the last run, start the model on the bare base name, and judge how it ended ("error" in any
-// letter case in what it printed, a non-zero exit status or a signal mean it failed). The
-// transient and the risk views both start a run with StartModelRun and follow it with a
+// The steps every model run shares: run the model in the input file's folder on the input file's
+// name, and judge how it ended ("error" in any letter case in what it printed, a non-zero exit
+// status or a signal mean it failed). The report of the last run stays until the model replaces
+// it, which the models do only after a run that succeeded, and a report is opened only after such
+// a run. The transient and the risk views both start a run with startModelRun and follow it with a
 // ModelRunSession. The model's folder is set on its process: a run leaves the program's working
 // folder where it is.
 #pragma once
@@ -30,12 +31,13 @@ QString modelFolder(const QString& directory);
 // The folder of zelmview itself, ending in "/": the models live beside it.
 QString thisProgramDirectory();
 
-// The report of `model` for a project: as the model names it (BASE.OTR), or in lower case when
-// only that exists.
+// The report of `model` for a project as the model names it (BASE.OTR), whatever exists.
 QString modelReportPath(const ModelProgram& model, const QString& directory, const QString& baseName);
-// Removes the report and the other files of an earlier run in either letter case, so a run that
-// writes none opens none and no stale daily file is read with a new report.
-void deleteOldOutputs(const ModelProgram& model, const QString& directory, const QString& baseName);
+
+// The model's arguments for the input file `fileName` (no folder): the name as it stands, so that
+// the model reads the file the user edits also when the name exists in the other letter case, after
+// "--" when it begins with "-" and would read as an option.
+QStringList modelArguments(const QString& fileName);
 
 // A started run: the report it will write and the runner that follows the model.
 struct ModelRun {
@@ -44,9 +46,8 @@ struct ModelRun {
     ModelProgram model;
 };
 
-// Removes the old outputs in the folder of `inputPath` and starts `model` from `programDirectory`
-// there, on the base name. Nothing when the model could not be started (after
-// "CreateProcess failed").
+// Starts `model` from `programDirectory` in the folder of `inputPath`, on the input file's name.
+// Nothing when the model could not be started (after "CreateProcess failed").
 std::optional<ModelRun> startModelRun(const ModelProgram& model, const QString& programDirectory,
                                       const QString& inputPath);
 

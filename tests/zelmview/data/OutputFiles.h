@@ -43,13 +43,15 @@ inline QByteArray designProjectText(const QList<IrrigationDataElement>& events)
     return text + "#Comment records\n$start\nWritten by the test.\n$end\n";
 }
 
-// Runs the model on `folder`/`baseName`.TRN the way the program does and returns what it printed.
-inline QByteArray runModel(const QString& folder, const QString& baseName)
+// Runs the model (`program`, zelm when not given) on `folder`/`baseName` the way the program does
+// and returns what it printed.
+inline QByteArray runModel(const QString& folder, const QString& baseName,
+                           const QString& program = QStringLiteral(ZELM_MODEL_PROGRAM))
 {
     QProcess model;
     model.setProcessChannelMode(QProcess::MergedChannels);
     model.setWorkingDirectory(folder);
-    model.start(QStringLiteral(ZELM_MODEL_PROGRAM), {baseName});
+    model.start(program, {baseName});
     model.closeWriteChannel();
     if (!model.waitForFinished(60000)) return "the model did not finish";
     return model.readAll();

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "data/CZELMOutputDoc.h"
 #include "data/OutputFiles.h"
@@ -221,6 +222,62 @@ TEST_F(ReadFailure, AFieldOfAsterisksEndsReadingAndKeepsWhatWasRead)
     recorder.clear();
     EXPECT_FALSE(output.ReadData(reportPath()));
     EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading output record #2 in output file ")});
+}
+
+// The model shows a time factor too large for its field as asterisks; the program only shows that
+// column, so the period reads with its time factor "not shown".
+TEST_F(ReadFailure, ATimeFactorOfAsterisksReadsAsNotShown)
+{
+    lines[tableStart] = "           97           2.50    6.13  ********  0.886    2.21";
+    lines[tableStart + 3] = "          170           2.46    6.11  ********  0.746    1.84";
+    writeReport();
+    ASSERT_TRUE(output.ReadData(reportPath()));
+    EXPECT_TRUE(recorder.messages().isEmpty());
+    ASSERT_EQ(output.records.size(), 4);
+    for (const int k : {0, 2}) {
+        EXPECT_TRUE(std::isnan(output.records[k].timeFactor)) << k;
+        EXPECT_DOUBLE_EQ(output.records[k].flowDepth, k == 0 ? 6.13 : 6.11);
+        EXPECT_DOUBLE_EQ(output.records[k].heightRatio, k == 0 ? 0.886 : 0.746);
+        EXPECT_DOUBLE_EQ(output.records[k].endHeight, k == 0 ? 2.21 : 1.84);
+    }
+    EXPECT_DOUBLE_EQ(output.records[1].timeFactor, 0.0257);
+    EXPECT_DOUBLE_EQ(output.records[1].buildUp, 0.50);
+
+    // Any other column of asterisks, or a number the model never prints, still ends the read.
+    for (const QByteArray& row : {QByteArray("          170           2.46  ******  0.0455  0.746    1.84"),
+                                  QByteArray("          170           2.46    6.11  ********  *****    1.84"),
+                                  QByteArray("          170            nan    6.11    0.0455  0.746    1.84")}) {
+        lines[tableStart + 3] = row;
+        writeReport();
+        recorder.clear();
+        EXPECT_FALSE(output.ReadData(reportPath())) << row.toStdString();
+        EXPECT_EQ(recorder.messages(), QStringList{message("Parse error reading output record #2 in output file ")});
+    }
+}
+
+// The title and the comment lines are the user's and may read like the table's header.
+TEST_F(ReadFailure, AHeaderInTheCommentLinesIsNoTable)
+{
+    lines[0] = "EVENT   TIME of the flood";
+    lines[2] = " EVENT   TIME     BU      YO     D     KDt/SL2   Y/Y0     Y";
+    writeReport();
+    ASSERT_TRUE(output.ReadData(reportPath()));
+    EXPECT_EQ(output.records.size(), 4);
+}
+
+// A run replaces BASE.OTR and BASE.DAY together; a daily file in the other letter case is older.
+TEST_F(ReadFailure, TheDailyFileInTheReportsLetterCaseComesFirst)
+{
+    writeReport();
+    const QString upperReport = dir.filePath("report.OTR");
+    ASSERT_TRUE(QFile::rename(reportPath(), upperReport));
+    ASSERT_TRUE(copyDataFile("two-events.day", dir.filePath("report.DAY")));
+    writeFile(dailyPath(), "  1     9.000    9.000\n");
+    ASSERT_TRUE(output.ReadData(upperReport));
+    EXPECT_EQ(output.dailyDay.size(), 7);
+    ASSERT_TRUE(QFile::rename(upperReport, reportPath()));
+    ASSERT_TRUE(output.ReadData(reportPath()));
+    EXPECT_EQ(output.dailyDay.size(), 1);
 }
 
 TEST_F(ReadFailure, AReportWithoutTheTableFailsOnTheInitialValue)

@@ -53,10 +53,10 @@ private slots:
     {
         QVERIFY(folder.isValid());
         writeModel(QStringLiteral("warns"),
-                   "echo 'WARNING - the reliability asked for was not reached'\n: > \"$1.UNC\"\n");
+                   "echo 'WARNING - the reliability asked for was not reached'\n: > \"${1%.*}.UNC\"\n");
         writeModel(QStringLiteral("fails"),
                    "echo 'Input check: the recharge is negative, not an ErrorLess value'\n"
-                   ": > \"$1.UNC\"\n");
+                   ": > \"${1%.*}.UNC\"\n");
         writeModel(QStringLiteral("stuck"), "exec sleep 60\n");
     }
 

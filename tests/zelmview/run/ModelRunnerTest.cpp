@@ -30,7 +30,7 @@ private slots:
     void aSessionFollowsOneRunToItsReport();
     void aSessionStopsARunPastItsTimeLimitOrOnCancel();
     void aModelEndedBySignalOrExitStatusIsReportedAndNoReportOpens();
-    void aRunRemovesTheOldReportAndDailyFileAndRunsTheModelInTheInputFolder();
+    void aRunKeepsTheLastOutputsAndRunsTheModelOnTheInputFileInItsFolder();
     void theUncertaintyModelsWarningsAreShownBeforeItsReportOpens();
 
 private:
@@ -262,30 +262,34 @@ void ModelRunnerTest::aModelEndedBySignalOrExitStatusIsReportedAndNoReportOpens(
     }
 }
 
-void ModelRunnerTest::aRunRemovesTheOldReportAndDailyFileAndRunsTheModelInTheInputFolder()
+// The outputs of the last run stay until the model replaces them after a run that succeeded; the
+// model gets the input file's own name, after "--" when the name would read as an option.
+void ModelRunnerTest::aRunKeepsTheLastOutputsAndRunsTheModelOnTheInputFileInItsFolder()
 {
     QTemporaryDir folder;
-    const QStringList stale{QStringLiteral("north.OTR"), QStringLiteral("north.otr"), QStringLiteral("north.DAY"),
-                            QStringLiteral("north.day")};
-    for (const QString& name : stale) {
+    const QStringList last{QStringLiteral("north.OTR"), QStringLiteral("north.otr"), QStringLiteral("north.DAY")};
+    for (const QString& name : last) {
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("from the last run\n");
     }
-    WriteScript(QStringLiteral("quiet-model"), "pwd -P\n");
+    WriteScript(QStringLiteral("quiet-model"), "pwd -P; printf '%s|' \"$@\"\n");
+    const zelm::ModelProgram model{QStringLiteral("quiet-model"), QStringLiteral(".OTR")};
     docview::MessageRecorder messages;
-    std::optional<zelm::ModelRun> run = zelm::startModelRun(
-        zelm::ModelProgram{QStringLiteral("quiet-model"), QStringLiteral(".OTR"), {QStringLiteral(".DAY")}},
-        work.path() + QLatin1Char('/'), folder.filePath(QStringLiteral("north.trn")));
-    QVERIFY(run.has_value());
-    QCOMPARE(run->outputPath, folder.filePath(QStringLiteral("north.OTR")));
-    // The model runs in the project's folder; the program's working folder stays.
+    for (const QString& name : {QStringLiteral("north.trn"), QStringLiteral("-south.TRN")}) {
+        std::optional<zelm::ModelRun> run =
+            zelm::startModelRun(model, work.path() + QLatin1Char('/'), folder.filePath(name));
+        QVERIFY(run.has_value());
+        QCOMPARE(run->outputPath, folder.filePath(zelm::splitInputPath(name).baseName + QStringLiteral(".OTR")));
+        QString printed;
+        run->runner->ReadToEnd(printed);
+        run->runner->Finish();
+        // The model runs in the project's folder; the program's working folder stays.
+        QCOMPARE(printed, QDir(folder.path()).canonicalPath() + QLatin1Char('\n') +
+                              (name.startsWith('-') ? QStringLiteral("--|") : QString()) + name + QLatin1Char('|'));
+    }
     QCOMPARE(docview::workingFolder().Path(), startDirectory);
-    for (const QString& name : stale) QVERIFY2(!QFileInfo::exists(folder.filePath(name)), qPrintable(name));
-    QString printed;
-    run->runner->ReadToEnd(printed);
-    QCOMPARE(printed, QDir(folder.path()).canonicalPath() + QLatin1Char('\n'));
-    run->runner->Finish();
+    for (const QString& name : last) QVERIFY2(QFileInfo::exists(folder.filePath(name)), qPrintable(name));
     QVERIFY(messages.messages().isEmpty());
 }
 
