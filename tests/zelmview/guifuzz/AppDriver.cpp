@@ -29,6 +29,7 @@
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/DocTemplate.h"
+#include "docview/FormTestSupport.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
 #include "docview/View.h"
@@ -37,6 +38,7 @@
 #include "risk/CZELMRiskView.h"
 #include "table/DeleteItemsDlg.h"
 #include "table/TableListCtrl.h"
+#include "table/TableTestSupport.h"
 #include "transient/CZelmViewDoc.h"
 #include "transient/CZelmViewView.h"
 #include "transient/HydraulicConductivityConvertDlg.h"
@@ -91,11 +93,9 @@ const QStringList AppDriver::kExamples = {
 AppDriver::AppDriver(const QString& sequenceFolder, const QString& models)
     : folder(sequenceFolder), modelDirectory(models)
 {
-    for (const QString& name : kExamples) {
-        const QString target = folder + QLatin1Char('/') + name;
-        QFile::copy(QStringLiteral(ZELM_EXAMPLES_DIR "/") + name, target);
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    }
+    for (const QString& name : kExamples)
+        formtest::copyExample(name.section(QLatin1Char('.'), 0, 0),
+                              QLatin1Char('.') + name.section(QLatin1Char('.'), 1), folder);
     // The program works in the sequence's folder and remembers it, so new projects start there.
     docview::workingFolder().MoveTo(folder);
     docview::workingFolder().Remember();
@@ -103,7 +103,9 @@ AppDriver::AppDriver(const QString& sequenceFolder, const QString& models)
         log.questions.append(title);
         return answerOf(playing.Word(0));
     });
+    // The Save As dialog gives a new name in the folder, unless the step cancels.
     docview::setSaveAsPathHandler([this](const docview::Document& document) {
+        if (playing.Word(0) == QLatin1String("cancel")) return QString();
         const bool transient = qobject_cast<const CZelmViewDoc*>(&document) != nullptr;
         const QString path =
             QStringLiteral("%1/saved-%2%3").arg(folder).arg(++savedAs).arg(transient ? ".trn" : ".rsk");
@@ -271,7 +273,7 @@ bool AppDriver::PlayOnForm(const Step& step, docview::View& view)
     if (verb == QLatin1String("radio")) {
         auto* button = Visible<QAbstractButton>(step.Word(0));
         if (button == nullptr || !button->isCheckable()) return false;
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        formtest::clickRadio(button);
         return true;
     }
     if (verb == QLatin1String("tab")) {
@@ -306,9 +308,8 @@ bool AppDriver::PlayOnTable(const Step& step, TableListCtrl& table)
     const int column = wholeTable || verb == QLatin1String("cut") || verb == QLatin1String("del") ? 0 : step.Number(1);
     if (row >= table.rowCount() || column >= table.columnCount()) return false;
     // The user clicks the cell first: it becomes the current one, and an editable one opens.
-    const QModelIndex index = table.model()->index(row, column);
-    table.scrollTo(index);
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(index).center());
+    table.scrollTo(table.model()->index(row, column));
+    tabletest::clickCell(table, row, column);
     if (verb == QLatin1String("cell")) {
         TypeInto(focusOr(&table), step.text.value_or(QString()));
         Press(step.Word(2));

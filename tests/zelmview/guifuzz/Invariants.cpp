@@ -19,8 +19,7 @@ namespace guifuzz {
 
 namespace {
 
-// Messages that say a project file could not be read or a folder entered: never right after a
-// step. (Those of the model's reports, which name the report, are the report reader's business.)
+// Messages that say a file could not be read or a folder entered: never right after a step.
 const QStringList kFaultMessages = {
     QStringLiteral("unable to change to directory"),
     QStringLiteral("cannot open input file"),
@@ -166,16 +165,14 @@ const Invariants::Project* Invariants::Find(const QList<Project>& projects, cons
 QStringList Invariants::Check(const Step& step)
 {
     QStringList problems = driver.Log().problems;
-    static const QRegularExpression report(QStringLiteral("\\.(otr|day|unc)\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
     for (const QString& message : driver.Log().messages)
         for (const QString& fault : kFaultMessages)
-            if (message.toLower().contains(fault) && !message.contains(report)) {
+            if (message.toLower().contains(fault)) {
                 problems.append(QStringLiteral("message: ") + message);
                 break;
             }
-    FollowUnsettled(step);
     const QList<Project> after = Capture();
+    FollowUnsettled(step, after);
     for (const Project& project : after) CheckProject(project, problems);
     CheckFiles(step, after, problems);
     CheckClosed(after, problems);
@@ -199,13 +196,27 @@ QStringList Invariants::Check(const Step& step)
     return problems;
 }
 
-void Invariants::FollowUnsettled(const Step& step)
+void Invariants::FollowUnsettled(const Step& step, const QList<Project>& after)
 {
-    if (!driver.Log().played) return;
-    if (kWholeProjectSteps.contains(step.verb)) unsettled.clear();
-    if (step.verb == QLatin1String("type")) unsettled[target.data()].remove(step.Word(0));
-    if (step.verb == QLatin1String("sy") && step.Word(0) == QLatin1String("ok"))
-        unsettled[target.data()].insert(QStringLiteral("specificYieldEdit"));
+    const Project* computed = Find(after, target);
+    if (step.verb == QLatin1String("sy") && driver.Log().played && computed != nullptr)
+        for (auto it = computed->shown.constBegin(); it != computed->shown.constEnd(); ++it)
+            if (it.key().endsWith(QLatin1String("specificYieldEdit:text")))
+                unsettled[computed->document.data()].insert(it.key(), it.value());
+    // A value settles once the project holds it, or once no window shows it any more.
+    for (const Project& project : after) {
+        QHash<QString, QString>& waiting = unsettled[project.document.data()];
+        for (auto it = waiting.begin(); it != waiting.end();) {
+            const bool shown =
+                project.typed.value(it.key()) == it.value() ||
+                std::any_of(project.windows.begin(), project.windows.end(),
+                            [&it](const Snapshot& window) { return window.value(it.key()) == it.value(); });
+            if (!shown || project.stored.value(it.key()) == it.value())
+                it = waiting.erase(it);
+            else
+                ++it;
+        }
+    }
 }
 
 void Invariants::CheckProject(const Project& project, QStringList& problems) const
@@ -213,10 +224,11 @@ void Invariants::CheckProject(const Project& project, QStringList& problems) con
     const QString name = project.title;
     if (project.showingChangedIt)
         problems.append(QStringLiteral("show: a new window of %1 changed the project").arg(name));
-    const QSet<QString> waiting = unsettled.value(project.document.data());
+    const QHash<QString, QString> waiting = unsettled.value(project.document.data());
     for (const Snapshot& window : project.windows) {
-        const QStringList shownOtherwise = differences(
-            window, project.stored, false, [&waiting](const QString& key) { return waiting.contains(widgetOf(key)); });
+        const QStringList shownOtherwise = differences(window, project.stored, false, [&](const QString& key) {
+            return waiting.contains(key) && waiting.value(key) == window.value(key);
+        });
         if (!shownOtherwise.isEmpty())
             problems.append(QStringLiteral("view: a window of %1 shows what the project does not hold: %2")
                                 .arg(name, firstLines(shownOtherwise)));
@@ -313,7 +325,8 @@ void Invariants::CheckSaved(const QString& path, const Project* saved, QStringLi
 
 QSet<QString> Invariants::Pending(const Project& project) const
 {
-    QSet<QString> pending = unsettled.value(project.document.data());
+    QSet<QString> pending;
+    for (const QString& key : unsettled.value(project.document.data()).keys()) pending.insert(widgetOf(key));
     for (auto it = project.typed.constBegin(); it != project.typed.constEnd(); ++it) {
         if (project.shown.contains(it.key())) continue;
         // The field with the focus, as long as it shows what the user typed (not what the program

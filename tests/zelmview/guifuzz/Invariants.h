@@ -82,7 +82,8 @@ private:
     // A paste into the first column of the event table keeps every data line, from the row pasted
     // at on, and takes no header line for an event.
     void CheckPaste(const Step& step, const QList<Project>& after, QStringList& problems) const;
-    void FollowUnsettled(const Step& step);
+    // Notes the value f(K) put into a field after `step`, and forgets the values that settled.
+    void FollowUnsettled(const Step& step, const QList<Project>& after);
     const Project* Find(const QList<Project>& projects, const docview::Document* document) const;
 
     AppDriver& driver;
@@ -91,8 +92,8 @@ private:
     // The document whose window had the focus before the step: the one the step acts on.
     QPointer<docview::Document> target;
     // Fields that show a value the project gets only when they are committed (the specific yield
-    // that f(K) computed), by document.
-    QHash<const docview::Document*, QSet<QString>> unsettled;
+    // that f(K) computed), by document: the key of the field and the text it shows.
+    QHash<const docview::Document*, QHash<QString, QString>> unsettled;
     QStringList changes;
     // The text the user typed into a field and stayed in it with (by document and field).
     QPointer<docview::Document> keptIn;
