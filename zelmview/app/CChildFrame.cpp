@@ -37,9 +37,11 @@ CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
     docview::Document* document = view->GetDocument();
-    const bool closing = document != nullptr && document->IsClosing();
+    const bool closing = document == nullptr || document->IsClosing();
     const bool lastWindow = document != nullptr && document->GetViews().size() == 1;
-    if (!closing && (!view->QueryClose() || (lastWindow && !document->SaveModified()))) {
+    // What is typed into this window goes into the document first, also when another window
+    // of the document stays open; the last window asks whether to save.
+    if (!closing && (!view->QueryClose() || !view->CommitTypedText() || (lastWindow && !document->SaveModified()))) {
         event->ignore();
         return;
     }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -27,6 +28,7 @@
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
 #include "docview/DocumentHost.h"
+#include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/View.h"
@@ -39,6 +41,7 @@ namespace {
 const QString kAppTitle = QStringLiteral("ZELM");
 const QString kGeometryKey = QStringLiteral("Main Window Geometry");
 const QString kWindowStateKey = QStringLiteral("Main Window State");
+constexpr int kStatusNoteMs = 15000;
 
 }  // namespace
 
@@ -180,6 +183,12 @@ void CMainFrame::CreateStatusBar()
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     indicators = CreateStatusBarPanes(statusBar());
     actions.value(kViewStatusBar)->setChecked(true);
+    // The views' notes (a value the rules of a cell changed, lines a paste skipped) stay a while.
+    setStandardMessageHandler(
+        [bar = QPointer<QStatusBar>(statusBar())](const QString& text) {
+            if (bar) bar->showMessage(text, kStatusNoteMs);
+        },
+        MessageChannel::StatusBar);
 }
 
 QLabel* CMainFrame::GetIndicator(int indicatorId) const

@@ -4,16 +4,24 @@
 
 namespace zelm {
 
-void updateMaxWaterTable(ZELMData& data)
+namespace {
+
+double maxWaterTableOf(const ZELMData& data)
 {
-    data.maxWaterTable = data.depthToDrain - data.minWaterTableDepth;
+    return data.depthToDrain - data.minWaterTableDepth;
 }
 
-std::optional<double> maxWaterTableToBarrierRatio(ZELMData& data)
+}  // namespace
+
+void updateMaxWaterTable(ZELMData& data)
 {
-    updateMaxWaterTable(data);
+    data.maxWaterTable = maxWaterTableOf(data);
+}
+
+std::optional<double> maxWaterTableToBarrierRatio(const ZELMData& data)
+{
     if (data.barrierDistance <= 0.0) return std::nullopt;
-    return data.maxWaterTable / data.barrierDistance;
+    return maxWaterTableOf(data) / data.barrierDistance;
 }
 
 }  // namespace zelm

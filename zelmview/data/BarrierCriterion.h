@@ -16,9 +16,9 @@ inline constexpr double kOnBarrierFraction = 1.0 / kOnBarrierRatio;
 // zone requirement.
 void updateMaxWaterTable(ZELMData& data);
 
-// Updates the maximum water table and returns its ratio to the depth to the barrier; nothing when
-// that depth is not positive.
-std::optional<double> maxWaterTableToBarrierRatio(ZELMData& data);
+// The ratio of that maximum water table to the depth to the barrier; nothing when that depth is
+// not positive. The project is left as it is.
+std::optional<double> maxWaterTableToBarrierRatio(const ZELMData& data);
 
 inline bool isOnBarrier(double ratio)
 {

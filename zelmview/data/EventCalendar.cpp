@@ -1,5 +1,7 @@
 #include "data/EventCalendar.h"
 
+#include <QLocale>
+#include <algorithm>
 #include <climits>
 
 namespace zelm {
@@ -16,7 +18,7 @@ int lastDayOfMonth(int month)
     case 12:
         return 31;
     case 2:
-        return 29;
+        return 28;
     case 4:
     case 6:
     case 9:
@@ -25,6 +27,25 @@ int lastDayOfMonth(int month)
     default:
         return INT_MAX;
     }
+}
+
+CalendarEntry eventMonth(int typed)
+{
+    const int month = std::clamp(typed, 1, kMonthsPerYear);
+    if (month == typed) return {month, {}};
+    return {month, QStringLiteral("Month %1 changed to %2: months run from 1 to 12.").arg(typed).arg(month)};
+}
+
+CalendarEntry eventDay(int month, int typed)
+{
+    const int last = lastDayOfMonth(month);
+    const int day = std::clamp(typed, 1, last);
+    if (day == typed) return {day, {}};
+    if (day == 1) return {day, QStringLiteral("Day %1 changed to 1: days start at 1.").arg(typed)};
+    return {day, QStringLiteral("Day %1 changed to %2: %3 has %2 days in the model's year.")
+                     .arg(typed)
+                     .arg(day)
+                     .arg(QLocale::c().monthName(month))};
 }
 
 bool isValidEventDate(int month, int day)

@@ -1,7 +1,8 @@
 // The calendar of the model's one-year cycle, one home for the rules that the form, the sort of
 // the events and the charts apply: the cycle starts in 1981 and runs into 1982, both fixed
-// non-leap years; an event's month is 1 to 12 and its day 1 to 31; a day past the end of its month
-// rolls into the next month, so 29 February falls on 1 March.
+// non-leap years of 365 days; an event's month is 1 to 12 and its day 1 to 31; a day past the end
+// of its month rolls into the next month, so 29 February (which a file may still hold) falls on
+// 1 March. The form holds a typed day to its month's last day, 28 in February.
 #pragma once
 
 #include <QDate>
@@ -23,9 +24,20 @@ inline const QDate kNewYear{kFollowingYear, 1, 1};
 // 1 January; the values are those of the output window's Graphing radios.
 enum class YearMode : int { TraditionalDrainageYear = 0, CalendarYear = 1 };
 
-// The last day an event may have in `month` as the form takes it: 29 for February; no limit for a
-// month outside 1 to 12.
+// The last day an event may have in `month` as the form takes it: 28 for February, as the model's
+// year has no 29 February; no limit for a month outside 1 to 12.
 int lastDayOfMonth(int month);
+
+// A month or day as the event table takes a typed number, and what the status bar says when the
+// rules changed that number (empty when they did not).
+struct CalendarEntry {
+    int value;
+    QString note;
+};
+// Held to 1 to 12.
+CalendarEntry eventMonth(int typed);
+// At least 1, and at most the last day of `month`.
+CalendarEntry eventDay(int month, int typed);
 
 // Month 1 to 12 and day 1 to 31.
 bool isValidEventDate(int month, int day);

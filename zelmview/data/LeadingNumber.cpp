@@ -44,6 +44,12 @@ std::size_t parseReal(const Scan& scan, double& value, bool& inRange)
     return static_cast<std::size_t>(end - scan.text.data());
 }
 
+// "nan", "inf" and numbers beyond what the file's reader takes are no values a project keeps.
+bool isKept(double value, double largest)
+{
+    return std::isfinite(value) && std::fabs(value) <= largest;
+}
+
 }  // namespace
 
 int leadingInteger(const QString& text)
@@ -71,7 +77,7 @@ double leadingReal(const QString& text)
     return parseReal(prepare(text), value, inRange) == std::string::npos ? 0.0 : value;
 }
 
-std::optional<double> wholeReal(const QString& text)
+std::optional<double> wholeReal(const QString& text, double largest)
 {
     const Scan scan = prepare(text);
     double value = 0.0;
@@ -79,8 +85,16 @@ std::optional<double> wholeReal(const QString& text)
     std::size_t end = parseReal(scan, value, inRange);
     if (end == std::string::npos) return std::nullopt;
     while (end < scan.text.size() && std::isspace(static_cast<unsigned char>(scan.text[end]))) ++end;
-    // "nan", "inf" and numbers beyond the range of a double are no values a project file keeps.
-    if (end != scan.text.size() || !inRange || !std::isfinite(value)) return std::nullopt;
+    if (end != scan.text.size() || !inRange || !isKept(value, largest)) return std::nullopt;
+    return value;
+}
+
+std::optional<double> cellReal(const QString& text, double largest)
+{
+    double value = 0.0;
+    bool inRange = true;
+    if (parseReal(prepare(text), value, inRange) == std::string::npos) return 0.0;
+    if (!inRange || !isKept(value, largest)) return std::nullopt;
     return value;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <cfloat>
 
 class RiskData {
 public:
@@ -31,6 +32,8 @@ public:
     static constexpr std::array<const char*, 3> PipeTypeNames = {"PLASTIC", "CONCRETE", "CLAY"};
     // The file keeps the crop name in a field of this many characters.
     static constexpr int kCropNameLength = 10;
+    // The largest size of a real the file keeps: the reader and the model take any finite double.
+    static constexpr double kLargestReal = DBL_MAX;
 
     // Both report every failure with one message through the message sink and return false.
     // A failed read is not rolled back: lines read before the failing one keep their new values.

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <cfloat>
 #include <stdexcept>
 
 #include "data/IrrigationDataElement.h"
@@ -24,6 +25,10 @@ public:
     // Where the drain lies: decided by the model's criterion, or on or off the barrier. A file may
     // hold another number, which the project keeps as it was read and the model takes for off.
     enum class BarrierMode : int { ByCriterion = -1, OffBarrier = 0, OnBarrier = 1 };
+
+    // The largest size of a real the file keeps: the model computes in single precision, and the
+    // reader refuses anything larger.
+    static constexpr double kLargestReal = FLT_MAX;
 
     // Both report every failure with one message through the message sink and return false.
     // A failed read is not rolled back: fields read before the failing line keep their new values.

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
-#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -101,7 +100,8 @@ public:
         const QByteArray& token = tokens[i];
         char* end = nullptr;
         const double number = std::strtod(token.constData(), &end);
-        if (end != token.constData() + token.size() || !std::isfinite(number) || std::fabs(number) > FLT_MAX)
+        if (end != token.constData() + token.size() || !std::isfinite(number) ||
+            std::fabs(number) > ZELMData::kLargestReal)
             return false;
         value = number;
         return true;

@@ -82,18 +82,38 @@ void Document::OnFileClose()
     if (SaveModified()) OnCloseDocument();
 }
 
-bool Document::SaveModified()
+bool Document::CommitTypedText()
 {
-    if (!IsModified()) return true;
+    for (DocumentView* view : QList<DocumentView*>(views))
+        if (!view->CommitTypedText()) return false;
+    return true;
+}
+
+Document::RunFile Document::AskToSave()
+{
+    if (!CommitTypedText()) return RunFile::None;
+    if (!IsModified()) return RunFile::Current;
     switch (askSaveChanges(title)) {
     case SaveAnswer::Save:
-        return DoFileSave();
+        return DoFileSave() ? RunFile::Current : RunFile::None;
     case SaveAnswer::Discard:
-        return true;
+        return RunFile::WithoutEdits;
     case SaveAnswer::Cancel:
         break;
     }
-    return false;
+    return RunFile::None;
+}
+
+bool Document::SaveModified()
+{
+    return AskToSave() != RunFile::None;
+}
+
+Document::RunFile Document::SaveForRun()
+{
+    // A model needs a file to read: a document without one is named and saved, or not run.
+    if (pathName.isEmpty()) return DoSave(true) ? RunFile::Current : RunFile::None;
+    return AskToSave();
 }
 
 bool Document::DoFileSave()
@@ -105,6 +125,8 @@ bool Document::DoFileSave()
 
 bool Document::DoSave(bool saveAs)
 {
+    // What is typed is stored before the name is asked: text that cannot be stored stops the save.
+    if (!CommitTypedText()) return false;
     QString path = pathName;
     if (saveAs || path.isEmpty()) {
         path = askSaveAsPath(*this);

@@ -51,12 +51,28 @@ public:
     // The Close command: the save question, then OnCloseDocument unless the user cancelled.
     void OnFileClose();
 
-    // The standard save question for a modified document: Yes saves (a failed save counts as
-    // Cancel), No discards, Cancel keeps the document open. True when the caller may go on.
-    virtual bool SaveModified();
+    // Has every view store what is typed into it but not yet stored, in the order the views
+    // attached; false at the first view that holds text it cannot store. Save, Save As, the save
+    // question (and so Close and Quit) and a run call it first.
+    bool CommitTypedText();
+
+    // The standard save question for a modified document, asked once what is typed is stored: Yes
+    // saves (a failed save counts as Cancel), No discards, Cancel keeps the document open. True when
+    // the caller may go on.
+    bool SaveModified();
     // Save under the known path, or ask for one when the document has none (or saveAs is set).
     bool DoFileSave();
     bool DoSave(bool saveAs);
+
+    // The file a model may read, as SaveForRun leaves it.
+    enum class RunFile {
+        None,          // the user cancelled, or the save failed: no run
+        Current,       // the file holds what the views show
+        WithoutEdits,  // the user chose not to save: the file lacks the changes the views show
+    };
+    // Before a model reads the document's file: stores what is typed; a document that has never been
+    // saved asks for its name and is saved; a modified one asks the save question.
+    RunFile SaveForRun();
 
     // Closes every window of the document at once, without a save question, and deletes it once
     // control returns to the event loop. The document leaves its type's list immediately.
@@ -75,6 +91,10 @@ signals:
     void titleChanged(const QString& title);
 
 private:
+    // The save question's answer, carried out: whether the document was saved (or had nothing to
+    // save), its changes were left unsaved, or the user cancelled.
+    RunFile AskToSave();
+
     QString pathName;
     QString title;
     bool modified = false;

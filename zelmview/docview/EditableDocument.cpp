@@ -20,14 +20,12 @@ void EditableDocument::Push(QUndoCommand* command)
 
 void EditableDocument::Undo()
 {
-    CommitTypedText();
-    undoStack->undo();
+    if (CommitTypedText()) undoStack->undo();
 }
 
 void EditableDocument::Redo()
 {
-    CommitTypedText();
-    undoStack->redo();
+    if (CommitTypedText()) undoStack->redo();
 }
 
 bool EditableDocument::CanUndo() const

@@ -47,7 +47,7 @@ public:
     }
 
     // Undo and Redo first have every view commit what is typed but not yet stored, so that the
-    // step taken back is the user's last one.
+    // step taken back is the user's last one; typed text that cannot be stored stops them.
     void Undo();
     void Redo();
     bool CanUndo() const;
@@ -61,11 +61,6 @@ public:
     // Forgets the undo steps with the contents: they belong to the data that went. A type that
     // overrides this calls it too.
     void DeleteContents() override;
-
-    // Has every view store what is typed into it but not yet stored, each value as one change. A
-    // document type whose views hold typed text sends them its hint for that; the default has
-    // nothing to ask.
-    virtual void CommitTypedText() {}
 
 private:
     template <typename Value>

@@ -1,4 +1,5 @@
-// The handler switch behind showMessage, which tests use, and the console as the last resort.
+// The handler switches behind showMessage and showStatus, which tests use, and the console as the
+// last resort of a message.
 #include "docview/MessageSink.h"
 
 #include <QtDebug>
@@ -14,44 +15,70 @@ void writeToConsole(const QString& text)
     qWarning().noquote() << "ZELM:" << text;
 }
 
-MessageHandler& standardHandler()
-{
-    static MessageHandler handler = writeToConsole;
-    return handler;
-}
+// A status note without a status bar has no one to tell.
+void dropNote(const QString&) {}
 
-// Empty while the standard handler applies.
-MessageHandler& installedHandler()
+struct Sink {
+    MessageHandler fallback;
+    MessageHandler standard;
+    MessageHandler installed;  // empty while the standard handler applies
+
+    void show(const QString& text) const
+    {
+        const MessageHandler& handler = installed ? installed : standard;
+        handler(text);
+    }
+};
+
+Sink& sink(MessageChannel channel)
 {
-    static MessageHandler handler;
-    return handler;
+    static Sink box{writeToConsole, writeToConsole, {}};
+    static Sink statusBar{dropNote, dropNote, {}};
+    return channel == MessageChannel::Box ? box : statusBar;
 }
 
 }  // namespace
 
 void showMessage(const QString& text)
 {
-    const MessageHandler& handler = installedHandler() ? installedHandler() : standardHandler();
-    handler(text);
+    sink(MessageChannel::Box).show(text);
 }
 
-MessageHandler setMessageHandler(MessageHandler handler)
+void showStatus(const QString& text)
 {
-    return std::exchange(installedHandler(), std::move(handler));
+    sink(MessageChannel::StatusBar).show(text);
 }
 
-void setStandardMessageHandler(MessageHandler handler)
+MessageHandler setMessageHandler(MessageHandler handler, MessageChannel channel)
 {
-    standardHandler() = handler ? std::move(handler) : writeToConsole;
+    return std::exchange(sink(channel).installed, std::move(handler));
 }
 
-MessageRecorder::MessageRecorder() : previous(setMessageHandler([this](const QString& text) { recorded.append(text); }))
+void setStandardMessageHandler(MessageHandler handler, MessageChannel channel)
+{
+    Sink& target = sink(channel);
+    target.standard = handler ? std::move(handler) : target.fallback;
+}
+
+MessageRecorder::MessageRecorder(MessageChannel which)
+    : channel(which), previous(setMessageHandler([this](const QString& text) { recorded.append(text); }, which))
 {
 }
 
 MessageRecorder::~MessageRecorder()
 {
-    setMessageHandler(std::move(previous));
+    setMessageHandler(std::move(previous), channel);
+}
+
+StatusNoteBatch::StatusNoteBatch()
+    : previous(setMessageHandler([this](const QString& text) { notes.append(text); }, MessageChannel::StatusBar))
+{
+}
+
+StatusNoteBatch::~StatusNoteBatch()
+{
+    setMessageHandler(std::move(previous), MessageChannel::StatusBar);
+    if (!notes.isEmpty()) showStatus(notes.join(QLatin1Char(' ')));
 }
 
 }  // namespace docview

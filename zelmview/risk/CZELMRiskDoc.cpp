@@ -16,8 +16,7 @@ bool CZELMRiskDoc::OnOpenDocument(const QString& path)
 
 bool CZELMRiskDoc::OnSaveDocument(const QString& path)
 {
-    CommitTypedText();
-    if (!data.WriteData(path)) return false;
+    if (!CommitTypedText() || !data.WriteData(path)) return false;
     return EditableDocument::OnSaveDocument(path);
 }
 
@@ -25,11 +24,6 @@ void CZELMRiskDoc::DeleteContents()
 {
     data = RiskData();
     EditableDocument::DeleteContents();
-}
-
-void CZELMRiskDoc::CommitTypedText()
-{
-    UpdateAllViews(ViewHint::CommitTypedText);
 }
 
 bool CZELMRiskDoc::StoreData(const QString& text, const std::function<void(RiskData&)>& change)

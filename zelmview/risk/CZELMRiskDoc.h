@@ -17,17 +17,15 @@ class CZELMRiskDoc : public docview::EditableDocument {
 public:
     // What the document asks of its views.
     enum class ViewHint : int {
-        ShowProject = 0,      // show the project (after every change)
-        CommitTypedText = 1,  // store the pages' typed fields (before the file is written and before an undo)
+        ShowProject = 0,  // show the project (after every change)
     };
 
     explicit CZELMRiskDoc(QObject* parent = nullptr);
 
     bool OnOpenDocument(const QString& path) override;
-    // Has the views commit their fields, then writes the file.
+    // Has the views commit their fields, then writes the file; a text that is no number stops it.
     bool OnSaveDocument(const QString& path) override;
     void DeleteContents() override;
-    void CommitTypedText() override;
 
     RiskData& GetData() { return data; }
     const RiskData& GetData() const { return data; }

@@ -16,7 +16,6 @@
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
 #include "risk/RiskPage.h"
-#include "risk/UpdateError.h"
 #include "table/TableListCtrl.h"
 
 const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
@@ -110,15 +109,8 @@ void CZELMRiskView::OnInitialUpdate()
     sheet->setCurrentIndex(0);
 }
 
-void CZELMRiskView::OnUpdate(docview::UpdateHint hint)
+void CZELMRiskView::OnUpdate(docview::UpdateHint)
 {
-    switch (hint.As<CZELMRiskDoc::ViewHint>()) {
-    case CZELMRiskDoc::ViewHint::CommitTypedText:
-        CommitPages();
-        return;
-    case CZELMRiskDoc::ViewHint::ShowProject:
-        break;
-    }
     ShowFromDocument();
 }
 
@@ -137,14 +129,9 @@ void CZELMRiskView::ShowFromDocument()
 
 // ---- From the view to the document ----
 
-void CZELMRiskView::CommitPages()
+bool CZELMRiskView::CommitTypedText()
 {
-    if (sheet == nullptr) return;
-    try {
-        sheet->CommitAll();
-    } catch (const UpdateError&) {
-        // The field has said so and shows "0"; what was committed before it stays.
-    }
+    return sheet == nullptr || sheet->CommitAll();
 }
 
 void CZELMRiskView::OnSelectorChosen(int controlId, int index)
@@ -215,11 +202,6 @@ void CZELMRiskView::Print(QPrinter& printer)
 void CZELMRiskView::RunUncertaintyModel()
 {
     if (IsRunning() || sheet == nullptr) return;
-    try {
-        sheet->CommitAll();
-    } catch (const UpdateError&) {
-        return;
-    }
     std::optional<zelm::ModelRun> run = GetRiskDocument()->RunUncertaintyModel();
     if (run) FollowRun(std::move(*run));
 }

@@ -39,8 +39,10 @@ public:
 
     // A new page set, shown with the project, its first page current.
     void OnInitialUpdate() override;
-    // Shows the project or commits the pages, as the document's hint asks.
+    // Shows the project.
     void OnUpdate(docview::UpdateHint hint) override;
+    // What is typed into the pages but not yet stored, page by page.
+    bool CommitTypedText() override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
@@ -58,7 +60,6 @@ private:
     QComboBox* AddSelector(int controlId, const QString& label, const QString& name,
                            const QList<std::pair<QString, QVariant>>& items);
     void ShowFromDocument();
-    void CommitPages();
     // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
     void FollowRun(zelm::ModelRun run);

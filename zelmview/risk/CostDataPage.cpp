@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "data/LeadingNumber.h"
+#include "docview/MessageSink.h"
 #include "risk/CZELMRiskDoc.h"
 #include "table/TableListCtrl.h"
 
@@ -55,6 +56,8 @@ void CostDataPage::CreateTable()
     table->InsertColumn(2, QStringLiteral("Gravel envelope cost"), 160);
     table->InsertColumn(3, QStringLiteral("% of lateral"), 100);
     table->SetColumnMode(0, TableListCtrl::ColumnMode::ReadOnly);
+    // The seven pipe sizes are all the file keeps; a header line copied with the costs is skipped.
+    table->SetPasteRules({.numbersOnly = true});
     for (int row = 0; row < RiskData::kPipeSizes; ++row)
         table->InsertItem(row, QString::fromLatin1(kPipeDiameters[row]));
     // Opening a cell counts as a change, whether or not anything is typed.
@@ -81,10 +84,11 @@ void CostDataPage::FillTable()
             table->SetCellText(row, column, zelm::formatFieldReal(costs.Cell(row, column)));
 }
 
-void CostDataPage::CommitFields()
+bool CostDataPage::CommitFields()
 {
+    refused = false;
     table->EndEdit();
-    RiskPage::CommitFields();
+    return !refused && RiskPage::CommitFields();
 }
 
 CostDataPage::PipeCosts CostDataPage::CostsOf(const RiskData& project) const
@@ -105,15 +109,25 @@ void CostDataPage::OnCellEdited(int row, int column, const QString& text, bool c
 {
     if (cancelled || row < 0 || row >= RiskData::kPipeSizes || column < kPipeCostColumn || column > kLateralColumn)
         return;
-    const double value = zelm::leadingReal(text);
+    const std::optional<double> value = zelm::cellReal(text, RiskData::kLargestReal);
+    if (!value) {
+        refused = true;
+        if (pasted) {
+            docview::showStatus(QStringLiteral("\"%1\" is no cost the project can keep; it was left out.").arg(text));
+            return;
+        }
+        docview::showMessage(zelm::kNotANumberPrompt);
+        FillTable();
+        return;
+    }
     if (pasted) {
-        pasted->Cell(row, column) = value;
+        pasted->Cell(row, column) = *value;
     } else {
         PipeCosts costs = CostsOf(Data());
-        costs.Cell(row, column) = value;
+        costs.Cell(row, column) = *value;
         StoreCosts(costs);
     }
-    table->SetCellText(row, column, zelm::formatFieldReal(value));
+    table->SetCellText(row, column, zelm::formatFieldReal(*value));
 }
 
 void CostDataPage::OnPasteEnds()

@@ -1,7 +1,8 @@
 // The cost page of a risk project: interest, life of the system, operation and maintenance, and
 // the pipe costs, either one average or a table of pipe sizes with their pipe and gravel envelope
-// costs and their share of the laterals. A cell stores the number its text begins with; opening
-// a cell for editing marks the project modified; a paste is one change.
+// costs and their share of the laterals. A cell stores the number its text begins with (one the
+// project file can keep: any other gives the invalid-number prompt); opening a cell for editing
+// marks the project modified; a paste is one change.
 #pragma once
 
 #include <array>
@@ -18,8 +19,8 @@ public:
     explicit CostDataPage(CZELMRiskDoc& document);
 
     void LoadFromDocument() override;
-    // Ends an edit under way in the table, then commits the fields.
-    void CommitFields() override;
+    // Ends an edit under way in the table, then commits the fields; false when a text was refused.
+    bool CommitFields() override;
     TableListCtrl* GetPipeCostTable() const { return table; }
 
 private:
@@ -42,4 +43,6 @@ private:
     TableListCtrl* table = nullptr;
     // The cells a paste under way has filled so far.
     std::optional<PipeCosts> pasted;
+    // Whether the last edit's text was refused.
+    bool refused = false;
 };

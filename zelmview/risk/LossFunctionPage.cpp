@@ -35,7 +35,13 @@ LossFunctionPage::LossFunctionPage(CZELMRiskDoc& document)
     const int row = grid->rowCount();
     grid->addWidget(Name(new QLabel(QStringLiteral("Crop name:")), 0, QStringLiteral("cropNameLabel")), row, 0);
     grid->addWidget(cropName, row, 1);
-    AddTextField(kCropName, cropName);
+    // The name as the file keeps it: cut to its field.
+    AddTextField(
+        kCropName, cropName, [this] { return Data().cropName; },
+        [this](const QString& typed) {
+            Store(QStringLiteral("Crop name"),
+                  [name = RiskData::FittedCropName(typed)](RiskData& project) { project.cropName = name; });
+        });
     AddLossFunctionChoice();
     Body()->addWidget(Name(new QLabel(QStringLiteral("Y = A + B(X^3 - 3X^2 + 3X)")), 0, QStringLiteral("formulaText")));
     AddFieldRows(riskform::lossFunctionCoefficientFields());
@@ -59,27 +65,8 @@ void LossFunctionPage::AddLossFunctionChoice()
     Body()->addLayout(row);
 }
 
-void LossFunctionPage::LoadFromDocument()
-{
-    ShowText(kCropName, Data().cropName);
-    RiskPage::LoadFromDocument();
-}
-
 void LossFunctionPage::UpdateEnabling()
 {
     // Only the first curve has coefficients.
     SetEnabled({kCoefA, kCoefB, kCoefX}, Data().lossFunction == RiskData::LossFunction::Cubic);
-}
-
-void LossFunctionPage::CommitField(int controlId)
-{
-    if (controlId != kCropName) {
-        RiskPage::CommitField(controlId);
-        return;
-    }
-    if (!TextChanged(kCropName)) return;
-    const QString name = RiskData::FittedCropName(cropName->text());
-    if (name != Data().cropName)
-        Store(QStringLiteral("Crop name"), [&name](RiskData& project) { project.cropName = name; });
-    ShowText(kCropName, Data().cropName);
 }

@@ -13,9 +13,7 @@ class LossFunctionPage : public RiskPage, public LossFunctionPageIds {
 public:
     explicit LossFunctionPage(CZELMRiskDoc& document);
 
-    void LoadFromDocument() override;
     void UpdateEnabling() override;
-    void CommitField(int controlId) override;
 
 private:
     void AddLossFunctionChoice();

@@ -82,8 +82,9 @@ void RiskAnalysisSheet::SetUnits(RiskData::Units units)
     if (RiskPage* current = GetCurrentPage()) current->LoadFromDocument();
 }
 
-void RiskAnalysisSheet::CommitAll()
+bool RiskAnalysisSheet::CommitAll()
 {
     for (RiskPage* page : pages)
-        if (page->IsShown()) page->CommitFields();
+        if (page->IsShown() && !page->CommitFields()) return false;
+    return true;
 }

@@ -37,9 +37,9 @@ public:
     void SetOption(RiskData::UncertaintyOption option);
     // The unit labels of every page, then the current page shows its values again.
     void SetUnits(RiskData::Units units);
-    // Every field of every page shown since it was added, in page order; the first bad number
-    // throws UpdateError.
-    void CommitAll();
+    // Every field of every page shown since it was added, in page order; stops at, and returns
+    // false for, the first text that is no number (which has shown the prompt).
+    bool CommitAll();
 
     RiskPage* GetPage(PageIndex index) const { return pages[index]; }
     RiskPage* GetCurrentPage() const;

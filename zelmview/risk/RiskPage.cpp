@@ -3,21 +3,15 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QButtonGroup>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScrollArea>
-#include <QTimer>
 
-#include "data/LeadingNumber.h"
 #include "data/RiskData.h"
-#include "docview/MessageSink.h"
 #include "risk/CZELMRiskDoc.h"
-#include "risk/UpdateError.h"
 
 namespace {
 
@@ -44,7 +38,7 @@ RiskPage::RiskPage(CZELMRiskDoc& riskDocument, int id, const QString& pageCaptio
 {
     setObjectName(name);
     docview::setControlId(this, id);
-    scroll = new QScrollArea(this);
+    auto* scroll = new QScrollArea(this);
     scroll->setObjectName(name + QStringLiteral("ScrollArea"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -55,12 +49,6 @@ RiskPage::RiskPage(CZELMRiskDoc& riskDocument, int id, const QString& pageCaptio
     content->setObjectName(name + QStringLiteral("Content"));
     body = new QVBoxLayout(content);
     scroll->setWidget(content);
-}
-
-RiskPage::~RiskPage()
-{
-    // Fields torn down with the page store nothing on their way out.
-    for (QWidget* control : std::as_const(controls)) control->removeEventFilter(this);
 }
 
 QLineEdit* RiskPage::GetEdit(int controlId) const
@@ -101,8 +89,13 @@ void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& fi
     auto* edit = Name(new QLineEdit, field.id, name + QStringLiteral("Edit"));
     edit->setFixedWidth(kFieldWidth);
     grid->addWidget(edit, row, 1);
-    numericFields.insert(field.id, &field);
-    WatchFocus(field.id, edit);
+    const auto member = field.member;
+    fields.AddNumber(
+        edit, [this, member] { return Data().*member; },
+        [this, member, change = changeName(field.label)](double value) {
+            Store(change, [member, value](RiskData& project) { project.*member = value; });
+        },
+        RiskData::kLargestReal);
     const riskform::UnitLabel& unit = field.unit;
     if (unit.id == 0 && unit.english[0] == '\0') return;
     auto* label = Name(new QLabel(QString::fromLatin1(unit.english)), unit.id, name + QStringLiteral("Unit"));
@@ -112,16 +105,11 @@ void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& fi
     unitTexts.append(unit);
 }
 
-void RiskPage::AddTextField(int controlId, QLineEdit* edit)
+void RiskPage::AddTextField(int controlId, QLineEdit* edit, std::function<QString()> text,
+                            std::function<void(const QString&)> store)
 {
     controls.insert(controlId, edit);
-    WatchFocus(controlId, edit);
-}
-
-void RiskPage::WatchFocus(int controlId, QLineEdit* edit)
-{
-    editOrder.append(controlId);
-    edit->installEventFilter(this);
+    fields.AddText(edit, std::move(text), std::move(store));
 }
 
 QButtonGroup* RiskPage::NewRadioGroup()
@@ -154,8 +142,7 @@ void RiskPage::SetUnits(RiskData::Units units)
 void RiskPage::LoadFromDocument()
 {
     const RiskData& project = Data();
-    for (const riskform::Field* field : std::as_const(numericFields))
-        ShowText(field->id, zelm::formatFieldReal(project.*field->member));
+    fields.ShowAll();
     for (const RadioBinding& radio : std::as_const(radios))
         if (radio.isChosen(project)) radio.button->setChecked(true);
     // Undo and a second window change the choices as well: the enabling follows them.
@@ -169,19 +156,6 @@ void RiskPage::Activate()
     shown = true;
 }
 
-void RiskPage::ShowText(int controlId, const QString& text)
-{
-    shownTexts.insert(controlId, text);
-    QLineEdit* edit = GetEdit(controlId);
-    if (edit->text() != text) edit->setText(text);
-}
-
-bool RiskPage::TextChanged(int controlId) const
-{
-    const auto shownText = shownTexts.constFind(controlId);
-    return shownText == shownTexts.constEnd() || GetEdit(controlId)->text() != *shownText;
-}
-
 void RiskPage::SetEnabled(std::initializer_list<int> controlIds, bool enabled)
 {
     for (int controlId : controlIds) controls.value(controlId)->setEnabled(enabled);
@@ -189,56 +163,7 @@ void RiskPage::SetEnabled(std::initializer_list<int> controlIds, bool enabled)
 
 // ---- Storing ----
 
-void RiskPage::CommitFields()
+bool RiskPage::CommitFields()
 {
-    for (int controlId : std::as_const(editOrder)) CommitField(controlId);
-}
-
-void RiskPage::CommitField(int controlId)
-{
-    if (const riskform::Field* field = numericFields.value(controlId)) CommitNumber(*field);
-}
-
-void RiskPage::CommitNumber(const riskform::Field& field)
-{
-    if (!TextChanged(field.id)) return;
-    const std::optional<double> value = zelm::wholeReal(GetEdit(field.id)->text());
-    if (!value) RejectNumber(field.id);
-    const auto member = field.member;
-    Store(changeName(field.label), [member, value](RiskData& project) { project.*member = *value; });
-    // The field shows the value in the form of every other value, also when it changed nothing.
-    ShowText(field.id, zelm::formatFieldReal(Data().*member));
-}
-
-void RiskPage::RejectNumber(int controlId)
-{
-    QLineEdit* edit = GetEdit(controlId);
-    {
-        const QScopedValueRollback<bool> prompting(committing, true);
-        docview::showMessage(zelm::kNotANumberPrompt);
-        edit->setText(QStringLiteral("0"));
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
-        // A field that is losing the focus clears its selection once this returns: select again
-        // after that.
-        QTimer::singleShot(0, edit, [edit] { edit->selectAll(); });
-        scroll->ensureWidgetVisible(edit);
-    }
-    throw UpdateError();
-}
-
-bool RiskPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusOut && shown && !committing) {
-        const int controlId = docview::controlIdOf(watched);
-        if (controls.value(controlId) == watched) {
-            const QScopedValueRollback<bool> storing(committing, true);
-            try {
-                CommitField(controlId);
-            } catch (const UpdateError&) {
-                // The field says so itself and shows "0"; leaving it is no failure of its own.
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    return fields.CommitAll();
 }

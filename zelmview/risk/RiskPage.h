@@ -1,10 +1,10 @@
 // The base of the risk project's pages. A page edits one group of the project's values: it lays
 // out rows of label, field and unit label from a table of field descriptions, binds radio buttons
 // to the codes they store, shows the project's values and stores each one the user changes as one
-// change of the document. A field is stored when it loses the focus (or when the sheet commits
-// all fields before a run or a save), and only when its text differs from the text it was shown
-// with, so showing a rounded value never changes the value behind it. The page's content scrolls
-// when the window is small.
+// change of the document. Its fields go through the editors' one field binder: a field is stored
+// when it loses the focus (or when the sheet commits all fields before a run, a save, an undo or
+// a close), and only when its text differs from the text it was shown with, so showing a rounded
+// value never changes the value behind it. The page's content scrolls when the window is small.
 #pragma once
 
 #include <QHash>
@@ -16,6 +16,7 @@
 #include <span>
 
 #include "docview/ControlId.h"
+#include "forms/FieldBinder.h"
 #include "risk/RiskPageFields.h"
 
 class CZELMRiskDoc;
@@ -24,7 +25,6 @@ class QButtonGroup;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QScrollArea;
 class QVBoxLayout;
 
 class RiskPage : public QWidget {
@@ -32,7 +32,6 @@ class RiskPage : public QWidget {
 
 public:
     RiskPage(CZELMRiskDoc& document, int resourceId, const QString& caption, const QString& name);
-    ~RiskPage() override;
 
     const QString& GetCaption() const { return caption; }
     int GetResourceId() const { return resourceId; }
@@ -50,19 +49,16 @@ public:
     bool IsShown() const { return shown; }
     void Removed() { shown = false; }
 
-    // Stores one field when its text changed. A text that is not a number shows the prompt, turns
-    // the field into "0" (selected) and throws UpdateError; nothing is stored then.
-    virtual void CommitField(int controlId);
-    // Every field of the page in turn; the first bad number throws.
-    virtual void CommitFields();
+    // Every field of the page in turn, each stored when its text changed. At the first text that is
+    // no number the file can keep: the prompt, the field shows the stored value again (selected),
+    // nothing more is stored and the result is false.
+    virtual bool CommitFields();
 
     QWidget* GetControl(int controlId) const { return controls.value(controlId); }
     QLineEdit* GetEdit(int controlId) const;
     QLabel* GetUnitLabel(int unitId) const { return unitLabels.value(unitId); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     // The layout of the page's scrolling content.
     QVBoxLayout* Body() const { return body; }
     // A grid of label, field and unit label rows for `fields`, added to `into` (the body when
@@ -70,8 +66,9 @@ protected:
     QGridLayout* AddFieldRows(std::span<const riskform::Field> fields, QWidget* into = nullptr);
     // One row at `row` of `grid`.
     void AddFieldRow(QGridLayout* grid, int row, const riskform::Field& field);
-    // A field that commits as text; the page commits it in CommitField.
-    void AddTextField(int controlId, QLineEdit* edit);
+    // A field that holds text: `text` gives the project's text, `store` stores the typed one.
+    void AddTextField(int controlId, QLineEdit* edit, std::function<QString()> text,
+                      std::function<void(const QString&)> store);
     // Radio buttons in one group, each bound to the code it stores in `member`: a click stores its
     // code as the change `text` and then updates the enabling; showing the project checks the
     // button of the project's code.
@@ -111,11 +108,6 @@ protected:
     bool Store(const QString& text, const std::function<void(RiskData&)>& change);
     CZELMRiskDoc& Document() const { return document; }
     void SetEnabled(std::initializer_list<int> controlIds, bool enabled);
-    // Shows `text` in a field and remembers it as the text the field was shown with.
-    void ShowText(int controlId, const QString& text);
-    bool TextChanged(int controlId) const;
-    // The prompt, then "0" selected in the field, scrolled into view; throws UpdateError.
-    [[noreturn]] void RejectNumber(int controlId);
 
 private:
     struct RadioBinding {
@@ -127,20 +119,13 @@ private:
     void AddRadio(QButtonGroup* group, int controlId, const char* label, const char* name, const QString& change,
                   std::function<bool(const RiskData&)> isChosen, std::function<void(RiskData&)> choose);
 
-    void CommitNumber(const riskform::Field& field);
-    void WatchFocus(int controlId, QLineEdit* edit);
-
     CZELMRiskDoc& document;
     int resourceId;
     QString caption;
     bool shown = false;
-    bool committing = false;
-    QScrollArea* scroll = nullptr;
     QVBoxLayout* body = nullptr;
     QHash<int, QWidget*> controls;
-    QList<int> editOrder;
-    QHash<int, const riskform::Field*> numericFields;
-    QHash<int, QString> shownTexts;
+    forms::FieldBinder fields;
     QHash<int, QLabel*> unitLabels;
     QList<riskform::UnitLabel> unitTexts;
     QList<RadioBinding> radios;

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <algorithm>
 
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr int kMinEditableWidth = 5;
 const QString kCellSeparator = QStringLiteral("\t");
 const QString kLineSeparator = QStringLiteral("\r\n");
-const QString kPasteDelimiters = QStringLiteral("\t\r\n");
+const QString kLineDelimiters = QStringLiteral("\r\n");
 
 }  // namespace
 
@@ -301,11 +302,26 @@ void TableListCtrl::CopyToClipboard(bool byColumns, bool withTitles)
     clipboard->setText(CopyText(byColumns, withTitles));
 }
 
+QList<QStringList> TableListCtrl::PastedLines(const QString& text, int& skipped) const
+{
+    QList<QStringList> lines;
+    skipped = 0;
+    for (const QString& line : zelm::SplitTokens(text, kLineDelimiters)) {
+        const QStringList values = zelm::SplitTokens(line, kCellSeparator);
+        if (values.isEmpty()) continue;
+        if (pasteRules.numbersOnly && std::none_of(values.begin(), values.end(), zelm::beginsWithNumber)) {
+            ++skipped;
+            continue;
+        }
+        lines.append(values);
+    }
+    return lines;
+}
+
 void TableListCtrl::PasteFromClipboard(const QString& given)
 {
-    const int rows = rowCount();
     const int columns = columnCount();
-    if (rows == 0 || columns == 0) return;
+    if (rowCount() == 0 || columns == 0) return;
     QString text = given;
     if (text.isEmpty()) {
         QClipboard* clipboard = QGuiApplication::clipboard();
@@ -316,17 +332,36 @@ void TableListCtrl::PasteFromClipboard(const QString& given)
         text = clipboard->text();
     }
     EndEdit();
+    // The owner's notes on the values it changed and the table's own come as one.
+    const docview::StatusNoteBatch notes;
     int row = HasCursor() ? std::max(cursorRow, 0) : 0;
     int column = HasCursor() ? std::clamp(cursorColumn, 0, columns - 1) : 0;
+    int skipped = 0;
+    int leftOver = 0;
     emit pasteBegins(this);
-    for (const QString& token : zelm::SplitTokens(text, kPasteDelimiters)) {
-        if (IsColumnEditable(column)) emit endEdit(this, row, column, zelm::TrimText(token), false);
-        if (++column == columns) {
-            column = 0;
-            if (++row == rows) break;
+    for (const QStringList& line : PastedLines(text, skipped)) {
+        for (const QString& value : line) {
+            if (row == rowCount() && pasteRules.addsRows) InsertItem(row, QString());
+            if (IsColumnEditable(column)) {
+                if (row < rowCount())
+                    emit endEdit(this, row, column, zelm::TrimText(value), false);
+                else
+                    ++leftOver;
+            }
+            if (++column == columns) {
+                column = 0;
+                ++row;
+            }
         }
     }
     emit pasteEnds(this);
+    if (skipped > 0)
+        docview::showStatus(skipped == 1
+                                ? QStringLiteral("1 pasted line without a number was skipped.")
+                                : QStringLiteral("%1 pasted lines without a number were skipped.").arg(skipped));
+    if (leftOver > 0)
+        docview::showStatus(
+            QStringLiteral("%1 pasted value(s) found no cell in the table and were left out.").arg(leftOver));
 }
 
 bool TableListCtrl::HandleTableKey(QKeyEvent* key)

@@ -4,7 +4,9 @@
 // The table owns no data: when an edit ends it tells its owner which cell changed and the new
 // text, and the owner checks the value, stores it and sets the cell's text. Pasted values arrive
 // the same way, so they pass the same checks, between a signal before and one after the paste so
-// that the owner can store them as one change.
+// that the owner can store them as one change. A paste drops nothing silently: a table whose owner
+// adds rows grows for the values past its last row, and values that find no cell are counted in
+// the status bar, as are the lines a table of numbers skips for having none (a header line).
 #pragma once
 
 #include <QList>
@@ -25,6 +27,12 @@ public:
     enum class Direction : int { Next = 0, Previous = -2, Up = -1, Down = 1 };
     // A column is editable unless its mode says otherwise.
     enum class ColumnMode : int { Editable = 0, ReadOnly = 1 };
+    // How a paste treats its text: a table of numbers skips a line in which no cell begins with a
+    // number; a table whose owner takes edits of rows it does not have yet adds rows for them.
+    struct PasteRules {
+        bool numbersOnly = false;
+        bool addsRows = false;
+    };
 
     // `editorId` is the controlId of the in-place editor; with `enterMovesRight` Enter moves to
     // the next cell, otherwise to the cell below.
@@ -44,6 +52,7 @@ public:
     QString GetCellText(int row, int column) const;
     void SetCellText(int row, int column, const QString& text);
 
+    void SetPasteRules(PasteRules rules) { pasteRules = rules; }
     void SetColumnMode(int column, ColumnMode mode);
     bool IsColumnEditable(int column) const;
 
@@ -75,7 +84,8 @@ public:
     void CopyToClipboard(bool byColumns, bool withTitles);
     // Fills the cells from the current one (or the top-left one) with the values of `text`, or of
     // the clipboard when `text` is empty, on along the row and into the next row from its first
-    // column; values for read-only columns are used up, the table never grows.
+    // column; values for read-only columns are used up. Past the last row the table grows when
+    // its paste rules say so; otherwise the values left over are counted in the status bar.
     void PasteFromClipboard(const QString& text = {});
 
     // The table's keys, also when its editor has the focus; true when the key was one of them.
@@ -101,6 +111,8 @@ private:
     void MarkRow(int row);
     void SetCursor(int row, int column);
     int FindEditableColumn(int from, bool forward, bool& wrapped) const;
+    // The values of `text`, line by line, without the lines the paste rules skip; counts those.
+    QList<QStringList> PastedLines(const QString& text, int& skipped) const;
     void LeaveTable();
     QTableWidgetItem* CellItem(int row, int column);
 
@@ -110,6 +122,7 @@ private:
     int cursorColumn = 0;
     bool hasCursor = false;
     std::map<int, ColumnMode> columnModes;
+    PasteRules pasteRules;
     QList<Qt::Alignment> alignments;
     QPointer<CTableInPlaceEdit> editor;
 };

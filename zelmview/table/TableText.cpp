@@ -30,4 +30,13 @@ QString TrimText(const QString& text)
     return text.mid(first, last - first);
 }
 
+bool beginsWithNumber(const QString& text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text.at(at).isSpace()) ++at;
+    if (at < text.size() && (text.at(at) == QLatin1Char('+') || text.at(at) == QLatin1Char('-'))) ++at;
+    if (at < text.size() && text.at(at) == QLatin1Char('.')) ++at;
+    return at < text.size() && text.at(at) >= QLatin1Char('0') && text.at(at) <= QLatin1Char('9');
+}
+
 }  // namespace zelm

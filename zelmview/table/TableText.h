@@ -1,5 +1,6 @@
 // The text helpers of the table's paste: pasted text is cut into cell values at tabs and line
-// ends, and each value loses the blanks around it.
+// ends, each value loses the blanks around it, and a line of a table of numbers counts when a value
+// begins with a number.
 #pragma once
 
 #include <QString>
@@ -13,5 +14,8 @@ QStringList SplitTokens(const QString& text, const QString& delimiters);
 
 // `text` without leading and trailing blanks, tabs, CR and LF.
 QString TrimText(const QString& text);
+
+// Whether `text` begins with a number, after blanks and a sign: a digit, or a point and a digit.
+bool beginsWithNumber(const QString& text);
 
 }  // namespace zelm

@@ -36,6 +36,8 @@ bool CZelmViewDoc::OnOpenDocument(const QString& path)
 
 bool CZelmViewDoc::OnSaveDocument(const QString& path)
 {
+    // What is typed goes in first: an edit stored after the sort would land on another event.
+    if (!CommitTypedText()) return false;
     try {
         if (!ZELMData::SortEventsByDate(data.events)) {
             docview::showMessage(
@@ -46,7 +48,6 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
         docview::showMessage(QString::fromStdString(error.what()));
         return false;
     }
-    CommitTypedText();
     if (!data.WriteData(path)) return false;
     // The views' event tables follow the new order, so a cell edited next changes its own event.
     UpdateAllViews(ViewHint::ShowEvents);
@@ -57,11 +58,6 @@ void CZelmViewDoc::DeleteContents()
 {
     data = ZELMData();
     EditableDocument::DeleteContents();
-}
-
-void CZelmViewDoc::CommitTypedText()
-{
-    UpdateAllViews(ViewHint::CommitTypedText);
 }
 
 bool CZelmViewDoc::StoreData(const QString& text, const std::function<void(ZELMData&)>& change)

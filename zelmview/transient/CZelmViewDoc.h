@@ -18,9 +18,8 @@ class CZelmViewDoc : public docview::EditableDocument {
 public:
     // What the document asks of its views.
     enum class ViewHint : int {
-        ShowProject = 0,      // show the project where the view differs from it (after every change)
-        CommitTypedText = 1,  // store the typed fields (before the file is written and before an undo)
-        ShowEvents = 2,       // show the events again (saving or plotting sorted them)
+        ShowProject = 0,  // show the project where the view differs from it (after every change)
+        ShowEvents = 2,   // show the events again (saving or plotting sorted them)
     };
 
     // Moves the working folder to the remembered one (or the examples beside the program).
@@ -29,11 +28,11 @@ public:
     ~CZelmViewDoc() override;
 
     bool OnOpenDocument(const QString& path) override;
-    // Sorts the events, has the views commit their fields, writes the file. Events with month or
-    // day 0 stop the save with a message; so does a date outside the calendar.
+    // Has the views commit what is typed, sorts the events and writes the file. A text that is no
+    // number stops the save; so do events with month or day 0, and a date outside the calendar,
+    // with a message.
     bool OnSaveDocument(const QString& path) override;
     void DeleteContents() override;
-    void CommitTypedText() override;
 
     ZELMData& GetData() { return data; }
     const ZELMData& GetData() const { return data; }

@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
-#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,9 +25,9 @@
 
 CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     : forms::PrintableView(document, parent),
-      controls(layOutTransientForm(*this, *this)),
+      controls(layOutTransientForm(*this)),
       binding(
-          controls, [this]() -> ZELMData& { return GetZelmDocument()->GetData(); },
+          controls, [this]() -> const ZELMData& { return GetZelmDocument()->GetData(); },
           [this](const QString& text, const std::function<void(ZELMData&)>& change) {
               return GetZelmDocument()->StoreData(text, change);
           }),
@@ -57,7 +56,6 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
 
 CZelmViewView::~CZelmViewView()
 {
-    bound = false;
     // An edit that ends while the window is torn down stores nothing.
     controls.eventTable->disconnect(this);
     // A run still followed ends with its window: the session stops the model as it goes.
@@ -112,9 +110,6 @@ void CZelmViewView::CreateContextMenu()
 void CZelmViewView::OnUpdate(docview::UpdateHint hint)
 {
     switch (hint.As<CZelmViewDoc::ViewHint>()) {
-    case CZelmViewDoc::ViewHint::CommitTypedText:
-        CommitToDocument();
-        return;
     case CZelmViewDoc::ViewHint::ShowEvents:
         FillEventTable();
         return;
@@ -135,7 +130,6 @@ void CZelmViewView::RefreshFromDocument()
     ShowBenchControls();
     FillEventTable();
     binding.ApplyInputModeRule();
-    bound = true;
 }
 
 void CZelmViewView::UpdateUnitLabels()
@@ -156,26 +150,7 @@ void CZelmViewView::ShowBenchControls()
 
 bool CZelmViewView::CommitToDocument()
 {
-    controls.eventTable->EndEdit();
-    return binding.CommitInOrder(transientform::kSaveCommitOrder, true);
-}
-
-bool CZelmViewView::CommitField(int controlId)
-{
-    return binding.CommitField(controlId);
-}
-
-bool CZelmViewView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusOut && bound && !committing && !refreshing) {
-        const int controlId = docview::controlIdOf(watched);
-        if (TransientFieldBinding::IsCommittedField(controlId)) {
-            committing = true;
-            CommitField(controlId);
-            committing = false;
-        }
-    }
-    return docview::View::eventFilter(watched, event);
+    return events.CommitOpenCell() && binding.CommitAll();
 }
 
 void CZelmViewView::OnInputModeClicked()
@@ -316,10 +291,6 @@ void CZelmViewView::RunTransientModel()
     CZelmViewDoc* document = GetZelmDocument();
     for (docview::View* view : document->GetViews())
         if (auto* other = qobject_cast<CZelmViewView*>(view); other != nullptr && other != this) other->CancelRun();
-
-    controls.eventTable->EndEdit();
-    binding.CommitInOrder(transientform::kRunCommitOrder, false);
-    zelm::updateMaxWaterTable(document->GetData());
 
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;

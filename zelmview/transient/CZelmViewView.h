@@ -35,18 +35,18 @@ public:
     QMenu* GetTableContextMenu() const { return contextMenu; }
     ModelRunSession& GetRunSession() { return runSession; }
 
-    // Shows the project where the form differs from it, commits the form or shows the events
-    // again, as the document's hint asks.
+    // Shows the project where the form differs from it, or shows the events again, as the
+    // document's hint asks.
     void OnUpdate(docview::UpdateHint hint) override;
+    // What is typed into the form but not yet stored: the open cell, then every field.
+    bool CommitTypedText() override { return CommitToDocument(); }
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
     void RefreshFromDocument();
-    // Commits every field in turn; stops at, and returns false for, the first bad number.
+    // Commits the cell being edited and every field in turn; stops at, and returns false for, the
+    // first text that is no number the file can keep (which has shown the prompt).
     bool CommitToDocument();
-    // Commits one field (a numeric field, the title or the comment); false for a bad number,
-    // which turns the field into "0".
-    bool CommitField(int controlId);
     void UpdateBarrierText() { binding.UpdateBarrierText(); }
     void UpdateUnitLabels();
     void FillEventTable() { events.FillEventTable(); }
@@ -78,9 +78,6 @@ signals:
     void runStateChanged(bool running);
     void benchBottomlandChanged(bool on);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void ConnectControls();
     void CreateContextMenu();
@@ -93,9 +90,7 @@ private:
     void EditFocusedControl(int commandId);
     void Print(QPrinter& printer) override { PrintForm(printer); }
 
-    // Focus loss commits a field only once the form has been filled from the document.
-    bool bound = false;
-    bool committing = false;
+    // While the form shows the project, an edit that ends stores nothing.
     bool refreshing = false;
 
     TransientFormControls controls;

@@ -5,6 +5,7 @@
 
 #include "data/EventCalendar.h"
 #include "data/LeadingNumber.h"
+#include "docview/MessageSink.h"
 #include "table/TableListCtrl.h"
 #include "transient/TransientFields.h"
 
@@ -23,19 +24,30 @@ QString formatAmount(double value)
 
 const char* const kColumnChanges[] = {"Event Month", "Event Day", "Event Amount"};
 
-// The event as the text typed into one of its cells makes it.
-IrrigationDataElement editedEvent(IrrigationDataElement event, int column, const QString& text)
+// The event as the text typed into one of its cells makes it; nothing for an amount the project
+// file cannot keep.
+std::optional<IrrigationDataElement> editedEvent(IrrigationDataElement event, int column, const QString& text)
 {
+    // A month or day the rules changed: the status bar says so.
+    const auto take = [](const zelm::CalendarEntry& entry) {
+        if (!entry.note.isEmpty()) docview::showStatus(entry.note);
+        return entry.value;
+    };
     switch (column) {
     case 0:
-        event.month = std::clamp(zelm::leadingInteger(text), 1, 12);
+        event.month = take(zelm::eventMonth(zelm::leadingInteger(text)));
+        // A day the new month does not have would roll into the next month in the model's year.
+        if (event.day > zelm::lastDayOfMonth(event.month)) event.day = take(zelm::eventDay(event.month, event.day));
         break;
     case 1:
-        event.day = std::clamp(zelm::leadingInteger(text), 1, zelm::lastDayOfMonth(event.month));
+        event.day = take(zelm::eventDay(event.month, zelm::leadingInteger(text)));
         break;
-    case kAmountColumn:
-        event.amount = zelm::leadingReal(text);
+    case kAmountColumn: {
+        const std::optional<double> amount = zelm::cellReal(text, ZELMData::kLargestReal);
+        if (!amount) return std::nullopt;
+        event.amount = *amount;
         break;
+    }
     default:
         break;
     }
@@ -73,16 +85,39 @@ void EventTableEditing::ShowAmountTitle(ZELMData::Units units)
 void EventTableEditing::OnCellEdited(int row, int column, const QString& text, bool cancelled)
 {
     if (cancelled || column < 0 || column > kAmountColumn) return;
-    if (pasted) {
-        if (row >= 0 && row < pasted->size()) (*pasted)[row] = editedEvent(pasted->at(row), column, text);
+    Events* target = pasted ? &*pasted : nullptr;
+    // A paste past the last event adds events for its values.
+    if (target != nullptr && row >= target->size()) target->resize(row + 1);
+    const Events& edited = target != nullptr ? *target : events();
+    if (row < 0 || row >= edited.size()) return;
+    const std::optional<IrrigationDataElement> event = editedEvent(edited.at(row), column, text);
+    if (!event) {
+        refused = true;
+        // A paste says so in the status bar once it is done, and shows its events then; a typed
+        // value asks at once, and the cell shows the stored amount again.
+        if (pasted) {
+            docview::showStatus(QStringLiteral("\"%1\" is no amount the project can keep; it was left out.").arg(text));
+            return;
+        }
+        docview::showMessage(zelm::kNotANumberPrompt);
+        FillEventTable();
         return;
     }
-    if (row < 0 || row >= events().size()) return;
-    const IrrigationDataElement event = editedEvent(events().at(row), column, text);
+    if (target != nullptr) {
+        (*target)[row] = *event;
+        return;
+    }
     const bool stored =
-        store(QString::fromLatin1(kColumnChanges[column]), [row, event](Events& edited) { edited[row] = event; });
+        store(QString::fromLatin1(kColumnChanges[column]), [row, event](Events& all) { all[row] = *event; });
     // A value the event held already is shown as it is held.
     if (!stored) FillEventTable();
+}
+
+bool EventTableEditing::CommitOpenCell()
+{
+    refused = false;
+    table.EndEdit();
+    return !refused;
 }
 
 void EventTableEditing::OnPasteBegins()

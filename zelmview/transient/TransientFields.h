@@ -1,15 +1,15 @@
 // The fields of the transient form and the project values they edit: the numeric fields with
-// their labels and unit labels, the unit texts in English and metric units, and the orders in
-// which a save and a run commit the fields.
+// their labels and unit labels, and the unit texts in English and metric units.
 #pragma once
 
-#include <array>
 #include <span>
 
 #include "data/ZELMData.h"
 #include "transient/TransientFormIds.h"
 
 namespace transientform {
+
+using Ids = TransientFormIds;
 
 struct NumericField {
     int id;
@@ -37,18 +37,5 @@ std::span<const UnitText> UnitTexts();
 // The amount column of the event table and its title in `units`.
 inline constexpr int kAmountColumn = 2;
 const char* AmountTitle(ZELMData::Units units);
-
-using Ids = TransientFormIds;
-
-// Fields committed before a save, in this order; the first bad number stops the save's commit.
-inline constexpr std::array<int, 10> kSaveCommitOrder = {Ids::kComment,      Ids::kDepthToDrain,
-                                                         Ids::kDrainRadius,  Ids::kDrainToBarrier,
-                                                         Ids::kDrainSpacing, Ids::kRootZoneRequirement,
-                                                         Ids::kPermeability, Ids::kSpecificYield,
-                                                         Ids::kTitle,        Ids::kAwhc};
-// Fields committed by Run, in this order; a bad number does not stop the run.
-inline constexpr std::array<int, 10> kRunCommitOrder = {
-    Ids::kComment,      Ids::kDrainRadius,   Ids::kDrainToBarrier, Ids::kDrainSpacing, Ids::kRootZoneRequirement,
-    Ids::kPermeability, Ids::kSpecificYield, Ids::kTitle,          Ids::kAwhc,         Ids::kDepthToDrain};
 
 }  // namespace transientform

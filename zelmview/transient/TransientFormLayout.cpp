@@ -57,7 +57,7 @@ private:
 
 class Layout {
 public:
-    Layout(QWidget& form, QObject& focusWatcher) : form(form), focusWatcher(focusWatcher) {}
+    explicit Layout(QWidget& form) : form(form) {}
 
     TransientFormControls Build()
     {
@@ -108,7 +108,6 @@ private:
         auto* row = new QHBoxLayout;
         row->addWidget(Name(new QLabel(QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
         controls.titleEdit = Name(new QLineEdit, Ids::kTitle, QStringLiteral("titleEdit"));
-        controls.titleEdit->installEventFilter(&focusWatcher);
         row->addWidget(controls.titleEdit, 1);
         return row;
     }
@@ -156,7 +155,6 @@ private:
                 0);
             auto* edit = Name(new XEdit(group), field.id, name + QStringLiteral("Edit"));
             edit->setMinimumWidth(kFieldWidth);
-            edit->installEventFilter(&focusWatcher);
             controls.numericEdits.insert(field.id, edit);
             grid->addWidget(edit, row, 1);
             auto* unit = Name(new QLabel, field.unitId, name + QStringLiteral("Unit"));
@@ -193,6 +191,8 @@ private:
                                           QString::fromLatin1(transientform::AmountTitle(ZELMData::Units::English)),
                                           100);
         controls.eventTable->setContextMenuPolicy(Qt::CustomContextMenu);
+        // A header line copied with the events is skipped; events pasted past the last are added.
+        controls.eventTable->SetPasteRules({.numbersOnly = true, .addsRows = true});
 
         controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"));
         controls.eventsToAddEdit = Name(new QSpinBox, Ids::kEventsToAdd, QStringLiteral("eventsToAddEdit"));
@@ -234,7 +234,6 @@ private:
     {
         controls.commentEdit = Name(new QPlainTextEdit, Ids::kComment, QStringLiteral("commentEdit"));
         controls.commentEdit->setTabChangesFocus(true);
-        controls.commentEdit->installEventFilter(&focusWatcher);
         controls.commentEdit->setMinimumHeight(controls.commentEdit->fontMetrics().lineSpacing() * kCommentLines +
                                                2 * controls.commentEdit->frameWidth() + 8);
         controls.doneButton = AddButton(Ids::kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"));
@@ -253,14 +252,13 @@ private:
     }
 
     QWidget& form;
-    QObject& focusWatcher;
     QWidget* page = nullptr;
     TransientFormControls controls;
 };
 
 }  // namespace
 
-TransientFormControls layOutTransientForm(QWidget& form, QObject& focusWatcher)
+TransientFormControls layOutTransientForm(QWidget& form)
 {
-    return Layout(form, focusWatcher).Build();
+    return Layout(form).Build();
 }

@@ -10,7 +10,6 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QObject;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -46,6 +45,5 @@ struct TransientFormControls {
     QPushButton* helpButton = nullptr;
 };
 
-// Builds the controls in a scroll area that fills `form`. The title, the comment and the numeric fields report
-// their focus changes to `focusWatcher`.
-TransientFormControls layOutTransientForm(QWidget& form, QObject& focusWatcher);
+// Builds the controls in a scroll area that fills `form`.
+TransientFormControls layOutTransientForm(QWidget& form);

@@ -1,6 +1,7 @@
 // The Edit menu in the whole application: Undo and Redo from the menu and with the platform's
 // keys, the hand-over of the keys from a field with nothing of its own to undo, two windows of one
-// project in step, and window titles that mark unsaved changes.
+// project in step, window titles that mark unsaved changes, and text typed but not yet stored
+// that Close and Quit ask about.
 #include <QAction>
 #include <QDir>
 #include <QMdiSubWindow>
@@ -120,6 +121,25 @@ private slots:
         frame->RouteCommand(docview::kFileClose);
         QTRY_VERIFY(app->GetDocManager().FindTemplate(zelm::kTransientInputType)->GetDocuments().isEmpty());
         QVERIFY(questions->asked.isEmpty());
+    }
+
+    void closeAndQuitAskAboutTextTypedButNotYetStored()
+    {
+        for (const int command : {docview::kFileClose, docview::kAppExit}) {
+            CZelmViewView* view = openForm();
+            auto* title = qobject_cast<QLineEdit*>(view->GetControl(CZelmViewView::kTitle));
+            title->setFocus();
+            QTest::keyClicks(title, QStringLiteral(" typed"));
+            QVERIFY(!view->GetDocument()->IsModified());
+            const qsizetype asked = questions->asked.size();
+            // Quit has no key on every desktop; its menu item takes the same way.
+            QAction* action = frame->GetCommandAction(command);
+            if (action->shortcut().isEmpty())
+                action->trigger();
+            else
+                QTest::keySequence(title, action->shortcut());
+            QCOMPARE(questions->asked.size(), asked + 1);
+        }
     }
 
 private:

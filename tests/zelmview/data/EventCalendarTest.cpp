@@ -11,7 +11,7 @@ namespace {
 
 TEST(EventCalendar, MonthsEndWhereTheFormClampsTheirDays)
 {
-    const int lastDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int lastDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int month = 1; month <= 12; ++month) EXPECT_EQ(zelm::lastDayOfMonth(month), lastDays[month - 1]) << month;
     // A month the form has not clamped yet puts no limit on the day.
     EXPECT_GT(zelm::lastDayOfMonth(0), 31);

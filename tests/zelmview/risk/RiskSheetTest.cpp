@@ -117,17 +117,18 @@ private slots:
         for (int id : {1067, 1068, 1069}) QVERIFY(!loss->GetControl(id)->isEnabled());
     }
 
-    void lettersInAFieldPromptAndShowZeroSelectedAndStoreNothing()
+    void lettersInAFieldPromptAndShowTheStoredValueSelectedAndStoreNothing()
     {
         docview::MessageRecorder messages;
         Form form;
-        QVERIFY(form.open(risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path())));
+        const QString path = risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path());
+        QVERIFY(form.open(path));
         const double radius = form.document->GetData().drainRadius;
         QLineEdit* edit = form.edit(Page::kFieldData, 1030);
         typeInto(edit, QStringLiteral("abc"));
         QCOMPARE(messages.messages(), QStringList({QStringLiteral("Please enter a number.")}));
-        QCOMPARE(edit->text(), QStringLiteral("0"));
-        QTRY_COMPARE(edit->selectedText(), QStringLiteral("0"));
+        QCOMPARE(edit->text(), QStringLiteral("0.25"));
+        QTRY_COMPARE(edit->selectedText(), QStringLiteral("0.25"));
         QVERIFY(edit->hasFocus());
         QCOMPARE(form.document->GetData().drainRadius, radius);
         QVERIFY(!form.document->IsModified());
@@ -149,6 +150,15 @@ private slots:
         QCOMPARE(messages.messages(), QStringList({QStringLiteral("Please enter a number.")}));
         QCOMPARE(form.document->GetData().drainRadius, radius);
         QVERIFY(!form.document->IsModified());
+
+        // So does Save: the file keeps what it held and the project stays modified.
+        typeInto(form.edit(Page::kFieldData, 1029), QStringLiteral("2.5"));
+        edit->setText(QStringLiteral("xyz"));
+        form.document->OnCommand(docview::kFileSave);
+        QVERIFY(form.document->IsModified());
+        RiskData saved;
+        QVERIFY(saved.ReadData(path));
+        QCOMPARE(saved.permeability, 1.2);
     }
 
     void leavingAFieldUnchangedStoresNothingAndATypedValueIsOneStep()
@@ -187,6 +197,14 @@ private slots:
 
         tabletest::clickCell(*table, 2, 1);
         tabletest::typeIntoEditor(*table, QStringLiteral("12abc"));
+        QCOMPARE(form.document->GetData().pipeCost[2], 12.0);
+        QCOMPARE(table->GetCellText(2, 1), QStringLiteral("12"));
+
+        // A number the file cannot keep is refused with the prompt.
+        docview::MessageRecorder messages;
+        tabletest::clickCell(*table, 2, 1);
+        tabletest::typeIntoEditor(*table, QStringLiteral("info"));
+        QCOMPARE(messages.messages(), QStringList({QStringLiteral("Please enter a number.")}));
         QCOMPARE(form.document->GetData().pipeCost[2], 12.0);
         QCOMPARE(table->GetCellText(2, 1), QStringLiteral("12"));
 

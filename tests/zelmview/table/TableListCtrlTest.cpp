@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include "docview/MessageSink.h"
 #include "table/DeleteItemsDlg.h"
 #include "table/TableTestSupport.h"
 #include "table/TableText.h"
@@ -93,10 +94,14 @@ private slots:
         same.table->PasteFromClipboard();
         QCOMPARE(same.cells(), QStringList({"1", "2", "3", "4"}));
 
+        docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
         TableWindow oneRow(1, 2);
         oneRow.table->PasteFromClipboard(QStringLiteral("1\t2\r\n3\t4"));
         QCOMPARE(oneRow.cells(), QStringList({"1", "2"}));
         QCOMPARE(oneRow.table->rowCount(), 1);
+        // What finds no cell is not dropped without a word.
+        QCOMPARE(notes.messages(),
+                 QStringList({QStringLiteral("2 pasted value(s) found no cell in the table and were left out.")}));
     }
 
     void aPasteStartsAtTheCurrentCellAndARightClickMakesItCurrent()

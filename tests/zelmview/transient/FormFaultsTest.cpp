@@ -1,7 +1,8 @@
 // What the user does on the transient form and must not lose or see wrong: a paste lands where the
 // cursor is, two windows of one project agree and Save writes what they show, the drain-mode text
-// follows every field it depends on, the bench switch counts as a change, and an untouched project
-// asks nothing when it closes.
+// follows every field it depends on, the bench switch counts as a change, an untouched project
+// asks nothing when it closes, Save with a cell still being edited stores it on its own event, and
+// a paste near the end adds the rows it needs and skips a header line.
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
@@ -129,6 +131,47 @@ private slots:
         QVERIFY(form->document->IsModified());
         editortest::closeWithDone(form);
         QCOMPARE(questions.asked.size(), 1);
+    }
+
+    void saveWithACellStillBeingEditedStoresTheEditOnItsOwnEvent()
+    {
+        Form form;
+        const QString path = editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path());
+        QVERIFY(form.open(path));
+        const double amount = form.document->GetData().events.at(0).amount;
+        // The first event moves to December, and its day is still being typed when Save comes.
+        clickCell(form.table(), 0, 0);
+        tabletest::typeIntoEditor(form.table(), QStringLiteral("12"), Qt::Key_Tab);
+        QTest::keyClicks(form.table().GetEditor(), QStringLiteral("30"));
+        form.document->OnCommand(docview::kFileSave);
+
+        ZELMData saved;
+        QVERIFY(saved.ReadData(path));
+        QCOMPARE(saved.events, form.document->GetData().events);
+        QCOMPARE(saved.events.last(), (IrrigationDataElement{12, 30, amount}));
+        QList<IrrigationDataElement> sorted = saved.events;
+        QVERIFY(ZELMData::SortEventsByDate(sorted));
+        QCOMPARE(sorted, saved.events);
+        QVERIFY(!form.document->IsModified());
+    }
+
+    void aPasteBeyondTheLastRowAddsEventsAndSkipsAHeaderLine()
+    {
+        docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        const QList<IrrigationDataElement> before = form.document->GetData().events;
+        clickCell(form.table(), 9, 0);
+        form.table().EndEdit();
+        form.table().PasteFromClipboard(
+            QStringLiteral("Month\tDay\tDeep Perc (in)\r\n12\t20\t0.5\r\n12\t28\t0.75\r\n12\t31\t1"));
+        const QList<IrrigationDataElement> pasted = {{12, 20, 0.5}, {12, 28, 0.75}, {12, 31, 1.0}};
+        QCOMPARE(form.document->GetData().events, before.first(9) + pasted);
+        QCOMPARE(form.table().rowCount(), 12);
+        QCOMPARE(form.table().GetCellText(11, 1), QStringLiteral("31"));
+        QCOMPARE(notes.messages(), QStringList({QStringLiteral("1 pasted line without a number was skipped.")}));
+        form.document->Undo();  // the paste with its new rows is one step
+        QCOMPARE(form.document->GetData().events, before);
     }
 
 private:

@@ -11,9 +11,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "chart/GraphDlg.h"
+#include "data/LeadingNumber.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
@@ -56,6 +58,7 @@ private slots:
     void aDayIsHeldToItsMonthAndAMonthToTheCalendar()
     {
         docview::MessageRecorder messages;
+        docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
         Form form;
         form.showNew();
         addEvents(form, 3);
@@ -72,12 +75,20 @@ private slots:
 
         const QList<IrrigationDataElement>& events = form.document->GetData().events;
         QCOMPARE(events.at(0).month, 2);
-        QCOMPARE(events.at(0).day, 29);
+        QCOMPARE(events.at(0).day, 28);  // the model's year has no 29 February
         QCOMPARE(events.at(0).amount, 3.5);
         QCOMPARE(form.table().GetCellText(0, 2), QStringLiteral("3.5"));
         QCOMPARE(events.at(1).month, 1);
         QCOMPARE(events.at(2).day, 45);
         QVERIFY(form.document->IsModified());
+        // A month that lacks the day holds the day to its end, too.
+        clickCell(form.table(), 2, 0);
+        typeIntoEditor(form.table(), QStringLiteral("4"));
+        QCOMPARE(events.at(2).day, 30);
+        QCOMPARE(notes.messages(),
+                 QStringList({QStringLiteral("Day 31 changed to 28: February has 28 days in the model's year."),
+                              QStringLiteral("Month 0 changed to 1: months run from 1 to 12."),
+                              QStringLiteral("Day 45 changed to 30: April has 30 days in the model's year.")}));
     }
 
     void escapeLeavesTheCellAndTheEventAlone()
@@ -194,16 +205,21 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
     }
 
-    void lettersInANumericFieldGiveZeroAndStoreNothing()
+    void lettersInANumericFieldPromptAndShowTheStoredValueAgain()
     {
         docview::MessageRecorder messages;
         Form form;
         form.showNew();
         typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("1.5"));
+        const qsizetype steps = form.document->GetUndoStack()->count();
         typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("abc"));
-        QCOMPARE(form.control<XEdit>(CZelmViewView::kPermeability)->text(), QStringLiteral("0"));
+        QCOMPARE(form.control<XEdit>(CZelmViewView::kPermeability)->text(), QStringLiteral("1.5"));
         QCOMPARE(form.document->GetData().permeability, 1.5);
         QCOMPARE(messages.messages().size(), 1);
+        // Leaving the field again changes nothing.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(form.document->GetData().permeability, 1.5);
+        QCOMPARE(form.document->GetUndoStack()->count(), steps);
 
         // A bad number elsewhere stops a save's commit at that field; the fields before it are in.
         form.control<XEdit>(CZelmViewView::kPermeability)->setText(QStringLiteral("x"));
@@ -212,6 +228,25 @@ private slots:
         QVERIFY(!form.view->CommitToDocument());
         QCOMPARE(form.document->GetData().depthToDrain, 4.0);
         QCOMPARE(form.document->GetData().awhc, 0.0);
+    }
+
+    void numbersTheFileCannotKeepAreRefusedInFieldsAndCells()
+    {
+        docview::MessageRecorder messages;
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("1e39"));  // beyond what the reader takes
+        QCOMPARE(form.document->GetData().permeability, 1.5);
+        const QStringList unreadable = {QStringLiteral("inf"), QStringLiteral("nan"), QStringLiteral("info"),
+                                        QStringLiteral("nano"), QStringLiteral("-1e39")};
+        for (const QString& text : unreadable) {
+            clickCell(form.table(), 0, 2);
+            typeIntoEditor(form.table(), text);
+        }
+        QCOMPARE(messages.messages(), QStringList(unreadable.size() + 1, zelm::kNotANumberPrompt));
+        QCOMPARE(form.document->GetData().events.at(0).amount, 0.6);
+        QCOMPARE(form.table().GetCellText(0, 2), QStringLiteral("0.6"));
+        QVERIFY(!form.document->IsModified());
     }
 
     void inputModeAndBenchAndBottomlandShowTheirFields()

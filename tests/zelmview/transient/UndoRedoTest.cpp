@@ -153,6 +153,23 @@ private slots:
         QCOMPARE(form.document->GetUndoStack()->count(), steps);
     }
 
+    void showingAProjectLeavesItAsItsFileHasIt()
+    {
+        // 6.3 - (6.3 - 2.1) is not 2.1 in binary: a form that recomputed the maximum water table
+        // as it showed the project would change it.
+        ZELMData project;
+        project.depthToDrain = 6.3;
+        project.maxWaterTable = 2.1;
+        project.inputMode = ZELMData::InputMode::Analysis;
+        const QString path = folder.filePath(QStringLiteral("rounding.trn"));
+        QVERIFY(project.WriteData(path));
+        QVERIFY(project.ReadData(path));
+        Form form;
+        QVERIFY(form.open(path));
+        form.view->RefreshFromDocument();
+        QVERIFY(form.document->GetData() == project);
+    }
+
 private:
     QTemporaryDir folder;
 };
