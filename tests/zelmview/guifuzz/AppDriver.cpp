@@ -30,6 +30,7 @@
 #include "docview/ControlId.h"
 #include "docview/DocTemplate.h"
 #include "docview/FormTestSupport.h"
+#include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/SaveQuestion.h"
 #include "docview/View.h"
@@ -96,7 +97,11 @@ AppDriver::AppDriver(const QString& sequenceFolder, const QString& models)
     for (const QString& name : kExamples)
         formtest::copyExample(name.section(QLatin1Char('.'), 0, 0),
                               QLatin1Char('.') + name.section(QLatin1Char('.'), 1), folder);
-    // The program works in the sequence's folder and remembers it, so new projects start there.
+    // Every sequence starts alike: no settings of an earlier one (recent files, window places),
+    // nothing on the clipboard, and the program working in the sequence's folder, which it
+    // remembers, so new projects start there.
+    docview::openProfileStore()->clear();
+    QGuiApplication::clipboard()->clear();
     docview::workingFolder().MoveTo(folder);
     docview::workingFolder().Remember();
     docview::setSaveChangesHandler([this](const QString& title) {
@@ -360,6 +365,7 @@ void AppDriver::TypeInto(QWidget* widget, const QString& text)
     // The keys go where the focus is, as long as that is in the window typed into.
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr || focus->window() != widget->window()) focus = widget;
+    log.typedInto = focus->objectName();
     QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty()) QTest::keyClick(focus, Qt::Key_Delete);
     for (const QChar c : text) {
@@ -412,7 +418,8 @@ bool AppDriver::Choose(const Step& step)
 
 bool AppDriver::Quit()
 {
-    QTest::keySequence(focusOr(Frame()), QKeySequence::Quit);
+    // File Exit: Ctrl+Q is no key on every platform (nor on the offscreen one).
+    if (!Trigger(docview::kAppExit)) return false;
     Settle(false);
     if (Frame()->isVisible()) return true;
     // The program ended: the user starts it again.

@@ -60,6 +60,7 @@ public:
         QStringList messages;
         QStringList questions;
         QHash<QString, QString> savedAs;  // title of a project → the path it was saved under
+        QString typedInto;                // the field the keys went to: the focus may have been elsewhere
         QStringList problems;
     };
     const StepLog& Log() const { return log; }

@@ -82,7 +82,6 @@ Outcome play(const std::function<std::optional<Step>(const AppDriver&)>& next, i
         if (verbose)
             for (const QString& change : invariants.Changes()) out() << "      changed " << change << '\n';
         if (!driver.Log().played && !outcome.Failed()) outcome.played.removeLast();
-        if (step->verb == QLatin1String("quit")) invariants.Reset();
         if (outcome.Failed()) break;
     }
     return outcome;

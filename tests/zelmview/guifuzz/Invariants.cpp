@@ -172,7 +172,7 @@ QStringList Invariants::Check(const Step& step)
                 break;
             }
     const QList<Project> after = Capture();
-    FollowUnsettled(step, after);
+    NoteUnsettled(step, after);
     for (const Project& project : after) CheckProject(project, problems);
     CheckFiles(step, after, problems);
     CheckClosed(after, problems);
@@ -184,9 +184,10 @@ QStringList Invariants::Check(const Step& step)
             for (const QString& change :
                  differences(was->stored, now.stored, false, [](const QString& key) { return !isValueKey(key); }))
                 changes.append(now.title.section(QLatin1Char('/'), -1) + QStringLiteral(" ") + change);
+    Settle(after);
     if (step.verb == QLatin1String("type") && driver.Log().played) {
         keptIn = step.Word(1) == QLatin1String("keep") ? target : nullptr;
-        keptField = step.Word(0);
+        keptField = driver.Log().typedInto;
         keptText = step.text.value_or(QString());
     }
     before = after;
@@ -196,13 +197,19 @@ QStringList Invariants::Check(const Step& step)
     return problems;
 }
 
-void Invariants::FollowUnsettled(const Step& step, const QList<Project>& after)
+void Invariants::NoteUnsettled(const Step& step, const QList<Project>& after)
 {
     const Project* computed = Find(after, target);
     if (step.verb == QLatin1String("sy") && driver.Log().played && computed != nullptr)
-        for (auto it = computed->shown.constBegin(); it != computed->shown.constEnd(); ++it)
-            if (it.key().endsWith(QLatin1String("specificYieldEdit:text")))
-                unsettled[computed->document.data()].insert(it.key(), it.value());
+        for (const Snapshot& window : computed->windows)
+            for (auto it = window.constBegin(); it != window.constEnd(); ++it)
+                if (it.key().endsWith(QLatin1String("specificYieldEdit:text")) &&
+                    it.value() != computed->stored.value(it.key()))
+                    unsettled[computed->document.data()].insert(it.key(), it.value());
+}
+
+void Invariants::Settle(const QList<Project>& after)
+{
     // A value settles once the project holds it, or once no window shows it any more.
     for (const Project& project : after) {
         QHash<QString, QString>& waiting = unsettled[project.document.data()];
@@ -317,7 +324,11 @@ void Invariants::CheckSaved(const QString& path, const Project* saved, QStringLi
         return;
     }
     if (saved == nullptr) return;
-    const QStringList differing = differences(saved->typed, *fromFile, true);
+    // What the window showed, with what f(K) put into a field, in whichever window.
+    Snapshot shown = saved->typed;
+    const QHash<QString, QString> waiting = unsettled.value(saved->document.data());
+    for (auto it = waiting.constBegin(); it != waiting.constEnd(); ++it) shown.insert(it.key(), it.value());
+    const QStringList differing = differences(shown, *fromFile, true);
     if (!differing.isEmpty())
         problems.append(
             QStringLiteral("file: %1 does not hold what its window showed: %2").arg(path, firstLines(differing)));
@@ -333,7 +344,8 @@ QSet<QString> Invariants::Pending(const Project& project) const
         // put there), and the table whose cell is being edited.
         const QString widget = widgetOf(it.key());
         if (it.key().endsWith(QLatin1String(":editing")) ||
-            (project.document == keptIn && widget == keptField && it.value() == keptText))
+            (project.document == keptIn && widget == keptField &&
+             (it.value() == keptText || it.value() == QString(keptText).remove(QLatin1Char('\n')))))
             pending.insert(widget);
     }
     return pending;
@@ -410,7 +422,7 @@ void Invariants::CheckFrame(const Step& step, const QList<Project>& after, QStri
             if (!isValueKey(key) || pending.contains(widgetOf(key))) return true;
             if (!onTarget) return false;
             const QString aspect = key.mid(key.lastIndexOf(QLatin1Char(':')) + 1);
-            if (step.verb == QLatin1String("type")) return widgetOf(key) == step.Word(0);
+            if (step.verb == QLatin1String("type")) return widgetOf(key) == driver.Log().typedInto;
             if (step.verb == QLatin1String("radio")) return aspect == QLatin1String("checked");
             if (step.verb == QLatin1String("select")) return !units && widgetOf(key) == step.Word(0);
             return kTableSteps.contains(step.verb) && aspect.startsWith(QLatin1String("row"));

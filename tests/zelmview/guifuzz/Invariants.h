@@ -82,8 +82,10 @@ private:
     // A paste into the first column of the event table keeps every data line, from the row pasted
     // at on, and takes no header line for an event.
     void CheckPaste(const Step& step, const QList<Project>& after, QStringList& problems) const;
-    // Notes the value f(K) put into a field after `step`, and forgets the values that settled.
-    void FollowUnsettled(const Step& step, const QList<Project>& after);
+    // Notes the value f(K) put into a field by `step`; Settle forgets the values that settled
+    // (after the checks, which take what was waiting before the step as pending).
+    void NoteUnsettled(const Step& step, const QList<Project>& after);
+    void Settle(const QList<Project>& after);
     const Project* Find(const QList<Project>& projects, const docview::Document* document) const;
 
     AppDriver& driver;

@@ -100,7 +100,7 @@ bool sameNumber(const QString& a, const QString& b, double scale = 0.0)
 }
 
 // Text as the file keeps it: no blanks at the ends of lines, no blank lines at either end.
-QString asKept(const QString& text)
+QString keptText(const QString& text)
 {
     QStringList lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(QLatin1Char('\n'));
     for (QString& line : lines)
@@ -117,7 +117,7 @@ bool sameShown(const QString& a, const QString& b, bool tolerant, double scale =
     const QStringList cellsB = b.split(QLatin1Char('\t'));
     if (cellsA.size() != cellsB.size()) return false;
     for (qsizetype i = 0; i < cellsA.size(); ++i)
-        if (!sameNumber(cellsA[i], cellsB[i]) && asKept(cellsA[i]) != asKept(cellsB[i])) return false;
+        if (!sameNumber(cellsA[i], cellsB[i]) && keptText(cellsA[i]) != keptText(cellsB[i])) return false;
     return true;
 }
 
@@ -127,6 +127,12 @@ double derivedScale(const Snapshot& shown, const QString& key)
 {
     if (!key.startsWith(QLatin1String("rootZoneRequirementEdit:"))) return 0.0;
     return 2.0 * std::fabs(QLocale::c().toDouble(shown.value(QStringLiteral("depthToDrainEdit:text"))));
+}
+
+// A crop name as the file keeps it: cut to its field.
+QString asKept(const QString& key, const QString& text, bool tolerant)
+{
+    return tolerant && widgetOf(key) == QLatin1String("cropNameEdit") ? RiskData::FittedCropName(text) : text;
 }
 
 // The rows of an event table in calendar order, events of one date in their order.
@@ -272,7 +278,9 @@ QStringList differences(const Snapshot& a, const Snapshot& b, bool tolerant,
             if (!eventTables.contains(table)) eventTables.append(table);
             continue;
         }
-        if (!b.contains(key) || sameShown(it.value(), b.value(key), tolerant, derivedScale(a, key))) continue;
+        if (!b.contains(key) ||
+            sameShown(asKept(key, it.value(), tolerant), b.value(key), tolerant, derivedScale(a, key)))
+            continue;
         out.append(key + QStringLiteral(": \"") + it.value() + QStringLiteral("\" vs \"") + b.value(key) +
                    QLatin1Char('"'));
     }
