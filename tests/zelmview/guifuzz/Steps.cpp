@@ -1,34 +1,29 @@
 #include "Steps.h"
 
 #include <QFile>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace guifuzz {
 
 namespace {
 
+// The characters written with a backslash, and the letter that follows it.
+constexpr std::pair<char, char> kEscapes[] = {{'\\', '\\'}, {'"', '"'}, {'\t', 't'}, {'\r', 'r'}, {'\n', 'n'}};
+
 QString quoted(const QString& text)
 {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case '"':
-            out += QStringLiteral("\\\"");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
+        const auto* escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                          [c](const auto& pair) { return c == QLatin1Char(pair.first); });
+        if (escape == std::end(kEscapes)) {
             out += c;
+            continue;
         }
+        out += QLatin1Char('\\');
+        out += QLatin1Char(escape->second);
     }
     return out + QLatin1Char('"');
 }
@@ -44,20 +39,10 @@ std::optional<QString> unquoted(const QString& line, qsizetype from)
             text += c;
             continue;
         }
-        const QChar escaped = line.at(++i);
-        switch (escaped.unicode()) {
-        case 't':
-            text += QLatin1Char('\t');
-            break;
-        case 'r':
-            text += QLatin1Char('\r');
-            break;
-        case 'n':
-            text += QLatin1Char('\n');
-            break;
-        default:
-            text += escaped;
-        }
+        const QChar letter = line.at(++i);
+        const auto* escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                          [letter](const auto& pair) { return letter == QLatin1Char(pair.second); });
+        text += escape != std::end(kEscapes) ? QLatin1Char(escape->first) : letter;
     }
     return std::nullopt;
 }
