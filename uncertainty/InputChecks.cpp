@@ -163,7 +163,8 @@ private:
         notNegative(p_.rechargeRateSD, "THE STANDARD DEVIATION OF THE RECHARGE RATE");
     }
 
-    // Costs are never negative: a negative one would make the design with the most drain the cheapest.
+    // The life, the rate and the costs. No cost is negative: a negative one would make the design
+    // with the most drain the cheapest.
     void checkCosts()
     {
         positive(p_.systemLife, "THE LIFE OF THE SYSTEM");

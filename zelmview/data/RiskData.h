@@ -43,11 +43,15 @@ public:
     // Converts the stored values to the unit system `newUnits` and stores it; nothing changes when
     // the project is in it already.
     void SetUnits(Units newUnits);
+    // Whether every value converted to `newUnits` stays finite, as the file must keep it.
+    bool ConvertsWithinFile(Units newUnits) const;
 
     // `name` as the file keeps it and reads it back: one line, without outer white space, cut to
     // fit the crop name field (at most kCropNameLength bytes of UTF-8, one fewer for a name that
     // begins with "#", which is written after a blank so its line is not taken for a comment).
     static QString FittedCropName(const QString& name);
+    // A comment as the file keeps it and reads it back: without blank lines at its ends.
+    static QString FittedComment(const QString& comment);
 
     // Field by field, so a stored change that changes nothing is no change.
     bool operator==(const RiskData&) const = default;
@@ -99,4 +103,6 @@ public:
     double coefX = 0.0;
     double maxYieldDepth = 0.0;   // depth to the water table for the maximum yield
     double annualBenefits = 0.0;  // per acre, or per hectare in metric units
+    // What the lines above the first data line say about the project; lines separated by "\n".
+    QString comment;
 };

@@ -1,6 +1,7 @@
 // RiskData::ReadData: the reader of the ".rsk" risk project file, with every message it shows.
-// Comment lines start with "#"; data lines 1 to 9 hold numbers, line 10 the crop name and the pipe
-// type in two fields of ten characters, and the lines after it the rows of the pipe cost table.
+// Comment lines start with "#" (those above the first data line's own describe the project); data
+// lines 1 to 9 hold numbers, line 10 the crop name and the pipe type in two fields of ten
+// characters, and the lines after it the rows of the pipe cost table.
 #include <QFile>
 #include <optional>
 
@@ -119,8 +120,10 @@ bool RiskData::ReadData(const QString& path)
     TextLineReader lines(file);
 
     int dataLine = 1;
+    QList<QByteArray> description;
     for (const RiskFileLine& layout : riskFileNumberLines()) {
-        const std::optional<QByteArray> line = lines.nextData();
+        const std::optional<QByteArray> line = lines.nextData(dataLine == 1 ? &description : nullptr);
+        if (dataLine == 1) comment = riskFileDescription(description);
         if (!line) return failAtEnd(dataLine);
         if (!readNumberLine(*line, layout, *this)) return failToParse(dataLine, path);
         ++dataLine;

@@ -3,6 +3,9 @@
 // operation and maintenance cost, the average pipe cost and the pipe and gravel costs of the pipe
 // cost table) scale inversely; benefits per acre scale with the area. Rates, lives, costs per
 // minute, the slope, the loss coefficients and the reliabilities have no length in them.
+#include <algorithm>
+#include <cmath>
+
 #include "data/RiskData.h"
 #include "data/UnitFactors.h"
 
@@ -41,4 +44,16 @@ void RiskData::SetUnits(Units newUnits)
     scaleCostsPerLength(*this, toEnglish);
     scale(annualBenefits, zelm::kHectaresPerAcre, toEnglish);
     units = newUnits;
+}
+
+bool RiskData::ConvertsWithinFile(Units newUnits) const
+{
+    RiskData converted = *this;
+    converted.SetUnits(newUnits);
+    const auto finite = [](double value) { return std::isfinite(value); };
+    return std::all_of(std::begin(kLengths), std::end(kLengths),
+                       [&converted](double RiskData::*length) { return std::isfinite(converted.*length); }) &&
+           finite(converted.omCost) && finite(converted.averagePipeCost) && finite(converted.annualBenefits) &&
+           std::all_of(converted.pipeCost.begin(), converted.pipeCost.end(), finite) &&
+           std::all_of(converted.gravelCost.begin(), converted.gravelCost.end(), finite);
 }

@@ -56,7 +56,7 @@ QByteArray pipeTypeField(RiskData::PipeType pipeType)
 
 QByteArray projectText(const RiskData& data)
 {
-    QList<QByteArray> lines;
+    QList<QByteArray> lines = riskFileDescriptionLines(data.comment);
     for (const RiskFileLine& layout : riskFileNumberLines()) {
         for (const char* comment : layout.comments) lines.append(comment);
         lines.append(numberLine(layout, data));
@@ -92,4 +92,9 @@ QString RiskData::FittedCropName(const QString& name)
     qsizetype length = qMin(utf8.size(), qsizetype(utf8.startsWith('#') ? kCropNameLength - 1 : kCropNameLength));
     while (isCutInsideCharacter(utf8, length)) --length;
     return QString::fromUtf8(utf8.left(length).trimmed());
+}
+
+QString RiskData::FittedComment(const QString& comment)
+{
+    return riskFileDescription(riskFileDescriptionLines(comment));
 }

@@ -2,7 +2,11 @@
 // numeric data line. designDepth stands on lines 7 and 8; a reader keeps the value of line 8.
 #include "data/RiskFileLayout.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <type_traits>
+
+#include "data/TextLineReader.h"
 
 namespace {
 
@@ -105,4 +109,36 @@ const QList<const char*>& riskFilePipeTableComments()
     static const QList<const char*> comments = {"# LINE 11-end (repeat 7 times)", "# [1] Pipe cost",
                                                 "# [2] Gravel envelope cost", "# [3] Percent of lateral"};
     return comments;
+}
+
+QString riskFileDescription(const QList<QByteArray>& commentLines)
+{
+    // The file's own block of line 1 begins with its heading, or, without one, with the first of
+    // its lines.
+    const QList<const char*>& ownLines = riskFileNumberLines().constFirst().comments;
+    qsizetype end = commentLines.indexOf(QByteArray(ownLines.constFirst()));
+    const auto isOwnLine = [&ownLines](const QByteArray& line) {
+        return std::any_of(ownLines.begin(), ownLines.end(),
+                           [trimmed = withoutTrailingSpace(line)](const char* own) { return trimmed == own; });
+    };
+    if (end < 0) end = std::find_if(commentLines.begin(), commentLines.end(), isOwnLine) - commentLines.begin();
+    QStringList lines;
+    for (QByteArray line : commentLines.first(end)) {
+        line.remove(0, 1);
+        if (line.startsWith(' ')) line.remove(0, 1);
+        lines.append(QString::fromUtf8(line));
+    }
+    while (!lines.isEmpty() && lines.constFirst().trimmed().isEmpty()) lines.removeFirst();
+    while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty()) lines.removeLast();
+    return lines.join(QLatin1Char('\n'));
+}
+
+QList<QByteArray> riskFileDescriptionLines(const QString& comment)
+{
+    if (comment.trimmed().isEmpty()) return {};
+    QList<QByteArray> lines;
+    for (const QString& line : QString(comment).remove(QLatin1Char('\r')).split(QLatin1Char('\n')))
+        lines.append(line.isEmpty() ? QByteArray("#") : "# " + line.toUtf8());
+    lines.append("#");
+    return lines;
 }

@@ -1,5 +1,6 @@
 // The ".rsk" file's grammar, kept in one place for its reader and its writer: which comment lines
-// stand before each data line and which fields the line holds, in order.
+// stand before each data line and which fields the line holds, in order, and the lines that
+// describe the project above them all.
 #pragma once
 
 #include <QList>
@@ -35,3 +36,11 @@ const QList<const char*>& riskFileCropLineComments();
 
 // The comment lines before the first row of the pipe cost table.
 const QList<const char*>& riskFilePipeTableComments();
+
+// The project's comment from the comment lines above data line 1: those before the file's own
+// "#LINE 1:" block, each without its "#" and one blank after it, with no empty lines at either end.
+QString riskFileDescription(const QList<QByteArray>& commentLines);
+
+// The comment lines that describe the project, for above data line 1: each line of `comment` after
+// "# ", then a "#" line that sets them apart; none for an empty comment.
+QList<QByteArray> riskFileDescriptionLines(const QString& comment);

@@ -12,10 +12,13 @@ std::optional<QByteArray> TextLineReader::next()
     return line;
 }
 
-std::optional<QByteArray> TextLineReader::nextData()
+std::optional<QByteArray> TextLineReader::nextData(QList<QByteArray>* comments)
 {
     std::optional<QByteArray> line = next();
-    while (line && line->startsWith('#')) line = next();
+    while (line && line->startsWith('#')) {
+        if (comments != nullptr) comments->append(*line);
+        line = next();
+    }
     return line;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <optional>
 
 class QIODevice;
@@ -16,8 +17,8 @@ public:
     std::optional<QByteArray> next();
 
     // The next line that does not begin with "#". A line with blanks before the "#", and an empty
-    // line, are data lines.
-    std::optional<QByteArray> nextData();
+    // line, are data lines. The comment lines passed over are added to `comments` when given.
+    std::optional<QByteArray> nextData(QList<QByteArray>* comments = nullptr);
 
     // The number of the line last returned, counted from 1; 0 before the first.
     int lineNumber() const { return number; }

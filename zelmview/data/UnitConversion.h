@@ -11,4 +11,8 @@ namespace zelm {
 // kCentimetresPerInch, then the project's units become `newUnits`. The same units convert nothing.
 void ConvertUnits(ZELMData& data, ZELMData::Units newUnits);
 
+// Whether every real of `data` converted to `newUnits` is one the project file keeps: a value near
+// the file's limit may grow past it.
+bool convertsWithinFile(const ZELMData& data, ZELMData::Units newUnits);
+
 }  // namespace zelm

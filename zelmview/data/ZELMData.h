@@ -43,6 +43,12 @@ public:
     // EventDateError, leaving the array unchanged, for a month outside 1..12 or a day outside 1..31.
     static bool SortEventsByDate(QList<IrrigationDataElement>& events);
 
+    // A title and a comment as the file keeps them and reads them back: the title on one line
+    // without white space at its ends; the comment with CR LF between its lines, no white space at
+    // the end of a line and no blank lines or blanks at its own ends.
+    static QString FittedTitle(const QString& title);
+    static QString FittedComment(const QString& comment);
+
     bool operator==(const ZELMData&) const = default;
 
     InputMode inputMode = InputMode::Design;

@@ -15,27 +15,27 @@
 
 namespace {
 
-bool isBlankOrLineEnd(char c)
+bool isBlankOrLineEnd(QChar c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-bool isCSpace(char c)
+bool isCSpace(QChar c)
 {
-    return isBlankOrLineEnd(c) || c == '\v' || c == '\f';
+    return isBlankOrLineEnd(c) || c == QLatin1Char('\v') || c == QLatin1Char('\f');
 }
 
 template <typename Predicate>
-QByteArray trimmedEnd(QByteArray text, Predicate strip)
+QString trimmedEnd(QString text, Predicate strip)
 {
     while (!text.isEmpty() && strip(text.back())) text.chop(1);
     return text;
 }
 
-QByteArray trimmedBlanks(const QByteArray& text)
+QString trimmedBlanks(const QString& text)
 {
     const auto first = std::find_if_not(text.begin(), text.end(), isBlankOrLineEnd);
-    return trimmedEnd(QByteArray(first, text.end() - first), isBlankOrLineEnd);
+    return trimmedEnd(QString(first, text.end() - first), isBlankOrLineEnd);
 }
 
 // The project file as a sequence of lines. A missing line (end of file) is std::nullopt, which
@@ -144,9 +144,9 @@ bool readCommentBlock(const std::optional<QByteArray>& opening, ProjectLines& li
         const std::optional<QByteArray> line = lines.next();
         if (!line) return false;
         if (line->contains("$end")) break;
-        text += trimmedEnd(*line, isCSpace) + "\r\n";
+        text += *line;
     }
-    comment = QString::fromUtf8(trimmedBlanks(text));
+    comment = ZELMData::FittedComment(QString::fromUtf8(text));
     return true;
 }
 
@@ -159,6 +159,23 @@ double largestAmount(const QList<IrrigationDataElement>& events)
 
 }  // namespace
 
+QString ZELMData::FittedTitle(const QString& title)
+{
+    // The writer puts the title on one line; the reader trims it.
+    return trimmedBlanks(
+        QString(title).replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+QString ZELMData::FittedComment(const QString& comment)
+{
+    QString text;
+    QString lines = comment;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& line : lines.split(QLatin1Char('\n')))
+        text += trimmedEnd(line, isCSpace) + QStringLiteral("\r\n");
+    return trimmedBlanks(text);
+}
+
 bool ZELMData::ReadData(const QString& path)
 {
     QFile file(path);
@@ -169,7 +186,7 @@ bool ZELMData::ReadData(const QString& path)
     double version = 0.0;
     if (!NumberLine(lines.nextData()).real(0, version)) return fail("Parse error reading version number in ", path);
 
-    title = QString::fromUtf8(trimmedBlanks(lines.nextData().value_or(QByteArray())));
+    title = FittedTitle(QString::fromUtf8(lines.nextData().value_or(QByteArray())));
 
     const NumberLine project(lines.nextData());
     int design = 0, units = 0, bench = 0;

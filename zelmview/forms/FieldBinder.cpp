@@ -142,4 +142,12 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void refuseCellText(const QString& text, bool pasting)
+{
+    if (pasting)
+        docview::showStatus(QStringLiteral("\"%1\" is no number the project can keep; it was left out.").arg(text));
+    else
+        docview::showMessage(zelm::kNotANumberPrompt);
+}
+
 }  // namespace forms

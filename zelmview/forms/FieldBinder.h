@@ -71,4 +71,8 @@ private:
     bool busy = false;
 };
 
+// A table cell's text that is no number the project file can keep: while a paste runs, a note for
+// the status bar (the paste tells all of them at once); otherwise the invalid-number prompt.
+void refuseCellText(const QString& text, bool pasting);
+
 }  // namespace forms

@@ -33,8 +33,6 @@ bool CZELMRiskDoc::StoreData(const QString& text, const std::function<void(RiskD
 
 std::optional<zelm::ModelRun> CZELMRiskDoc::RunUncertaintyModel()
 {
-    const bool saved = GetPathName().isEmpty() ? DoSave(true) : SaveModified();
-    if (!saved) return std::nullopt;
     SetTitle(GetPathName());
     return zelm::startModelRun(zelm::UncertaintyModel(), exeDirectory, GetPathName());
 }

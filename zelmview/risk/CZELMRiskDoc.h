@@ -37,10 +37,8 @@ public:
     const QString& GetExeDirectory() const { return exeDirectory; }
     void SetExeDirectory(const QString& directory) { exeDirectory = directory; }
 
-    // Saves when asked to, removes the old report and starts the model in the project's folder;
-    // the program's working folder stays where it is. A project that was never saved asks for its
-    // file name first, modified or not, since the model needs a file to read. Nothing when the
-    // user cancelled, the save failed or the model could not be started.
+    // Runs the model on the file as it is saved (SaveForRun comes first) in the project's folder;
+    // the program's working folder stays where it is. Nothing when the model could not be started.
     std::optional<zelm::ModelRun> RunUncertaintyModel();
 
 private:

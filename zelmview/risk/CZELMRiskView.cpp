@@ -6,13 +6,17 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
 
+#include "data/UnitFactors.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/EditCommands.h"
+#include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
+#include "forms/ChoiceList.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
 #include "risk/RiskPage.h"
@@ -21,6 +25,8 @@
 const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncertainty model…");
 
 namespace {
+
+constexpr int kCommentLines = 3;
 
 template <typename Code>
 void showChoice(QComboBox* list, Code code)
@@ -65,6 +71,25 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
     auto* frameLayout = new QVBoxLayout(sheetFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(sheetFrame, 1);
+    CreateComments(layout);
+}
+
+void CZELMRiskView::CreateComments(QLayout* layout)
+{
+    layout->addWidget(new QLabel(QStringLiteral("Comments:")));
+    comments = new QPlainTextEdit;
+    comments->setObjectName(QStringLiteral("commentEdit"));
+    docview::setControlId(comments, kComment);
+    comments->setTabChangesFocus(true);
+    comments->setFixedHeight(comments->fontMetrics().lineSpacing() * kCommentLines + 2 * comments->frameWidth() + 8);
+    layout->addWidget(comments);
+    fields.AddText(
+        comments, [this] { return GetRiskDocument()->GetData().comment; },
+        [this](const QString& typed) {
+            GetRiskDocument()->StoreData(
+                QStringLiteral("Comments"),
+                [comment = RiskData::FittedComment(typed)](RiskData& project) { project.comment = comment; });
+        });
 }
 
 CZELMRiskDoc* CZELMRiskView::GetRiskDocument() const
@@ -75,7 +100,7 @@ CZELMRiskDoc* CZELMRiskView::GetRiskDocument() const
 QComboBox* CZELMRiskView::AddSelector(int controlId, const QString& label, const QString& name,
                                       const QList<std::pair<QString, QVariant>>& items)
 {
-    auto* list = new QComboBox(this);
+    auto* list = new forms::ChoiceList(this);
     list->setObjectName(name);
     list->setAccessibleName(label);
     docview::setControlId(list, controlId);
@@ -125,13 +150,14 @@ void CZELMRiskView::ShowFromDocument()
     showChoice(evaluationList, project.evaluation);
     showChoice(optionList, project.uncertaintyOption);
     showChoice(unitsList, project.units);
+    fields.ShowAll();
 }
 
 // ---- From the view to the document ----
 
 bool CZELMRiskView::CommitTypedText()
 {
-    return sheet == nullptr || sheet->CommitAll();
+    return (sheet == nullptr || sheet->CommitAll()) && fields.CommitAll();
 }
 
 void CZELMRiskView::OnSelectorChosen(int controlId, int index)
@@ -140,10 +166,16 @@ void CZELMRiskView::OnSelectorChosen(int controlId, int index)
     const QVariant chosen = GetSelector(controlId)->itemData(index);
     CZELMRiskDoc* document = GetRiskDocument();
     switch (controlId) {
-    case kUnitsList:
-        document->StoreData(QStringLiteral("Units"),
-                            [units = chosen.value<RiskData::Units>()](RiskData& data) { data.SetUnits(units); });
+    case kUnitsList: {
+        const auto units = chosen.value<RiskData::Units>();
+        if (!document->GetData().ConvertsWithinFile(units)) {
+            docview::showMessage(zelm::kConversionTooLargeText);
+            showChoice(unitsList, document->GetData().units);
+            return;
+        }
+        document->StoreData(QStringLiteral("Units"), [units](RiskData& data) { data.SetUnits(units); });
         return;
+    }
     case kEvaluationList:
         document->StoreData(
             QStringLiteral("Analysis evaluation"),
@@ -202,16 +234,17 @@ void CZELMRiskView::Print(QPrinter& printer)
 void CZELMRiskView::RunUncertaintyModel()
 {
     if (IsRunning() || sheet == nullptr) return;
-    std::optional<zelm::ModelRun> run = GetRiskDocument()->RunUncertaintyModel();
-    if (run) FollowRun(std::move(*run));
+    CZELMRiskDoc* document = GetRiskDocument();
+    const docview::Document::RunFile file = document->SaveForRun();
+    if (file == docview::Document::RunFile::None) return;
+    std::optional<zelm::ModelRun> run = document->RunUncertaintyModel();
+    if (run) FollowRun(std::move(*run), forms::reportOpener(openReport, file, document->GetPathName()));
 }
 
-void CZELMRiskView::FollowRun(zelm::ModelRun run)
+void CZELMRiskView::FollowRun(zelm::ModelRun run, std::function<void(const QString& path)> openRunReport)
 {
     QPointer<CZELMRiskView> self(this);
-    runSession.Follow(std::move(run), [self](const QString& path) {
-        if (self && self->openReport) self->openReport(path);
-    });
+    runSession.Follow(std::move(run), std::move(openRunReport));
     if (!runSession.IsRunning()) return;
     // The window waits for the model, as the run of the project has always done, but it still
     // paints and offers Cancel, which ends the model.

@@ -1,5 +1,6 @@
 // The view of a risk project (form 236): the analysis evaluation, the uncertainty option and the
-// units as three lists, and below them the tabbed pages that edit the project. It takes the Run
+// units as three lists, below them the tabbed pages that edit the project, and at the bottom the
+// comments that describe it (the lines at the top of its file). It takes the Run
 // command: the pages commit their fields, the document saves and starts the model, and a modal
 // progress window follows the run until the model ends (or the user cancels it, or the time
 // limit stops it); without an error the report then opens.
@@ -11,12 +12,16 @@
 #include <functional>
 #include <utility>
 
+#include "forms/FieldBinder.h"
 #include "forms/PrintableView.h"
+#include "forms/ReportOpening.h"
 #include "run/ModelRunSession.h"
 
 class CZELMRiskDoc;
 class QComboBox;
 class QFrame;
+class QLayout;
+class QPlainTextEdit;
 class QPrinter;
 class RiskAnalysisSheet;
 
@@ -29,29 +34,32 @@ public:
     static constexpr int kOptionList = 1036;
     static constexpr int kUnitsList = 1013;
     static constexpr int kSheetFrame = 1023;
+    static constexpr int kComment = 1010;
 
     explicit CZELMRiskView(CZELMRiskDoc* document, QWidget* parent = nullptr);
 
     CZELMRiskDoc* GetRiskDocument() const;
     RiskAnalysisSheet* GetSheet() const { return sheet; }
     QComboBox* GetSelector(int controlId) const;
+    QPlainTextEdit* GetComments() const { return comments; }
     ModelRunSession& GetRunSession() { return runSession; }
 
     // A new page set, shown with the project, its first page current.
     void OnInitialUpdate() override;
     // Shows the project.
     void OnUpdate(docview::UpdateHint hint) override;
-    // What is typed into the pages but not yet stored, page by page.
+    // What is typed into the pages but not yet stored, page by page, then the comments.
     bool CommitTypedText() override;
     bool OnCommand(int commandId) override;
     bool HandlesCommand(int commandId) const override;
 
-    // The Run command: commit, save, start the model and wait for it in a modal progress window.
+    // The Run command: commit, save (a project never saved is named first), start the model and
+    // wait for it in a modal progress window.
     void RunUncertaintyModel();
     bool IsRunning() const { return runSession.IsRunning(); }
 
     // How a report is opened; the application opens it as a document.
-    std::function<void(const QString& path)> openReport;
+    forms::OpenReport openReport;
 
     static const QString kProgressText;
 
@@ -60,9 +68,10 @@ private:
     QComboBox* AddSelector(int controlId, const QString& label, const QString& name,
                            const QList<std::pair<QString, QVariant>>& items);
     void ShowFromDocument();
+    void CreateComments(QLayout* layout);
     // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
-    void FollowRun(zelm::ModelRun run);
+    void FollowRun(zelm::ModelRun run, std::function<void(const QString& path)> openRunReport);
     // Cut, Copy, Paste or Delete on the control that has the focus.
     void EditFocusedControl(int commandId);
     void Print(QPrinter& printer) override;
@@ -72,5 +81,7 @@ private:
     QComboBox* unitsList = nullptr;
     QFrame* sheetFrame = nullptr;
     RiskAnalysisSheet* sheet = nullptr;
+    QPlainTextEdit* comments = nullptr;
+    forms::FieldBinder fields;
     ModelRunSession runSession;
 };

@@ -7,7 +7,7 @@
 #include <QLabel>
 
 #include "data/LeadingNumber.h"
-#include "docview/MessageSink.h"
+#include "forms/FieldBinder.h"
 #include "risk/CZELMRiskDoc.h"
 #include "table/TableListCtrl.h"
 
@@ -112,12 +112,8 @@ void CostDataPage::OnCellEdited(int row, int column, const QString& text, bool c
     const std::optional<double> value = zelm::cellReal(text, RiskData::kLargestReal);
     if (!value) {
         refused = true;
-        if (pasted) {
-            docview::showStatus(QStringLiteral("\"%1\" is no cost the project can keep; it was left out.").arg(text));
-            return;
-        }
-        docview::showMessage(zelm::kNotANumberPrompt);
-        FillTable();
+        forms::refuseCellText(text, pasted.has_value());
+        if (!pasted) FillTable();
         return;
     }
     if (pasted) {

@@ -37,7 +37,7 @@ docview::DocumentType riskInputType(docview::DocumentHost& host)
     type.makeDocument = [] { return new CZELMRiskDoc; };
     type.makeView = [&host](docview::Document* document) {
         auto* view = new CZELMRiskView(static_cast<CZELMRiskDoc*>(document));
-        view->openReport = [&host](const QString& path) { host.OpenDocumentFile(path); };
+        view->openReport = [&host](const QString& path) { return host.OpenDocumentFile(path); };
         const auto follow = [&host] { host.UpdateCommandStates(); };
         QObject::connect(&view->GetRunSession(), &ModelRunSession::runningChanged, view, follow);
         QObject::connect(view->GetRiskDocument()->GetUndoStack(), &QUndoStack::indexChanged, view, follow);

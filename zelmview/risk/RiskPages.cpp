@@ -9,6 +9,7 @@
 #include <QLabel>
 
 #include "data/RiskData.h"
+#include "forms/ChoiceList.h"
 
 // ---- Field Data ----
 
@@ -17,7 +18,7 @@ FieldDataPage::FieldDataPage(CZELMRiskDoc& document)
 {
     auto* row = new QHBoxLayout;
     row->addWidget(Name(new QLabel(QStringLiteral("Type of pipe:")), 0, QStringLiteral("pipeTypeLabel")));
-    pipeTypeList = Name(new QComboBox, kPipeTypeList, QStringLiteral("pipeTypeList"));
+    pipeTypeList = Name(new forms::ChoiceList, kPipeTypeList, QStringLiteral("pipeTypeList"));
     pipeTypeList->addItem(QStringLiteral("Plastic"), QVariant::fromValue(RiskData::PipeType::Plastic));
     pipeTypeList->addItem(QStringLiteral("Concrete"), QVariant::fromValue(RiskData::PipeType::Concrete));
     pipeTypeList->addItem(QStringLiteral("Clay"), QVariant::fromValue(RiskData::PipeType::Clay));

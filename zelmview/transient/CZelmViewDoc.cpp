@@ -78,9 +78,7 @@ void CZelmViewDoc::ToggleBenchBottomland()
 
 std::optional<CZelmViewDoc::ModelRun> CZelmViewDoc::RunTransientModel()
 {
-    if (!SaveModified()) return std::nullopt;
-    // An untitled project that was not saved has no path to show; it keeps its name.
-    if (!GetPathName().isEmpty()) SetTitle(GetPathName());
+    SetTitle(GetPathName());
     // From a transient run on, the program works in the project's folder (and remembers it).
     docview::workingFolder().MoveTo(zelm::splitInputPath(GetPathName()).directory);
     return zelm::startModelRun(zelm::TransientModel(), exeDirectory, GetPathName());

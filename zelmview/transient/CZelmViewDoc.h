@@ -51,9 +51,8 @@ public:
     void SetExeDirectory(const QString& directory) { exeDirectory = directory; }
 
     using ModelRun = zelm::ModelRun;
-    // Saves when asked to, moves the working folder to the project's, removes the old report and
-    // daily file and starts the model there. Nothing when the user cancelled, the save failed or
-    // the model could not be started.
+    // Runs the model on the file as it is saved (SaveForRun comes first): moves the working folder
+    // to the project's and starts the model there. Nothing when the model could not be started.
     std::optional<ModelRun> RunTransientModel();
 
 private:

@@ -14,6 +14,7 @@
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/EditCommands.h"
+#include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "run/ModelRunner.h"
 #include "table/DeleteItemsDlg.h"
@@ -167,8 +168,14 @@ void CZelmViewView::OnDrainModeClicked(ZELMData::BarrierMode barrierMode)
 void CZelmViewView::OnUnitsChosen(int index)
 {
     // Every choice the user makes converts, by mouse or by keyboard alike, so the units shown and
-    // the values stored never disagree.
+    // the values stored never disagree; a wheel turned over the closed list chooses nothing.
     const auto units = controls.unitsList->itemData(index).value<ZELMData::Units>();
+    const ZELMData& data = GetZelmDocument()->GetData();
+    if (!zelm::convertsWithinFile(data, units)) {
+        docview::showMessage(zelm::kConversionTooLargeText);
+        controls.unitsList->setCurrentIndex(controls.unitsList->findData(QVariant::fromValue(data.metricUnits)));
+        return;
+    }
     GetZelmDocument()->StoreData(QStringLiteral("Units"),
                                  [units](ZELMData& project) { zelm::ConvertUnits(project, units); });
 }
@@ -292,9 +299,9 @@ void CZelmViewView::RunTransientModel()
     for (docview::View* view : document->GetViews())
         if (auto* other = qobject_cast<CZelmViewView*>(view); other != nullptr && other != this) other->CancelRun();
 
+    const docview::Document::RunFile file = document->SaveForRun();
+    if (file == docview::Document::RunFile::None) return;
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;
-    runSession.Follow(std::move(*run), [this](const QString& path) {
-        if (openReport) openReport(path);
-    });
+    runSession.Follow(std::move(*run), forms::reportOpener(openReport, file, document->GetPathName()));
 }

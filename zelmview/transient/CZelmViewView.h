@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "forms/PrintableView.h"
+#include "forms/ReportOpening.h"
 #include "run/ModelRunSession.h"
 #include "transient/EventTableEditing.h"
 #include "transient/TransientFieldBinding.h"
@@ -59,7 +60,8 @@ public:
     void PlotDeepPercolation();
     void ToggleBenchBottomland();
 
-    // The Run command: commit, save, start the model and follow it every 100 ms.
+    // The Run command: commit, save (a project never saved is named first), start the model and
+    // follow it every 100 ms.
     void RunTransientModel();
     // Ends the model being followed; nothing is judged or opened.
     void CancelRun() { runSession.Cancel(); }
@@ -70,7 +72,7 @@ public:
 
     // Replaceable for tests and by the application: how a report is opened, how the events to
     // delete are chosen and how the specific yield is computed.
-    std::function<void(const QString& path)> openReport;
+    forms::OpenReport openReport;
     EventTableEditing::ChooseItems chooseItemsToDelete;
     std::function<std::optional<double>(bool metric)> askSpecificYield;
 

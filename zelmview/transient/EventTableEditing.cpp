@@ -6,6 +6,7 @@
 #include "data/EventCalendar.h"
 #include "data/LeadingNumber.h"
 #include "docview/MessageSink.h"
+#include "forms/FieldBinder.h"
 #include "table/TableListCtrl.h"
 #include "transient/TransientFields.h"
 
@@ -93,14 +94,9 @@ void EventTableEditing::OnCellEdited(int row, int column, const QString& text, b
     const std::optional<IrrigationDataElement> event = editedEvent(edited.at(row), column, text);
     if (!event) {
         refused = true;
-        // A paste says so in the status bar once it is done, and shows its events then; a typed
-        // value asks at once, and the cell shows the stored amount again.
-        if (pasted) {
-            docview::showStatus(QStringLiteral("\"%1\" is no amount the project can keep; it was left out.").arg(text));
-            return;
-        }
-        docview::showMessage(zelm::kNotANumberPrompt);
-        FillEventTable();
+        forms::refuseCellText(text, pasted.has_value());
+        // A paste shows its events when it is done; a typed cell shows the stored amount again.
+        if (!pasted) FillEventTable();
         return;
     }
     if (target != nullptr) {

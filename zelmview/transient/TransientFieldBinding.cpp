@@ -23,10 +23,6 @@ QString toFormLines(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
-QString toDocumentLines(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
 
 // The maximum water table follows the depth to the drain and the root zone requirement.
 bool feedsMaxWaterTable(int controlId)
@@ -58,13 +54,14 @@ void TransientFieldBinding::BindFields()
                 controls.commentEdit, [this] { return toFormLines(data().comment); },
                 [this](const QString& typed) {
                     store(QStringLiteral("Comments"),
-                          [comment = toDocumentLines(typed)](ZELMData& project) { project.comment = comment; });
+                          [comment = ZELMData::FittedComment(typed)](ZELMData& project) { project.comment = comment; });
                 });
         } else if (controlId == Ids::kTitle) {
             fields.AddText(
                 controls.titleEdit, [this] { return data().title; },
                 [this](const QString& typed) {
-                    store(QStringLiteral("Title"), [typed](ZELMData& project) { project.title = typed; });
+                    store(QStringLiteral("Title"),
+                          [title = ZELMData::FittedTitle(typed)](ZELMData& project) { project.title = title; });
                 });
         } else {
             const NumericField& field = *transientform::FindNumericField(controlId);

@@ -1,8 +1,9 @@
 // The binding of the transient form's fields and choices to the project. The typed fields (the
 // numbers, the title and the comment) go through the editors' one field binder: each is stored
 // when the user changed the text it was shown with, one change of the project, when it loses the
-// focus and, with the others in a fixed order, before a save, a run, an undo or a close. Showing
-// the project never changes it: the input-mode rule and the barrier text only read it.
+// focus and, with the others in a fixed order, before a save, a run, an undo or a close; the title
+// and the comment as the file keeps them. Showing the project never changes it: the input-mode
+// rule and the barrier text only read it.
 #pragma once
 
 #include <QString>

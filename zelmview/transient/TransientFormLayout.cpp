@@ -15,6 +15,7 @@
 #include <QSpinBox>
 
 #include "docview/ControlId.h"
+#include "forms/ChoiceList.h"
 #include "table/TableListCtrl.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
@@ -127,7 +128,7 @@ private:
         }
         controls.designRadio->setChecked(true);
 
-        controls.unitsList = Name(new QComboBox, Ids::kUnitsList, QStringLiteral("unitsList"));
+        controls.unitsList = Name(new forms::ChoiceList, Ids::kUnitsList, QStringLiteral("unitsList"));
         controls.unitsList->addItem(QStringLiteral("English"), QVariant::fromValue(ZELMData::Units::English));
         controls.unitsList->addItem(QStringLiteral("Metric"), QVariant::fromValue(ZELMData::Units::Metric));
 

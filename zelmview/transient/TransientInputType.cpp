@@ -60,7 +60,7 @@ docview::DocumentType transientInputType(docview::DocumentHost& host)
     type.makeDocument = [] { return new CZelmViewDoc; };
     type.makeView = [&host](docview::Document* document) {
         auto* view = new CZelmViewView(static_cast<CZelmViewDoc*>(document));
-        view->openReport = [&host](const QString& path) { host.OpenDocumentFile(path); };
+        view->openReport = [&host](const QString& path) { return host.OpenDocumentFile(path); };
         const auto follow = [&host] { host.UpdateCommandStates(); };
         QObject::connect(view, &CZelmViewView::runStateChanged, view, follow);
         QObject::connect(view, &CZelmViewView::benchBottomlandChanged, view, follow);

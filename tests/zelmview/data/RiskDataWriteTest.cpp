@@ -1,4 +1,5 @@
-// Writing risk project files: the exact layout, the round trip, the crop name field and saving.
+// Writing risk project files: the exact layout, the round trip, the crop name field, the lines that
+// describe a project, and saving.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -112,6 +113,28 @@ TEST_F(RiskWriteData, CropNameFitsItsField)
         EXPECT_EQ(read.pipeType, RiskData::PipeType::Concrete);
         EXPECT_EQ(cropLine(), example.line);
     }
+}
+
+// The comment lines above the first data line describe the project: they are its comment, and a
+// save writes them back where they stood.
+TEST_F(RiskWriteData, TheLinesThatDescribeAProjectAreKeptWhereTheyStand)
+{
+    for (const char* example : {"terrace-given-design", "bottomland-reliability-table", "polder-wheat-loss-function"}) {
+        const QString examplePath = QStringLiteral(ZELM_EXAMPLES_DIR "/") + QLatin1String(example) + ".rsk";
+        RiskData project;
+        ASSERT_TRUE(project.ReadData(examplePath));
+        ASSERT_TRUE(project.WriteData(path()));
+        const QList<QByteArray> lines = linesOf(fileBytes(examplePath));
+        const qsizetype description = lines.indexOf("#LINE 1:");
+        ASSERT_GT(description, 1) << example;
+        EXPECT_EQ(linesOf(fileBytes(path())).first(description + 1), lines.first(description + 1)) << example;
+    }
+    RiskData terrace;
+    ASSERT_TRUE(terrace.ReadData(QStringLiteral(ZELM_EXAMPLES_DIR "/terrace-given-design.rsk")));
+    EXPECT_TRUE(
+        terrace.comment.startsWith("Risk evaluation of one design on the Millbrook river terrace (English "
+                                   "units).\nA 40-acre field"));
+    EXPECT_TRUE(terrace.comment.endsWith("per acre per year?"));
 }
 
 TEST_F(RiskWriteData, AnUnknownPipeTypeIsWrittenAsTheFirst)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSize>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace formtest {
@@ -44,6 +45,15 @@ struct DocumentForm {
         view->OnInitialUpdate();
     }
 };
+
+// Turns the mouse wheel over the middle of `widget` by `notches` (down when negative).
+inline void turnWheel(QWidget* widget, int notches)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
 
 // Clicks a radio button on its circle.
 inline void clickRadio(QWidget* radio)

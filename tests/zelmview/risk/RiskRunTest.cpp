@@ -199,7 +199,7 @@ private slots:
         // The report opens in its own window, as after a run in the program.
         view->openReport = [this](const QString& path) {
             opened.append(path);
-            app->OpenDocumentFile(path);
+            return app->OpenDocumentFile(path);
         };
         cancelTheRunSoon(30000);  // a hang fails the case instead of the whole program
         app->GetMainFrame()->RouteCommand(zelm::kRunModel);
@@ -232,7 +232,10 @@ private:
     void follow(CZELMRiskView* view, const QString& modelFolder)
     {
         view->GetRiskDocument()->SetExeDirectory(modelFolder);
-        view->openReport = [this](const QString& path) { opened.append(path); };
+        view->openReport = [this](const QString& path) -> docview::Document* {
+            opened.append(path);
+            return nullptr;
+        };
     }
 
     CZELMRiskView* openView(const QString& example, const QString& modelFolder)

@@ -1,12 +1,15 @@
 // The pages of a risk project as the user works them: which pages the selectors show and in which
 // order, what the choices enable, a field holding letters, leaving a field unchanged, the pipe
-// cost table, the critical depth on its two pages, the units, undo, and two windows of one project.
+// cost table, the critical depth on its two pages, the units, undo, two windows of one project, and
+// the comments that describe the project.
 #include <QClipboard>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
+#include "data/UnitFactors.h"
 #include "docview/CommandIds.h"
 #include "docview/MessageSink.h"
 #include "risk/CostDataPage.h"
@@ -66,8 +69,11 @@ private slots:
     {
         Form form;
         QVERIFY(form.open(risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path())));
-        for (int selector : {CZELMRiskView::kEvaluationList, CZELMRiskView::kOptionList, CZELMRiskView::kUnitsList})
+        for (int selector : {CZELMRiskView::kEvaluationList, CZELMRiskView::kOptionList, CZELMRiskView::kUnitsList}) {
             form.choose(selector, 0);
+            // Nor does a wheel turned over the closed list, as when the user scrolls the form.
+            formtest::turnWheel(form.view->GetSelector(selector), -1);
+        }
         QVERIFY(!form.document->IsModified());
         QCOMPARE(form.document->GetUndoStack()->count(), 0);
         QCOMPARE(form.sheet().TabCaptions(), kFirstPages);
@@ -267,6 +273,14 @@ private slots:
         QCOMPARE(form.view->GetSelector(CZELMRiskView::kUnitsList)->currentIndex(), 0);
         QCOMPARE(form.edit(Page::kFieldData, 1030)->text(), QStringLiteral("0.25"));
         QCOMPARE(form.page(Page::kFieldData)->GetUnitLabel(1028)->text(), QStringLiteral("ft"));
+
+        // A cost the other units would take past what the file keeps leaves the units as they are.
+        docview::MessageRecorder messages;
+        form.document->StoreData(QStringLiteral("cost"), [](RiskData& project) { project.omCost = 1e308; });
+        form.choose(CZELMRiskView::kUnitsList, 1);
+        QCOMPARE(messages.messages(), QStringList({zelm::kConversionTooLargeText}));
+        QCOMPARE(form.document->GetData().units, RiskData::Units::English);
+        QCOMPARE(form.view->GetSelector(CZELMRiskView::kUnitsList)->currentIndex(), 0);
     }
 
     void twoWindowsOfOneProjectAgreeAndUndoMovesBoth()
@@ -336,6 +350,23 @@ private slots:
                  QStringLiteral("Clay"));
         form.choose(CZELMRiskView::kOptionList, 0);
         QVERIFY(checked(Page::kRiskAnalysis, RiskAnalysisPage::kReliabilityTableRadio));
+    }
+
+    void theCommentsShowTheLinesThatDescribeTheProjectAndSaveAnEdit()
+    {
+        Form form;
+        const QString path = risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path());
+        QVERIFY(form.open(path));
+        auto* comments = qobject_cast<QPlainTextEdit*>(form.view->GetComments());
+        QVERIFY(comments->toPlainText().startsWith(QStringLiteral("Risk evaluation of one design")));
+        comments->setFocus();
+        comments->moveCursor(QTextCursor::End);
+        QTest::keyClicks(comments, QStringLiteral(" Asked in March."));
+        form.document->OnCommand(docview::kFileSave);
+        RiskData saved;
+        QVERIFY(saved.ReadData(path));
+        QVERIFY(saved.comment.endsWith(QStringLiteral("per acre per year? Asked in March.")));
+        QCOMPARE(form.document->GetUndoStack()->undoText(), QStringLiteral("Comments"));
     }
 
     void theLossFunctionPicturesAreBlackCurvesOnCyan()

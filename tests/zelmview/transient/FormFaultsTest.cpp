@@ -1,10 +1,14 @@
 // What the user does on the transient form and must not lose or see wrong: a paste lands where the
 // cursor is, two windows of one project agree and Save writes what they show, the drain-mode text
 // follows every field it depends on, the bench switch counts as a change, an untouched project
-// asks nothing when it closes, Save with a cell still being edited stores it on its own event, and
-// a paste near the end adds the rows it needs and skips a header line.
+// asks nothing when it closes, Save with a cell still being edited stores it on its own event,
+// a paste near the end adds the rows it needs and skips a header line, a project never saved is
+// named before it runs, and a run of the saved file without the form's changes says so.
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -172,6 +176,71 @@ private slots:
         QCOMPARE(notes.messages(), QStringList({QStringLiteral("1 pasted line without a number was skipped.")}));
         form.document->Undo();  // the paste with its new rows is one step
         QCOMPARE(form.document->GetData().events, before);
+    }
+
+    void theTitleAndCommentAreStoredAsTheFileKeepsThem()
+    {
+        Form form;
+        const QString path = editortest::copyExample(QStringLiteral("polder-analysis"), folder.path());
+        QVERIFY(form.open(path));
+        typeIntoField(*form.view, CZelmViewView::kTitle, QStringLiteral("  Padded title  "));
+        auto* comment = form.control<QPlainTextEdit>(CZelmViewView::kComment);
+        comment->setFocus();
+        comment->selectAll();
+        QTest::keyClicks(comment, QStringLiteral("  First line   "));
+        QTest::keyClick(comment, Qt::Key_Return);
+        QTest::keyClick(comment, Qt::Key_Return);
+        form.document->OnCommand(docview::kFileSave);
+        ZELMData saved;
+        QVERIFY(saved.ReadData(path));
+        QCOMPARE(form.document->GetData().title, QStringLiteral("Padded title"));
+        QCOMPARE(form.document->GetData().comment, QStringLiteral("First line"));
+        QVERIFY(form.document->GetData() == saved);
+        QCOMPARE(comment->toPlainText(), saved.comment);
+    }
+
+    void aProjectNeverSavedIsNamedBeforeItRunsAndCancelEndsTheRunQuietly()
+    {
+        docview::MessageRecorder messages;
+        int asked = 0;
+        docview::setSaveAsPathHandler([&asked](const docview::Document&) {
+            ++asked;
+            return QString();
+        });
+        Form form;
+        form.showNew();
+        for (int run = 1; run <= 2; ++run) {
+            form.view->OnCommand(zelm::kRunModel);
+            QCOMPARE(asked, run);
+            QVERIFY(!form.view->IsRunning());
+        }
+        QVERIFY(messages.messages().isEmpty());
+        docview::setSaveAsPathHandler({});
+    }
+
+    void aRunOfTheSavedFileWithoutTheFormsChangesSaysSoInTheReport()
+    {
+        docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
+        editortest::SaveQuestionRecorder questions;  // answers No
+        Form form;
+        const QString path = editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path());
+        QVERIFY(form.open(path));
+        form.document->SetExeDirectory(QFileInfo(QStringLiteral(ZELM_BINARY)).absolutePath() + QLatin1Char('/'));
+        QPointer<docview::Document> report;
+        form.view->openReport = [&report](const QString& reportPath) {
+            report = new docview::Document;
+            report->SetPathName(reportPath);
+            return report.data();
+        };
+        typeIntoField(*form.view, CZelmViewView::kPermeability, QStringLiteral("9"));
+        form.view->OnCommand(zelm::kRunModel);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.view->IsRunning(), 10000);
+        QCOMPARE(questions.asked.size(), 1);
+        QVERIFY(report);
+        QVERIFY(report->GetTitle().endsWith(QStringLiteral(" (the saved file, not the form)")));
+        QCOMPARE(notes.messages(), QStringList({QStringLiteral("The model ran on the saved file ") + path +
+                                                QStringLiteral("; the changes in the form were not saved.")}));
+        delete report;
     }
 
 private:

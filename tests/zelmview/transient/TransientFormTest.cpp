@@ -16,6 +16,7 @@
 
 #include "chart/GraphDlg.h"
 #include "data/LeadingNumber.h"
+#include "data/UnitFactors.h"
 #include "docview/MessageSink.h"
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
@@ -181,6 +182,34 @@ private slots:
         QVERIFY(qAbs(form.document->GetData().events.at(1).amount - 2) < 1e-12);
         form.document->ConvertUnits(ZELMData::Units::English);  // the same units convert nothing
         QVERIFY(qAbs(form.document->GetData().depthToDrain - 6) < 1e-12);
+    }
+
+    void unitsThatWouldTakeAValuePastTheFileStayAsTheyAre()
+    {
+        docview::MessageRecorder messages;
+        Form form;
+        form.showNew();
+        auto* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
+        units->setFocus();
+        QTest::keyClick(units, Qt::Key_Down);
+        typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("3e38"));  // 9.8e38 ft/day
+        units->setFocus();
+        QTest::keyClick(units, Qt::Key_Up);
+        QCOMPARE(messages.messages(), QStringList({zelm::kConversionTooLargeText}));
+        QCOMPARE(form.document->GetData().metricUnits, ZELMData::Units::Metric);
+        QCOMPARE(units->currentText(), QStringLiteral("Metric"));
+        QCOMPARE(form.document->GetData().permeability, 3e38);
+    }
+
+    void aWheelTurnedOverTheClosedUnitsListConvertsNothing()
+    {
+        Form form;
+        QVERIFY(form.open(editortest::copyExample(QStringLiteral("hillcrest-design"), folder.path())));
+        auto* units = form.control<QComboBox>(CZelmViewView::kUnitsList);
+        formtest::turnWheel(units, -1);
+        QCOMPARE(units->currentIndex(), 0);
+        QCOMPARE(form.document->GetData().metricUnits, ZELMData::Units::English);
+        QVERIFY(!form.document->IsModified());
     }
 
     void barrierTextFollowsTheMaximumWaterTableAndTheBarrier()
