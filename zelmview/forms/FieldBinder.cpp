@@ -5,7 +5,10 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QTimer>
+#include <algorithm>
 
 #include "data/LeadingNumber.h"
 #include "docview/MessageSink.h"
@@ -21,10 +24,23 @@ QString textOf(const QWidget* edit)
 }
 
 // Setting a text also ends the field's own undo: from here on Undo takes back the document's step.
+// The cursor and the scrolled place stay where they were, for a field the user is still in.
 void setTextOf(QWidget* edit, const QString& text)
 {
-    if (auto* line = qobject_cast<QLineEdit*>(edit)) line->setText(text);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(edit)) box->setPlainText(text);
+    if (auto* line = qobject_cast<QLineEdit*>(edit)) {
+        const int at = line->cursorPosition();
+        line->setText(text);
+        line->setCursorPosition(std::min(at, int(text.size())));
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(edit)) {
+        const int at = box->textCursor().position();
+        const int scrolled = box->verticalScrollBar()->value();
+        box->setPlainText(text);
+        QTextCursor cursor = box->textCursor();
+        cursor.setPosition(std::min(at, int(text.size())));
+        box->setTextCursor(cursor);
+        box->verticalScrollBar()->setValue(scrolled);
+    }
 }
 
 void selectAllOf(QWidget* edit)

@@ -26,7 +26,7 @@ const QString CZELMRiskView::kProgressText = QStringLiteral("Running the uncerta
 
 namespace {
 
-constexpr int kCommentLines = 3;
+constexpr int kCommentLines = 4;
 
 template <typename Code>
 void showChoice(QComboBox* list, Code code)
