@@ -4,12 +4,14 @@
 #include <QButtonGroup>
 #include <QLabel>
 
+#include "forms/AccessibleNames.h"
+
 namespace forms {
 
 QLabel* labelFor(QWidget* control, const QString& text)
 {
     auto* label = new QLabel(text);
-    label->setBuddy(control);
+    nameAfterLabel(control, label);
     return label;
 }
 

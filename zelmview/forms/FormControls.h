@@ -9,8 +9,8 @@ class QWidget;
 
 namespace forms {
 
-// A label with `text` that names `control`, for the eye and for a screen reader; its mnemonic,
-// if any, moves the focus to the control.
+// A label with `text` that names `control`, for the eye and for a screen reader (see
+// nameAfterLabel); its mnemonic, if any, moves the focus to the control.
 QLabel* labelFor(QWidget* control, const QString& text);
 
 // Checks `button` and makes it the one stop of Tab in its button group, so that Tab comes to the

@@ -10,6 +10,7 @@
 #include "data/BarrierCriterion.h"
 #include "data/LeadingNumber.h"
 #include "data/ZELMData.h"
+#include "forms/AccessibleNames.h"
 #include "forms/FormControls.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
@@ -112,8 +113,12 @@ void TransientFieldBinding::SetDrainModeRadio(ZELMData::BarrierMode barrierMode)
 
 void TransientFieldBinding::ShowUnitLabels(ZELMData::Units units)
 {
-    for (const transientform::UnitText& unit : transientform::UnitTexts())
-        qobject_cast<QLabel*>(controls.byId.value(unit.id))->setText(QString::fromLatin1(unit.In(units)));
+    for (const transientform::UnitText& unit : transientform::UnitTexts()) {
+        auto* label = qobject_cast<QLabel*>(controls.byId.value(unit.id));
+        label->setText(QString::fromLatin1(unit.In(units)));
+        // A label that names a field (the AWHC's) names it anew for a screen reader.
+        if (label->buddy() != nullptr) forms::nameAfterLabel(label->buddy(), label);
+    }
 }
 
 void TransientFieldBinding::UpdateBarrierText()

@@ -14,40 +14,41 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QWidget>
 
 #include "docview/ControlId.h"
+#include "forms/AccessibleNames.h"
 
 namespace keywalk {
 
-// A label's text as it is read out: without the "&" of its mnemonic (a doubled one is one "&").
-inline QString withoutMnemonic(QString text)
-{
-    return text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
-}
-
-// The name a screen reader reads for `widget`: the label that names it (the label whose buddy it
-// is), else its own accessible name (a button's text, a name it was given).
+// The name a screen reader reads for `widget`: its accessible name (a button's text, the name its
+// label gave it); for a list, whose own name on this desktop is the item it shows, the label that
+// names it.
 inline QString spokenName(QWidget* widget)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     if (accessible == nullptr) return {};
-    for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
-        if (label != nullptr && !label->text(QAccessible::Name).isEmpty()) return label->text(QAccessible::Name);
-    return accessible->text(QAccessible::Name);
+    const QString name = accessible->text(QAccessible::Name);
+    if (!name.isEmpty() && qobject_cast<QComboBox*>(widget) == nullptr) return name;
+    for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+        QString text = label != nullptr ? label->text(QAccessible::Name).trimmed() : QString();
+        while (text.endsWith(QLatin1Char(':'))) text.chop(1);  // read out without its colon
+        if (!text.isEmpty()) return text;
+    }
+    return name;
 }
 
-// The text of the label whose buddy `widget` is, as read out; empty when none is.
+// The text of the label whose buddy `widget` is, as it reads (without its mnemonic and colon);
+// empty when none is.
 inline QString labelText(const QWidget* widget)
 {
     const QWidget* parent = widget->parentWidget();
     if (parent == nullptr) return {};
     for (const QLabel* label : parent->findChildren<QLabel*>())
-        if (label->buddy() == widget) return withoutMnemonic(label->text());
+        if (label->buddy() == widget) return forms::spokenLabel(label->text());
     return {};
 }
 

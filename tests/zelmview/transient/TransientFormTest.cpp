@@ -177,6 +177,8 @@ private slots:
         QCOMPARE(form.control<QLabel>(CZelmViewView::kAwhcUnit)->text(), QStringLiteral("cm"));
         QCOMPARE(form.control<QLabel>(CZelmViewView::kAwhcLabel)->text(),
                  QStringLiteral("AWHC for top 1.524 m of Soil"));
+        QCOMPARE(form.control<XEdit>(CZelmViewView::kAwhc)->accessibleName(),
+                 QStringLiteral("AWHC for top 1.524 m of Soil"));
         QCOMPARE(form.document->GetData().depthToDrain, 6 / 3.2808398);
         QCOMPARE(form.control<XEdit>(CZelmViewView::kDepthToDrain)->text(), QStringLiteral("1.8288"));
 
