@@ -4,6 +4,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 
 #include "data/LeadingNumber.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr std::array<int, RiskData::kPipeSizes - 1> kPipeDiametersInches = {4, 6, 8, 10, 12, 14};
 const QString kLargerPipes = QStringLiteral("LARGER");
 constexpr double kMillimetresPerInch = 25.4;
+constexpr int kDiameterColumnWidth = 100;
+constexpr int kHeaderPadding = 16;  // the header's margins around a title
 constexpr int kPipeCostColumn = 1;
 constexpr int kLateralColumn = 3;
 
@@ -61,8 +64,10 @@ CostDataPage::CostDataPage(CZELMRiskDoc& document)
     AddFieldRow(grid, row, riskform::averagePipeCostField());
     grid->addWidget(GetControl(kAverageRadio), row, 0);
     grid->addWidget(GetControl(kDistributionRadio), row + 1, 0, 1, 3);
-    // The radio button beside the field is its label.
+    // The radio button beside the field is its label, and comes before it in the tab order.
     GetControl(kAveragePipeCost)->setAccessibleName(QStringLiteral("Average of pipe costs"));
+    setTabOrder(GetControl(kAverageRadio), GetControl(kAveragePipeCost));
+    setTabOrder(GetControl(kAveragePipeCost), GetControl(kDistributionRadio));
     CreateTable();
     Body()->addWidget(table, 1);
 }
@@ -78,7 +83,11 @@ void CostDataPage::UpdateEnabling()
 void CostDataPage::CreateTable()
 {
     table = Name(new TableListCtrl(kTableEditorId, false), kPipeCostTable, QStringLiteral("pipeCostTable"));
-    table->InsertColumn(0, pipeDiameterTitle(RiskData::Units::English), 100);
+    // The diameter's column is wide enough for its title in either unit.
+    const int titleWidth =
+        table->horizontalHeader()->fontMetrics().horizontalAdvance(pipeDiameterTitle(RiskData::Units::Metric)) +
+        kHeaderPadding;
+    table->InsertColumn(0, pipeDiameterTitle(RiskData::Units::English), std::max(kDiameterColumnWidth, titleWidth));
     table->InsertColumn(1, QStringLiteral("Pipe cost"), 80);
     table->InsertColumn(2, QStringLiteral("Gravel envelope cost"), 160);
     table->InsertColumn(3, QStringLiteral("% of lateral"), 100);

@@ -1,6 +1,7 @@
 // The risk project window by keyboard alone and with a screen reader: Tab goes from the lists to
 // the tabs, through the page shown and on to the comments, with the focus always in sight and
-// every input named by its label, on every page the lists can bring; the arrows change the page.
+// every input named by its label, in the order the page reads, on every page the lists can bring;
+// the arrows change the page.
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,6 +30,21 @@ QList<keywalk::Stop> walkAroundThePage(Form& form, QTabBar* tabs)
         QCOMPARE(ids.mid(ids.size() - 2), QList<int>({CZELMRiskView::kComment, CZELMRiskView::kEvaluationList}));
     }();
     return stops.mid(3, stops.size() - 5);
+}
+
+// Whether the stops go through the page as it reads: down its rows, and along a row from left to
+// right.
+bool inReadingOrder(const QList<keywalk::Stop>& stops)
+{
+    for (qsizetype k = 1; k < stops.size(); ++k) {
+        const QWidget* page = stops.at(k).widget->window();
+        const QPoint was = stops.at(k - 1).widget->mapTo(page, stops.at(k - 1).widget->rect().center());
+        const QPoint now = stops.at(k).widget->mapTo(page, stops.at(k).widget->rect().center());
+        const int rowTolerance = stops.at(k).widget->height() / 2;
+        if (now.y() < was.y() - rowTolerance || (qAbs(now.y() - was.y()) <= rowTolerance && now.x() < was.x()))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -76,6 +92,7 @@ private slots:
                         ++inputs;
                 QVERIFY2(stops.size() == inputs, qPrintable(page->GetCaption()));
                 for (const keywalk::Stop& stop : stops) QVERIFY(page->isAncestorOf(stop.widget));
+                QVERIFY2(inReadingOrder(stops), qPrintable(page->GetCaption()));
             }
         }
         QCOMPARE(walked.size(), 20);
