@@ -236,6 +236,9 @@ private slots:
         // typed) gives a negative ratio, shown once the barrier's distance is: it is not 0.
         typeIntoField(form, CZelmViewView::kRootZoneRequirement, QStringLiteral("7"));
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = -2.00)"));
+        // The depth to the drain, typed last, counts at once too.
+        typeIntoField(form, CZelmViewView::kDepthToDrain, QStringLiteral("12"));
+        QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = 10.00)"));
         QCOMPARE(form.document->GetData().barrierMode,
                  ZELMData::BarrierMode::ByCriterion);  // the text never changes the mode
         QVERIFY(messages.messages().isEmpty());
