@@ -5,6 +5,7 @@
 // the report opens.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@
 class CZelmViewDoc;
 class QMenu;
 class QPrinter;
+class SensitivityWindow;
 class TableListCtrl;
 
 class CZelmViewView : public forms::PrintableView, public TransientFormIds {
@@ -67,6 +69,9 @@ public:
     void CancelRun() { runSession.Cancel(); }
     bool IsRunning() const { return runSession.IsRunning(); }
 
+    // The sensitivity window of this form's project, while it is open.
+    SensitivityWindow* GetSensitivityWindow() const;
+
     // The whole form, also where it is scrolled out of sight.
     void PrintForm(QPrinter& printer) { PrintAsShown(printer, controls.page); }
 
@@ -75,6 +80,11 @@ public:
     forms::OpenReport openReport;
     EventTableEditing::ChooseItems chooseItemsToDelete;
     std::function<std::optional<double>(bool metric)> askSpecificYield;
+
+public slots:
+    // Sensitivity: commits what is typed (a text that is no number stops here, as it stops a run),
+    // then opens the sensitivity window of the project, or brings it up to date and to the front.
+    void ShowSensitivity();
 
 signals:
     void runStateChanged(bool running);
@@ -101,4 +111,5 @@ private:
     QMenu* contextMenu = nullptr;
 
     ModelRunSession runSession;
+    QPointer<SensitivityWindow> sensitivityWindow;
 };
