@@ -44,18 +44,18 @@ TransientInput transientInput(const ZELMData& data, const std::string& fileName)
     }
 }
 
-zelm::ModelRun simulateTransient(const ZELMData& data, const std::string& fileName)
+zelm::Simulation simulateTransient(const ZELMData& data, const std::string& fileName)
 {
     TransientInput input = transientInput(data, fileName);
     if (!input.project) {
-        zelm::ModelRun refused;
+        zelm::Simulation refused;
         refused.error = input.error;
         return refused;
     }
     return zelm::simulate(std::move(*input.project));
 }
 
-TransientResult resultOf(const zelm::ModelRun& run, const ZELMData& data)
+TransientResult resultOf(const zelm::Simulation& run, const ZELMData& data)
 {
     TransientResult result;
     result.mode = data.inputMode;

@@ -27,7 +27,7 @@ TransientInput transientInput(const ZELMData& data, const std::string& fileName 
 
 // The whole run with the texts of the report and the daily file the program would write; a failed
 // preparation is a run with its error and nothing else.
-zelm::ModelRun simulateTransient(const ZELMData& data, const std::string& fileName = kUnsavedProjectFile);
+zelm::Simulation simulateTransient(const ZELMData& data, const std::string& fileName = kUnsavedProjectFile);
 
 // What the live panel and the sensitivity study read of a run.
 struct TransientResult {
@@ -53,7 +53,7 @@ struct TransientResult {
 };
 
 // The values of the run as the report and the daily file show them; `run` failed or not.
-TransientResult resultOf(const zelm::ModelRun& run, const ZELMData& data);
+TransientResult resultOf(const zelm::Simulation& run, const ZELMData& data);
 
 // One run of `data`, its results as values.
 TransientResult runTransient(const ZELMData& data, const std::string& fileName = kUnsavedProjectFile);

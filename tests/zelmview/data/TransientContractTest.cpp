@@ -36,7 +36,7 @@ void expectSame(double read, double printed, const char* what, qsizetype row)
 }
 
 // Every record and daily row as the model printed it for `run`.
-void expectReadsAsPrinted(const TransientOutputData& output, const zelm::ModelRun& run)
+void expectReadsAsPrinted(const TransientOutputData& output, const zelm::Simulation& run)
 {
     const zelm::PassResult& pass = *run.lastPass;
     const int N = pass.N();
@@ -71,7 +71,7 @@ bool checkContract(const ZELMData& project, const QString& folder, const QString
     const QString saved = QDir(folder).filePath(name + ".trn");
     EXPECT_TRUE(project.WriteData(saved));
     const QByteArray printed = runModel(folder, name + ".trn");
-    const zelm::ModelRun run = zelm::simulate(zelm::readProjectFile(QFile::encodeName(saved).toStdString()));
+    const zelm::Simulation run = zelm::simulate(zelm::readProjectFile(QFile::encodeName(saved).toStdString()));
     const QString report = QDir(folder).filePath(name + ".OTR");
     if (run.failed()) {
         EXPECT_EQ(printed.toStdString(),

@@ -42,7 +42,7 @@ protected:
         const QString saved = dir.filePath(name + ".trn");
         EXPECT_TRUE(project.WriteData(saved));
         const QByteArray printed = runModel(dir.path(), name + ".trn");
-        const zelm::ModelRun run = model::simulateTransient(project, (name + ".trn").toStdString());
+        const zelm::Simulation run = model::simulateTransient(project, (name + ".trn").toStdString());
         const model::TransientResult result = model::resultOf(run, project);
         EXPECT_EQ(printed.toStdString(), consoleText(nonEmpty(run.warning), nonEmpty(run.error)));
         EXPECT_EQ(result.error, run.error);
@@ -123,7 +123,7 @@ TEST(TransientModel, EventsInAnyOrderRunAsSaved)
     const auto project = exampleProject<ZELMData>(QStringLiteral("polder-analysis"), QStringLiteral(".trn"));
     ZELMData reversed = project;
     std::reverse(reversed.events.begin(), reversed.events.end());
-    const zelm::ModelRun run = model::simulateTransient(reversed);
+    const zelm::Simulation run = model::simulateTransient(reversed);
     EXPECT_FALSE(run.failed());
     EXPECT_EQ(run.report, model::simulateTransient(project).report);
 }
