@@ -94,9 +94,16 @@ private slots:
         const model::TornadoBar& bar = window.GetStudy().tornado.bars.front();
         QCOMPARE(bar.highInput, model::inputValue(form.document->GetData(), bar.input) * 1.05);
 
-        // Analysis studies the spacing instead of the maximum water table, and the sweep follows.
+        // Analysis of the example's spacing 0 is refused as a whole; of 60 ft it studies the
+        // spacing instead of the maximum water table.
         editortest::clickRadio(form.control<QRadioButton>(CZelmViewView::kAnalysisRadio));
         QCOMPARE(window.GetStudy().project.inputMode, ZELMData::InputMode::Analysis);
+        QVERIFY(window.GetStudy().tornado.base.refused());
+        QCOMPARE(window.GetTornadoTable()->rowCount(), 0);
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("baseLabel"))
+                    ->text()
+                    .startsWith(QStringLiteral("The model refuses the project as it stands: ERROR")));
+        editortest::typeIntoField(*form.view, CZelmViewView::kDrainSpacing, QStringLiteral("60"));
         QVERIFY(rowOf(*window.GetTornadoTable(), QStringLiteral("Drain spacing")) >= 0);
         QCOMPARE(rowOf(*window.GetTornadoTable(), QStringLiteral("Maximum water table")), -1);
     }
