@@ -29,6 +29,15 @@ bool saveDrawing(const QString& path, const QByteArray& bytes)
     return false;
 }
 
+// Draws the plot as shown, at its size, on `device`.
+void paintPlot(QCustomPlot& plot, QPaintDevice& device)
+{
+    QCPPainter painter;
+    if (!painter.begin(&device)) return;
+    plot.toPainter(&painter, plot.width(), plot.height());
+    painter.end();
+}
+
 }  // namespace
 
 QString extensionOf(const QString& filter)
@@ -71,11 +80,7 @@ bool savePlotSvg(QCustomPlot& plot, const QString& path, const QString& title)
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(), size));
     svg.setTitle(title);
-    QCPPainter painter;
-    if (painter.begin(&svg)) {
-        plot.toPainter(&painter, size.width(), size.height());
-        painter.end();
-    }
+    paintPlot(plot, svg);
     return saveDrawing(path, bytes);
 }
 
@@ -91,11 +96,7 @@ bool savePlotPdf(QCustomPlot& plot, const QString& path, const QString& title)
         pdf.setPageSize(QPageSize(QSizeF(size) * kPointsPerInch / kScreenDpi, QPageSize::Point));
         pdf.setPageMargins(QMarginsF());
         pdf.setTitle(title);
-        QCPPainter painter;
-        if (painter.begin(&pdf)) {
-            plot.toPainter(&painter, size.width(), size.height());
-            painter.end();
-        }
+        paintPlot(plot, pdf);
     }
     return saveDrawing(path, bytes);
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "data/WaterTableAssessment.h"
 
@@ -17,9 +18,14 @@ namespace {
 const QColor kLoweredColour(70, 110, 200);
 const QColor kRaisedColour(210, 80, 60);
 const QColor kBaseColour(40, 40, 40);
-constexpr double kBarWidth = 0.6;
+// The two bars of an input side by side, lowered above raised, so neither hides the other when
+// both changes move the result the same way.
+constexpr double kBarWidth = 0.36;
+constexpr double kBarOffset = kBarWidth / 2.0;
 // Room around the drawn values, as a share of their range.
 constexpr double kMargin = 0.08;
+// The stretch of a layout row that takes only the room it needs.
+constexpr double kThinRow = 0.001;
 
 enum TableColumn : int {
     kInputColumn,
@@ -61,6 +67,21 @@ void setTitle(QCustomPlot& plot, const QString& text)
         plot.plotLayout()->addElement(0, 0, title);
     }
     title->setText(text);
+}
+
+// The legend in a row of its own below the axes, its entries side by side, so it never hides a
+// bar; moved there once.
+void placeLegendBelow(QCustomPlot& plot)
+{
+    if (plot.legend->layout() != plot.axisRect()->insetLayout()) return;
+    auto* row = new QCPLayoutGrid;
+    QCPLayoutGrid& layout = *plot.plotLayout();
+    const int below = layout.rowCount();
+    layout.addElement(below, 0, row);
+    row->addElement(0, 0, plot.legend);
+    plot.legend->setFillOrder(QCPLegend::foColumnsFirst);
+    plot.legend->setBorderPen(Qt::NoPen);
+    layout.setRowStretchFactor(below, kThinRow);
 }
 
 void clear(QCustomPlot& plot)
@@ -175,9 +196,11 @@ void drawTornado(QCustomPlot& plot, const Study& study)
         // The largest effect on top.
         const double key = count - k;
         ticker->addTick(key, barLabel(bar, study.project));
-        for (auto [side, bars] : {std::pair{&bar.low, lowered}, std::pair{&bar.high, raised}}) {
+        for (auto [side, bars, offset] :
+             {std::tuple{&bar.low, lowered, kBarOffset}, std::tuple{&bar.high, raised, -kBarOffset}}) {
             if (side->refused()) continue;
-            bars->addData(key, side->value);
+            // A bar's value counts from its base value.
+            bars->addData(key + offset, side->value - base);
             low = std::min(low, side->value);
             high = std::max(high, side->value);
         }
@@ -189,8 +212,8 @@ void drawTornado(QCustomPlot& plot, const Study& study)
     plot.xAxis->setLabel(resultAxisText(study.project) + QStringLiteral("; the base, ") + resultText(base) +
                          QStringLiteral(", dashed"));
     verticalLine(plot, base);
+    placeLegendBelow(plot);
     plot.legend->setVisible(true);
-    plot.axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
     plot.replot();
 }
 

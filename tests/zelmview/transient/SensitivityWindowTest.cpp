@@ -173,16 +173,17 @@ private slots:
             QVERIFY(window.ExportPage(path));
             QVERIFY(QFileInfo(path).size() > 1000);
         }
-        QString asked;
-        window.chooseExportFile = [&asked](const QString& filter, const QString& suggested) {
-            asked = suggested;
-            return filter.contains(QStringLiteral("csv")) ? suggested : QString();
+        QString suggested;
+        const QString chosen = folder.filePath(QStringLiteral("chosen.csv"));
+        window.chooseExportFile = [&](const QString& filter, const QString& path) {
+            suggested = path;
+            return filter.contains(QStringLiteral("csv")) ? chosen : QString();
         };
         window.ShowPage(SensitivityWindow::kSweepPage);
         QMenu* exports = window.findChild<QMenu*>(QStringLiteral("exportMenu"));
         exports->actions().at(0)->trigger();
-        QCOMPARE(QFileInfo(asked).fileName(), QStringLiteral("hillcrest-design-sweep.csv"));
-        QFile sweep(asked);
+        QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("hillcrest-design-sweep.csv"));
+        QFile sweep(chosen);
         QVERIFY(sweep.open(QIODevice::ReadOnly));
         QCOMPARE(sweep.readAll().count('\n'), 1 + 50);
         window.CopyChart();
