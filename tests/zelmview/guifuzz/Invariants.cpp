@@ -91,11 +91,6 @@ Snapshot freshOf(const RiskData& data, const QStringList& pages, bool* changed)
     return freshSnapshot(data, pages, changed);
 }
 
-QString scratchFile(const AppDriver& driver, const char* extension)
-{
-    return QDir(driver.Folder()).filePath(QStringLiteral("../guifuzz-scratch") + QLatin1String(extension));
-}
-
 QString firstLines(const QStringList& lines)
 {
     return lines.mid(0, 6).join(QStringLiteral("; "));
@@ -248,7 +243,8 @@ void Invariants::CheckProject(const Project& project, QStringList& problems) con
                                     .arg(event.month)
                                     .arg(event.day));
     const bool transient = std::holds_alternative<ZELMData>(project.data);
-    const QString scratch = scratchFile(driver, transient ? ".trn" : ".rsk");
+    const QString scratch =
+        scratchFolder.filePath(transient ? QStringLiteral("project.trn") : QStringLiteral("project.rsk"));
     QString why;
     const auto kept = std::visit(
         [&](const auto& data) -> std::optional<ProjectData> {

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <variant>
 
 #include "Steps.h"
@@ -89,6 +90,9 @@ private:
     const Project* Find(const QList<Project>& projects, const docview::Document* document) const;
 
     AppDriver& driver;
+    // Where a project is written to see what its file keeps: a folder of this checker's own, since
+    // several fuzzers may run at once.
+    QTemporaryDir scratchFolder;
     QList<Project> before;
     QHash<QString, QByteArray> filesBefore;
     // The document whose window had the focus before the step: the one the step acts on.
