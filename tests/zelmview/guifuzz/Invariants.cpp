@@ -320,8 +320,16 @@ void Invariants::CheckSaved(const QString& path, const Project* saved, QStringLi
         return;
     }
     if (saved == nullptr) return;
-    // What the window showed, with what f(K) put into a field, in whichever window.
+    // What the window showed, with what f(K) put into a field, in whichever window, and what is
+    // typed into a field on every page that shows the same value (the others show it once it is
+    // stored).
     Snapshot shown = saved->typed;
+    for (auto typing = saved->typed.constBegin(); typing != saved->typed.constEnd(); ++typing) {
+        if (saved->shown.contains(typing.key())) continue;
+        const QString sameValue = typing.key().section(QLatin1Char('/'), -1);
+        for (auto it = shown.begin(); it != shown.end(); ++it)
+            if (it.key().section(QLatin1Char('/'), -1) == sameValue) it.value() = typing.value();
+    }
     const QHash<QString, QString> waiting = unsettled.value(saved->document.data());
     for (auto it = waiting.constBegin(); it != waiting.constEnd(); ++it) shown.insert(it.key(), it.value());
     const QStringList differing = differences(shown, *fromFile, true);
@@ -337,11 +345,13 @@ QSet<QString> Invariants::Pending(const Project& project) const
     for (auto it = project.typed.constBegin(); it != project.typed.constEnd(); ++it) {
         if (project.shown.contains(it.key())) continue;
         // The field with the focus, as long as it shows what the user typed (not what the program
-        // put there), and the table whose cell is being edited.
+        // put there; a field may cut it at its length, a line field drops its line ends), and the
+        // table whose cell is being edited.
         const QString widget = widgetOf(it.key());
         if (it.key().endsWith(QLatin1String(":editing")) ||
             (project.document == keptIn && widget == keptField &&
-             (it.value() == keptText || it.value() == QString(keptText).remove(QLatin1Char('\n')))))
+             (it.value() == keptText ||
+              (!it.value().isEmpty() && QString(keptText).remove(QLatin1Char('\n')).startsWith(it.value())))))
             pending.insert(widget);
     }
     return pending;
