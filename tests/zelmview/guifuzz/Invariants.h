@@ -54,6 +54,9 @@ private:
     // An open project as the program holds and shows it.
     struct Project {
         QPointer<docview::Document> document;
+        // The document's address: what f(K) left waiting in its window is kept under it, and is
+        // still found in the step that closes the document.
+        const docview::Document* identity = nullptr;
         QString path;
         QString title;
         bool modified = false;
