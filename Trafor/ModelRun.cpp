@@ -18,9 +18,9 @@ std::string passLimitWarning(bool design, int passes)
 
 }  // namespace
 
-ModelRun simulate(ProjectInput project, int maxPasses)
+Simulation simulate(ProjectInput project, int maxPasses)
 {
-    ModelRun run;
+    Simulation run;
     run.project = std::move(project);
     try {
         checkProjectDomain(run.project);

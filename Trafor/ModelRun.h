@@ -1,5 +1,7 @@
 // A whole model run in memory, from a read project to the texts of the report and the daily file.
-// The program around it (ZelmProgram) only reads and writes the files.
+// The program around it (ZelmProgram) only reads and writes the files; zelmview's model room runs
+// it in process, beside the desktop program's own zelm::ModelRun (a started child process), hence
+// the name Simulation.
 #pragma once
 
 #include <optional>
@@ -13,7 +15,7 @@
 
 namespace zelm {
 
-struct ModelRun {
+struct Simulation {
     ProjectInput project;  // as left by the run (a zero barrier distance replaced)
     PeriodTable periods;
     std::optional<PassResult> lastPass;  // the last pass that finished, if any
@@ -30,6 +32,6 @@ struct ModelRun {
 };
 
 // `maxPasses` bounds the search or iteration; tests lower it.
-ModelRun simulate(ProjectInput project, int maxPasses = kMaxPasses);
+Simulation simulate(ProjectInput project, int maxPasses = kMaxPasses);
 
 }  // namespace zelm

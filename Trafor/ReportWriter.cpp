@@ -62,7 +62,7 @@ public:
         free("      -----------------------------");
         parameterLines();
         line(in_.onBarrier ? "Drain ON THE BARRIER case was used" : "Drain OFF THE BARRIER case was used");
-        if (in_.h < 0.995f * in_.pass.P) encroachmentWarning();
+        if (peakEncroaches(in_.h, in_.pass.P)) encroachmentWarning();
         empty();
         empty();
         eventTable();

@@ -28,6 +28,13 @@ struct RealField {
 constexpr RealField kParameterField{8, 3};
 constexpr RealField kEventAmountField{5, 2};
 
+// Whether the peak P stands so far above h that the report warns: no spacing kept the water table
+// at the allowed height, and the design is the one that keeps it least above.
+inline bool peakEncroaches(float h, float P)
+{
+    return h < 0.995f * P;
+}
+
 // OUTPUT: the report text, lines ended by LF. A number the GUI reads back that its field cannot
 // show stops the run with a ModelError naming it; only the time factor may show as asterisks.
 std::string OUTPUT(const ReportInputs& inputs);

@@ -131,7 +131,7 @@ int runZelm(const std::string& baseName, std::ostream& console)
         const FileNames files = projectFilesFor(baseName);
         requireWritableName(files.report);
         requireWritableName(files.daily);
-        const ModelRun run = simulate(readProjectFile(files.input));
+        const Simulation run = simulate(readProjectFile(files.input));
         if (!run.warning.empty()) consoleLine(console, run.warning);
         if (run.failed()) return fail(console, run.error);
         // The report goes last: whoever finds the new report finds its daily file beside it.

@@ -29,7 +29,7 @@ void runModelInProcess(benchmark::State& state)
     const zelm::ProjectInput project = example(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     state.SetLabel(std::string(kExampleNames[state.range(0)]) + (state.range(1) == 0 ? " design" : " analysis"));
     for (auto _ : state) {
-        zelm::ModelRun run = zelm::simulate(project);
+        zelm::Simulation run = zelm::simulate(project);
         benchmark::DoNotOptimize(run.report.data());
         if (run.failed()) state.SkipWithError(run.error.c_str());
     }

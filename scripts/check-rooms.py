@@ -16,7 +16,8 @@ import re
 import sys
 
 ROOM_PREFIX = "zelmview_"
-CORE_LIBRARIES = {"Qt6::Core"}
+# The models' libraries use the C++ standard library alone.
+CORE_LIBRARIES = {"Qt6::Core", "trafor", "uncertainty_model"}
 WIDGET_MODULES = re.compile(r"^Q(Widgets|PrintSupport|Svg|CustomPlot|qcustomplot)|^qcustomplot")
 LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 SYSTEM_INCLUDE = re.compile(r"^\s*#\s*include\s+<([^>]+)>", re.M)

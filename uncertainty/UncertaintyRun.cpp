@@ -103,24 +103,31 @@ RunResults analyse(const RiskProject& project)
     return Analysis(project).run();
 }
 
-RunOutcome runRiskAnalysis(const RiskProject& project, const std::string& projectFile)
+CheckedAnalysis checkAndAnalyse(const RiskProject& project)
 {
-    RunOutcome outcome;
+    CheckedAnalysis analysis;
+    RunOutcome& outcome = analysis.outcome;
     CheckResult checks = checkRiskProject(project);
     outcome.errors = std::move(checks.errors);
     outcome.warnings = std::move(checks.warnings);
-    if (outcome.failed()) return outcome;
-    RunResults results;
+    if (outcome.failed()) return analysis;
     try {
-        results = analyse(project);
+        analysis.results = analyse(project);
     } catch (const ModelError& e) {
         outcome.errors.push_back(e.what());
-        return outcome;
+        return analysis;
     }
+    RunResults& results = *analysis.results;
     results.warnings.insert(results.warnings.begin(), outcome.warnings.begin(), outcome.warnings.end());
     outcome.warnings = results.warnings;
-    outcome.report = writeReport(results, projectFile);
-    return outcome;
+    return analysis;
+}
+
+RunOutcome runRiskAnalysis(const RiskProject& project, const std::string& projectFile)
+{
+    CheckedAnalysis analysis = checkAndAnalyse(project);
+    if (analysis.results) analysis.outcome.report = writeReport(*analysis.results, projectFile);
+    return std::move(analysis.outcome);
 }
 
 }  // namespace uncertainty

@@ -37,6 +37,14 @@ struct RunOutcome {
     bool failed() const { return !errors.empty(); }
 };
 
+// The checks and the computation without the report: the errors and warnings, and the results
+// when there is no error.
+struct CheckedAnalysis {
+    RunOutcome outcome;  // its report stays empty
+    std::optional<RunResults> results;
+};
+CheckedAnalysis checkAndAnalyse(const RiskProject& project);
+
 // Checks the project, and when it is sound computes what it asks and writes the report;
 // `projectFile` names the input in the report. A result that is not finite is an error too.
 RunOutcome runRiskAnalysis(const RiskProject& project, const std::string& projectFile);

@@ -29,7 +29,7 @@ class ModelDomain : public ::testing::TestWithParam<SpoiledProject> {};
 
 TEST_P(ModelDomain, StopsBeforeAnyPassWithOneErrorLine)
 {
-    ModelRun run = simulate(GetParam().make());
+    Simulation run = simulate(GetParam().make());
     EXPECT_EQ(run.error, GetParam().error);
     EXPECT_TRUE(run.report.empty());
     EXPECT_FALSE(run.lastPass.has_value());
@@ -87,7 +87,7 @@ TEST(ModelNonFiniteValues, ATinySpacingStopsWithTheTimeFactorNamed)
     const fixtures::FloatingPointTrapsLifted lifted;
     ProjectInput p = fixtures::analysisProject();
     p.drainSpacing = 1e-30f;  // its square is 0 in single precision
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - THE TIME FACTOR OF PERIOD 1 IS OUT OF RANGE");
     EXPECT_TRUE(run.report.empty());
     EXPECT_FALSE(run.lastPass.has_value());
@@ -100,7 +100,7 @@ TEST(ModelNonFiniteValues, HugeAmountsStopWithTheBuildUpNamed)
     p.events[0].amount = p.events[1].amount = 0.0f;
     p.events[2].amount = 99.0f;
     p.specificYield = 1e-38f;  // 99 over 12 and this specific yield: beyond single precision
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - THE BUILD-UP OF PERIOD 5 IS OUT OF RANGE");
     EXPECT_TRUE(run.report.empty());
 }
@@ -111,7 +111,7 @@ TEST(ModelNonFiniteValues, AHugeTargetIsRefusedBeforeTheFirstSpacing)
     const fixtures::FloatingPointTrapsLifted lifted;
     ProjectInput p = fixtures::designProject();
     p.maxWaterTable = 1e30f;
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - THE MAXIMUM WATER TABLE ABOVE THE DRAIN MUST LIE IN [0, 9999.999]");
     EXPECT_TRUE(run.report.empty());
     EXPECT_FALSE(run.lastPass.has_value());
@@ -120,7 +120,7 @@ TEST(ModelNonFiniteValues, AHugeTargetIsRefusedBeforeTheFirstSpacing)
 TEST(ModelNonFiniteValues, NoReportOfAValidProjectHoldsNaNOrInfinity)
 {
     for (ProjectInput p : {fixtures::designProject(), fixtures::analysisProject()}) {
-        ModelRun run = simulate(p);
+        Simulation run = simulate(p);
         ASSERT_FALSE(run.failed()) << run.error;
         EXPECT_EQ(run.report.find("NaN"), std::string::npos);
         EXPECT_EQ(run.report.find("Inf"), std::string::npos);
@@ -142,7 +142,7 @@ ProjectInput manyEvents(int count)
 
 TEST(ModelReportEventNumbers, WidenForAHundredEventsAndMore)
 {
-    ModelRun run = simulate(manyEvents(150));
+    Simulation run = simulate(manyEvents(150));
     ASSERT_FALSE(run.failed()) << run.error;
     EXPECT_EQ(run.report.find("**"), std::string::npos);
     const std::vector<std::string> all = fixtures::linesOf(run.report);
@@ -160,7 +160,7 @@ TEST(ModelReportEventNumbers, WidenForAHundredEventsAndMore)
 
 TEST(ModelReportEventNumbers, KeepTwoColumnsUpTo99Events)
 {
-    ModelRun run = simulate(manyEvents(99));
+    Simulation run = simulate(manyEvents(99));
     ASSERT_FALSE(run.failed()) << run.error;
     const std::vector<std::string> all = fixtures::linesOf(run.report);
     const auto table = std::find(all.begin(), all.end(), " " + std::string(59, '-')) + 1;

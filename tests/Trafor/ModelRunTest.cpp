@@ -64,7 +64,7 @@ TEST(ModelRunErrors, InputOutsideTheDomainStopsBeforeAnyPass)
     for (const Case& c : cases) {
         ProjectInput p = fixtures::designProject();
         c.spoil(p);
-        ModelRun run = simulate(p);
+        Simulation run = simulate(p);
         EXPECT_EQ(run.error, c.error) << c.name;
         EXPECT_TRUE(run.report.empty()) << c.name;
         EXPECT_FALSE(run.lastPass.has_value()) << c.name;
@@ -98,7 +98,7 @@ TEST(ModelRunErrors, AWaterTableAboveGroundLeavesTheDailyRowsButNoReport)
 {
     ProjectInput p = fixtures::analysisProject();
     p.depthToDrain = 1.0f;
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - THE COMPUTED WATER TABLE DEPTH IS ABOVE GROUND");
     EXPECT_TRUE(run.report.empty());
     EXPECT_EQ(run.daily.size(), 366u + 5u);
@@ -108,7 +108,7 @@ TEST(ModelRunErrors, AZeroSpacingProposalKeepsThePreviousPassDailyRows)
 {
     ProjectInput p = fixtures::analysisProject();
     p.drainSpacing = 0.0f;
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - YOU CANNOT ANALYZE A ZERO LENGTH SPACING");
     EXPECT_TRUE(run.daily.empty());
 }
@@ -117,7 +117,7 @@ TEST(ModelRunReport, ThePassLimitWarnsAndReportsTheLastPass)
 {
     ProjectInput p = fixtures::designProject();
     p.depthToDrain = 10.0f;  // the second trial spacing floods a shallow drain
-    ModelRun run = simulate(p, 2);
+    Simulation run = simulate(p, 2);
     EXPECT_EQ(run.warning, "WARNING - THE SPACING SEARCH DID NOT SETTLE IN 2 PASSES; THE REPORT SHOWS THE LAST PASS");
     ASSERT_FALSE(run.report.empty());
     EXPECT_EQ(run.passes, 2);
@@ -126,7 +126,7 @@ TEST(ModelRunReport, ThePassLimitWarnsAndReportsTheLastPass)
 
 TEST(ModelRunReport, TablesHaveALineForEveryEventAndPeriod)
 {
-    ModelRun run = simulate(fixtures::designProject());
+    Simulation run = simulate(fixtures::designProject());
     ASSERT_TRUE(run.warning.empty());
     std::vector<std::string> all = lines(run.report);
     auto table = std::find(all.begin(), all.end(), " " + std::string(41, '-'));
@@ -169,13 +169,13 @@ TEST(ModelRunReport, UnitLabelsAndTheAwhcLineFollowTheProject)
 {
     ProjectInput p = fixtures::designProject();
     p.benchFlag = 0;
-    ModelRun english = simulate(p);
+    Simulation english = simulate(p);
     EXPECT_EQ(lineStartingWith(english.report, "AWHC"), "");
     EXPECT_EQ(lineStartingWith(english.report, "Permeability"), "Permeability (ft/day)                     =    1.500");
     p.benchFlag = 1;
     EXPECT_EQ(lineStartingWith(simulate(p).report, "AWHC"), "AWHC inch                                 =    7.500");
     p.unitsMode = 7;
-    ModelRun metric = simulate(p);
+    Simulation metric = simulate(p);
     // A metric project stores its AWHC in centimetres.
     EXPECT_EQ(lineStartingWith(metric.report, "AWHC"), "AWHC cm                                   =    7.500");
     EXPECT_EQ(lineStartingWith(metric.report, "Permeability"), "Permeability (m/day)                      =    1.500");
@@ -188,7 +188,7 @@ TEST(ModelRunReport, AZeroBarrierDistanceIsReportedAsZero)
     ProjectInput p = fixtures::analysisProject();
     p.barrierMode = 0;
     p.barrierDistance = 0.0f;
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.project.barrierDistance, 0.0001f);
     EXPECT_EQ(lineStartingWith(run.report, "Drain to barrier"), "Drain to barrier (ft)                     =    0.000");
 }
@@ -197,7 +197,7 @@ TEST(ModelRunReport, ADrainedYearShowsRatiosAndAZeroPeak)
 {
     ProjectInput p = fixtures::analysisProject();
     for (auto& e : p.events) e.amount = 0.0f;
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_EQ(run.report.find("NaN"), std::string::npos);
     EXPECT_EQ(lineStartingWith(run.report, "Max. W.T."), "Max. W.T. above drain at mid-spacing (ft) =    0.000");
     // Off the barrier a drained period still has a time factor, from the equivalent depth.
@@ -211,7 +211,7 @@ TEST(ModelRunReport, TheBarrierCaseNamesTheTableColumns)
 {
     ProjectInput p = fixtures::designProject();
     p.barrierDistance = 0.2f;
-    ModelRun run = simulate(p);
+    Simulation run = simulate(p);
     EXPECT_NE(run.report.find("\nDrain ON THE BARRIER case was used\n"), std::string::npos);
     EXPECT_NE(run.report.find(" EVENT   TIME     BU      YO     H     KHt/SL2   Z/H      Z\n"), std::string::npos);
 }
@@ -223,7 +223,7 @@ TEST(ModelRunReport, ABuildUpTooLargeForItsFieldStopsTheRunNamingIt)
     ProjectInput p = fixtures::analysisProject();
     p.depthToDrain = 1000.0f;
     p.events[3].amount = 123.4f * 12.0f * 0.05f;
-    const ModelRun run = simulate(p);
+    const Simulation run = simulate(p);
     EXPECT_EQ(
         run.error,
         "ERROR - THE HEIGHT AT THE START OF PERIOD 1 123.885 IS OUTSIDE -9.99 TO 99.99, THE RANGE ITS FIELD SHOWS");
@@ -241,7 +241,7 @@ TEST(ModelRunReport, OnlyTheTimeFactorMayShowAsterisks)
     p.specificYield = 0.02f;
     p.depthToDrain = 8.0f;
     for (auto& e : p.events) e.amount /= 6.0f;
-    const ModelRun run = simulate(p);
+    const Simulation run = simulate(p);
     ASSERT_FALSE(run.failed()) << run.error;
     const std::vector<std::string> all = lines(run.report);
     const auto table = std::find(all.begin(), all.end(), " " + std::string(59, '-')) + 1;
@@ -262,7 +262,7 @@ TEST(ModelRunErrors, ADesignedSpacingTooLargeToShowStopsTheRun)
 {
     ProjectInput p = fixtures::designProject();
     p.permeability = 9999.0f;
-    const ModelRun run = simulate(p);
+    const Simulation run = simulate(p);
     EXPECT_EQ(run.error, "ERROR - THE DRAIN SPACING 22243 IS OUTSIDE -999.999 TO 9999.999, THE RANGE ITS FIELD SHOWS");
     EXPECT_TRUE(run.report.empty());
     EXPECT_TRUE(run.dailyFile.empty());

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         require(std::string(e.what()).rfind("ERROR - ", 0) == 0, "a reader error is one error line");
         return 0;
     }
-    const zelm::ModelRun run = zelm::simulate(project, kPasses);
+    const zelm::Simulation run = zelm::simulate(project, kPasses);
     if (run.failed()) {
         require(run.report.empty() && run.dailyFile.empty(), "a failed run has no output");
         require(run.error.rfind("ERROR - ", 0) == 0, "a failed run names its error");

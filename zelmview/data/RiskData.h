@@ -4,6 +4,7 @@
 // the same file.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cfloat>
@@ -39,6 +40,8 @@ public:
     // A failed read is not rolled back: lines read before the failing one keep their new values.
     bool ReadData(const QString& path);
     bool WriteData(const QString& path) const;
+    // The bytes WriteData writes: what the model reads when it runs the saved project.
+    QByteArray FileImage() const;
 
     // Converts the stored values to the unit system `newUnits` and stores it; nothing changes when
     // the project is in it already.

@@ -80,10 +80,15 @@ bool isCutInsideCharacter(const QByteArray& utf8, qsizetype length)
 
 }  // namespace
 
-bool RiskData::WriteData(const QString& path) const
+QByteArray RiskData::FileImage() const
 {
     const ScopedCLocale cLocale;
-    return saveAtomically(path, projectText(*this), QStringLiteral("RiskData::WriteData: "));
+    return projectText(*this);
+}
+
+bool RiskData::WriteData(const QString& path) const
+{
+    return saveAtomically(path, FileImage(), QStringLiteral("RiskData::WriteData: "));
 }
 
 QString RiskData::FittedCropName(const QString& name)

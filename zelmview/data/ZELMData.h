@@ -2,6 +2,7 @@
 // ".trn" project file that holds them (read and written here, read by the model as well).
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <cfloat>
@@ -37,11 +38,16 @@ public:
     // file atomically: a failed save leaves the previous file as it was.
     bool ReadData(const QString& path);
     bool WriteData(const QString& path) const;
+    // The bytes WriteData writes: what the model reads when it runs the saved project.
+    QByteArray FileImage() const;
 
     // Puts the events in calendar order, keeping the order of events on the same date. Returns
     // false and leaves the array unchanged at the first event with month or day 0; throws
     // EventDateError, leaving the array unchanged, for a month outside 1..12 or a day outside 1..31.
     static bool SortEventsByDate(QList<IrrigationDataElement>& events);
+    // What a save or a run says when SortEventsByDate finds an event with month or day 0.
+    static inline const QString kEventsNotInitialized =
+        QStringLiteral("Please make sure that the irrigation data is initialized before running the model.");
 
     // A title and a comment as the file keeps them and reads them back: the title on one line
     // without white space at its ends; the comment with CR LF between its lines, no white space at

@@ -76,8 +76,13 @@ QByteArray projectText(const ZELMData& data)
 
 }  // namespace
 
-bool ZELMData::WriteData(const QString& path) const
+QByteArray ZELMData::FileImage() const
 {
     const ScopedCLocale cLocale;
-    return saveAtomically(path, projectText(*this), QStringLiteral("ZELMData::WriteData: "));
+    return projectText(*this);
+}
+
+bool ZELMData::WriteData(const QString& path) const
+{
+    return saveAtomically(path, FileImage(), QStringLiteral("ZELMData::WriteData: "));
 }

@@ -40,8 +40,7 @@ bool CZelmViewDoc::OnSaveDocument(const QString& path)
     if (!CommitTypedText()) return false;
     try {
         if (!ZELMData::SortEventsByDate(data.events)) {
-            docview::showMessage(
-                QStringLiteral("Please make sure that the irrigation data is initialized before running the model."));
+            docview::showMessage(ZELMData::kEventsNotInitialized);
             return false;
         }
     } catch (const EventDateError& error) {

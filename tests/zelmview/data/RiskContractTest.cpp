@@ -12,6 +12,7 @@
 #include "NumberFormat.h"
 #include "RiskProjectReader.h"
 #include "UncertaintyRun.h"
+#include "data/GeneratedProjects.h"
 #include "data/OutputFiles.h"
 #include "data/RiskFiles.h"
 #include "data/RiskOutputData.h"
@@ -60,29 +61,6 @@ Values rowAsPrinted(const uncertainty::ReliabilityRow& row)
                        {d.waterTableDepth.mean, 4},
                        {d.waterTableDepth.cv(), 5},
                        {d.cost.lateralLength, 2}}});
-}
-
-// A project of each kind: the written test project (every field set) with its two-way codes and
-// loss function after the bits of `i`, its soil data, spacing and costs scaled at random, and its
-// range cut to 25 designs.
-RiskData generatedProject(int i, std::mt19937& random)
-{
-    using R = RiskData;
-    RiskData p = writtenRiskProject();
-    const auto bit = [i](int k) { return ((i >> k) & 1) != 0; };
-    p.evaluation = bit(0) ? R::Evaluation::DesignRange : R::Evaluation::GivenDesign;
-    p.uncertaintyOption = bit(1) ? R::UncertaintyOption::LossFunctionAnalysis : R::UncertaintyOption::RiskAnalysis;
-    p.reliabilityOption = bit(2) ? R::ReliabilityOption::ReliabilityTable : R::ReliabilityOption::GivenReliability;
-    p.pipeCostType = bit(3) ? R::PipeCostType::SizeTable : R::PipeCostType::Average;
-    p.trenchSpeed = bit(4) ? R::TrenchSpeed::Variable : R::TrenchSpeed::Constant;
-    p.lossFunction = static_cast<R::LossFunction>(1 + i % 3);
-    std::uniform_real_distribution<double> factor(0.5, 2.0);
-    for (double* value : {&p.permeability, &p.permeabilitySD, &p.rechargeRate, &p.rechargeRateSD, &p.barrierDepthSD,
-                          &p.designSpacing, &p.averagePipeCost, &p.omCost, &p.constCostPerMinute})
-        *value *= factor(random);
-    p.maxSpacing = p.minSpacing + 4 * p.spacingIncrement;
-    if (bit(5)) p.SetUnits(R::Units::English);
-    return p;
 }
 
 class RiskContract : public ::testing::Test {
@@ -138,7 +116,7 @@ TEST_F(RiskContract, GeneratedProjectsOfEveryKind)
 {
     std::mt19937 random(20261210);
     for (int i = 0; i < 36 && !HasFailure(); ++i)
-        check(generatedProject(i, random), QStringLiteral("generated-%1").arg(i));
+        check(generatedRiskProject(i, random), QStringLiteral("generated-%1").arg(i));
     // Enough of them have each section for the comparison to mean something.
     EXPECT_GE(fixedDesigns, 20);
     EXPECT_GE(tableRows, 15);

@@ -12,6 +12,7 @@
 #include "FixedFormat.h"
 #include "InputReader.h"
 #include "ModelRun.h"
+#include "data/GeneratedProjects.h"
 #include "data/OutputFiles.h"
 #include "data/TransientOutputData.h"
 #include "data/ZELMData.h"
@@ -35,7 +36,7 @@ void expectSame(double read, double printed, const char* what, qsizetype row)
 }
 
 // Every record and daily row as the model printed it for `run`.
-void expectReadsAsPrinted(const TransientOutputData& output, const zelm::ModelRun& run)
+void expectReadsAsPrinted(const TransientOutputData& output, const zelm::Simulation& run)
 {
     const zelm::PassResult& pass = *run.lastPass;
     const int N = pass.N();
@@ -70,7 +71,7 @@ bool checkContract(const ZELMData& project, const QString& folder, const QString
     const QString saved = QDir(folder).filePath(name + ".trn");
     EXPECT_TRUE(project.WriteData(saved));
     const QByteArray printed = runModel(folder, name + ".trn");
-    const zelm::ModelRun run = zelm::simulate(zelm::readProjectFile(QFile::encodeName(saved).toStdString()));
+    const zelm::Simulation run = zelm::simulate(zelm::readProjectFile(QFile::encodeName(saved).toStdString()));
     const QString report = QDir(folder).filePath(name + ".OTR");
     if (run.failed()) {
         EXPECT_EQ(printed.toStdString(),
@@ -88,45 +89,6 @@ bool checkContract(const ZELMData& project, const QString& folder, const QString
     EXPECT_TRUE(recorder.messages().isEmpty());
     expectReadsAsPrinted(output, run);
     return true;
-}
-
-// A project of any mode within the model's domain, some of it at the edges: tiny and large
-// permeabilities and spacings (time factors beyond their field), drains on and near the barrier,
-// up to 150 events, titles and comments that read like the report's own lines.
-ZELMData generatedProject(std::mt19937& random, int number)
-{
-    const auto uniform = [&random](double low, double high) {
-        return std::uniform_real_distribution<double>(low, high)(random);
-    };
-    const auto oneOf = [&random](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
-    ZELMData data;
-    data.inputMode = oneOf(2) ? ZELMData::InputMode::Analysis : ZELMData::InputMode::Design;
-    data.metricUnits = oneOf(2) ? ZELMData::Units::Metric : ZELMData::Units::English;
-    data.benchBottomland = oneOf(2);
-    data.barrierMode = std::array{ZELMData::BarrierMode::ByCriterion, ZELMData::BarrierMode::OffBarrier,
-                                  ZELMData::BarrierMode::OnBarrier}[oneOf(3)];
-    data.permeability = oneOf(4) ? uniform(0.05, 5.0) : uniform(5.0, 40.0);
-    data.specificYield = uniform(0.01, 0.35);
-    data.depthToDrain = uniform(1.0, 8.0);
-    data.maxWaterTable = uniform(0.2, 0.9) * data.depthToDrain;
-    data.minWaterTableDepth = data.depthToDrain - data.maxWaterTable;
-    data.barrierDistance = std::array{0.0, uniform(0.05, 1.0), uniform(1.0, 30.0)}[oneOf(3)];
-    data.drainRadius = uniform(0.05, 0.5);
-    data.drainSpacing = oneOf(5) ? uniform(10.0, 300.0) : uniform(3.0, 10.0);
-    data.awhc = uniform(0.0, 12.0);
-    const QList<IrrigationDataElement> events = spreadEvents(number % 12 == 0 ? 150 : 1 + oneOf(40));
-    const double scale = data.metricUnits == ZELMData::Units::Metric ? 2.54 : 1.0;
-    for (IrrigationDataElement event : events) {
-        event.amount = std::round(uniform(0.0, 1.5) * scale * 100.0) / 100.0;
-        data.events.append(event);
-    }
-    data.title = number % 3 == 0 ? QStringLiteral("EVENT   TIME of project %1").arg(number)
-                                 : QStringLiteral("Generated project %1").arg(number);
-    data.comment = QStringLiteral(
-        " EVENT   TIME     BU      YO     D     KDt/SL2   Y/Y0     Y\r\n"
-        " -----------------------------------------------------------\r\n"
-        "          10           0.50    1.00    0.0100  0.900    0.45");
-    return data;
 }
 
 TEST(TransientContract, EveryExampleReadsBackAsTheModelPrintedIt)
@@ -150,7 +112,8 @@ TEST(TransientContract, GeneratedProjectsReadBackAsTheModelPrintedThem)
     constexpr int kProjects = 36;
     for (int number = 0; number < kProjects; ++number) {
         SCOPED_TRACE(number);
-        succeeded += checkContract(generatedProject(random, number), dir.path(), QStringLiteral("p%1").arg(number));
+        succeeded +=
+            checkContract(generatedTransientProject(random, number), dir.path(), QStringLiteral("p%1").arg(number));
     }
     EXPECT_GE(succeeded, kProjects * 2 / 3);
 }
