@@ -17,6 +17,7 @@
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "forms/ChoiceList.h"
+#include "forms/FormControls.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
 #include "risk/RiskPage.h"
@@ -60,7 +61,7 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
                              {QStringLiteral("Metric"), QVariant::fromValue(Units::Metric)}});
     for (QComboBox* list : {evaluationList, optionList, unitsList}) {
         const int row = selectors->rowCount();
-        selectors->addWidget(new QLabel(list->accessibleName()), row, 0);
+        selectors->addWidget(forms::labelFor(list, list->accessibleName()), row, 0);
         selectors->addWidget(list, row, 1);
     }
     selectors->setColumnStretch(2, 1);
@@ -76,8 +77,8 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
 
 void CZELMRiskView::CreateComments(QLayout* layout)
 {
-    layout->addWidget(new QLabel(QStringLiteral("Comments:")));
     comments = new QPlainTextEdit;
+    layout->addWidget(forms::labelFor(comments, QStringLiteral("Comments:")));
     comments->setObjectName(QStringLiteral("commentEdit"));
     docview::setControlId(comments, kComment);
     comments->setTabChangesFocus(true);
@@ -132,6 +133,19 @@ void CZELMRiskView::OnInitialUpdate()
     sheetFrame->layout()->addWidget(sheet);
     PrintableView::OnInitialUpdate();
     sheet->setCurrentIndex(0);
+    PutCommentsAfterSheet();
+    // A new window is ready for the keyboard: the focus starts on its first list.
+    evaluationList->setFocus(Qt::OtherFocusReason);
+}
+
+void CZELMRiskView::PutCommentsAfterSheet()
+{
+    // The sheet joined the window after the comments: Tab goes from the lists to the tabs, through
+    // the page shown and on to the comments below it, as the eye reads them.
+    QWidget* last = sheet;
+    for (QWidget* next = sheet->nextInFocusChain(); sheet->isAncestorOf(next); next = next->nextInFocusChain())
+        last = next;
+    setTabOrder(last, comments);
 }
 
 void CZELMRiskView::OnUpdate(docview::UpdateHint)

@@ -41,8 +41,8 @@ public:
     // the first text that is no number.
     bool CommitAll() { return fields.CommitAll(); }
 
-    // Shows `value` in a numeric field without committing it (a computed specific yield).
-    void SetFormValue(int controlId, double value);
+    // Shows `text` in a numeric field without committing it (a computed specific yield).
+    void SetFormText(int controlId, const QString& text);
 
 private:
     void BindFields();
