@@ -18,12 +18,14 @@
 #include "docview/EditCommands.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
+#include "forms/HelpRequest.h"
 #include "run/ModelRunner.h"
 #include "table/DeleteItemsDlg.h"
 #include "table/TableListCtrl.h"
 #include "transient/CZelmViewDoc.h"
 #include "transient/DeepPercolationChart.h"
 #include "transient/HydraulicConductivityConvertDlg.h"
+#include "transient/SensitivityWindow.h"
 #include "transient/TransientFields.h"
 
 CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
@@ -234,6 +236,7 @@ bool CZelmViewView::HandlesCommand(int commandId) const
         return !IsRunning();
     case kCancelRunCommand:
         return IsRunning();
+    case kSensitivityCommand:
     case zelm::kBenchBottomland:
     case zelm::kInsertRow:
     case zelm::kCopyRows:
@@ -256,6 +259,9 @@ bool CZelmViewView::OnCommand(int commandId)
         return true;
     case kCancelRunCommand:
         CancelRun();
+        return true;
+    case kSensitivityCommand:
+        ShowSensitivity();
         return true;
     case zelm::kBenchBottomland:
         ToggleBenchBottomland();
@@ -318,4 +324,23 @@ void CZelmViewView::RunTransientModel()
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;
     runSession.Follow(std::move(*run), forms::reportOpener(openReport, file, document->GetPathName()));
+}
+
+SensitivityWindow* CZelmViewView::GetSensitivityWindow() const
+{
+    return sensitivityWindow;
+}
+
+void CZelmViewView::ShowSensitivity()
+{
+    if (!CommitToDocument()) return;
+    if (sensitivityWindow != nullptr) {
+        sensitivityWindow->Recompute();
+    } else {
+        sensitivityWindow = new SensitivityWindow(GetZelmDocument(), this);
+        connect(sensitivityWindow, &SensitivityWindow::helpRequested, sensitivityWindow, &forms::showHelp);
+    }
+    sensitivityWindow->show();
+    sensitivityWindow->raise();
+    sensitivityWindow->activateWindow();
 }

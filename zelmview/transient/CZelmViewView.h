@@ -5,6 +5,7 @@
 // the report opens.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@
 class CZelmViewDoc;
 class QMenu;
 class QPrinter;
+class SensitivityWindow;
 class TableListCtrl;
 
 class CZelmViewView : public forms::PrintableView, public TransientFormIds {
@@ -69,6 +71,9 @@ public:
     void CancelRun() { runSession.Cancel(); }
     bool IsRunning() const { return runSession.IsRunning(); }
 
+    // The sensitivity window of this form's project, while it is open.
+    SensitivityWindow* GetSensitivityWindow() const;
+
     // The whole form, also where it is scrolled out of sight.
     void PrintForm(QPrinter& printer) { PrintAsShown(printer, controls.page); }
 
@@ -78,6 +83,11 @@ public:
     EventTableEditing::ChooseItems chooseItemsToDelete;
     // The specific yield asked for is computed from a conductivity that starts at `permeability`.
     std::function<std::optional<double>(bool metric, double permeability)> askSpecificYield;
+
+public slots:
+    // Sensitivity: commits what is typed (a text that is no number stops here, as it stops a run),
+    // then opens the sensitivity window of the project, or brings it up to date and to the front.
+    void ShowSensitivity();
 
 signals:
     void runStateChanged(bool running);
@@ -104,4 +114,5 @@ private:
     QMenu* contextMenu = nullptr;
 
     ModelRunSession runSession;
+    QPointer<SensitivityWindow> sensitivityWindow;
 };
