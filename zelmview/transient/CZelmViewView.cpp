@@ -4,6 +4,9 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +26,8 @@
 #include "transient/DeepPercolationChart.h"
 #include "transient/HydraulicConductivityConvertDlg.h"
 #include "transient/TransientFields.h"
+#include "transient/TransientLivePanel.h"
+#include "transient/XEdit.h"
 
 CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     : forms::PrintableView(document, parent),
@@ -53,6 +58,7 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     connect(&runSession, &ModelRunSession::runningChanged, this, &CZelmViewView::runStateChanged);
     ConnectControls();
     CreateContextMenu();
+    CreateLivePanel();
 }
 
 CZelmViewView::~CZelmViewView()
@@ -106,6 +112,29 @@ void CZelmViewView::CreateContextMenu()
     addItem(zelm::kPasteRows, QStringLiteral("Paste"));
 }
 
+void CZelmViewView::CreateLivePanel()
+{
+    livePanel = new TransientLivePanel(this);
+    layout()->addWidget(livePanel);
+    connect(livePanel, &TransientLivePanel::openChanged, this, [this](bool open) {
+        if (open) ShowLiveResult();
+    });
+    // Each key press in a numeric field: the typed text is no change of the project.
+    for (XEdit* edit : std::as_const(controls.numericEdits))
+        connect(edit, &QLineEdit::textEdited, this, &CZelmViewView::ShowLiveResult);
+}
+
+void CZelmViewView::ShowLiveResult()
+{
+    if (livePanel == nullptr) return;
+    QString note;
+    const ZELMData project = binding.ProjectAsTyped(&note);
+    const QString path = GetDocument()->GetPathName();
+    const std::string fileName =
+        path.isEmpty() ? model::kUnsavedProjectFile : QFile::encodeName(QFileInfo(path).fileName()).toStdString();
+    livePanel->ShowProject(project, fileName, note);
+}
+
 // ---- From the document to the form ----
 
 void CZelmViewView::OnUpdate(docview::UpdateHint hint)
@@ -113,6 +142,7 @@ void CZelmViewView::OnUpdate(docview::UpdateHint hint)
     switch (hint.As<CZelmViewDoc::ViewHint>()) {
     case CZelmViewDoc::ViewHint::ShowEvents:
         FillEventTable();
+        ShowLiveResult();
         return;
     case CZelmViewDoc::ViewHint::ShowProject:
         break;
@@ -131,6 +161,7 @@ void CZelmViewView::RefreshFromDocument()
     ShowBenchControls();
     FillEventTable();
     binding.ApplyInputModeRule();
+    ShowLiveResult();
 }
 
 void CZelmViewView::UpdateUnitLabels()
@@ -189,7 +220,9 @@ void CZelmViewView::ComputeSpecificYield()
 {
     const bool metric = controls.unitsList->currentData().value<ZELMData::Units>() == ZELMData::Units::Metric;
     const std::optional<double> result = askSpecificYield(metric);
-    if (result) binding.SetFormValue(kSpecificYield, *result);
+    if (!result) return;
+    binding.SetFormValue(kSpecificYield, *result);
+    ShowLiveResult();
 }
 
 // ---- The events ----

@@ -22,6 +22,7 @@ class CZelmViewDoc;
 class QMenu;
 class QPrinter;
 class TableListCtrl;
+class TransientLivePanel;
 
 class CZelmViewView : public forms::PrintableView, public TransientFormIds {
     Q_OBJECT
@@ -67,6 +68,11 @@ public:
     void CancelRun() { runSession.Cancel(); }
     bool IsRunning() const { return runSession.IsRunning(); }
 
+    // The live panel beside the form: the model's answer for the project as typed.
+    TransientLivePanel* GetLivePanel() const { return livePanel; }
+    // Runs the model on the project with what is typed but not stored, into the live panel.
+    void ShowLiveResult();
+
     // The whole form, also where it is scrolled out of sight.
     void PrintForm(QPrinter& printer) { PrintAsShown(printer, controls.page); }
 
@@ -83,6 +89,7 @@ signals:
 private:
     void ConnectControls();
     void CreateContextMenu();
+    void CreateLivePanel();
     void ShowBenchControls();
     void OnUnitsChosen(int index);
     void OnInputModeClicked();
@@ -99,6 +106,7 @@ private:
     TransientFieldBinding binding;
     EventTableEditing events;
     QMenu* contextMenu = nullptr;
+    TransientLivePanel* livePanel = nullptr;
 
     ModelRunSession runSession;
 };
