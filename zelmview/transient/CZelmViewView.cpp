@@ -119,9 +119,12 @@ void CZelmViewView::CreateLivePanel()
     connect(livePanel, &TransientLivePanel::openChanged, this, [this](bool open) {
         if (open) ShowLiveResult();
     });
-    // Each key press in a numeric field: the typed text is no change of the project.
+    // Each key press in a numeric field (the typed text is no change of the project), and the
+    // stored value shown again after a text that is no number.
     for (XEdit* edit : std::as_const(controls.numericEdits))
-        connect(edit, &QLineEdit::textEdited, this, &CZelmViewView::ShowLiveResult);
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (!refreshing) ShowLiveResult();
+        });
 }
 
 void CZelmViewView::ShowLiveResult()

@@ -2,7 +2,6 @@
 
 #include <qcustomplot.h>
 
-#include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -38,49 +37,23 @@ QString verdict(const model::TransientResult& result)
 
 }  // namespace
 
-TransientLivePanel::TransientLivePanel(QWidget* parent)
-    : forms::FoldingPanel(QStringLiteral("Live result"), kSettingsKey, parent)
+TransientLivePanel::TransientLivePanel(QWidget* parent) : forms::LivePanel(kSettingsKey, kPanelWidth, parent)
 {
     setObjectName(QStringLiteral("transientLivePanel"));
     CreateContent();
 }
 
-QLabel* TransientLivePanel::AddValue(QFormLayout* rows, const QString& label, const QString& name)
-{
-    auto* value = new QLabel(values);
-    value->setObjectName(name);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    rows->addRow(label, value);
-    return value;
-}
-
 void TransientLivePanel::CreateContent()
 {
-    auto* content = new QWidget;
-    content->setFixedWidth(kPanelWidth);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
+    modeValue = AddValue(QStringLiteral("Mode:"), QStringLiteral("modeValue"));
+    spacingValue = AddValue(QStringLiteral("Spacing:"), QStringLiteral("spacingValue"));
+    peakValue = AddValue(QStringLiteral("Peak above drain:"), QStringLiteral("peakValue"));
+    allowedValue = AddValue(QStringLiteral("Allowed above drain:"), QStringLiteral("allowedValue"));
+    verdictValue = AddValue(QStringLiteral("Verdict:"), QStringLiteral("verdictValue"));
+    equivalentDepthValue = AddValue(QStringLiteral("Equivalent depth:"), QStringLiteral("equivalentDepthValue"));
+    barrierValue = AddValue(QStringLiteral("Drain:"), QStringLiteral("barrierValue"));
 
-    values = new QWidget(content);
-    auto* rows = new QFormLayout(values);
-    rows->setContentsMargins(0, 0, 0, 0);
-    modeValue = AddValue(rows, QStringLiteral("Mode:"), QStringLiteral("modeValue"));
-    spacingValue = AddValue(rows, QStringLiteral("Spacing:"), QStringLiteral("spacingValue"));
-    peakValue = AddValue(rows, QStringLiteral("Peak above drain:"), QStringLiteral("peakValue"));
-    allowedValue = AddValue(rows, QStringLiteral("Allowed above drain:"), QStringLiteral("allowedValue"));
-    verdictValue = AddValue(rows, QStringLiteral("Verdict:"), QStringLiteral("verdictValue"));
-    verdictValue->setWordWrap(true);
-    equivalentDepthValue = AddValue(rows, QStringLiteral("Equivalent depth:"), QStringLiteral("equivalentDepthValue"));
-    barrierValue = AddValue(rows, QStringLiteral("Drain:"), QStringLiteral("barrierValue"));
-    column->addWidget(values);
-
-    message = new QLabel(content);
-    message->setObjectName(QStringLiteral("panelMessage"));
-    message->setWordWrap(true);
-    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    column->addWidget(message);
-
-    chart = new QCustomPlot(content);
+    chart = new QCustomPlot;
     chart->setObjectName(QStringLiteral("panelChart"));
     chart->setMinimumHeight(kChartHeight);
     chart->addGraph()->setName(QStringLiteral("Water table"));
@@ -96,13 +69,7 @@ void TransientLivePanel::CreateContent()
         axis->setLabelFont(font);
         axis->setTickLabelFont(font);
     }
-    column->addWidget(chart, 1);
-    SetContent(content);
-}
-
-QLabel* TransientLivePanel::GetLabel(const QString& name) const
-{
-    return findChild<QLabel*>(name);
+    Column()->addWidget(chart, 1);
 }
 
 void TransientLivePanel::ShowProject(const ZELMData& project, const std::string& fileName, const QString& note)
@@ -115,23 +82,22 @@ void TransientLivePanel::ShowProject(const ZELMData& project, const std::string&
 void TransientLivePanel::ShowResult(const ZELMData& project, const QString& note)
 {
     const bool ran = !result.failed();
-    values->setVisible(ran);
+    ShowValues(ran);
     chart->setVisible(ran);
     QStringList lines;
     if (!note.isEmpty()) lines << note;
     if (ran) {
-        ShowValues(project);
+        ShowNumbers(project);
         ShowChart();
         if (!result.warning.empty()) lines << QString::fromStdString(result.warning);
     } else {
+        chart->graph(0)->data()->clear();
         lines << QString::fromStdString(result.error);
     }
-    message->setStyleSheet(ran ? QString() : QStringLiteral("color: #b40000"));
-    message->setText(lines.join(QLatin1Char('\n')));
-    message->setVisible(!lines.isEmpty());
+    ShowMessage(lines.join(QLatin1Char('\n')), !ran);
 }
 
-void TransientLivePanel::ShowValues(const ZELMData& project)
+void TransientLivePanel::ShowNumbers(const ZELMData& project)
 {
     const ZELMData::Units units = result.units;
     const zelm::WaterTableAssessment& assessment = result.assessment;

@@ -11,13 +11,13 @@
 #include <string>
 
 #include "data/ZELMData.h"
-#include "forms/FoldingPanel.h"
+#include "forms/LivePanel.h"
 #include "model/TransientModel.h"
 
 class QCustomPlot;
 class QLabel;
 
-class TransientLivePanel : public forms::FoldingPanel {
+class TransientLivePanel : public forms::LivePanel {
     Q_OBJECT
 
 public:
@@ -33,18 +33,15 @@ public:
 
     // What the panel shows now.
     const model::TransientResult& GetResult() const { return result; }
-    QLabel* GetLabel(const QString& name) const;
     QCustomPlot* GetChart() const { return chart; }
 
 private:
     void CreateContent();
     void ShowResult(const ZELMData& project, const QString& note);
-    void ShowValues(const ZELMData& project);
+    void ShowNumbers(const ZELMData& project);
     void ShowChart();
-    QLabel* AddValue(class QFormLayout* rows, const QString& label, const QString& name);
 
     model::TransientResult result;
-    QWidget* values = nullptr;
     QLabel* modeValue = nullptr;
     QLabel* spacingValue = nullptr;
     QLabel* peakValue = nullptr;
@@ -52,6 +49,5 @@ private:
     QLabel* verdictValue = nullptr;
     QLabel* equivalentDepthValue = nullptr;
     QLabel* barrierValue = nullptr;
-    QLabel* message = nullptr;
     QCustomPlot* chart = nullptr;
 };
