@@ -1,18 +1,26 @@
-// The transient live panel after one key press in Permeability, on each example: the key reaches
-// the field, the model runs on the project as typed, the panel shows its values and redraws its
-// chart, and the window paints (goal: within one frame, 16 ms). The presses alternate between
-// typing a digit and taking it back, so every press changes the number the model runs.
+// The live panels after one key press, on each example (goal: within one frame, 16 ms): in the
+// transient form's Permeability, the key reaches the field, the model runs on the project as
+// typed, the panel shows its values and redraws its chart, and the window paints; in a risk
+// project of a given design, the same with the design spacing and the reliability, depth and cost.
+// The presses alternate between typing a digit and taking it back, so every press changes the
+// number the model runs.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "data/ExampleProjects.h"
+#include "risk/CZELMRiskDoc.h"
+#include "risk/CZELMRiskView.h"
+#include "risk/RiskAnalysisSheet.h"
+#include "risk/RiskLivePanel.h"
+#include "risk/RiskPage.h"
+#include "risk/RiskPages.h"
 #include "transient/CZelmViewDoc.h"
 #include "transient/CZelmViewView.h"
 #include "transient/TransientLivePanel.h"
-#include "transient/XEdit.h"
 
 namespace {
 
@@ -26,25 +34,14 @@ void pressKey(QWidget* edit, int key, const QString& text)
     QApplication::sendEvent(edit, &release);
 }
 
-void keyPressInPermeability(benchmark::State& state)
+// Types a digit and takes it back by turns, each press one iteration; `failed` says whether the
+// panel shows a refusal after it.
+template <typename Failed>
+void typeByTurns(benchmark::State& state, QWidget* edit, Failed failed)
 {
-    const char* name = kExamples[state.range(0)];
-    state.SetLabel(name);
-    auto* document = new CZelmViewDoc;
-    auto* view = new CZelmViewView(document);
-    view->resize(1100, 700);
-    view->show();
-    if (!document->OnOpenDocument(QStringLiteral(ZELM_EXAMPLES_DIR "/%1.trn").arg(QLatin1String(name)))) {
-        state.SkipWithError("the example did not open");
-        delete view;
-        return;
-    }
-    view->OnInitialUpdate();
-    QWidget* edit = view->GetControl(CZelmViewView::kPermeability);
     edit->setFocus();
-    static_cast<XEdit*>(edit)->end(false);
+    static_cast<QLineEdit*>(edit)->end(false);
     QApplication::processEvents();
-
     bool typed = false;
     for (auto _ : state) {
         if (typed)
@@ -53,14 +50,53 @@ void keyPressInPermeability(benchmark::State& state)
             pressKey(edit, Qt::Key_5, QStringLiteral("5"));
         typed = !typed;
         QApplication::processEvents();  // the panel paints
-        if (view->GetLivePanel()->GetResult().failed()) {
-            state.SkipWithError(view->GetLivePanel()->GetResult().error.c_str());
+        if (failed()) {
+            state.SkipWithError("the model refused the project");
             break;
         }
+    }
+}
+
+void keyPressInPermeability(benchmark::State& state)
+{
+    const char* name = kExamples[state.range(0)];
+    state.SetLabel(name);
+    auto* document = new CZelmViewDoc;
+    auto* view = new CZelmViewView(document);
+    view->resize(1100, 700);
+    view->show();
+    if (document->OnOpenDocument(QStringLiteral(ZELM_EXAMPLES_DIR "/%1.trn").arg(QLatin1String(name)))) {
+        view->OnInitialUpdate();
+        typeByTurns(state, view->GetControl(CZelmViewView::kPermeability),
+                    [view] { return view->GetLivePanel()->GetResult().failed(); });
+    } else {
+        state.SkipWithError("the example did not open");
     }
     delete view;  // the document goes with its view
 }
 BENCHMARK(keyPressInPermeability)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void keyPressInARiskDesignSpacing(benchmark::State& state)
+{
+    state.SetLabel("terrace-given-design");
+    auto* document = new CZELMRiskDoc;
+    auto* view = new CZELMRiskView(document);
+    view->resize(1100, 700);
+    view->show();
+    if (document->OnOpenDocument(QStringLiteral(ZELM_EXAMPLES_DIR "/terrace-given-design.rsk"))) {
+        view->OnInitialUpdate();
+        RiskPage* page = view->GetSheet()->GetPage(RiskAnalysisSheet::kDesignSingle);
+        view->GetSheet()->setCurrentWidget(page);
+        typeByTurns(state, page->GetEdit(RiskDesignSinglePage::kDesignSpacing), [view] {
+            const auto& outcome = view->GetLivePanel()->GetOutcome();
+            return !outcome || outcome->failed();
+        });
+    } else {
+        state.SkipWithError("the example did not open");
+    }
+    delete view;
+}
+BENCHMARK(keyPressInARiskDesignSpacing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
