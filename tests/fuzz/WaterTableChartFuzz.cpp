@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "FuzzFiles.h"
+#include "chart/ChartCodes.h"
 #include "chart/GraphDescription.h"
 #include "data/CZELMOutputDoc.h"
 #include "data/EventCalendar.h"
@@ -19,9 +20,10 @@ void checkShape(const GraphDescription& graph)
     fuzz::require(graph.graphCount == 1, "the chart holds one graph");
     fuzz::require(graph.setCount == 2 || graph.setCount == 4, "two sets, or four with the bench criteria");
     fuzz::require(graph.pointCount >= 1, "the sets have points");
-    const auto& labels = graph.customLabels[0];
-    fuzz::require(labels.count >= 1 && labels.texts.size() == labels.count + 1,
-                  "the depth axis has one label more than divisions");
+    fuzz::require(graph.customLabels[0].axisCode == chart::kAxisCodeDepthBelowTop,
+                  "the left axis reads as depth below the surface");
+    fuzz::require(!(graph.axisRange[2] > 0.0) && graph.axisRange[4] == graph.axisRange[2],
+                  "both value axes reach down from the surface as far as the lowest line");
     fuzz::require(graph.axisRange[1] > graph.axisRange[0], "the year spans a positive range");
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QPointer>
 
 #include "app/Pictures.h"
 #include "docview/Document.h"
@@ -24,19 +25,48 @@ CChildFrame::CChildFrame(docview::View* shown, QWidget* parent) : QMdiSubWindow(
     if (docview::Document* document = view->GetDocument()) {
         // A document the user edits shows its unsaved changes in the title ("[*]" stands for
         // the mark, shown while the window is modified).
-        const QString mark =
-            qobject_cast<docview::EditableDocument*>(document) != nullptr ? QStringLiteral("[*]") : QString();
-        setWindowTitle(document->GetTitle() + mark);
+        if (qobject_cast<docview::EditableDocument*>(document) != nullptr) mark = QStringLiteral("[*]");
         setWindowModified(document->IsModified());
-        connect(document, &docview::Document::titleChanged, this,
-                [this, mark](const QString& title) { setWindowTitle(title + mark); });
+        connect(document, &docview::Document::titleChanged, this, [document] { RetitleWindowsOf(document); });
         connect(document, &docview::Document::modifiedChanged, this, &QWidget::setWindowModified);
+        RetitleWindowsOf(document);
     }
+}
+
+CChildFrame::~CChildFrame()
+{
+    // The windows left renumber themselves once this one and its view are gone.
+    if (QPointer<docview::Document> document = view ? view->GetDocument() : nullptr)
+        QMetaObject::invokeMethod(
+            document, [document] { RetitleWindowsOf(document); }, Qt::QueuedConnection);
+}
+
+QString CChildFrame::FrameTitle(const QString& documentTitle, int number, const QString& mark)
+{
+    const QString numbered = number > 0 ? QStringLiteral(":%1").arg(number) : QString();
+    const qsizetype slash = documentTitle.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) return documentTitle + numbered + mark;
+    const QString folder = slash == 0 ? QStringLiteral("/") : documentTitle.left(slash);
+    return documentTitle.mid(slash + 1) + numbered + mark + QStringLiteral(" - ") + folder;
+}
+
+void CChildFrame::RetitleWindowsOf(docview::Document* document)
+{
+    const QList<docview::View*> views = document->GetViews();
+    for (qsizetype k = 0; k < views.size(); ++k)
+        if (auto* frame = qobject_cast<CChildFrame*>(views.at(k)->GetFrame()))
+            frame->Retitle(views.size() > 1 ? int(k) + 1 : 0);
+}
+
+void CChildFrame::Retitle(int number)
+{
+    if (docview::Document* document = view ? view->GetDocument() : nullptr)
+        setWindowTitle(FrameTitle(document->GetTitle(), number, mark));
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    docview::Document* document = view->GetDocument();
+    docview::Document* document = view ? view->GetDocument() : nullptr;
     const bool closing = document == nullptr || document->IsClosing();
     const bool lastWindow = document != nullptr && document->GetViews().size() == 1;
     // What is typed into this window goes into the document first, also when another window

@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <algorithm>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/CommandLine.h"
 #include "app/HelpWindow.h"
 #include "app/Pictures.h"
 #include "docview/CommandIds.h"
 #include "docview/DocTemplate.h"
 #include "docview/Document.h"
+#include "docview/MessageSink.h"
 #include "docview/View.h"
 #include "forms/HelpRequest.h"
 #include "forms/ScreenFit.h"
@@ -22,13 +25,6 @@
 
 using namespace docview;
 using namespace zelm;
-
-namespace {
-
-const QString kNoSplashOption = QStringLiteral("--no-splash");
-const QString kOpenOption = QStringLiteral("--open");
-
-}  // namespace
 
 CZelmViewApp::CZelmViewApp(QObject* parent) : QObject(parent), commands(makeApplicationCommands())
 {
@@ -49,24 +45,9 @@ CZelmViewApp::~CZelmViewApp()
     installWorkingFolder(previousWorkingFolder);
 }
 
-bool CZelmViewApp::SplashWanted(const QStringList& arguments)
-{
-    return !arguments.contains(kNoSplashOption);
-}
-
-QStringList CZelmViewApp::OpenRequestFiles(const QStringList& arguments)
-{
-    const qsizetype option = arguments.indexOf(kOpenOption);
-    if (option < 0) return {};
-    QStringList files;
-    for (const QString& argument : arguments.mid(option + 1))
-        if (!argument.startsWith(QLatin1String("--"))) files.append(argument);
-    return files;
-}
-
 bool CZelmViewApp::InitInstance(const QStringList& arguments)
 {
-    const bool showSplash = SplashWanted(arguments);
+    const bool showSplash = commandline::splashWanted(arguments);
     docManager.LoadStdProfileSettings(kRecentFileCount);
     RegisterDocumentTypes();
 
@@ -75,11 +56,10 @@ bool CZelmViewApp::InitInstance(const QStringList& arguments)
     docManager.SetFrameHost(mainFrame.get());
     RegisterTypeCommands();
 
-    // The program starts with no document whatever the command line names; only the desktop's
-    // open request below opens files. Its paths are taken in the folder the program was started
-    // in, where the working folder still is.
+    // The files named open once the window is up, as the desktop's open request does. Their paths
+    // are taken in the folder the program was started in, where the working folder still is.
     QStringList requested;
-    for (const QString& file : OpenRequestFiles(arguments)) requested.append(workingFolder.FilePath(file));
+    for (const QString& file : commandline::filesToOpen(arguments)) requested.append(workingFolder.FilePath(file));
 
     mainFrame->show();
     // A remembered folder that has gone is passed over without a message.
@@ -133,18 +113,30 @@ DocTemplate* CZelmViewApp::TypeCreatedBy(int commandId) const
 Document* CZelmViewApp::OpenDocumentFile(const QString& path)
 {
     if (path.isEmpty()) return nullptr;
-    // A report whose path contains the one opened is closed first, so a rerun replaces its window.
+    // A report whose path contains the one opened is closed first, so a rerun replaces its window;
+    // a window holding notes the user typed asks first, as its Done does.
     for (const DocumentType& type : types) {
         if (!type.replacedOnReopen) continue;
         for (Document* open : docManager.FindTemplate(type.resourceId)->GetDocuments())
             if (open->GetPathName().contains(path)) {
-                open->OnCloseDocument();
+                if (ViewsAgreeToClose(*open))
+                    open->OnCloseDocument();
+                else
+                    showStatus(QStringLiteral("Your notes stay in the window of %1; close it and open the file "
+                                              "again to see the new report.")
+                                   .arg(open->GetPathName()));
                 break;
             }
     }
     Document* document = docManager.OpenDocumentFile(path);
     if (document != nullptr) document->SetTitle(path);
     return document;
+}
+
+bool CZelmViewApp::ViewsAgreeToClose(Document& document)
+{
+    const QList<View*> views = document.GetViews();
+    return std::all_of(views.begin(), views.end(), [](View* view) { return view->QueryClose(); });
 }
 
 void CZelmViewApp::OnCommand(int commandId)

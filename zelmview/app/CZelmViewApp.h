@@ -31,15 +31,16 @@ public:
     explicit CZelmViewApp(QObject* parent = nullptr);
     ~CZelmViewApp() override;
 
-    // Start-up: settings, document types, main window (with splash unless "--no-splash"), then
-    // no document whatever the arguments name, the window shown, and the working folder.
-    // Files after "--open" (the desktop's open request) are opened once the window is up.
-    // `arguments` excludes the program name. False when the main window cannot be made.
+    // Start-up: settings, document types, main window (with splash unless "--no-splash"), the
+    // window shown, and the working folder; then the files the arguments name (on their own or
+    // after "--open", the desktop's open request) are opened. `arguments` excludes the program
+    // name. False when the main window cannot be made.
     bool InitInstance(const QStringList& arguments);
 
     // The one way documents are opened by path: an open transient output (then risk output) whose
-    // full path contains `path` is closed first, so a model rerun replaces its window; then the
-    // standard open; the document's title becomes `path` as given.
+    // full path contains `path` is closed first, so a model rerun replaces its window (a window
+    // with notes typed into it asks first, and stays when the user says so); then the standard
+    // open; the document's title becomes `path` as given.
     docview::Document* OpenDocumentFile(const QString& path) override;
 
     void OnCommand(int commandId) override;
@@ -49,11 +50,9 @@ public:
     docview::DocManager& GetDocManager() { return docManager; }
     CMainFrame* GetMainFrame() const { return mainFrame.get(); }
 
-    // What the command line asks for.
-    static bool SplashWanted(const QStringList& arguments);
-    static QStringList OpenRequestFiles(const QStringList& arguments);
-
 private:
+    // Asks every view of `document` whether it may close; false when one stays.
+    static bool ViewsAgreeToClose(docview::Document& document);
     void RegisterDocumentTypes();
     void RegisterTypeCommands();
     void OpenRecentFile(int index);

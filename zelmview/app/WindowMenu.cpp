@@ -5,7 +5,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <algorithm>
 
+#include "app/WindowArrangement.h"
 #include "docview/CommandIds.h"
 
 using namespace docview;
@@ -80,11 +85,13 @@ bool WindowMenu::HandleCommand(int commandId) const
 {
     switch (commandId) {
     case kWindowCascade:
-        area->cascadeSubWindows();
+        Arrange([this](const QRect& visible, const QList<QSize>& minimums) {
+            return windowarrangement::cascade(visible, minimums, CascadeStep());
+        });
         return true;
     case kWindowTileHorizontal:
     case kWindowArrange:
-        Tile();
+        Arrange(&windowarrangement::tile);
         return true;
     case kNextPane:
         area->activateNextSubWindow();
@@ -97,7 +104,38 @@ bool WindowMenu::HandleCommand(int commandId) const
     }
 }
 
-void WindowMenu::Tile() const
+void WindowMenu::Arrange(const Arrangement& arrangement) const
 {
-    area->tileSubWindows();
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : area->subWindowList())
+        if (window->isVisible() && !window->isMinimized()) windows.append(window);
+    QList<QSize> minimums;
+    for (QMdiSubWindow* window : windows) {
+        // A maximised window gives up its maximised state to take its place.
+        if (window->isMaximized()) window->showNormal();
+        minimums.append(window->minimumSizeHint().expandedTo(window->minimumSize()));
+    }
+    const QList<QRect> places = arrangement(QRect(QPoint(), VisibleSize(minimums)), minimums);
+    for (qsizetype k = 0; k < windows.size() && k < places.size(); ++k) windows.at(k)->setGeometry(places.at(k));
+}
+
+QSize WindowMenu::VisibleSize(const QList<QSize>& minimums) const
+{
+    // The area less the scroll bars that windows larger than it will bring.
+    const QSize whole = area->contentsRect().size();
+    const bool across = std::any_of(minimums.begin(), minimums.end(),
+                                    [&](const QSize& minimum) { return minimum.width() > whole.width(); });
+    const bool down = std::any_of(minimums.begin(), minimums.end(),
+                                  [&](const QSize& minimum) { return minimum.height() > whole.height(); });
+    return whole - QSize(down ? area->verticalScrollBar()->sizeHint().width() : 0,
+                         across ? area->horizontalScrollBar()->sizeHint().height() : 0);
+}
+
+int WindowMenu::CascadeStep() const
+{
+    // One title bar: each window's title stays in sight above the next.
+    QStyleOptionTitleBar option;
+    option.initFrom(area);
+    return area->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, area) +
+           area->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, area);
 }

@@ -31,6 +31,11 @@ inline constexpr int kSetStyleModePerSet = 2;
 // The x code of an axis of dates, labelled by month.
 inline constexpr int kXCodeMonthDates = 9;
 
+// Axis codes of custom labels: labels of their own (or numbers), or the depth below the top of the
+// axis's range, counted down from the top (the water table below the surface).
+inline constexpr int kAxisCodeLabels = 0;
+inline constexpr int kAxisCodeDepthBelowTop = 1;
+
 // A step of a date axis of thirty and a half days, so that its labels fall on the first of each
 // month.
 inline const QString kDateStepHalfMonth = QStringLiteral("0000:00:30:12:00:00");

@@ -13,6 +13,9 @@ constexpr double kSecondsPerDay = 86400.0;
 constexpr int kDateFields = 6;  // years, months, days, hours, minutes, seconds
 // A tick list longer than this is a step too small for the range; the axis then falls back to numbers.
 constexpr int kMaxTicks = 400;
+// A date axis shows at least this many dates; a range too short for as many month steps is labelled
+// by days.
+constexpr int kFewestTicks = 3;
 
 std::array<int, kDateFields> dateFields(const QString& text, bool* ok)
 {
@@ -55,6 +58,23 @@ QList<DateTick> steppedTicks(const QDateTime& start, const std::array<int, kDate
         const double x = daysBetween(start, tick);
         if (x > xMax + 1e-9) break;
         if (x >= xMin - 1e-9) ticks.append({x, QLocale::c().toString(tick, format)});
+    }
+    return ticks;
+}
+
+// A range of a few weeks or days (a zoomed chart) is labelled every 1, 2, 7 or 14 days, so that
+// it shows at least kFewestTicks dates and no more than a dozen or so.
+QList<DateTick> dailyTicks(const QDateTime& start, const QString& format, double xMin, double xMax)
+{
+    const double days = xMax - xMin;
+    int step = 1;
+    for (int candidate : {2, 7, 14})
+        if (days / candidate >= kFewestTicks + 1) step = candidate;
+    QList<DateTick> ticks;
+    for (double day = std::ceil(xMin - 1e-9); day <= xMax + 1e-9 && ticks.size() < kMaxTicks; day += 1.0) {
+        const QDateTime tick = start.addDays(qint64(day));
+        if (tick.date().toJulianDay() % step == 0 || step == 1)
+            ticks.append({day, QLocale::c().toString(tick, format)});
     }
     return ticks;
 }
@@ -115,10 +135,12 @@ QList<DateTick> dateTicks(const QString& start, const QString& step, const QStri
     const auto stepFields = dateFields(step, &ok);
     if (!startDate.isValid() || !ok) return {};
     const QString qtFormat = toQtDateFormat(format);
-    if (isAboutAMonth(stepFields)) return monthlyTicks(startDate, 1, qtFormat, xMin, xMax);
-    if (stepFields[0] == 0 && stepFields[1] > 0 && stepFields[2] == 0 && stepFields[3] == 0 && stepFields[4] == 0 &&
-        stepFields[5] == 0)
-        return monthlyTicks(startDate, stepFields[1], qtFormat, xMin, xMax);
+    const bool wholeMonths = stepFields[0] == 0 && stepFields[1] > 0 && stepFields[2] == 0 && stepFields[3] == 0 &&
+                             stepFields[4] == 0 && stepFields[5] == 0;
+    if (isAboutAMonth(stepFields) || wholeMonths) {
+        const QList<DateTick> months = monthlyTicks(startDate, wholeMonths ? stepFields[1] : 1, qtFormat, xMin, xMax);
+        return months.size() >= kFewestTicks ? months : dailyTicks(startDate, qtFormat, xMin, xMax);
+    }
     bool positive = false;
     for (int field : stepFields) {
         if (field < 0) return {};

@@ -20,10 +20,11 @@ QDateTime parseChartDate(const QString& text);
 // The format in Qt's letters: "d mmm" becomes "d MMM", "m/d/yy hh:nn" becomes "M/d/yy HH:mm".
 QString toQtDateFormat(const QString& chartFormat);
 
-// Ticks from the start date to xMax days after it. A step of whole months, or of 28 to 31 days
-// (a month in the charts' own words), falls on the first of each month from the start's month;
-// other steps repeat from the start. Empty when the start is not a date or the step is not
-// positive.
+// Ticks from xMin to xMax days after the start date. A step of whole months, or of 28 to 31 days
+// (a month in the charts' own words), falls on the first of each month from the start's month,
+// unless the range is too short to hold three of them (a zoomed chart): then ticks fall every 1,
+// 2, 7 or 14 days. Other steps repeat from the start. Empty when the start is not a date or the
+// step is not positive.
 QList<DateTick> dateTicks(const QString& start, const QString& step, const QString& format, double xMin, double xMax);
 
 }  // namespace chart

@@ -11,6 +11,7 @@
 #include "chart/ChartDateAxis.h"
 #include "chart/ChartProperties.h"
 #include "chart/ChartSettingsFile.h"
+#include "chart/ChartTickers.h"
 
 namespace chart {
 
@@ -152,24 +153,30 @@ QSharedPointer<QCPAxisTickerText> textTicker(const QList<DateTick>& ticks)
     return ticker;
 }
 
-void setUpXAxis(const ChartProperties& p, QCustomPlot& plot, const Extent& xData, int pointCount)
+bool hasAnyText(const ChartProperties& p, const PropertyPair& pair, int count)
 {
-    QCPRange range = xData.range();
-    if (p.Int(kXScaleMode) == kScaleModeSet && p.Has(kXMin) && p.Has(kXMax))
-        range = validRange(p.Double(kXMin), p.Double(kXMax));
-    plot.xAxis->setRange(range);
+    for (int k = 0; k < count; ++k)
+        if (!p.Text(pair, k).isEmpty()) return true;
+    return false;
+}
+
+// The x axis over `shown` (the whole range, or the user's zoom): dates, the x labels of the points,
+// or numbers.
+void setUpXAxis(const ChartProperties& p, QCustomPlot& plot, const QCPRange& shown, int pointCount)
+{
+    plot.xAxis->setRange(shown);
     plot.xAxis->setLabel(p.Text(kXTitle));
 
     if (p.Int(kDateAxis) == 1 && !p.Text(kDateStart).isEmpty()) {
         const QList<DateTick> ticks =
-            dateTicks(p.Text(kDateStart), p.Text(kDateStep), p.Text(kDateFormat), range.lower, range.upper);
+            dateTicks(p.Text(kDateStart), p.Text(kDateStep), p.Text(kDateFormat), shown.lower, shown.upper);
         if (!ticks.isEmpty()) {
             plot.xAxis->setTicker(textTicker(ticks));
             return;
         }
     }
     const int labelCount = p.FirstIndexCount(kXLabel);
-    if (labelCount > 0 && p.Int(kPointLabelMode) != 2) {
+    if (labelCount > 0 && hasAnyText(p, kXLabel, labelCount)) {
         const int every = std::max(1, p.Int(kLabelInterval, 1));
         QList<DateTick> ticks;
         for (int k = 0; k < std::min(labelCount, std::max(pointCount, 1)); k += every)
@@ -177,32 +184,47 @@ void setUpXAxis(const ChartProperties& p, QCustomPlot& plot, const Extent& xData
         plot.xAxis->setTicker(textTicker(ticks));
         return;
     }
-    auto ticker = QSharedPointer<QCPAxisTicker>::create();
-    if (p.Int(kXDivisions) > 0) ticker->setTickCount(p.Int(kXDivisions));
-    plot.xAxis->setTicker(ticker);
+    plot.xAxis->setTicker(numberTicker(p.Int(kXDivisions)));
 }
 
-void setUpValueAxis(const ChartProperties& p, QCPAxis* axis, int index, const Extent& data)
+QCPRange wholeXRange(const ChartProperties& p, const Extent& xData)
 {
-    QCPRange range = data.range();
-    if (p.Int(kYScaleMode, -1, index) == kScaleModeSet && p.Has(kYMin, index) && p.Has(kYMax, index))
-        range = validRange(p.Double(kYMin, 0.0, index), p.Double(kYMax, 0.0, index));
-    axis->setRange(range);
+    if (p.Int(kXScaleMode) == kScaleModeSet && p.Has(kXMin) && p.Has(kXMax))
+        return validRange(p.Double(kXMin), p.Double(kXMax));
+    return xData.range();
+}
 
+QCPRange wholeValueRange(const ChartProperties& p, int index, const Extent& data)
+{
+    if (p.Int(kYScaleMode, -1, index) == kScaleModeSet && p.Has(kYMin, index) && p.Has(kYMax, index))
+        return validRange(p.Double(kYMin, 0.0, index), p.Double(kYMax, 0.0, index));
+    return data.range();
+}
+
+// A value axis over `shown`: its custom labels where it has texts for them, the depth below its
+// top where its axis code says so, and otherwise nice numbers, about as many as it asks labels.
+void setUpValueAxis(const ChartProperties& p, QCPAxis* axis, int index, const QCPRange& whole, const QCPRange& shown)
+{
+    axis->setRange(shown);
+    if (-p.Int(kCustomLabelCode, 0, index) == kAxisCodeDepthBelowTop) {
+        axis->setTicker(depthTicker(whole.upper));
+        return;
+    }
     const int count = p.Int(kCustomLabelCount, 0, index);
-    if (count < 1) {
-        axis->setTicker(QSharedPointer<QCPAxisTicker>::create());
+    if (count < 1 || !p.Has(kCustomLabel, index, 0)) {
+        axis->setTicker(numberTicker(count));
         return;
     }
     // Custom labels sit evenly from the bottom (label 0) to the top (label count) of the range.
     QList<DateTick> ticks;
     for (int b = 0; b <= count; ++b) {
-        const double y = range.lower + b * (range.upper - range.lower) / count;
+        const double y = whole.lower + b * (whole.upper - whole.lower) / count;
         const QString text =
             p.Has(kCustomLabel, index, b) ? p.Text(kCustomLabel, index, b) : QString::asprintf("%g", y);
         ticks.append({y, text});
     }
     axis->setTicker(textTicker(ticks));
+    keepNumbersInSight(*axis);
 }
 
 QCPTextElement* titleElement(QCustomPlot& plot)
@@ -309,25 +331,26 @@ void renderChart(const ChartProperties& p, const ChartUserState& user, QCustomPl
              p.Text(kLegend, setCount + set));
     }
 
-    setUpXAxis(p, plot, xData, pointCount);
-    setUpValueAxis(p, plot.yAxis, 0, leftData);
+    // The ranges shown: the whole chart, or the user's zoom; the ticks follow what is shown.
+    const auto shownOr = [&user](const QCPRange& whole, const AxisRange& zoomed) {
+        return user.zoomed ? QCPRange(zoomed.lower, zoomed.upper) : whole;
+    };
+    setUpXAxis(p, plot, shownOr(wholeXRange(p, xData), user.x), pointCount);
+    const QCPRange left = wholeValueRange(p, 0, leftData);
+    setUpValueAxis(p, plot.yAxis, 0, left, shownOr(left, user.left));
     plot.yAxis->setLabel(p.Text(kLeftTitle));
     const bool secondAxis = p.Int(kSecondAxis) == 2;
     plot.yAxis2->setVisible(secondAxis);
     if (secondAxis) {
-        setUpValueAxis(p, plot.yAxis2, 1, secondData);
+        const QCPRange second = wholeValueRange(p, 1, secondData);
+        setUpValueAxis(p, plot.yAxis2, 1, second, shownOr(second, user.second));
         plot.yAxis2->setLabel(p.Text(kRightTitle));
+        plot.yAxis2->setTickLabels(true);
     }
     const bool grid = (p.Int(kDrawingFlags, 3) & 1) != 0;
     plot.xAxis->grid()->setVisible(grid);
     plot.yAxis->grid()->setVisible(grid);
     placeLegend(plot, plot.legend->itemCount() > 0);
-
-    if (user.zoomed) {
-        plot.xAxis->setRange(user.x.lower, user.x.upper);
-        plot.yAxis->setRange(user.left.lower, user.left.upper);
-        if (secondAxis) plot.yAxis2->setRange(user.second.lower, user.second.upper);
-    }
     hideLabelsOutsideThePlot(plot);
 }
 

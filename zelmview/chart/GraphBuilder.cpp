@@ -96,11 +96,10 @@ void GraphBuilder::Build()
     w.pointCount.Set(graph.pointCount);
     w.setCount.Set(graph.setCount);
 
-    if (graph.hasPointLabels) {
-        w.pointLabelMode.Set(kPointLabelsShown);
-    } else {
-        for (int i = 0; i < graph.xLabels.size(); ++i) w.xLabel[i].Set(graph.xLabels.at(i));
-    }
+    // Point labels and x labels may go together (the reliability chart labels its points with
+    // their depth and its x axis with their reliability).
+    if (graph.hasPointLabels) w.pointLabelMode.Set(kPointLabelsShown);
+    for (int i = 0; i < graph.xLabels.size(); ++i) w.xLabel[i].Set(graph.xLabels.at(i));
     if (graph.yScaleMode == -1) SendYBounds();
     if (graph.extraStyleCode > 0) w.extraStyle.Set(graph.extraStyleCode);
 

@@ -24,6 +24,9 @@ enum CommandId : int {
     kViewDailyData = 32783,
     kCopyRows = 32784,
     kPasteRows = 32786,
+    // The report windows' menu: Plot and Write, as their buttons.
+    kPlotReport = 32792,
+    kWriteReport = 32793,
 };
 
 }  // namespace zelm

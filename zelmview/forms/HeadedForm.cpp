@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "docview/ControlId.h"
+#include "forms/AccessibleNames.h"
 
 namespace forms {
 
@@ -51,7 +52,10 @@ ButtonRow* layOutHeadedForm(QWidget* form, const QString& heading, QWidget* main
     auto* column = new QVBoxLayout(form);
     column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     column->setSpacing(0);
-    column->addWidget(new QLabel(heading, form));
+    auto* label = new QLabel(heading, form);
+    // A screen reader names the control after the heading above it.
+    nameAfterLabel(main, label);
+    column->addWidget(label);
     column->addSpacing(kHeadingGap);
     column->addWidget(main, 1);
     column->addSpacing(kRowGap);

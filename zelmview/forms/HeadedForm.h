@@ -30,7 +30,8 @@ private:
 };
 
 // Lays out `form` with `heading` over `main` over a row of buttons, for a window whose default
-// width is `defaultWidth`. Returns the row, for the form to fill.
+// width is `defaultWidth`; `main` is named after the heading for screen readers. Returns the row,
+// for the form to fill.
 ButtonRow* layOutHeadedForm(QWidget* form, const QString& heading, QWidget* main, int defaultWidth);
 
 }  // namespace forms

@@ -15,6 +15,7 @@
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
+#include "docview/ResourceIds.h"
 #include "docview/WorkingFolder.h"
 #include "forms/HeadedForm.h"
 
@@ -23,6 +24,14 @@ namespace forms {
 using namespace docview;
 
 namespace {
+
+// The buttons' mnemonics keep clear of the menu titles of the report windows (File, Report, Data,
+// View, Window, Help), which share the main window's Alt keys.
+const QString kPlotText = QStringLiteral("&Plot");
+const QString kWriteText = QStringLiteral("Wr&ite");
+const QString kPrintViaWordpadText = QStringLiteral("Pri&nt via Wordpad");
+const QString kDoneText = QStringLiteral("D&one");
+const QString kHelpText = QStringLiteral("He&lp");
 
 QString toScreenLines(QString text)
 {
@@ -72,6 +81,8 @@ QPushButton* ReportView::CreateReportControls(const QString& heading, QLayout* b
     reportEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     reportEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reportEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A report is read, and noted in now and then; Tab takes the focus on to the buttons.
+    reportEdit->setTabChangesFocus(true);
     Name(reportEdit, kReportEdit, QStringLiteral("reportEdit"));
 
     ButtonRow* buttons = layOutHeadedForm(this, heading, reportEdit, formSize.width());
@@ -80,14 +91,14 @@ QPushButton* ReportView::CreateReportControls(const QString& heading, QLayout* b
         controls.insert(controlId, button);
         return button;
     };
-    QPushButton* plot = add(kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"));
-    connect(add(kWriteButton, QStringLiteral("Write"), QStringLiteral("writeButton")), &QPushButton::clicked, this,
+    QPushButton* plot = add(kPlotButton, kPlotText, QStringLiteral("plotButton"));
+    connect(add(kWriteButton, kWriteText, QStringLiteral("writeButton")), &QPushButton::clicked, this,
             &ReportView::WriteReport);
-    connect(add(kPrintViaWordpadButton, QStringLiteral("Print via Wordpad"), QStringLiteral("printViaWordpadButton")),
+    connect(add(kPrintViaWordpadButton, kPrintViaWordpadText, QStringLiteral("printViaWordpadButton")),
             &QPushButton::clicked, this, [this] { PrintViaWordpad(); });
-    connect(add(kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton")), &QPushButton::clicked, this,
+    connect(add(kDoneButton, kDoneText, QStringLiteral("doneButton")), &QPushButton::clicked, this,
             &ReportView::PostClose);
-    connect(add(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton")), &QPushButton::clicked, this,
+    connect(add(kHelpButton, kHelpText, QStringLiteral("helpButton")), &QPushButton::clicked, this,
             &ReportView::helpRequested);
     if (besideButtons != nullptr)
         buttons->addLayout(besideButtons, 1);
@@ -124,6 +135,7 @@ bool ReportView::WriteReport()
     if (path.isEmpty() || !saveTextAtomically(path, reportEdit->toPlainText())) return false;
     // What the user typed is kept in that file now.
     reportEdit->document()->setModified(false);
+    showStatus(QStringLiteral("The report was written to %1.").arg(path));
     return true;
 }
 
@@ -135,6 +147,8 @@ QString ReportView::PrintViaWordpad()
     if (!openWithDesktop(QUrl::fromLocalFile(path)))
         showMessage(QStringLiteral("No application could open ") + path +
                     QStringLiteral(". The report was written there; open it with a text editor."));
+    else
+        showStatus(QStringLiteral("The report was written to %1 and opened for printing.").arg(path));
     return path;
 }
 
@@ -164,9 +178,51 @@ bool ReportView::QueryClose()
     return false;
 }
 
+QList<CommandSpec> ReportView::ReportCommands()
+{
+    return {{.id = zelm::kPlotReport,
+             .text = QStringLiteral("&Plot"),
+             .prompt = QStringLiteral("Draw the report's results in a chart\nPlot"),
+             .followsView = true},
+            {.id = zelm::kWriteReport,
+             .text = QStringLiteral("&Write..."),
+             .prompt = QStringLiteral("Write the report, with your notes, to a text file\nWrite"),
+             .followsView = true}};
+}
+
+MenuSpec ReportView::ReportMenu()
+{
+    return {QStringLiteral("&Report"), QStringLiteral("reportMenu"), {{zelm::kPlotReport}, {zelm::kWriteReport}}};
+}
+
+bool ReportView::HandlesCommand(int commandId) const
+{
+    switch (commandId) {
+    case zelm::kPlotReport:
+        return GetControl(kPlotButton)->isEnabled();
+    case zelm::kWriteReport:
+        return true;
+    default:
+        return PrintableView::HandlesCommand(commandId);
+    }
+}
+
 bool ReportView::OnCommand(int commandId)
 {
-    if (commandId == kFileClose && !QueryClose()) return true;
+    switch (commandId) {
+    case zelm::kPlotReport:
+        if (auto* plot = qobject_cast<QPushButton*>(GetControl(kPlotButton)); plot != nullptr && plot->isEnabled())
+            plot->click();
+        return true;
+    case zelm::kWriteReport:
+        WriteReport();
+        return true;
+    case kFileClose:
+        if (!QueryClose()) return true;
+        break;
+    default:
+        break;
+    }
     return PrintableView::OnCommand(commandId);
 }
 

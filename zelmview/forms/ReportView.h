@@ -1,8 +1,9 @@
 // The form of a model's report: a heading, the report in a fixed-pitch text box with both scroll
 // bars, and the buttons Plot, Write, Print via Wordpad, Done and Help below it, laid out by Qt's
-// layouts. The box takes every change of the window's size; the controls below it keep their
-// horizontal place and move with the bottom edge. A window narrower than the form asks for is
-// left to its frame: the frame keeps the form's minimum and the main window scrolls to it. Write saves what the box
+// layouts. Every button has a mnemonic that no menu title of the window takes, Tab leaves the
+// box, and the report windows' menu brings Plot and Write as well. The box takes every change of the window's size; the
+// controls below it keep their horizontal place and move with the bottom edge. A window narrower than the form asks for
+// is left to its frame: the frame keeps the form's minimum and the main window scrolls to it. Write saves what the box
 // shows, with the user's notes; Print via Wordpad hands the report to the desktop's application for text; the print
 // commands print the box; Done asks before text the user typed is thrown away. Each output type says what its report is
 // and what Plot does.
@@ -12,6 +13,7 @@
 #include <QSize>
 #include <functional>
 
+#include "docview/DocumentType.h"
 #include "docview/SaveQuestion.h"
 #include "forms/PrintableView.h"
 
@@ -37,6 +39,10 @@ public:
         kHelpButton = 1086,
     };
 
+    // The commands of the report windows' menu, Plot and Write, and that menu ("&Report").
+    static QList<docview::CommandSpec> ReportCommands();
+    static docview::MenuSpec ReportMenu();
+
     // The report text as last filled for the screen (CR LF line ends).
     const QString& GetReportText() const { return reportText; }
     QWidget* GetControl(int controlId) const { return controls.value(controlId); }
@@ -55,8 +61,10 @@ public:
     // Before the window closes with text the user typed: Write it (and close once written),
     // discard it, or stay.
     bool QueryClose() override;
-    // Done and File Close ask first; a window that stays has taken the command.
+    // Done and File Close ask first; a window that stays has taken the command. Plot and Write
+    // from the menu do what their buttons do.
     bool OnCommand(int commandId) override;
+    bool HandlesCommand(int commandId) const override;
 
     // Replaceable for tests: the Write dialog, the desktop's opening of a file, and the question
     // about typed text (Save stands for Write).

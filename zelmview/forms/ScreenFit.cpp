@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QWidget>
 #include <algorithm>
 
@@ -23,6 +25,14 @@ bool placesItself(const QWidget* window)
     default:
         return false;
     }
+}
+
+// Desktop platforms put a frame with a title bar around every window; the offscreen and minimal
+// ones of tests and scripts do not.
+bool platformFramesWindows()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
 int fitSpan(int& start, int length, int areaStart, int areaLength, int minimum)
@@ -51,6 +61,21 @@ QScreen* screenOf(const QWidget* window)
     return QGuiApplication::primaryScreen();
 }
 
+QMargins frameMargins(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins known(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                         frame.bottom() - inner.bottom());
+    if (!known.isNull() || !platformFramesWindows()) return known;
+    // Until the window manager has framed the window, room for a title bar and a border.
+    QStyleOptionTitleBar option;
+    option.initFrom(window);
+    const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, window);
+    const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    return {border, title + border, border, border};
+}
+
 void fitToScreen(QWidget* window)
 {
     if (window == nullptr || !window->isWindow() || placesItself(window) || window->isMaximized() ||
@@ -58,15 +83,17 @@ void fitToScreen(QWidget* window)
         return;
     const QScreen* screen = screenOf(window);
     if (screen == nullptr) return;
-    // The frame around the window, as far as the window system has told it.
-    const QRect frame = window->frameGeometry();
     const QRect inner = window->geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-                           frame.bottom() - inner.bottom());
+    const QMargins margins = frameMargins(window);
+    const QRect frame = inner.marginsAdded(margins);
     const QSize frameExtra(margins.left() + margins.right(), margins.top() + margins.bottom());
     const QRect fitted = fitRectInto(frame, screen->availableGeometry(), window->minimumSize() + frameExtra);
     if (fitted.size() != frame.size()) window->resize(fitted.size() - frameExtra);
-    if (fitted.topLeft() != frame.topLeft()) window->move(fitted.topLeft());
+    // A window moves by its frame as far as the window system knows it; one not yet framed moves
+    // by its inside, so it goes where its title bar will have room above it.
+    const QPoint knownFrameCorner = window->geometry().topLeft() - window->frameGeometry().topLeft();
+    const QPoint target = fitted.topLeft() + QPoint(margins.left(), margins.top()) - knownFrameCorner;
+    if (target != window->pos()) window->move(target);
 }
 
 void centreOnParent(QWidget* window)

@@ -4,6 +4,7 @@
 // moves in; a window's minimum size is kept, so such a window keeps its top-left corner inside.
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -18,6 +19,10 @@ QRect fitRectInto(const QRect& window, const QRect& available, const QSize& mini
 
 // The screen a window is on: the one under its centre, else its own, else the primary screen.
 QScreen* screenOf(const QWidget* window);
+
+// The frame around the top-level `window`: as the window system reports it, or, before the window
+// is framed on a desktop, the room its title bar and border will take.
+QMargins frameMargins(const QWidget* window);
 
 // Fits the frame of the top-level `window` into the available geometry of its screen.
 void fitToScreen(QWidget* window);

@@ -95,9 +95,9 @@ QLayout* CZELMOutputView::CreateGraphingGroup()
         radios->addWidget(radio);
         return radio;
     };
-    add(kTraditionalYearRadio, QStringLiteral("Traditional Drainage Year"), QStringLiteral("traditionalYearRadio"))
+    add(kTraditionalYearRadio, QStringLiteral("&Traditional Drainage Year"), QStringLiteral("traditionalYearRadio"))
         ->setChecked(true);
-    add(kCalendarRadio, QStringLiteral("Calendar"), QStringLiteral("calendarRadio"));
+    add(kCalendarRadio, QStringLiteral("&Calendar"), QStringLiteral("calendarRadio"));
     return cell;
 }
 

@@ -19,9 +19,11 @@ docview::DocumentType transientOutputType()
     type.fileMenu = docview::FileMenuKind::WithClose;
     type.replacedOnReopen = true;
     type.helpSection = QStringLiteral("output");
-    type.commands = {
-        {.id = zelm::kViewDailyData, .text = QStringLiteral("&View Daily Water Table Data"), .followsView = true}};
-    type.menus = {{QStringLiteral("&Data"), QStringLiteral("dataMenu"), {{zelm::kViewDailyData}}}};
+    type.commands = forms::ReportView::ReportCommands();
+    type.commands.append(
+        {.id = zelm::kViewDailyData, .text = QStringLiteral("&View Daily Water Table Data"), .followsView = true});
+    type.menus = {forms::ReportView::ReportMenu(),
+                  {QStringLiteral("&Data"), QStringLiteral("dataMenu"), {{zelm::kViewDailyData}}}};
     type.makeDocument = [] { return new CZELMOutputDoc; };
     type.makeView = [](docview::Document* document) {
         return new CZELMOutputView(static_cast<CZELMOutputDoc*>(document));

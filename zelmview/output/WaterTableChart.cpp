@@ -22,8 +22,6 @@ const QDate kSpring(kFollowingYear, 3, 1);  // where the seasonal high water tab
 constexpr int kDaysPerYear = 365;
 constexpr double kCriterionFeet = 5.0;
 constexpr double kCriterionMetres = 1.524;
-// The depth axis has one division per unit of drain depth, and no more than this.
-constexpr int kMaxDepthDivisions = 100;
 
 enum Set : int { kEventLine = 0, kDailyHeights = 1, kSeasonalHigh = 2, kCriterion = 3 };
 
@@ -88,8 +86,9 @@ void fillDailyHeights(GraphDescription& graph, const WaterTableYear& year, const
         setPoint(graph, kDailyHeights, b, year.day.at(b) - 1 + axis.yearStart, year.height.at(b));
 }
 
-void fillBenchAndBottomland(GraphDescription& graph, TransientOutputData& output, const Axis& axis, double drainDepth,
-                            bool metres)
+// Draws the seasonal high water table and the criterion; returns the lower of their heights.
+double fillBenchAndBottomland(GraphDescription& graph, TransientOutputData& output, const Axis& axis, double drainDepth,
+                              bool metres)
 {
     const double seasonalHigh = output.ComputeSeasonalHighWaterTable(0);
     const double level = drainDepth - seasonalHigh;
@@ -105,22 +104,19 @@ void fillBenchAndBottomland(GraphDescription& graph, TransientOutputData& output
     setPoint(graph, kCriterion, 0, 0.0, criterion);
     setPoint(graph, kCriterion, 1, axis.xMax, criterion);
     graph.setLegends[kCriterion] = QStringLiteral("Criteria for Bench & Bottom Land");
+    return std::min(level, criterion);
 }
 
-// Labels of the left axis read as depth below the surface: the drain depth at the bottom, 0 on top.
-void labelAxes(GraphDescription& graph, double drainDepth)
+// Both axes run from the lowest line drawn (the drain, or the criterion or the seasonal high water
+// table when they lie below it) up to the surface. The left axis reads as depth below the surface,
+// the second as height above the drain; both are labelled at nice numbers, whatever the zoom.
+void labelAxes(GraphDescription& graph, double drainDepth, double lowest)
 {
-    // A drain less than one unit deep still gets its two labels, bottom and top; a very deep one
-    // no more labels than can be read.
-    const double divisions = std::isfinite(drainDepth) ? std::trunc(drainDepth) : 1.0;
-    const int count = int(std::clamp(divisions, 1.0, double(kMaxDepthDivisions)));
-    QStringList depths;
-    for (int b = 0; b <= count; ++b) depths.append(QString::asprintf("%.2g", double(count - b) / count * drainDepth));
-    graph.customLabels[0] = {1, count, 0, depths};
-    graph.customLabels[1] = {1, count, 0, {}};
-    graph.axisRange[2] = 0.0;
+    graph.customLabels[0] = {1, 0, chart::kAxisCodeDepthBelowTop, {}};
+    graph.customLabels[1] = {1, 0, chart::kAxisCodeLabels, {}};
+    graph.axisRange[2] = std::min(0.0, lowest);
     graph.axisRange[3] = drainDepth;
-    graph.axisRange[4] = 0.0;
+    graph.axisRange[4] = graph.axisRange[2];
     graph.axisRange[5] = drainDepth;
 }
 
@@ -171,8 +167,8 @@ void fillWaterTableChart(GraphDescription& graph, const ZELMData& input, Transie
     graph.xCode = chart::kXCodeMonthDates;
     graph.axisRange[0] = 0.0;
     graph.axisRange[1] = axis.xMax;
-    labelAxes(graph, input.depthToDrain);
-    if (bench) fillBenchAndBottomland(graph, output, axis, input.depthToDrain, metres);
+    const double lowest = bench ? fillBenchAndBottomland(graph, output, axis, input.depthToDrain, metres) : 0.0;
+    labelAxes(graph, input.depthToDrain, std::isfinite(lowest) ? lowest : 0.0);
     addSecondAxisGroup(graph, points, unit);
 
     graph.dateStart = dateAxisStart(axis.axisStart);

@@ -1,7 +1,8 @@
 // The water-table chart behind the output view's Plot: one year of the computed water table over
 // a date axis, the event-by-event line and the daily heights, and for bench and bottomland projects
 // the seasonal high water table and the bench and bottomland criterion. The left axis reads as depth
-// below the surface, the second axis as height above the drain.
+// below the surface, the second axis as height above the drain; both reach down to the lowest line
+// drawn, so a criterion below a shallow drain is drawn too.
 #pragma once
 
 #include <QString>

@@ -19,6 +19,8 @@ docview::DocumentType riskOutputType()
     type.fileMenu = docview::FileMenuKind::WithClose;
     type.replacedOnReopen = true;
     type.helpSection = QStringLiteral("risk-output");
+    type.commands = forms::ReportView::ReportCommands();
+    type.menus = {forms::ReportView::ReportMenu()};
     type.makeDocument = [] { return new CRiskOutputDoc; };
     type.makeView = [](docview::Document* document) {
         return new CRiskOutputView(static_cast<CRiskOutputDoc*>(document));

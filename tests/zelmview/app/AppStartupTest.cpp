@@ -1,6 +1,7 @@
 // Start-up of the application: the working-directory rule, what the command line opens, the
 // main window's menus, tool bar and status bar, the splash window and the About box.
 #include <QAction>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
@@ -38,7 +39,7 @@ private slots:
     void cleanup();
     void withNothingStoredTheProgramWorksInTheExamplesBesideItsStartFolder();
     void aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently();
-    void aBareFileArgumentOpensNothingButTheOpenRequestDoes();
+    void aBareFileArgumentOpensAsTheOpenRequestDoes();
     void menuBarFollowsTheActiveDocumentType();
     void toolBarHoldsTheSixButtonsWithTheirTips();
     void splashClosesOnAClickWhichGoesNoFurther();
@@ -97,24 +98,24 @@ void AppStartupTest::aStoredFolderIsUsedAndOneThatDoesNotExistIsIgnoredSilently(
     QCOMPARE(docview::workingFolder().Path(), QDir(work.path()).canonicalPath());
 }
 
-void AppStartupTest::aBareFileArgumentOpensNothingButTheOpenRequestDoes()
+void AppStartupTest::aBareFileArgumentOpensAsTheOpenRequestDoes()
 {
     const QString report =
         testreports::RunExample(QStringLiteral("polder-analysis"), work.filePath(QStringLiteral("start")));
     QVERIFY(!report.isEmpty());
     docview::MessageRecorder messages;
-    {
+    const QList<QStringList> commandLines{
+        {QStringLiteral("--no-splash"), QStringLiteral("polder-analysis.OTR")},
+        {QStringLiteral("--no-splash"), QStringLiteral("--open"), QStringLiteral("polder-analysis.OTR")},
+        {QStringLiteral("--no-splash"), QStringLiteral("--"), QStringLiteral("polder-analysis.OTR")}};
+    for (const QStringList& arguments : commandLines) {
+        docview::workingFolder().MoveTo(work.filePath(QStringLiteral("start")));
         CZelmViewApp app;
-        QVERIFY(app.InitInstance({QStringLiteral("--no-splash"), QStringLiteral("polder-analysis.OTR")}));
-        QVERIFY(app.GetDocManager().GetDocuments().isEmpty());
+        QVERIFY(app.InitInstance(arguments));
+        const auto documents = app.GetDocManager().GetDocuments();
+        QCOMPARE(documents.size(), 1);
+        QCOMPARE(documents.constFirst()->GetTitle(), report);
     }
-    docview::workingFolder().MoveTo(work.filePath(QStringLiteral("start")));
-    CZelmViewApp app;
-    QVERIFY(app.InitInstance(
-        {QStringLiteral("--no-splash"), QStringLiteral("--open"), QStringLiteral("polder-analysis.OTR")}));
-    const auto documents = app.GetDocManager().GetDocuments();
-    QCOMPARE(documents.size(), 1);
-    QCOMPARE(documents.constFirst()->GetTitle(), report);
     QVERIFY(messages.messages().isEmpty());
 }
 
@@ -132,10 +133,12 @@ void AppStartupTest::menuBarFollowsTheActiveDocumentType()
     QVERIFY(document != nullptr);
     QCOMPARE(frame->GetCurrentMenuId(), int(zelm::kTransientOutputType));
     QCOMPARE(menuTitles(frame->menuBar()),
-             QStringList({QStringLiteral("&File"), QStringLiteral("&Data"), QStringLiteral("&View"),
-                          QStringLiteral("&Window"), QStringLiteral("&Help")}));
-    // A maximised child adds its title to the main window's.
-    QCOMPARE(frame->windowTitle(), QStringLiteral("ZELM - [") + report + QLatin1Char(']'));
+             QStringList({QStringLiteral("&File"), QStringLiteral("&Report"), QStringLiteral("&Data"),
+                          QStringLiteral("&View"), QStringLiteral("&Window"), QStringLiteral("&Help")}));
+    // A maximised child adds its title to the main window's: the file's name, then its folder.
+    const QFileInfo reportFile(report);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("ZELM - [") + reportFile.fileName() + QStringLiteral(" - ") +
+                                       reportFile.path() + QLatin1Char(']'));
     QVERIFY(frame->GetActiveView()->parentWidget()->isMaximized());
 
     frame->GetCommandAction(docview::kFileClose)->trigger();

@@ -1,9 +1,11 @@
 // Opening by path: a report that is already open is closed and shown afresh, so a model rerun
 // replaces its window; a path that is only part of another open report's path closes that one
 // too; every document opened by path carries the path as its title; recent files reopen.
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,7 @@
 #include "docview/ProfileStore.h"
 #include "docview/ResourceIds.h"
 #include "docview/WorkingFolder.h"
+#include "forms/ReportView.h"
 #include "output/TestReports.h"
 
 using docview::Document;
@@ -28,6 +31,7 @@ private slots:
     void init();
     void cleanup();
     void reopeningAReportClosesTheOldWindowAndShowsAFreshOne();
+    void aRerunAsksBeforeNotesTypedIntoTheReportAreThrownAway();
     void aPathThatIsPartOfAnOpenReportsPathClosesThatReport();
     void aReportThatCannotBeOpenedLeavesTheOthersAlone();
     void recentFilesReopenAReport();
@@ -77,7 +81,8 @@ void ReopenRuleTest::reopeningAReportClosesTheOldWindowAndShowsAFreshOne()
     QVERIFY(first);
     QCOMPARE(first->GetTitle(), firstReport);
     QPointer<QMdiSubWindow> firstFrame = frames().value(0);
-    QCOMPARE(firstFrame->windowTitle(), firstReport);
+    // The frame shows the file's name before its folder.
+    QCOMPARE(firstFrame->windowTitle(), QFileInfo(firstReport).fileName() + QStringLiteral(" - ") + work.path());
 
     QPointer<Document> again = app->OpenDocumentFile(firstReport);
     QVERIFY(again && again != first);
@@ -87,6 +92,42 @@ void ReopenRuleTest::reopeningAReportClosesTheOldWindowAndShowsAFreshOne()
     QCOMPARE(frames().size(), 1);
     QVERIFY(frames().constFirst()->isVisible());
     QCOMPARE(again->GetTitle(), firstReport);
+}
+
+void ReopenRuleTest::aRerunAsksBeforeNotesTypedIntoTheReportAreThrownAway()
+{
+    docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
+    QPointer<Document> first = app->OpenDocumentFile(firstReport);
+    QVERIFY(first);
+    auto* view = qobject_cast<forms::ReportView*>(first->GetViews().constFirst());
+    QVERIFY(view != nullptr);
+    auto* box = static_cast<QPlainTextEdit*>(view->GetControl(forms::ReportView::kReportEdit));
+    QTest::keyClicks(box, QStringLiteral("drains checked in March"));
+    int asked = 0;
+    view->askAboutTypedText = [&asked] {
+        ++asked;
+        return docview::SaveAnswer::Cancel;
+    };
+    // The user keeps the notes: the old window stays, with them, and the status bar says how to
+    // see the new report.
+    QCOMPARE(app->OpenDocumentFile(firstReport), first.data());
+    QCOMPARE(asked, 1);
+    QCOMPARE(reports(), QList<Document*>{first.data()});
+    QVERIFY(!first->IsClosing());
+    QVERIFY(box->toPlainText().contains(QStringLiteral("drains checked in March")));
+    QCOMPARE(notes.messages().size(), 1);
+    QVERIFY(notes.messages().constFirst().contains(firstReport));
+
+    // The user lets them go: the window is replaced.
+    view->askAboutTypedText = [&asked] {
+        ++asked;
+        return docview::SaveAnswer::Discard;
+    };
+    Document* again = app->OpenDocumentFile(firstReport);
+    QCOMPARE(asked, 2);
+    QVERIFY(again != nullptr);
+    QTRY_VERIFY(first.isNull());
+    QCOMPARE(reports(), QList<Document*>{again});
 }
 
 void ReopenRuleTest::aPathThatIsPartOfAnOpenReportsPathClosesThatReport()

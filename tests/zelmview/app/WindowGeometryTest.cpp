@@ -60,7 +60,7 @@ private slots:
     void theScreenIsTheOneConfigured();
     void theMainWindowOpensInsideTheScreen();
     void aSavedPlaceOffTheScreenIsPulledBackIn();
-    void tilingThreeDocumentsKeepsTheMainWindowInsideTheScreen();
+    void arrangingManyWindowsKeepsThemInsideTheScreen();
     void chartWindowsOpenInsideTheScreenEachAStepFromTheLast();
     void theHelpTheDailyTableAndTheAboutBoxOpenInsideTheScreen();
     void theReportWindowShowsItsGraphingGroupWhole();
@@ -128,13 +128,16 @@ void WindowGeometryTest::aSavedPlaceOffTheScreenIsPulledBackIn()
     QVERIFY(insideScreen(app.GetMainFrame()));
 }
 
-void WindowGeometryTest::tilingThreeDocumentsKeepsTheMainWindowInsideTheScreen()
+void WindowGeometryTest::arrangingManyWindowsKeepsThemInsideTheScreen()
 {
     CZelmViewApp app;
     QVERIFY(app.InitInstance(kNoSplash));
     CMainFrame* frame = app.GetMainFrame();
     for (const QString& name : kExamples)
         QVERIFY(app.OpenDocumentFile(work.filePath(name + QStringLiteral(".trn"))) != nullptr);
+    // And the report of one, in four windows.
+    QVERIFY(app.OpenDocumentFile(work.filePath(QStringLiteral("hillcrest-design.OTR"))) != nullptr);
+    for (int more = 0; more < 3; ++more) frame->RouteCommand(docview::kWindowNew);
     for (int command : {docview::kWindowTileHorizontal, docview::kWindowCascade, docview::kWindowArrange}) {
         frame->RouteCommand(command);
         QCoreApplication::processEvents();
@@ -143,12 +146,18 @@ void WindowGeometryTest::tilingThreeDocumentsKeepsTheMainWindowInsideTheScreen()
         // fit is reached by scrolling the area.
         const QMdiArea* windows = frame->GetMdiArea();
         const QRect reachable = reachableArea(*windows);
+        const QRect visible(QPoint(), windows->viewport()->size());
         for (QMdiSubWindow* window : windows->subWindowList()) {
             QVERIFY(!window->isMaximized());
             QVERIFY2(reachable.contains(window->geometry()), qPrintable(window->windowTitle()));
+            // A window that can be as small as the visible part of the area lies inside it,
+            // and never shrinks to its title bar.
+            if (visible.size().expandedTo(window->minimumSizeHint()) == visible.size())
+                QVERIFY2(visible.contains(window->geometry()), qPrintable(window->windowTitle()));
+            QVERIFY(window->height() >= window->minimumSizeHint().height());
         }
     }
-    QCOMPARE(frame->GetMdiArea()->subWindowList().size(), 3);
+    QCOMPARE(frame->GetMdiArea()->subWindowList().size(), 7);
 }
 
 void WindowGeometryTest::chartWindowsOpenInsideTheScreenEachAStepFromTheLast()

@@ -3,6 +3,7 @@
 // only the types a user can create, and each window's Help opening the help at its own section,
 // which Escape closes.
 #include <QAction>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -138,7 +139,10 @@ void WindowsAndHelpTest::theWindowMenuListsTheOpenWindowsWithTheActiveOneChecked
 
     QList<QAction*> entries = windowEntries(menu);
     QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries.at(0)->text(), QStringLiteral("&1 ") + report);
+    // The file's name comes first, then its folder.
+    const QFileInfo reportFile(report);
+    QCOMPARE(entries.at(0)->text(),
+             QStringLiteral("&1 ") + reportFile.fileName() + QStringLiteral(" - ") + reportFile.path());
     QCOMPARE(entries.at(1)->text(), QStringLiteral("&2 Transient1"));
     QVERIFY(!entries.at(0)->isChecked());
     QVERIFY(entries.at(1)->isChecked());

@@ -192,14 +192,18 @@ void OutputViewTest::writeSavesTheBoxWithTheUsersEdits()
     box->appendPlainText(QStringLiteral("my note"));
     const QString target = folder.filePath(QStringLiteral("written.txt"));
     view.chooseOutputFile = [&] { return target; };
+    docview::MessageRecorder notes(docview::MessageChannel::StatusBar);
     static_cast<QPushButton*>(view.GetControl(CZELMOutputView::kWriteButton))->click();
     QCOMPARE(readFile(target), QByteArray("REPORT LINE\nSECOND LINE\n\nmy note"));
+    // The status bar says where it went.
+    QCOMPARE(notes.messages(), QStringList(QStringLiteral("The report was written to ") + target + '.'));
 
-    // Cancelling the dialog writes nothing.
+    // Cancelling the dialog writes nothing, and says nothing.
     QFile::remove(target);
     view.chooseOutputFile = [] { return QString(); };
     view.WriteReport();
     QVERIFY(!QFile::exists(target));
+    QCOMPARE(notes.messages().size(), 1);
 }
 
 void OutputViewTest::printingToPdfWritesAFile()

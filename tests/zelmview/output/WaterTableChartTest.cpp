@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "chart/ChartCodes.h"
 #include "chart/ChartComponent.h"
 #include "chart/ChartRenderer.h"
 #include "chart/ChartTestSupport.h"
@@ -178,26 +179,75 @@ TEST(WaterTableChartBench, TheSeasonalHighAndTheCriterionLieBelowTheSurface)
     EXPECT_EQ(metres.graph.rightTitle, "Height of water table above drain (m)");
 }
 
-TEST(WaterTableChartAxis, TheLeftAxisReadsAsDepthBelowTheSurface)
+namespace {
+
+// The labels of both value axes of `graph` as drawn, whole or zoomed to the middle tenth.
+struct DrawnAxes {
+    QVector<QString> left, second, x;
+    QCPRange leftRange;
+};
+
+DrawnAxes drawnAxes(const GraphDescription& graph, bool zoomed = false)
 {
-    Chart chart(kSeptemberYear, kTraditionalDrainageYear);
-    EXPECT_EQ(chart.graph.customLabels[0].texts, (QStringList{"4", "3", "2", "1", "0"}));
-    EXPECT_EQ(chart.graph.customLabels[1].count, 4);
-    EXPECT_TRUE(chart.graph.customLabels[1].texts.isEmpty());
+    TemporaryWorkingFolder folder;
+    auto* dialog = new GraphDlg;
+    dialog->graph = graph;
+    dialog->BuildGraphWindow();
+    chart::ChartComponent& chart = *dialog->GetChart();
+    if (zoomed) {
+        const QCPRange x = chart.Plot()->xAxis->range(), y = chart.Plot()->yAxis->range();
+        chart.Zoom(x.center(), y.center(), x.center() + x.size() / 10, y.center() + y.size() / 10, 0, 1);
+    }
+    QCustomPlot& plot = *chart.Plot();
+    plot.replot();
+    DrawnAxes axes{plot.yAxis->tickVectorLabels(), plot.yAxis2->tickVectorLabels(), plot.xAxis->tickVectorLabels(),
+                   plot.yAxis->range()};
+    delete dialog;
+    return axes;
+}
 
-    // A drain less than a unit deep still reads from its depth at the bottom to 0 at the top.
-    chart.input.depthToDrain = 0.8;
+}  // namespace
+
+TEST(WaterTableChartAxis, TheLeftAxisReadsAsDepthBelowTheSurfaceAtFourOrMoreNiceDepths)
+{
+    Chart feet(kSeptemberYear, kTraditionalDrainageYear);
+    EXPECT_EQ(feet.graph.customLabels[0].axisCode, chart::kAxisCodeDepthBelowTop);
+    EXPECT_EQ(feet.graph.customLabels[1].axisCode, chart::kAxisCodeLabels);
+    EXPECT_EQ(drawnAxes(feet.graph).left, (QVector<QString>{"4", "3", "2", "1", "0"}));
+
+    // A metric drain 1.2 m deep once showed only 0 and 1.2.
+    Chart metres(kSeptemberYear, kTraditionalDrainageYear, false, ZELMData::Units::Metric);
+    metres.input.depthToDrain = 1.2;
     GraphDescription shallow;
-    zelm::fillWaterTableChart(shallow, chart.input, chart.output, kTraditionalDrainageYear);
-    EXPECT_EQ(shallow.customLabels[0].texts, (QStringList{"0.8", "0"}));
+    zelm::fillWaterTableChart(shallow, metres.input, metres.output, kTraditionalDrainageYear);
+    const DrawnAxes whole = drawnAxes(shallow);
+    EXPECT_GE(whole.left.size(), 4);
+    EXPECT_EQ(whole.left, (QVector<QString>{"1", "0.75", "0.5", "0.25", "0"}));
+    EXPECT_EQ(whole.left.constLast(), "0");
+    EXPECT_GE(whole.second.size(), 4);
 
-    // A drain a million units deep gets a hundred divisions, not a million labels.
-    chart.input.depthToDrain = 1e6;
-    GraphDescription deep;
-    zelm::fillWaterTableChart(deep, chart.input, chart.output, kTraditionalDrainageYear);
-    EXPECT_EQ(deep.customLabels[0].count, 100);
-    EXPECT_EQ(deep.customLabels[0].texts.size(), 101);
-    EXPECT_EQ(deep.customLabels[0].texts.first(), "1e+06");
+    // Zoomed to a tenth of the chart, every axis still has numbers (dates on the x axis).
+    const DrawnAxes zoomed = drawnAxes(shallow, true);
+    EXPECT_GE(zoomed.left.size(), 4);
+    EXPECT_GE(zoomed.second.size(), 4);
+    EXPECT_GE(zoomed.x.size(), 3);
+}
+
+TEST(WaterTableChartAxis, TheAxisReachesDownToACriterionBelowAShallowDrain)
+{
+    // A metric drain 1.1 m deep: the criterion, 1.524 m below the surface, lies 0.424 m below it.
+    Chart metres(kSeptemberYear, kCalendarYear, true, ZELMData::Units::Metric);
+    metres.input.depthToDrain = 1.1;
+    GraphDescription graph;
+    zelm::fillWaterTableChart(graph, metres.input, metres.output, kCalendarYear);
+    const double criterion = drawnPoints(graph, 3).constFirst().y();
+    EXPECT_NEAR(criterion, 1.1 - 1.524, 1e-12);
+    EXPECT_LE(graph.axisRange[2], criterion);
+    EXPECT_EQ(graph.axisRange[4], graph.axisRange[2]);
+    const DrawnAxes axes = drawnAxes(graph);
+    EXPECT_TRUE(axes.leftRange.contains(criterion));
+    EXPECT_EQ(axes.left.constLast(), "0");
+    EXPECT_TRUE(axes.left.contains("1.5")) << axes.left.join(' ').toStdString();
 }
 
 // The examples run through the real model, charted and drawn offscreen into images.

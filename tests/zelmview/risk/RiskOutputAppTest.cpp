@@ -112,8 +112,9 @@ void RiskOutputAppTest::theReportsMenusHaveNoSaveAndNoModelMenu()
     QVERIFY(app.OpenDocumentFile(report) != nullptr);
     CMainFrame* frame = app.GetMainFrame();
     QCOMPARE(frame->GetCurrentMenuId(), int(zelm::kRiskOutputType));
-    QCOMPARE(menuTitles(frame->menuBar()), QStringList({QStringLiteral("&File"), QStringLiteral("&View"),
-                                                        QStringLiteral("&Window"), QStringLiteral("&Help")}));
+    QCOMPARE(menuTitles(frame->menuBar()),
+             QStringList({QStringLiteral("&File"), QStringLiteral("&Report"), QStringLiteral("&View"),
+                          QStringLiteral("&Window"), QStringLiteral("&Help")}));
     QMenu* file = menuTitled(frame->menuBar(), QStringLiteral("&File"));
     QVERIFY(file != nullptr);
     QStringList items;
