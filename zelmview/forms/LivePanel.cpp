@@ -8,11 +8,12 @@ namespace forms {
 
 namespace {
 
-QLabel* selectableLabel(QWidget* parent, const QString& name)
+// A row's value does not wrap: a form's rows would not grow to show the second line.
+QLabel* selectableLabel(QWidget* parent, const QString& name, bool wraps)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setWordWrap(true);
+    label->setWordWrap(wraps);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -27,10 +28,10 @@ LivePanel::LivePanel(const QString& settingsKey, int width, QWidget* parent)
     column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 0);
     values = new QWidget(content);
-    rows = new QFormLayout(values);
-    rows->setContentsMargins(0, 0, 0, 0);
+    valueColumn = new QVBoxLayout(values);
+    valueColumn->setContentsMargins(0, 0, 0, 0);
     column->addWidget(values);
-    message = selectableLabel(content, QStringLiteral("panelMessage"));
+    message = selectableLabel(content, QStringLiteral("panelMessage"), true);
     message->hide();
     column->addWidget(message);
     SetContent(content);
@@ -43,10 +44,23 @@ QLabel* LivePanel::GetLabel(const QString& name) const
 
 QLabel* LivePanel::AddValue(const QString& label, const QString& name)
 {
-    QLabel* value = selectableLabel(values, name);
+    if (rows == nullptr) {
+        rows = new QFormLayout;
+        valueColumn->addLayout(rows);
+    }
+    QLabel* value = selectableLabel(values, name, false);
     rows->addRow(label, value);
     valueLabels.append(value);
     return value;
+}
+
+QLabel* LivePanel::AddLine(const QString& name)
+{
+    QLabel* line = selectableLabel(values, name, true);
+    valueColumn->addWidget(line);
+    rows = nullptr;
+    valueLabels.append(line);
+    return line;
 }
 
 void LivePanel::ShowValues(bool shown)

@@ -1,6 +1,7 @@
-// The shape the live panels share: a folding panel titled "Live result" whose column holds rows of
-// named values, a message under them (the model's refusal in red, or a note) and whatever the
-// panel adds below. The panels run a model on the project as the user types it and show it here.
+// The shape the live panels share: a folding panel titled "Live result" whose column holds the
+// values (rows of a label and a short value, and lines of a sentence across the panel), a message
+// under them (the model's refusal in red, or a note) and whatever the panel adds below. The
+// panels run a model on the project as the user types it and show it here.
 #pragma once
 
 #include <QList>
@@ -25,8 +26,10 @@ public:
     QLabel* GetLabel(const QString& name) const;
 
 protected:
-    // A row of the values: `label` on the left, the value (named `name`) on the right.
+    // A row of the values: `label` on the left, the value (named `name`) on the right, one line.
     QLabel* AddValue(const QString& label, const QString& name);
+    // A value across the panel, below those added so far; long texts wrap.
+    QLabel* AddLine(const QString& name);
     // Below the message: what the panel adds of its own.
     QVBoxLayout* Column() const { return column; }
     // Shows or hides the rows of values; hidden, they hold no text.
@@ -36,7 +39,8 @@ protected:
 
 private:
     QWidget* values = nullptr;
-    QFormLayout* rows = nullptr;
+    QVBoxLayout* valueColumn = nullptr;
+    QFormLayout* rows = nullptr;  // the rows after the last line
     QList<QLabel*> valueLabels;
     QLabel* message = nullptr;
     QVBoxLayout* column = nullptr;

@@ -34,21 +34,22 @@ QString designText(const uncertainty::Design& design, bool metric)
 // What the shown design is: the given one, or the one the range's analysis chose.
 QString choiceText(const uncertainty::RunResults& results)
 {
-    if (!results.range) return QStringLiteral("the given design");
-    const QString of = QStringLiteral(" of %1 designs").arg(results.range->candidates.size());
-    if (results.project.isLossFunction()) return QStringLiteral("the best net benefit") + of;
-    if (results.hasTable) return QStringLiteral("the least cost at each reliability") + of;
-    return QStringLiteral("the least cost reaching %1 %").arg(results.project.givenReliability) + of;
+    if (!results.range) return QStringLiteral("The given design:");
+    const QString of = QStringLiteral(" of %1 designs:").arg(results.range->candidates.size());
+    if (results.project.isLossFunction()) return QStringLiteral("The design of the best net benefit") + of;
+    if (results.hasTable) return QStringLiteral("The least-cost design for each reliability") + of;
+    return QStringLiteral("The least-cost design reaching %1 %").arg(results.project.givenReliability) + of;
 }
 
-// The table of a range analysed for several reliabilities: one line for each.
+// The table of a range analysed for several reliabilities: one short line for each.
 QString tableText(const uncertainty::RunResults& results, bool metric)
 {
-    QStringList lines;
+    QStringList lines{QStringLiteral("(depth × spacing, annual cost %1)").arg(perArea(metric))};
     for (const uncertainty::ReliabilityRow& row : results.table)
-        lines << QStringLiteral("%1 %: %2, %3 %4")
+        lines << QStringLiteral("%1 %: %2 × %3 %4, %5")
                      .arg(row.levelPercent)
-                     .arg(designText(row.design.design, metric), fixed(row.design.cost.annualCost, 2), perArea(metric));
+                     .arg(fixed(row.design.design.depth, 2), fixed(row.design.design.spacing, 1), lengthUnit(metric),
+                          fixed(row.design.cost.annualCost, 2));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -83,10 +84,11 @@ RiskLivePanel::~RiskLivePanel()
 
 void RiskLivePanel::CreateContent()
 {
-    choiceValue = AddValue(QStringLiteral("Design of:"), QStringLiteral("choiceValue"));
-    designValue = AddValue(QStringLiteral("Drains:"), QStringLiteral("designValue"));
+    choiceValue = AddLine(QStringLiteral("choiceValue"));
+    designValue = AddLine(QStringLiteral("designValue"));
     reliabilityValue = AddValue(QStringLiteral("Reliability:"), QStringLiteral("reliabilityValue"));
-    depthValue = AddValue(QStringLiteral("Mean depth to water table:"), QStringLiteral("depthValue"));
+    depthValue = AddValue(QStringLiteral("Water table:"), QStringLiteral("depthValue"));
+    depthValue->setToolTip(QStringLiteral("The mean depth to the water table, and its standard deviation"));
     costValue = AddValue(QStringLiteral("Annual cost:"), QStringLiteral("costValue"));
     benefitValue = AddValue(QStringLiteral("Net benefit:"), QStringLiteral("benefitValue"));
     computeButton = new QPushButton(QStringLiteral("Compute the range"));
@@ -183,7 +185,7 @@ void RiskLivePanel::ShowOutcome(const model::RiskOutcome& outcome, bool metric)
     const QString unit = lengthUnit(metric);
     designValue->setText(designText(design->design, metric));
     reliabilityValue->setText(QStringLiteral("<b>%1 %</b>").arg(fixed(design->reliability * 100.0, 1)));
-    depthValue->setText(QStringLiteral("%1 %2 (SD %3 %2)")
+    depthValue->setText(QStringLiteral("%1 %2 deep (SD %3)")
                             .arg(fixed(design->waterTableDepth.mean, 2), unit, fixed(design->waterTableDepth.sd, 2)));
     costValue->setText(QStringLiteral("<b>%1</b> %2").arg(fixed(design->cost.annualCost, 2), perArea(metric)));
     if (results.project.isLossFunction())

@@ -49,9 +49,9 @@ void TransientLivePanel::CreateContent()
     spacingValue = AddValue(QStringLiteral("Spacing:"), QStringLiteral("spacingValue"));
     peakValue = AddValue(QStringLiteral("Peak above drain:"), QStringLiteral("peakValue"));
     allowedValue = AddValue(QStringLiteral("Allowed above drain:"), QStringLiteral("allowedValue"));
-    verdictValue = AddValue(QStringLiteral("Verdict:"), QStringLiteral("verdictValue"));
     equivalentDepthValue = AddValue(QStringLiteral("Equivalent depth:"), QStringLiteral("equivalentDepthValue"));
     barrierValue = AddValue(QStringLiteral("Drain:"), QStringLiteral("barrierValue"));
+    verdictValue = AddLine(QStringLiteral("verdictValue"));
 
     chart = new QCustomPlot;
     chart->setObjectName(QStringLiteral("panelChart"));
@@ -70,6 +70,8 @@ void TransientLivePanel::CreateContent()
         axis->setTickLabelFont(font);
     }
     Column()->addWidget(chart, 1);
+    // Without the chart (a refused project) the message stays at the top.
+    Column()->addStretch(0);
 }
 
 void TransientLivePanel::ShowProject(const ZELMData& project, const std::string& fileName, const QString& note)
@@ -110,7 +112,7 @@ void TransientLivePanel::ShowNumbers(const ZELMData& project)
     const QString peak = lengthWithUnit(assessment.peakHeight, units);
     peakValue->setText(design ? peak : bold(peak));
     allowedValue->setText(lengthWithUnit(project.maxWaterTable, units));
-    verdictValue->setText(verdict(result));
+    verdictValue->setText(QStringLiteral("Verdict: ") + verdict(result));
     const bool fine = design ? !result.peakEncroaches : assessment.WithinLimit();
     verdictValue->setStyleSheet(QStringLiteral("color: %1").arg((fine ? kWithinColour : kExceedsColour).name()));
     equivalentDepthValue->setText(lengthWithUnit(result.equivalentDepth, units));

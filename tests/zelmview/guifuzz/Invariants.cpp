@@ -91,9 +91,11 @@ Snapshot freshOf(const RiskData& data, const QStringList& pages, bool* changed)
     return freshSnapshot(data, pages, changed);
 }
 
+// Beside the fuzzed folder (a file in it would count as a project), and named after it: the
+// sequences that ctest runs side by side must not write one scratch file.
 QString scratchFile(const AppDriver& driver, const char* extension)
 {
-    return QDir(driver.Folder()).filePath(QStringLiteral("../guifuzz-scratch") + QLatin1String(extension));
+    return QDir::cleanPath(driver.Folder()) + QStringLiteral("-scratch") + QLatin1String(extension);
 }
 
 QString firstLines(const QStringList& lines)

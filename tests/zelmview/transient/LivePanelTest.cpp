@@ -82,8 +82,9 @@ private slots:
         const TransientLivePanel& panel = *form.view->GetLivePanel();
         const model::TransientResult expected = model::runTransient(form.document->GetData());
         QCOMPARE(shown(panel, "modeValue"), QStringLiteral("analysis"));
-        QCOMPARE(shown(panel, "verdictValue"), zelm::verdictText(expected.assessment, ZELMData::Units::Metric));
-        QVERIFY(shown(panel, "verdictValue").startsWith(QStringLiteral("exceeds it by 0.126 m on")));
+        QCOMPARE(shown(panel, "verdictValue"),
+                 QStringLiteral("Verdict: ") + zelm::verdictText(expected.assessment, ZELMData::Units::Metric));
+        QVERIFY(shown(panel, "verdictValue").startsWith(QStringLiteral("Verdict: exceeds it by 0.126 m on")));
         QCOMPARE(panel.GetChart()->graph(0)->dataCount(), int(expected.dailyHeight.size()));
 
         // A change of the document (here an undone one) shows at once.
