@@ -18,6 +18,7 @@
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
 #include "forms/ChoiceList.h"
+#include "forms/FormControls.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
 #include "risk/RiskLivePanel.h"
@@ -62,7 +63,7 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
                              {QStringLiteral("Metric"), QVariant::fromValue(Units::Metric)}});
     for (QComboBox* list : {evaluationList, optionList, unitsList}) {
         const int row = selectors->rowCount();
-        selectors->addWidget(new QLabel(list->accessibleName()), row, 0);
+        selectors->addWidget(forms::labelFor(list, list->accessibleName()), row, 0);
         selectors->addWidget(list, row, 1);
     }
     selectors->setColumnStretch(2, 1);
@@ -86,8 +87,8 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
 
 void CZELMRiskView::CreateComments(QLayout* layout)
 {
-    layout->addWidget(new QLabel(QStringLiteral("Comments:")));
     comments = new QPlainTextEdit;
+    layout->addWidget(forms::labelFor(comments, QStringLiteral("Comments:")));
     comments->setObjectName(QStringLiteral("commentEdit"));
     docview::setControlId(comments, kComment);
     comments->setTabChangesFocus(true);
@@ -147,6 +148,19 @@ void CZELMRiskView::OnInitialUpdate()
         });
     PrintableView::OnInitialUpdate();
     sheet->setCurrentIndex(0);
+    PutCommentsAfterSheet();
+    // A new window is ready for the keyboard: the focus starts on its first list.
+    evaluationList->setFocus(Qt::OtherFocusReason);
+}
+
+void CZELMRiskView::PutCommentsAfterSheet()
+{
+    // The sheet joined the window after the comments: Tab goes from the lists to the tabs, through
+    // the page shown and on to the comments below it, as the eye reads them.
+    QWidget* last = sheet;
+    for (QWidget* next = sheet->nextInFocusChain(); sheet->isAncestorOf(next); next = next->nextInFocusChain())
+        last = next;
+    setTabOrder(last, comments);
 }
 
 void CZELMRiskView::OnUpdate(docview::UpdateHint)

@@ -77,6 +77,7 @@ private:
                            const QList<std::pair<QString, QVariant>>& items);
     void ShowFromDocument();
     void CreateComments(QLayout* layout);
+    void PutCommentsAfterSheet();
     // A list's new choice: the item's code is stored; the same choice again changes nothing.
     void OnSelectorChosen(int controlId, int index);
     void FollowRun(zelm::ModelRun run, std::function<void(const QString& path)> openRunReport);

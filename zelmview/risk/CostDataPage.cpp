@@ -13,9 +13,26 @@
 
 namespace {
 
-const std::array<const char*, RiskData::kPipeSizes> kPipeDiameters = {"4", "6", "8", "10", "12", "14", "LARGER"};
+// The pipe sizes of the table's rows, in inches; the last row holds every larger pipe.
+constexpr std::array<int, RiskData::kPipeSizes - 1> kPipeDiametersInches = {4, 6, 8, 10, 12, 14};
+const QString kLargerPipes = QStringLiteral("LARGER");
+constexpr double kMillimetresPerInch = 25.4;
 constexpr int kPipeCostColumn = 1;
 constexpr int kLateralColumn = 3;
+
+// The diameter of a row as the project's units give it: in inches, or in whole millimetres.
+QString pipeDiameterText(int row, RiskData::Units units)
+{
+    if (row >= int(kPipeDiametersInches.size())) return kLargerPipes;
+    const int inches = kPipeDiametersInches[row];
+    return QString::number(units == RiskData::Units::English ? inches : qRound(inches * kMillimetresPerInch));
+}
+
+QString pipeDiameterTitle(RiskData::Units units)
+{
+    return units == RiskData::Units::English ? QStringLiteral("Pipe diameter (in)")
+                                             : QStringLiteral("Pipe diameter (mm)");
+}
 
 }  // namespace
 
@@ -44,22 +61,32 @@ CostDataPage::CostDataPage(CZELMRiskDoc& document)
     AddFieldRow(grid, row, riskform::averagePipeCostField());
     grid->addWidget(GetControl(kAverageRadio), row, 0);
     grid->addWidget(GetControl(kDistributionRadio), row + 1, 0, 1, 3);
+    // The radio button beside the field is its label.
+    GetControl(kAveragePipeCost)->setAccessibleName(QStringLiteral("Average of pipe costs"));
     CreateTable();
     Body()->addWidget(table, 1);
+}
+
+void CostDataPage::UpdateEnabling()
+{
+    // Only the pipe costs of the chosen kind can be edited: the other kind stays as it is, greyed.
+    const bool average = Data().pipeCostType == RiskData::PipeCostType::Average;
+    table->setEnabled(!average);
+    SetEnabled({kAveragePipeCost}, average);
 }
 
 void CostDataPage::CreateTable()
 {
     table = Name(new TableListCtrl(kTableEditorId, false), kPipeCostTable, QStringLiteral("pipeCostTable"));
-    table->InsertColumn(0, QStringLiteral("Pipe diameter"), 100);
+    table->InsertColumn(0, pipeDiameterTitle(RiskData::Units::English), 100);
     table->InsertColumn(1, QStringLiteral("Pipe cost"), 80);
     table->InsertColumn(2, QStringLiteral("Gravel envelope cost"), 160);
     table->InsertColumn(3, QStringLiteral("% of lateral"), 100);
     table->SetColumnMode(0, TableListCtrl::ColumnMode::ReadOnly);
     // The seven pipe sizes are all the file keeps; a header line copied with the costs is skipped.
     table->SetPasteRules({.numbersOnly = true});
-    for (int row = 0; row < RiskData::kPipeSizes; ++row)
-        table->InsertItem(row, QString::fromLatin1(kPipeDiameters[row]));
+    for (int row = 0; row < RiskData::kPipeSizes; ++row) table->InsertItem(row, QString());
+    table->setAccessibleName(QStringLiteral("Pipe cost table"));
     // Opening a cell counts as a change, whether or not anything is typed.
     connect(table, &TableListCtrl::beginEdit, this, [this] { Document().SetModifiedFlag(true); });
     connect(table, &TableListCtrl::endEdit, this,
@@ -79,9 +106,13 @@ void CostDataPage::LoadFromDocument()
 void CostDataPage::FillTable()
 {
     PipeCosts costs = CostsOf(Data());
-    for (int row = 0; row < RiskData::kPipeSizes; ++row)
+    const RiskData::Units units = Data().units;
+    table->SetColumnTitle(0, pipeDiameterTitle(units));
+    for (int row = 0; row < RiskData::kPipeSizes; ++row) {
+        table->SetCellText(row, 0, pipeDiameterText(row, units));
         for (int column = kPipeCostColumn; column <= kLateralColumn; ++column)
             table->SetCellText(row, column, zelm::formatFieldReal(costs.Cell(row, column)));
+    }
 }
 
 bool CostDataPage::CommitFields()

@@ -1,6 +1,7 @@
 // The cost page of a risk project: interest, life of the system, operation and maintenance, and
-// the pipe costs, either one average or a table of pipe sizes with their pipe and gravel envelope
-// costs and their share of the laterals. A cell stores the number its text begins with (one the
+// the pipe costs, either one average or a table of pipe sizes (in inches or millimetres, as the
+// project's units say) with their pipe and gravel envelope costs and their share of the laterals;
+// only the kind chosen can be edited. A cell stores the number its text begins with (one the
 // project file can keep: any other gives the invalid-number prompt); opening a cell for editing
 // marks the project modified; a paste is one change.
 #pragma once
@@ -19,6 +20,8 @@ public:
     explicit CostDataPage(CZELMRiskDoc& document);
 
     void LoadFromDocument() override;
+    // The table while the distribution of pipe sizes is chosen, the average while it is.
+    void UpdateEnabling() override;
     // Ends an edit under way in the table, then commits the fields; false when a text was refused.
     bool CommitFields() override;
     TableListCtrl* GetPipeCostTable() const { return table; }

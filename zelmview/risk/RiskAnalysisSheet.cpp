@@ -1,5 +1,8 @@
 #include "risk/RiskAnalysisSheet.h"
 
+#include <QTabBar>
+#include <QToolButton>
+
 #include "risk/CZELMRiskDoc.h"
 #include "risk/CostDataPage.h"
 #include "risk/LossFunctionPage.h"
@@ -11,14 +14,15 @@ RiskAnalysisSheet::RiskAnalysisSheet(CZELMRiskDoc& document, QWidget* parent) : 
     pages = {new FieldDataPage(document),        new CostDataPage(document),        new TrenchDataPage(document),
              new RiskDesignSinglePage(document), new RiskDesignRangePage(document), new RiskAnalysisPage(document),
              new LossFunctionPage(document)};
-    for (RiskPage* page : pages) {
-        // Pages off the sheet stay with it, hidden, and keep their values.
-        page->setParent(this);
-        page->hide();
-        page->SetUnits(document.GetData().units);
-    }
+    for (RiskPage* page : pages) page->SetUnits(document.GetData().units);
     connect(this, &QTabWidget::currentChanged, this, &RiskAnalysisSheet::OnCurrentChanged);
-    for (PageIndex index : {kFieldData, kCostData, kTrenchData, kDesignSingle, kRiskAnalysis}) Add(pages[index]);
+    // Every page joins the sheet now, so that its fields follow the tabs in the window's tab order;
+    // pages off the sheet stay with it, hidden, and keep their values.
+    for (RiskPage* page : pages) Add(page);
+    for (PageIndex index : {kDesignRange, kLossFunction}) Remove(pages[index]);
+    // In a narrow window the tabs scroll: the arrow keys on the tabs do it, so the mouse's scroll
+    // buttons are no stops of Tab.
+    for (QToolButton* button : tabBar()->findChildren<QToolButton*>()) button->setFocusPolicy(Qt::NoFocus);
 }
 
 RiskPage* RiskAnalysisSheet::GetCurrentPage() const

@@ -8,25 +8,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollArea>
 
 #include "data/RiskData.h"
+#include "forms/FocusScrollArea.h"
+#include "forms/FormControls.h"
 #include "risk/CZELMRiskDoc.h"
 
 namespace {
 
 constexpr int kFieldWidth = 90;
 
-// The labels keep the form's "&&" for one ampersand; a label without a buddy shows it as typed.
-QString labelText(const char* label)
-{
-    return QString::fromLatin1(label).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
-// The name of a change in the Edit menu: the field's label without its colon.
+// The name of a change in the Edit menu: the field's label with one ampersand for the form's "&&"
+// (a label shows it so, as the buddy of its field) and without its colon.
 QString changeName(const char* label)
 {
-    QString text = labelText(label);
+    QString text = QString::fromLatin1(label).replace(QStringLiteral("&&"), QStringLiteral("&"));
     if (text.endsWith(QLatin1Char(':'))) text.chop(1);
     return text;
 }
@@ -38,10 +34,8 @@ RiskPage::RiskPage(CZELMRiskDoc& riskDocument, int id, const QString& pageCaptio
 {
     setObjectName(name);
     docview::setControlId(this, id);
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new forms::FocusScrollArea(this);
     scroll->setObjectName(name + QStringLiteral("ScrollArea"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -84,10 +78,13 @@ QGridLayout* RiskPage::AddFieldRows(std::span<const riskform::Field> fields, QWi
 void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& field)
 {
     const QString name = QString::fromLatin1(field.name);
-    if (field.label[0] != '\0')
-        grid->addWidget(Name(new QLabel(labelText(field.label)), 0, name + QStringLiteral("Label")), row, 0);
     auto* edit = Name(new QLineEdit, field.id, name + QStringLiteral("Edit"));
     edit->setFixedWidth(kFieldWidth);
+    if (field.label[0] != '\0') {
+        // The label names the field for a screen reader too.
+        grid->addWidget(
+            Name(forms::labelFor(edit, QString::fromLatin1(field.label)), 0, name + QStringLiteral("Label")), row, 0);
+    }
     grid->addWidget(edit, row, 1);
     const auto member = field.member;
     fields.AddNumber(
@@ -146,7 +143,7 @@ void RiskPage::LoadFromDocument()
     const RiskData& project = Data();
     fields.ShowAll();
     for (const RadioBinding& radio : std::as_const(radios))
-        if (radio.isChosen(project)) radio.button->setChecked(true);
+        if (radio.isChosen(project)) forms::checkRadio(radio.button);
     // Undo and a second window change the choices as well: the enabling follows them.
     UpdateEnabling();
 }

@@ -43,6 +43,7 @@ std::span<const Field> trenchDataFields();
 std::span<const Field> designSingleFields();
 std::span<const Field> designRangeDepthFields();
 std::span<const Field> designRangeSpacingFields();
+// The critical depth of the two analysis pages (risk analysis and loss function).
 const Field& riskCriticalDepthField();
 std::span<const Field> reliabilityFields();
 std::span<const Field> lossFunctionYieldFields();

@@ -110,6 +110,10 @@ struct RiskAnalysisPageIds {
 struct LossFunctionPageIds {
     enum ControlId : int {
         kResourceId = 143,
+        // The critical depth, which the report measures the reliability against: the risk
+        // analysis page's field, shown here when that page is not.
+        kCriticalDepth = RiskAnalysisPageIds::kCriticalDepth,
+        kCriticalDepthUnit = RiskAnalysisPageIds::kCriticalDepthUnit,
         kLossFunction1Radio = 1049,
         kCropName = 1050,
         kLossFunction2Radio = 1052,

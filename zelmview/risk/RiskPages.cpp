@@ -10,6 +10,7 @@
 
 #include "data/RiskData.h"
 #include "forms/ChoiceList.h"
+#include "forms/FormControls.h"
 
 // ---- Field Data ----
 
@@ -17,8 +18,9 @@ FieldDataPage::FieldDataPage(CZELMRiskDoc& document)
     : RiskPage(document, kResourceId, QStringLiteral("Field Data"), QStringLiteral("fieldDataPage"))
 {
     auto* row = new QHBoxLayout;
-    row->addWidget(Name(new QLabel(QStringLiteral("Type of pipe:")), 0, QStringLiteral("pipeTypeLabel")));
     pipeTypeList = Name(new forms::ChoiceList, kPipeTypeList, QStringLiteral("pipeTypeList"));
+    row->addWidget(
+        Name(forms::labelFor(pipeTypeList, QStringLiteral("Type of pipe:")), 0, QStringLiteral("pipeTypeLabel")));
     pipeTypeList->addItem(QStringLiteral("Plastic"), QVariant::fromValue(RiskData::PipeType::Plastic));
     pipeTypeList->addItem(QStringLiteral("Concrete"), QVariant::fromValue(RiskData::PipeType::Concrete));
     pipeTypeList->addItem(QStringLiteral("Clay"), QVariant::fromValue(RiskData::PipeType::Clay));

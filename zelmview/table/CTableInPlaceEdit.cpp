@@ -44,6 +44,8 @@ CTableInPlaceEdit::CTableInPlaceEdit(TableListCtrl* owner, int cellRow, int cell
     setFont(owner->font());
     setFrame(true);
     setText(text);
+    // A screen reader names the cell by its column and row, as the eye finds it.
+    setAccessibleName(QStringLiteral("%1, row %2").arg(owner->GetColumnTitle(cellColumn)).arg(cellRow + 1));
     connect(this, &QLineEdit::textEdited, this, &CTableInPlaceEdit::WidenToText);
 }
 

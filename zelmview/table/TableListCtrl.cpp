@@ -182,10 +182,41 @@ void TableListCtrl::MarkRow(int row)
     setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void TableListCtrl::LeaveTable()
+void TableListCtrl::LeaveTable(bool forward)
 {
     EndEdit();
-    QWidget::focusNextPrevChild(true);
+    QWidget::focusNextPrevChild(forward);
+}
+
+int TableListCtrl::EdgeEditableColumn(bool first) const
+{
+    for (int step = 0; step < columnCount(); ++step) {
+        const int column = first ? step : columnCount() - 1 - step;
+        if (IsColumnEditable(column)) return column;
+    }
+    return -1;
+}
+
+bool TableListCtrl::HasEditableCell() const
+{
+    return rowCount() > 0 && EdgeEditableColumn(true) >= 0;
+}
+
+void TableListCtrl::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return;
+    // Reached by Tab, the table edits its first cell, by Shift+Tab its last, so that the focus is
+    // always seen; an empty table passes it on, as there is nothing in it to reach.
+    const bool forward = reason == Qt::TabFocusReason;
+    if (rowCount() == 0) {
+        QWidget::focusNextPrevChild(forward);
+        return;
+    }
+    if (!HasEditableCell()) return;
+    SetCursor(forward ? 0 : rowCount() - 1, EdgeEditableColumn(forward));
+    EditCell(cursorRow, cursorColumn);
 }
 
 int TableListCtrl::FindEditableColumn(int from, bool forward, bool& wrapped) const
@@ -221,13 +252,18 @@ void TableListCtrl::MoveToCell(Direction direction)
         if (cursorRow == rows - 1 && cursorColumn == columns - 1) {
             cursorRow = 0;
             cursorColumn = 0;
-            LeaveTable();
+            LeaveTable(true);
             return;
         }
         cursorColumn = (cursorColumn + 1) % columns;
         if (cursorColumn == 0) MarkRow(++cursorRow);
         break;
     case Direction::Previous:
+        // Shift+Tab on the first cell leaves the table backwards, as Tab on the last leaves it.
+        if (cursorRow == 0 && cursorColumn <= EdgeEditableColumn(true)) {
+            LeaveTable(false);
+            return;
+        }
         if (--cursorColumn < 0) {
             cursorColumn += columns;
             if (--cursorRow < 0) cursorRow = rows - 1;
@@ -368,6 +404,8 @@ bool TableListCtrl::HandleTableKey(QKeyEvent* key)
 {
     const Qt::KeyboardModifiers modifiers = key->modifiers();
     const bool control = modifiers & Qt::ControlModifier;
+    // A table without a cell to edit moves nothing: Tab leaves it and the arrows go from row to row.
+    if (!HasEditableCell() && key->key() != Qt::Key_C && key->key() != Qt::Key_V) return false;
     auto move = [this](Direction direction) {
         setFocus(Qt::OtherFocusReason);
         MoveToCell(direction);

@@ -1,5 +1,7 @@
 // A table of titled text columns whose cells are edited in place: one click opens an editor on a
-// cell, Tab, Enter and the arrow keys move it from cell to cell, Ctrl+C copies the whole table
+// cell, Tab, Enter and the arrow keys move it from cell to cell (a table reached by Tab edits its
+// first cell, Tab on the last cell and Shift+Tab on the first leave it, and a table without a
+// cell to edit is passed by or left as any control), Ctrl+C copies the whole table
 // and Ctrl+V pastes text into it from the current cell (the top-left one while there is none).
 // The table owns no data: when an edit ends it tells its owner which cell changed and the new
 // text, and the owner checks the value, stores it and sets the cell's text. Pasted values arrive
@@ -106,6 +108,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void MarkRow(int row);
@@ -113,7 +116,11 @@ private:
     int FindEditableColumn(int from, bool forward, bool& wrapped) const;
     // The values of `text`, line by line, without the lines the paste rules skip; counts those.
     QList<QStringList> PastedLines(const QString& text, int& skipped) const;
-    void LeaveTable();
+    // Passes the focus on to the next control (the previous one when not `forward`).
+    void LeaveTable(bool forward);
+    // The first (or last) editable column; -1 when none is.
+    int EdgeEditableColumn(bool first) const;
+    bool HasEditableCell() const;
     QTableWidgetItem* CellItem(int row, int column);
 
     int editorId;

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,8 +52,8 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
         DeleteItemsDlg dialog(texts, this);
         return dialog.exec() == QDialog::Accepted ? dialog.GetChosenIndices() : QList<int>();
     };
-    askSpecificYield = [this](bool metric) -> std::optional<double> {
-        HydraulicConductivityConvertDlg dialog(metric, this);
+    askSpecificYield = [this](bool metric, double permeability) -> std::optional<double> {
+        HydraulicConductivityConvertDlg dialog(metric, permeability, this);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.GetResult();
     };
@@ -92,6 +94,7 @@ void CZelmViewView::ConnectControls()
     connect(controls.onBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(Mode::OnBarrier); });
     connect(controls.offBarrierRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(Mode::OffBarrier); });
     connect(controls.criteriaRadio, &QRadioButton::clicked, this, [this] { OnDrainModeClicked(Mode::ByCriterion); });
+    connect(controls.benchCheck, &QCheckBox::clicked, this, &CZelmViewView::ToggleBenchBottomland);
     connect(controls.doneButton, &QPushButton::clicked, this, &CZelmViewView::PostClose);
     connect(controls.helpButton, &QPushButton::clicked, this, &CZelmViewView::helpRequested);
 }
@@ -140,6 +143,13 @@ void CZelmViewView::ShowLiveResult()
 
 // ---- From the document to the form ----
 
+void CZelmViewView::OnInitialUpdate()
+{
+    PrintableView::OnInitialUpdate();
+    // A new window is ready for typing: the focus starts in its first field.
+    controls.titleEdit->setFocus(Qt::OtherFocusReason);
+}
+
 void CZelmViewView::OnUpdate(docview::UpdateHint hint)
 {
     switch (hint.As<CZelmViewDoc::ViewHint>()) {
@@ -178,6 +188,7 @@ void CZelmViewView::ShowBenchControls()
 {
     const bool on = GetZelmDocument()->IsBenchBottomland();
     for (int id : {int(kAwhcLabel), int(kAwhc), int(kAwhcUnit)}) controls.byId.value(id)->setVisible(on);
+    controls.benchCheck->setChecked(on);
     emit benchBottomlandChanged(on);
 }
 
@@ -222,10 +233,9 @@ void CZelmViewView::ToggleBenchBottomland()
 void CZelmViewView::ComputeSpecificYield()
 {
     const bool metric = controls.unitsList->currentData().value<ZELMData::Units>() == ZELMData::Units::Metric;
-    const std::optional<double> result = askSpecificYield(metric);
-    if (!result) return;
-    binding.SetFormValue(kSpecificYield, *result);
-    ShowLiveResult();
+    // The button took the focus from a field the user typed into, which is stored by now.
+    const std::optional<double> result = askSpecificYield(metric, GetZelmDocument()->GetData().permeability);
+    if (result) binding.SetFormText(kSpecificYield, specificYieldText(*result));
 }
 
 // ---- The events ----

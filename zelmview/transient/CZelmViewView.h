@@ -37,6 +37,8 @@ public:
     QMenu* GetTableContextMenu() const { return contextMenu; }
     ModelRunSession& GetRunSession() { return runSession; }
 
+    // Shows the project, with the focus in the first field.
+    void OnInitialUpdate() override;
     // Shows the project where the form differs from it, or shows the events again, as the
     // document's hint asks.
     void OnUpdate(docview::UpdateHint hint) override;
@@ -80,7 +82,8 @@ public:
     // delete are chosen and how the specific yield is computed.
     forms::OpenReport openReport;
     EventTableEditing::ChooseItems chooseItemsToDelete;
-    std::function<std::optional<double>(bool metric)> askSpecificYield;
+    // The specific yield asked for is computed from a conductivity that starts at `permeability`.
+    std::function<std::optional<double>(bool metric, double permeability)> askSpecificYield;
 
 signals:
     void runStateChanged(bool running);

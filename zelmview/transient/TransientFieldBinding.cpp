@@ -10,6 +10,7 @@
 #include "data/BarrierCriterion.h"
 #include "data/LeadingNumber.h"
 #include "data/ZELMData.h"
+#include "forms/FormControls.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
 
@@ -104,7 +105,7 @@ void TransientFieldBinding::CopyDocumentToForm()
 {
     const ZELMData& project = data();
     const bool analysis = project.inputMode == ZELMData::InputMode::Analysis;
-    (analysis ? controls.analysisRadio : controls.designRadio)->setChecked(true);
+    forms::checkRadio(analysis ? controls.analysisRadio : controls.designRadio);
     fields.ShowAll();
     controls.unitsList->setCurrentIndex(controls.unitsList->findData(QVariant::fromValue(project.metricUnits)));
     SetDrainModeRadio(project.barrierMode);
@@ -115,13 +116,13 @@ void TransientFieldBinding::SetDrainModeRadio(ZELMData::BarrierMode barrierMode)
     using Mode = ZELMData::BarrierMode;
     switch (barrierMode) {
     case Mode::ByCriterion:
-        controls.criteriaRadio->setChecked(true);
+        forms::checkRadio(controls.criteriaRadio);
         break;
     case Mode::OffBarrier:
-        controls.offBarrierRadio->setChecked(true);
+        forms::checkRadio(controls.offBarrierRadio);
         break;
     case Mode::OnBarrier:
-        controls.onBarrierRadio->setChecked(true);
+        forms::checkRadio(controls.onBarrierRadio);
         break;
     default:
         // Another number from the file leaves the radio as it was.
@@ -132,20 +133,24 @@ void TransientFieldBinding::SetDrainModeRadio(ZELMData::BarrierMode barrierMode)
 void TransientFieldBinding::ShowUnitLabels(ZELMData::Units units)
 {
     for (const transientform::UnitText& unit : transientform::UnitTexts())
-        controls.unitLabels.value(unit.id)->setText(QString::fromLatin1(unit.In(units)));
+        qobject_cast<QLabel*>(controls.byId.value(unit.id))->setText(QString::fromLatin1(unit.In(units)));
 }
 
 void TransientFieldBinding::UpdateBarrierText()
 {
-    const double ratio = zelm::maxWaterTableToBarrierRatio(data()).value_or(-1.0);
-    if (ratio < 0.0) {
+    // Only a distance to the barrier of 0 says so. Once the distance is typed the ratio shows, also
+    // while the root zone requirement still exceeds the depth to the drain (a new project whose
+    // depth to the drain is not yet typed): the ratio is then negative, and the model's criterion
+    // puts the drain off the barrier.
+    const std::optional<double> ratio = zelm::maxWaterTableToBarrierRatio(data());
+    if (!ratio) {
         controls.criteriaRadio->setText(QStringLiteral("Drain is on Barrier (Depth To Barrier = 0)"));
         return;
     }
-    const QString text = zelm::isOnBarrier(ratio)
+    const QString text = zelm::isOnBarrier(*ratio)
                              ? QStringLiteral("Drain is on Barrier (Max WT / Depth To Barrier = ")
                              : QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = ");
-    controls.criteriaRadio->setText(text + QString::asprintf("%.2f", ratio) + QLatin1Char(')'));
+    controls.criteriaRadio->setText(text + QString::asprintf("%.2f", *ratio) + QLatin1Char(')'));
 }
 
 ZELMData::InputMode TransientFieldBinding::ChosenInputMode() const
@@ -166,7 +171,7 @@ void TransientFieldBinding::StoreInputMode()
     store(QStringLiteral("Input Mode"), [mode](ZELMData& project) { project.inputMode = mode; });
 }
 
-void TransientFieldBinding::SetFormValue(int controlId, double value)
+void TransientFieldBinding::SetFormText(int controlId, const QString& text)
 {
-    controls.numericEdits.value(controlId)->setText(zelm::formatFieldReal(value));
+    controls.numericEdits.value(controlId)->setText(text);
 }

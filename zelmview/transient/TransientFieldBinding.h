@@ -46,8 +46,8 @@ public:
     // number, which leaves the stored value.
     ZELMData ProjectAsTyped(QString* note = nullptr) const;
 
-    // Shows `value` in a numeric field without committing it (a computed specific yield).
-    void SetFormValue(int controlId, double value);
+    // Shows `text` in a numeric field without committing it (a computed specific yield).
+    void SetFormText(int controlId, const QString& text);
 
 private:
     void BindFields();

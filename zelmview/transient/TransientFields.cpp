@@ -26,6 +26,8 @@ constexpr UnitText kUnitTexts[] = {
     {Ids::kDrainToBarrierUnit, "ft", "m"},
     {Ids::kSpecificYieldUnit, "decimal", "decimal"},
     {Ids::kAwhcUnit, "in", "cm"},
+    // The AWHC is held for the soil above the bench and bottomland criterion, 5 ft or 1.524 m deep.
+    {Ids::kAwhcLabel, "AWHC for top 5 ft of Soil", "AWHC for top 1.524 m of Soil"},
 };
 
 }  // namespace

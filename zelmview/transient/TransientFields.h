@@ -24,7 +24,8 @@ struct NumericField {
 std::span<const NumericField> NumericFields();
 const NumericField* FindNumericField(int controlId);
 
-// A unit label's texts in English and in metric units.
+// The texts in English and in metric units of a label that names a unit: the unit labels, and the
+// AWHC's label, which names the depth of soil it is held for.
 struct UnitText {
     int id;
     const char* english;

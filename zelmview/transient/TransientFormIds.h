@@ -33,6 +33,8 @@ struct TransientFormIds {
         kRootZoneUnit = 1026,
         kDrainSpacingUnit = 1027,
         kAwhcUnit = 1028,
+        // The form's own switch of the bench and bottomland criteria, beside the Model menu's.
+        kBenchBottomlandCheck = 1029,
         kEventsToAdd = 1048,
         kSpecificYieldButton = 1061,
         kDoneButton = 1084,

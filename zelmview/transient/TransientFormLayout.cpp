@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,11 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QSpinBox>
 
 #include "docview/ControlId.h"
 #include "forms/ChoiceList.h"
+#include "forms/FocusScrollArea.h"
+#include "forms/FormControls.h"
 #include "table/TableListCtrl.h"
 #include "transient/TransientFields.h"
 #include "transient/XEdit.h"
@@ -62,10 +64,8 @@ public:
 
     TransientFormControls Build()
     {
-        auto* scroll = new QScrollArea(&form);
+        auto* scroll = new forms::FocusScrollArea(&form);
         scroll->setObjectName(QStringLiteral("formScrollArea"));
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
         // The form's live panel joins the scroll area on its right.
         auto* outer = new QHBoxLayout(&form);
         outer->setContentsMargins(0, 0, 0, 0);
@@ -98,6 +98,15 @@ private:
         return control;
     }
 
+    // The bench and bottomland switch beside the field it shows and hides; the Model menu has it too.
+    QCheckBox* CreateBenchCheck()
+    {
+        controls.benchCheck = Name(new QCheckBox(QStringLiteral("&Bench && Bottomland")), Ids::kBenchBottomlandCheck,
+                                   QStringLiteral("benchBottomlandCheck"));
+        controls.benchCheck->setToolTip(QStringLiteral("Calculate the bench and bottom land classification"));
+        return controls.benchCheck;
+    }
+
     QPushButton* AddButton(int controlId, const QString& text, const QString& name)
     {
         auto* button = Name(new QPushButton(text), controlId, name);
@@ -108,8 +117,9 @@ private:
     QLayout* CreateTitle()
     {
         auto* row = new QHBoxLayout;
-        row->addWidget(Name(new QLabel(QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
         controls.titleEdit = Name(new QLineEdit, Ids::kTitle, QStringLiteral("titleEdit"));
+        row->addWidget(
+            Name(forms::labelFor(controls.titleEdit, QStringLiteral("Title:")), 0, QStringLiteral("titleLabel")));
         row->addWidget(controls.titleEdit, 1);
         return row;
     }
@@ -135,6 +145,9 @@ private:
 
         auto* modes = new QHBoxLayout;
         modes->addWidget(inputMode);
+        modes->addWidget(
+            Name(forms::labelFor(controls.unitsList, QStringLiteral("&Units:")), 0, QStringLiteral("unitsLabel")), 0,
+            Qt::AlignVCenter);
         modes->addWidget(controls.unitsList, 0, Qt::AlignVCenter);
         modes->addStretch(1);
 
@@ -152,20 +165,23 @@ private:
         int row = 0;
         for (const transientform::NumericField& field : transientform::NumericFields()) {
             const QString name = QString::fromLatin1(field.name);
-            grid->addWidget(
-                Name(new QLabel(QString::fromLatin1(field.label)), field.labelId, name + QStringLiteral("Label")), row,
-                0);
+            // The switch comes before the field it shows, on the form and in the tab order.
+            if (field.id == Ids::kAwhc) grid->addWidget(CreateBenchCheck(), row++, 0, 1, 3);
             auto* edit = Name(new XEdit(group), field.id, name + QStringLiteral("Edit"));
             edit->setMinimumWidth(kFieldWidth);
+            grid->addWidget(Name(forms::labelFor(edit, QString::fromLatin1(field.label)), field.labelId,
+                                 name + QStringLiteral("Label")),
+                            row, 0);
             controls.numericEdits.insert(field.id, edit);
             grid->addWidget(edit, row, 1);
             auto* unit = Name(new QLabel, field.unitId, name + QStringLiteral("Unit"));
             unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("decimal")));
-            controls.unitLabels.insert(field.unitId, unit);
             grid->addWidget(unit, row, 2);
             if (field.id == Ids::kSpecificYield) {
-                controls.specificYieldButton =
-                    AddButton(Ids::kSpecificYieldButton, QStringLiteral("f(K)"), QStringLiteral("specificYieldButton"));
+                controls.specificYieldButton = AddButton(Ids::kSpecificYieldButton, QStringLiteral("f(&K)"),
+                                                         QStringLiteral("specificYieldButton"));
+                controls.specificYieldButton->setAccessibleDescription(
+                    QStringLiteral("Compute the specific yield from the hydraulic conductivity"));
                 grid->addWidget(controls.specificYieldButton, row, 3);
             }
             ++row;
@@ -193,19 +209,22 @@ private:
                                           QString::fromLatin1(transientform::AmountTitle(ZELMData::Units::English)),
                                           100);
         controls.eventTable->setContextMenuPolicy(Qt::CustomContextMenu);
+        controls.eventTable->setAccessibleName(QStringLiteral("Deep Percolation Schedule"));
         // A header line copied with the events is skipped; events pasted past the last are added.
         controls.eventTable->SetPasteRules({.numbersOnly = true, .addsRows = true});
 
-        controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("Add"), QStringLiteral("addButton"));
+        controls.addButton = AddButton(Ids::kAddButton, QStringLiteral("&Add"), QStringLiteral("addButton"));
         controls.eventsToAddEdit = Name(new QSpinBox, Ids::kEventsToAdd, QStringLiteral("eventsToAddEdit"));
         controls.eventsToAddEdit->setRange(-99, 999);
         controls.eventsToAddEdit->setValue(1);
-        controls.deleteButton = AddButton(Ids::kDeleteButton, QStringLiteral("Delete"), QStringLiteral("deleteButton"));
-        controls.plotButton = AddButton(Ids::kPlotButton, QStringLiteral("Plot"), QStringLiteral("plotButton"));
+        controls.deleteButton =
+            AddButton(Ids::kDeleteButton, QStringLiteral("&Delete"), QStringLiteral("deleteButton"));
+        controls.plotButton = AddButton(Ids::kPlotButton, QStringLiteral("&Plot"), QStringLiteral("plotButton"));
 
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(controls.addButton);
-        buttons->addWidget(Name(new QLabel(QStringLiteral("# to add:")), 0, QStringLiteral("eventsToAddLabel")));
+        buttons->addWidget(Name(forms::labelFor(controls.eventsToAddEdit, QStringLiteral("# to add:")), 0,
+                                QStringLiteral("eventsToAddLabel")));
         buttons->addWidget(controls.eventsToAddEdit);
         buttons->addWidget(controls.deleteButton);
         buttons->addWidget(controls.plotButton);
@@ -227,8 +246,12 @@ private:
         controls.criteriaRadio = Name(new QRadioButton(QStringLiteral("Based on Criteria ()")), Ids::kCriteriaRadio,
                                       QStringLiteral("criteriaRadio"));
         auto* radios = new QVBoxLayout(group);
-        for (QRadioButton* radio : {controls.onBarrierRadio, controls.offBarrierRadio, controls.criteriaRadio})
+        // One group: Tab stops on the chosen mode only, and the arrows choose another.
+        auto* modes = new QButtonGroup(group);
+        for (QRadioButton* radio : {controls.onBarrierRadio, controls.offBarrierRadio, controls.criteriaRadio}) {
             radios->addWidget(radio);
+            modes->addButton(radio);
+        }
         return group;
     }
 
@@ -238,7 +261,7 @@ private:
         controls.commentEdit->setTabChangesFocus(true);
         controls.commentEdit->setMinimumHeight(controls.commentEdit->fontMetrics().lineSpacing() * kCommentLines +
                                                2 * controls.commentEdit->frameWidth() + 8);
-        controls.doneButton = AddButton(Ids::kDoneButton, QStringLiteral("Done"), QStringLiteral("doneButton"));
+        controls.doneButton = AddButton(Ids::kDoneButton, QStringLiteral("D&one"), QStringLiteral("doneButton"));
         controls.helpButton = AddButton(Ids::kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"));
 
         auto* buttons = new QHBoxLayout;
@@ -247,7 +270,8 @@ private:
         buttons->addWidget(controls.helpButton);
 
         auto* column = new QVBoxLayout;
-        column->addWidget(Name(new QLabel(QStringLiteral("Comments:")), 0, QStringLiteral("commentLabel")));
+        column->addWidget(Name(forms::labelFor(controls.commentEdit, QStringLiteral("Comments:")), 0,
+                               QStringLiteral("commentLabel")));
         column->addWidget(controls.commentEdit, 1);
         column->addLayout(buttons);
         return column;

@@ -7,8 +7,8 @@
 #include <QHash>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -24,7 +24,6 @@ struct TransientFormControls {
     // Every control with an id, by id.
     QHash<int, QWidget*> byId;
     QHash<int, XEdit*> numericEdits;
-    QHash<int, QLabel*> unitLabels;
     QLineEdit* titleEdit = nullptr;
     QPlainTextEdit* commentEdit = nullptr;
     // Each item holds the ZELMData::Units it stands for.
@@ -36,6 +35,7 @@ struct TransientFormControls {
     QRadioButton* offBarrierRadio = nullptr;
     QRadioButton* criteriaRadio = nullptr;
     QSpinBox* eventsToAddEdit = nullptr;
+    QCheckBox* benchCheck = nullptr;
     TableListCtrl* eventTable = nullptr;
     QPushButton* specificYieldButton = nullptr;
     QPushButton* addButton = nullptr;

@@ -426,6 +426,8 @@ void Invariants::CheckFrame(const Step& step, const QList<Project>& after, QStri
             const QString aspect = key.mid(key.lastIndexOf(QLatin1Char(':')) + 1);
             if (step.verb == QLatin1String("type")) return widgetOf(key) == driver.Log().typedInto;
             if (step.verb == QLatin1String("radio")) return aspect == QLatin1String("checked");
+            // The menu's Bench && Bottomland checks the form's switch too.
+            if (step.verb == QLatin1String("bench")) return widgetOf(key) == QLatin1String("benchBottomlandCheck");
             if (step.verb == QLatin1String("select")) return !units && widgetOf(key) == step.Word(0);
             return kTableSteps.contains(step.verb) && aspect.startsWith(QLatin1String("row"));
         };

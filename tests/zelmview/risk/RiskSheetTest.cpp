@@ -121,6 +121,19 @@ private slots:
         risktest::clickRadio(form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction3Radio));
         QCOMPARE(form.document->GetData().lossFunction, RiskData::LossFunction::Dome);
         for (int id : {1067, 1068, 1069}) QVERIFY(!loss->GetControl(id)->isEnabled());
+
+        // Each picture has a caption, which names its button too; the chosen shape is described.
+        auto* caption = loss->findChild<QLabel*>(QStringLiteral("lossFunction3Caption"));
+        QVERIFY(caption != nullptr);
+        QTest::qWait(0);  // the sheet, made after the window was shown, shows with the next events
+        QVERIFY(caption->isVisible());
+        QCOMPARE(
+            form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction3Radio)->accessibleName(),
+            QStringLiteral("Loss function ") + caption->text());
+        auto* description = loss->findChild<QLabel*>(QStringLiteral("lossFunctionDescription"));
+        QVERIFY(description->text().startsWith(QStringLiteral("Shape 3:")));
+        risktest::clickRadio(form.control<QRadioButton>(Page::kLossFunction, LossFunctionPage::kLossFunction2Radio));
+        QVERIFY(description->text().contains(QStringLiteral("0.7")));
     }
 
     void lettersInAFieldPromptAndShowTheStoredValueSelectedAndStoreNothing()
@@ -193,13 +206,23 @@ private slots:
         QVERIFY(form.open(risktest::copyExample(QStringLiteral("terrace-given-design"), folder.path())));
         form.show(Page::kCostData);
         TableListCtrl* table = static_cast<CostDataPage*>(form.page(Page::kCostData))->GetPipeCostTable();
+        QCOMPARE(table->GetColumnTitle(0), QStringLiteral("Pipe diameter (in)"));
+        QCOMPARE(table->GetCellText(0, 0), QStringLiteral("4"));
         QCOMPARE(table->GetCellText(6, 0), QStringLiteral("LARGER"));
         QVERIFY(!table->IsColumnEditable(0));
+
+        // Only the pipe costs of the chosen kind can be edited: here the average.
+        QLineEdit* average = form.edit(Page::kCostData, CostDataPage::kAveragePipeCost);
+        QVERIFY(!table->isEnabled() && average->isEnabled());
+        formtest::clickRadio(form.control<QRadioButton>(Page::kCostData, CostDataPage::kDistributionRadio));
+        QVERIFY(table->isEnabled() && !average->isEnabled());
+        QVERIFY(form.document->OnSaveDocument(form.document->GetPathName()));
+        const int steps = form.document->GetUndoStack()->count();
 
         QVERIFY(tabletest::clickCell(*table, 2, 1) != nullptr);
         QVERIFY(form.document->IsModified());
         QTest::keyClick(table->GetEditor(), Qt::Key_Escape);
-        QCOMPARE(form.document->GetUndoStack()->count(), 0);
+        QCOMPARE(form.document->GetUndoStack()->count(), steps);
 
         tabletest::clickCell(*table, 2, 1);
         tabletest::typeIntoEditor(*table, QStringLiteral("12abc"));
@@ -220,11 +243,11 @@ private slots:
         QCOMPARE(table->GetCellText(4, 3), QStringLiteral("0"));
 
         // A paste is one step.
-        const int steps = form.document->GetUndoStack()->count();
+        const int beforePaste = form.document->GetUndoStack()->count();
         tabletest::clickCell(*table, 0, 1);
         table->EndEdit();
         table->PasteFromClipboard(QStringLiteral("1.5\t2.5\t30"));
-        QCOMPARE(form.document->GetUndoStack()->count(), steps + 1);
+        QCOMPARE(form.document->GetUndoStack()->count(), beforePaste + 1);
         QCOMPARE(form.document->GetData().gravelCost[0], 2.5);
         QCOMPARE(form.document->GetData().lateralPercent[0], 30.0);
 
@@ -244,6 +267,19 @@ private slots:
         form.show(Page::kRiskAnalysis);
         QCOMPARE(form.edit(Page::kRiskAnalysis, 1042)->text(), QStringLiteral("1.75"));
         QCOMPARE(form.document->GetData().criticalDepth, 1.75);
+
+        // A loss function analysis measures the reliability against it as well: of a range of
+        // designs it is on the loss function page; of a given design the design's page has it.
+        form.choose(CZELMRiskView::kOptionList, 1);
+        QCOMPARE(form.sheet().GetCurrentPage(), form.page(Page::kLossFunction));
+        QLineEdit* lossCriticalDepth = form.edit(Page::kLossFunction, LossFunctionPage::kCriticalDepth);
+        QCOMPARE(lossCriticalDepth->text(), QStringLiteral("1.75"));
+        QVERIFY(!lossCriticalDepth->isEnabled());
+        form.choose(CZELMRiskView::kEvaluationList, 1);
+        form.show(Page::kLossFunction);
+        QVERIFY(lossCriticalDepth->isEnabled());
+        typeInto(lossCriticalDepth, QStringLiteral("2.5"));
+        QCOMPARE(form.document->GetData().criticalDepth, 2.5);
     }
 
     void switchingUnitsConvertsAndRelabelsEveryPage()
@@ -260,6 +296,12 @@ private slots:
         QCOMPARE(form.page(Page::kDesignRange)->GetUnitLabel(1047)->text(), QStringLiteral("m"));
         QCOMPARE(form.page(Page::kLossFunction)->GetUnitLabel(1085)->text(), QStringLiteral("per hectare"));
         QCOMPARE(form.page(Page::kTrenchData)->GetUnitLabel(1082)->text(), QString());
+        QCOMPARE(form.page(Page::kLossFunction)->GetUnitLabel(1044)->text(), QStringLiteral("m"));
+        form.show(Page::kCostData);
+        TableListCtrl* table = static_cast<CostDataPage*>(form.page(Page::kCostData))->GetPipeCostTable();
+        QCOMPARE(table->GetColumnTitle(0), QStringLiteral("Pipe diameter (mm)"));
+        QCOMPARE(table->GetCellText(0, 0), QStringLiteral("102"));  // 4 in
+        QCOMPARE(table->GetCellText(5, 0), QStringLiteral("356"));  // 14 in
 
         // Leaving a field that shows a rounded converted value keeps the exact value behind it.
         const double radius = form.document->GetData().drainRadius;

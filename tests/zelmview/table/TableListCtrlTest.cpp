@@ -196,9 +196,44 @@ private slots:
         QTest::keyClick(table.table->GetEditor(), Qt::Key_Down);  // past the last row: row 0, next column
         QCOMPARE(table.table->GetCursorRow(), 0);
         QCOMPARE(table.table->GetCursorColumn(), 0);
-        QTest::keyClick(table.table->GetEditor(), Qt::Key_Backtab);  // before column 0: last column, last row
-        QCOMPARE(table.table->GetCursorRow(), 1);
+        QTest::keyClick(table.table->GetEditor(), Qt::Key_Down);
+        QTest::keyClick(table.table->GetEditor(), Qt::Key_Backtab);  // before column 0: the row above's last
+        QCOMPARE(table.table->GetCursorRow(), 0);
         QCOMPARE(table.table->GetCursorColumn(), 2);
+    }
+
+    // Tab and Shift+Tab go through a table as through the window: into its first (or last) cell,
+    // cell by cell, and out again; a table without a cell to edit holds no one.
+    void theKeyboardGoesIntoAndOutOfTheTable()
+    {
+        TableWindow table(2, 2);
+        QApplication::setActiveWindow(&table.window);
+        QVERIFY(QTest::qWaitForWindowActive(&table.window));
+        table.before->setFocus();
+        QTest::keyClick(table.before, Qt::Key_Tab);
+        QVERIFY(table.table->GetEditor() != nullptr);
+        QCOMPARE(std::pair(table.table->GetCursorRow(), table.table->GetCursorColumn()), std::pair(0, 0));
+        QTest::keyClick(table.table->GetEditor(), Qt::Key_Backtab);
+        QTRY_COMPARE(QApplication::focusWidget(), table.before);
+
+        table.after->setFocus();
+        QTest::keyClick(table.after, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(table.table->GetEditor() != nullptr);
+        QCOMPARE(std::pair(table.table->GetCursorRow(), table.table->GetCursorColumn()), std::pair(1, 1));
+
+        // Without rows it is passed by; read-only, Tab leaves it.
+        table.table->DeleteAllItems();
+        table.before->setFocus();
+        QTest::keyClick(table.before, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), table.after);
+        table.table->InsertItem(0, QStringLiteral("x"));
+        for (int column = 0; column < 2; ++column)
+            table.table->SetColumnMode(column, TableListCtrl::ColumnMode::ReadOnly);
+        table.before->setFocus();
+        QTest::keyClick(table.before, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), table.table);
+        QTest::keyClick(table.table, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), table.after);
     }
 
     void aMoveOntoAReadOnlyColumnGoesOnToTheNextEditableCell()

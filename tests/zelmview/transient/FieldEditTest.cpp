@@ -1,5 +1,5 @@
-// The form's numeric field and the specific-yield dialog: the curve at its landmarks, metric
-// input, and the keys that move from field to field.
+// The form's numeric field and the specific-yield dialog: the curve at its landmarks, the
+// permeability in the project's units, and the keys that move from field to field.
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,20 +37,25 @@ private slots:
                  qPrintable(QString::number(SpecificYieldFromConductivity(conductivity), 'g', 12)));
     }
 
-    void theDialogReadsTheLeadingNumberInItsUnits()
+    void theDialogTakesThePermeabilityInTheProjectsUnits()
     {
-        QCOMPARE(specificYieldFromConductivityText(QStringLiteral("2.54"), true),
-                 specificYieldFromConductivityText(QStringLiteral("1"), false));
-        QCOMPARE(specificYieldFromConductivityText(QStringLiteral("not a number"), false), 0.0);
-        QCOMPARE(specificYieldFromConductivityText(QStringLiteral("10 in/hr"), false),
+        // 2 ft/day is 1 in/hr, and 0.6096 m/day is 2.54 cm/hr: where the two pieces of the curve meet.
+        QVERIFY(qAbs(specificYieldFromPermeabilityText(QStringLiteral("2"), false) - 0.101255) < 1e-9);
+        QVERIFY(qAbs(specificYieldFromPermeabilityText(QStringLiteral("0.6096"), true) - 0.101255) < 1e-9);
+        QCOMPARE(specificYieldFromPermeabilityText(QStringLiteral("not a number"), false), 0.0);
+        QCOMPARE(specificYieldFromPermeabilityText(QStringLiteral("20 ft/day"), false),
                  SpecificYieldFromConductivity(10));
 
-        HydraulicConductivityConvertDlg dialog(true);
+        // Opened from a metric form whose permeability is 1.2192 m/day: 5.08 cm/hr, 2 in/hr.
+        HydraulicConductivityConvertDlg dialog(true, 1.2192);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Compute Specific Yield"));
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("unitLabel"))->text(), QStringLiteral("cm/hr"));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("unitLabel"))->text(), QStringLiteral("m/day"));
+        QCOMPARE(dialog.GetConductivityField()->selectedText(), QStringLiteral("1.2192"));
+        QCOMPARE(dialog.GetConversionText(), QStringLiteral("= 5.08 cm/hr, specific yield 0.136"));
         QCOMPARE(dialog.GetResult(), HydraulicConductivityConvertDlg::kNoResult);
         dialog.show();
-        QTest::keyClicks(dialog.GetConductivityField(), QStringLiteral("2.54"));
+        QTest::keyClicks(dialog.GetConductivityField(), QStringLiteral("0.6096"));
+        QCOMPARE(dialog.GetConversionText(), QStringLiteral("= 2.54 cm/hr, specific yield 0.101"));
         QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(qAbs(dialog.GetResult() - 0.101255) < 1e-9);

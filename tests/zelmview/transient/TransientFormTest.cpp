@@ -1,6 +1,7 @@
 // The transient project form and its document: cell values and their clamps, the numeric fields,
 // units, the barrier criterion text, the events' Add, Insert and Delete, saving, and the folder
 // remembered between sessions.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -174,6 +175,8 @@ private slots:
         QCOMPARE(form.table().GetColumnTitle(2), QStringLiteral("Deep Perc (cm)"));
         QCOMPARE(form.control<QLabel>(CZelmViewView::kPermeabilityUnit)->text(), QStringLiteral("m/day"));
         QCOMPARE(form.control<QLabel>(CZelmViewView::kAwhcUnit)->text(), QStringLiteral("cm"));
+        QCOMPARE(form.control<QLabel>(CZelmViewView::kAwhcLabel)->text(),
+                 QStringLiteral("AWHC for top 1.524 m of Soil"));
         QCOMPARE(form.document->GetData().depthToDrain, 6 / 3.2808398);
         QCOMPARE(form.control<XEdit>(CZelmViewView::kDepthToDrain)->text(), QStringLiteral("1.8288"));
 
@@ -227,8 +230,10 @@ private slots:
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is on Barrier (Max WT / Depth To Barrier = 12.50)"));
         typeIntoField(form, CZelmViewView::kDrainToBarrier, QStringLiteral("0.5"));
         QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = 10.00)"));
+        // A root zone deeper than the drain (as in a new project before the depth to the drain is
+        // typed) gives a negative ratio, shown once the barrier's distance is: it is not 0.
         typeIntoField(form, CZelmViewView::kRootZoneRequirement, QStringLiteral("7"));
-        QCOMPARE(criteriaText(form), QStringLiteral("Drain is on Barrier (Depth To Barrier = 0)"));
+        QCOMPARE(criteriaText(form), QStringLiteral("Drain is off Barrier (Max WT / Depth To Barrier = -2.00)"));
         QCOMPARE(form.document->GetData().barrierMode,
                  ZELMData::BarrierMode::ByCriterion);  // the text never changes the mode
         QVERIFY(messages.messages().isEmpty());
@@ -294,6 +299,16 @@ private slots:
         QVERIFY(form.control<XEdit>(CZelmViewView::kAwhc)->isVisible());
         QVERIFY(form.document->GetData().benchBottomland);
         QVERIFY(form.document->IsModified());
+        // The form's switch agrees with the menu's, and works the same.
+        auto* bench = form.control<QCheckBox>(CZelmViewView::kBenchBottomlandCheck);
+        QVERIFY(bench->isChecked());
+        bench->setFocus();
+        QTest::keyClick(bench, Qt::Key_Space);
+        QVERIFY(!form.document->GetData().benchBottomland);
+        QVERIFY(!form.control<XEdit>(CZelmViewView::kAwhc)->isVisible());
+        QVERIFY(!bench->isChecked());
+        form.view->OnCommand(zelm::kBenchBottomland);
+        QVERIFY(bench->isChecked());
 
         editortest::clickRadio(form.control<QRadioButton>(CZelmViewView::kOnBarrierRadio));
         QCOMPARE(form.document->GetData().barrierMode, ZELMData::BarrierMode::OnBarrier);
@@ -335,15 +350,21 @@ private slots:
         Form form;
         form.showNew();
         bool askedMetric = true;
-        form.view->askSpecificYield = [&askedMetric](bool metric) -> std::optional<double> {
+        double askedPermeability = 0.0;
+        form.view->askSpecificYield = [&](bool metric, double permeability) -> std::optional<double> {
             askedMetric = metric;
+            askedPermeability = permeability;
             return 0.101255;
         };
+        // The dialog starts from the permeability just typed; the estimate shows to three digits,
+        // and what shows is what is stored.
+        typeIntoField(form, CZelmViewView::kPermeability, QStringLiteral("2"));
         QTest::mouseClick(form.control<QPushButton>(CZelmViewView::kSpecificYieldButton), Qt::LeftButton);
         QVERIFY(!askedMetric);
-        QCOMPARE(form.control<XEdit>(CZelmViewView::kSpecificYield)->text(), QStringLiteral("0.101255"));
+        QCOMPARE(askedPermeability, 2.0);
+        QCOMPARE(form.control<XEdit>(CZelmViewView::kSpecificYield)->text(), QStringLiteral("0.101"));
         form.view->CommitToDocument();
-        QCOMPARE(form.document->GetData().specificYield, 0.101255);
+        QCOMPARE(form.document->GetData().specificYield, 0.101);
     }
 
     void plotShowsTheEventsInCalendarOrderOnceTheyAreComplete()
