@@ -24,6 +24,8 @@ FoldingPanel::FoldingPanel(const QString& title, const QString& key, QWidget* pa
     foldButton = new QToolButton(this);
     foldButton->setObjectName(QStringLiteral("foldButton"));
     foldButton->setAutoRaise(true);
+    // Folding the panel leaves the focus where the user types: a field keeps its typed text.
+    foldButton->setFocusPolicy(Qt::NoFocus);
     connect(foldButton, &QToolButton::clicked, this, [this] { SetOpen(!open); });
     titleLabel = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()), this);
     titleLabel->setObjectName(QStringLiteral("panelTitle"));
@@ -62,6 +64,7 @@ void FoldingPanel::ShowOpen()
 {
     foldButton->setArrowType(open ? Qt::RightArrow : Qt::LeftArrow);
     foldButton->setToolTip(open ? QStringLiteral("Fold the panel away") : QStringLiteral("Open the panel"));
+    foldButton->setAccessibleName(foldButton->toolTip());
     titleLabel->setVisible(open);
     if (content != nullptr) content->setVisible(open);
     // The form beside it takes the width the panel does not need.
