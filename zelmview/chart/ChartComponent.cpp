@@ -2,20 +2,13 @@
 
 #include <qcustomplot.h>
 
-#include <QApplication>
-#include <QBuffer>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QRubberBand>
-#include <QSvgGenerator>
 
 #include "chart/ChartRenderer.h"
-#include "docview/AtomicSave.h"
+#include "chart/PlotExport.h"
 #include "docview/ControlId.h"
-#include "docview/MessageSink.h"
 
 namespace chart {
 
@@ -25,16 +18,6 @@ namespace {
 constexpr int kMaxPoints = 200000;
 // A press and release closer than this many pixels are a click, not a zoom rectangle.
 constexpr int kDragThreshold = 4;
-constexpr int kScreenDpi = 96;
-constexpr double kPointsPerInch = 72.0;
-
-// A drawing that could not be made counts as a failed write of its file.
-bool saveDrawing(const QString& path, const QByteArray& bytes)
-{
-    if (!bytes.isEmpty()) return saveAtomically(path, bytes);
-    docview::showMessage(QStringLiteral("Unable to write ") + path);
-    return false;
-}
 
 }  // namespace
 
@@ -257,62 +240,27 @@ void ChartComponent::NotifyMouse(int kind, const QPoint& position)
 
 QImage ChartComponent::ToImage(const QSize& size)
 {
-    const QSize target = size.isEmpty() ? plot->size() : size;
-    return plot->toPixmap(target.width(), target.height()).toImage();
+    return plotImage(*plot, size);
 }
 
 bool ChartComponent::SavePng(const QString& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!ToImage().save(&buffer, "PNG")) bytes.clear();
-    return saveDrawing(path, bytes);
+    return savePlotPng(*plot, path);
 }
 
 bool ChartComponent::SaveSvg(const QString& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const QSize size = plot->size();
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(properties.Text(kTitle));
-    QCPPainter painter;
-    if (painter.begin(&svg)) {
-        plot->toPainter(&painter, size.width(), size.height());
-        painter.end();
-    }
-    return saveDrawing(path, bytes);
+    return savePlotSvg(*plot, path, properties.Text(kTitle));
 }
 
 bool ChartComponent::SavePdf(const QString& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const QSize size = plot->size();
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(kScreenDpi);
-        pdf.setPageSize(QPageSize(QSizeF(size) * kPointsPerInch / kScreenDpi, QPageSize::Point));
-        pdf.setPageMargins(QMarginsF());
-        pdf.setTitle(properties.Text(kTitle));
-        QCPPainter painter;
-        if (painter.begin(&pdf)) {
-            plot->toPainter(&painter, size.width(), size.height());
-            painter.end();
-        }
-    }
-    return saveDrawing(path, bytes);
+    return savePlotPdf(*plot, path, properties.Text(kTitle));
 }
 
 void ChartComponent::CopyToClipboard()
 {
-    QApplication::clipboard()->setImage(ToImage());
+    copyPlot(*plot);
 }
 
 }  // namespace chart

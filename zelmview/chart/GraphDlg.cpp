@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,7 +12,9 @@
 #include <cmath>
 
 #include "chart/ChartComponent.h"
+#include "chart/ChartOrdinals.h"
 #include "chart/GraphBuilder.h"
+#include "chart/PlotExport.h"
 #include "docview/ControlId.h"
 #include "docview/MessageSink.h"
 #include "docview/WorkingFolder.h"
@@ -26,10 +26,6 @@ const QSize kDialogSize(800, 600);
 const QSize kMinimumChart(400, 300);
 constexpr int kLabelsPerZoom = 20;
 
-const QString kPngFilter = QStringLiteral("PNG image (*.png)");
-const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
-const QString kPdfFilter = QStringLiteral("PDF document (*.pdf)");
-
 // The step between cascaded chart windows: about a title bar.
 constexpr int kCascadeStep = 28;
 
@@ -38,20 +34,6 @@ QPointer<GraphDlg>& lastChart()
 {
     static QPointer<GraphDlg> last;
     return last;
-}
-
-QString extensionOf(const QString& filter)
-{
-    return filter.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0);
-}
-
-QString chooseWithDialog(QWidget* parent, const QString& filter, const QString& suggested)
-{
-    QFileDialog dialog(parent, QStringLiteral("Export Chart"), suggested, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(extensionOf(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -70,7 +52,7 @@ GraphDlg::GraphDlg(QWidget* parent) : QDialog(parent)
     }
     createChart = &chart::ChartComponent::Create;
     chooseExportFile = [this](const QString& filter, const QString& suggested) {
-        return chooseWithDialog(this, filter, suggested);
+        return chart::chooseExportFile(this, filter, suggested);
     };
     // The menu bar on top, the chart in all the room below it.
     auto* layout = new QVBoxLayout(this);
@@ -253,10 +235,10 @@ void GraphDlg::CreateActions()
         chartActions.append(action);
     };
     add(QStringLiteral("&Copy Chart"), QKeySequence::Copy, [this] { CopyChart(); });
-    add(QStringLiteral("Export as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(kPngFilter); });
+    add(QStringLiteral("Export as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(chart::kPngFilter); });
     add(QStringLiteral("Export as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G),
-        [this] { ExportWithDialog(kSvgFilter); });
-    add(QStringLiteral("Export as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(kPdfFilter); });
+        [this] { ExportWithDialog(chart::kSvgFilter); });
+    add(QStringLiteral("Export as P&DF..."), QKeySequence::Print, [this] { ExportWithDialog(chart::kPdfFilter); });
     add(QStringLiteral("Show &Whole Chart"), QKeySequence(Qt::Key_Home), [this] { ShowWholeChart(); });
     add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { emit helpRequested(helpSection); });
 }
@@ -290,7 +272,7 @@ void GraphDlg::contextMenuEvent(QContextMenuEvent* event)
 void GraphDlg::ExportWithDialog(const QString& filter)
 {
     const QString base = exportBaseName.isEmpty() ? graph.chartName : exportBaseName;
-    const QString suggested = base.isEmpty() ? QString() : base + QLatin1Char('.') + extensionOf(filter);
+    const QString suggested = base.isEmpty() ? QString() : base + QLatin1Char('.') + chart::extensionOf(filter);
     const QString path = chooseExportFile(filter, docview::workingFolder().FilePath(suggested));
     if (!path.isEmpty()) ExportChart(path);
 }
@@ -299,10 +281,7 @@ bool GraphDlg::ExportChart(const QString& path)
 {
     chart::ChartComponent* chart = GetChart();
     if (chart == nullptr) return false;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg")) return chart->SaveSvg(path);
-    if (suffix == QLatin1String("pdf")) return chart->SavePdf(path);
-    return chart->SavePng(path);
+    return chart::savePlot(*chart->Plot(), path, chart->Properties().Text(chart::kTitle));
 }
 
 void GraphDlg::CopyChart()

@@ -21,12 +21,14 @@
 #include "docview/EditCommands.h"
 #include "docview/MessageSink.h"
 #include "docview/ResourceIds.h"
+#include "forms/HelpRequest.h"
 #include "run/ModelRunner.h"
 #include "table/DeleteItemsDlg.h"
 #include "table/TableListCtrl.h"
 #include "transient/CZelmViewDoc.h"
 #include "transient/DeepPercolationChart.h"
 #include "transient/HydraulicConductivityConvertDlg.h"
+#include "transient/SensitivityWindow.h"
 #include "transient/TransientFields.h"
 #include "transient/TransientLivePanel.h"
 #include "transient/XEdit.h"
@@ -122,6 +124,7 @@ void CZelmViewView::CreateLivePanel()
     connect(livePanel, &TransientLivePanel::openChanged, this, [this](bool open) {
         if (open) ShowLiveResult();
     });
+    connect(livePanel, &TransientLivePanel::sensitivityRequested, this, &CZelmViewView::ShowSensitivity);
     // Each key press in a numeric field (the typed text is no change of the project), and the
     // stored value shown again after a text that is no number.
     for (XEdit* edit : std::as_const(controls.numericEdits))
@@ -266,6 +269,7 @@ bool CZelmViewView::HandlesCommand(int commandId) const
         return !IsRunning();
     case kCancelRunCommand:
         return IsRunning();
+    case kSensitivityCommand:
     case zelm::kBenchBottomland:
     case zelm::kInsertRow:
     case zelm::kCopyRows:
@@ -288,6 +292,9 @@ bool CZelmViewView::OnCommand(int commandId)
         return true;
     case kCancelRunCommand:
         CancelRun();
+        return true;
+    case kSensitivityCommand:
+        ShowSensitivity();
         return true;
     case zelm::kBenchBottomland:
         ToggleBenchBottomland();
@@ -350,4 +357,23 @@ void CZelmViewView::RunTransientModel()
     std::optional<CZelmViewDoc::ModelRun> run = document->RunTransientModel();
     if (!run) return;
     runSession.Follow(std::move(*run), forms::reportOpener(openReport, file, document->GetPathName()));
+}
+
+SensitivityWindow* CZelmViewView::GetSensitivityWindow() const
+{
+    return sensitivityWindow;
+}
+
+void CZelmViewView::ShowSensitivity()
+{
+    if (!CommitToDocument()) return;
+    if (sensitivityWindow != nullptr) {
+        sensitivityWindow->Recompute();
+    } else {
+        sensitivityWindow = new SensitivityWindow(GetZelmDocument(), this);
+        connect(sensitivityWindow, &SensitivityWindow::helpRequested, sensitivityWindow, &forms::showHelp);
+    }
+    sensitivityWindow->show();
+    sensitivityWindow->raise();
+    sensitivityWindow->activateWindow();
 }

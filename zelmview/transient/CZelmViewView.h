@@ -5,6 +5,7 @@
 // the report opens.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@
 class CZelmViewDoc;
 class QMenu;
 class QPrinter;
+class SensitivityWindow;
 class TableListCtrl;
 class TransientLivePanel;
 
@@ -74,6 +76,8 @@ public:
     TransientLivePanel* GetLivePanel() const { return livePanel; }
     // Runs the model on the project with what is typed but not stored, into the live panel.
     void ShowLiveResult();
+    // The sensitivity window of this form's project, while it is open.
+    SensitivityWindow* GetSensitivityWindow() const;
 
     // The whole form, also where it is scrolled out of sight.
     void PrintForm(QPrinter& printer) { PrintAsShown(printer, controls.page); }
@@ -84,6 +88,11 @@ public:
     EventTableEditing::ChooseItems chooseItemsToDelete;
     // The specific yield asked for is computed from a conductivity that starts at `permeability`.
     std::function<std::optional<double>(bool metric, double permeability)> askSpecificYield;
+
+public slots:
+    // Sensitivity: commits what is typed (a text that is no number stops here, as it stops a run),
+    // then opens the sensitivity window of the project, or brings it up to date and to the front.
+    void ShowSensitivity();
 
 signals:
     void runStateChanged(bool running);
@@ -112,4 +121,5 @@ private:
     TransientLivePanel* livePanel = nullptr;
 
     ModelRunSession runSession;
+    QPointer<SensitivityWindow> sensitivityWindow;
 };

@@ -1,4 +1,5 @@
-// The ids of form 101, the transient project's form, and of the command that ends a run it follows.
+// The ids of form 101, the transient project's form, of the command that ends a run it follows and
+// of the one that opens its sensitivity window.
 // The form's class carries them, so they read CZelmViewView::kPermeability and so on.
 #pragma once
 
@@ -47,4 +48,6 @@ struct TransientFormIds {
     };
     // Ends the run being followed; a command of this program's own beside Run (32775).
     static constexpr int kCancelRunCommand = 32790;
+    // Opens the sensitivity window of the project.
+    static constexpr int kSensitivityCommand = 32791;
 };

@@ -14,7 +14,8 @@ namespace {
 const QString kDescription =
     QStringLiteral("\nTransient\nTransient\nTransient Input Files (*.trn)\n.trn\nZelmView.Document\nZelm Document");
 
-// "&Model": "&Run Transient Model", "&Cancel Run" and "&Bench && Bottomland" with its check mark.
+// "&Model": "&Run Transient Model", "&Cancel Run", "&Sensitivity..." and "&Bench && Bottomland" with
+// its check mark.
 docview::MenuSpec modelMenu()
 {
     // The tool bar's Run button is shared by both models; the menu names this one.
@@ -23,6 +24,7 @@ docview::MenuSpec modelMenu()
             {{zelm::kRunModel, QStringLiteral("&Run Transient Model"), QStringLiteral("runTransientModel"),
               QStringLiteral("Run the ZELM Transient model")},
              {CZelmViewView::kCancelRunCommand},
+             {CZelmViewView::kSensitivityCommand},
              {zelm::kBenchBottomland}}};
 }
 
@@ -50,6 +52,9 @@ docview::DocumentType transientInputType(docview::DocumentHost& host)
          .text = QStringLiteral("&Cancel Run"),
          .prompt = QStringLiteral("Stop the model run in progress"),
          .followsView = true},
+        {.id = CZelmViewView::kSensitivityCommand,
+         .text = QStringLiteral("&Sensitivity..."),
+         .prompt = QStringLiteral("Show how the result depends on each input")},
         {.id = zelm::kBenchBottomland,
          .text = QStringLiteral("&Bench && Bottomland"),
          .prompt = QStringLiteral("Calculate the bench and bottom land classification"),

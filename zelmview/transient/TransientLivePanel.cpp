@@ -3,6 +3,7 @@
 #include <qcustomplot.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -70,6 +71,14 @@ void TransientLivePanel::CreateContent()
         axis->setTickLabelFont(font);
     }
     Column()->addWidget(chart, 1);
+    sensitivityButton = new QPushButton(QStringLiteral("Sensitivity..."));
+    sensitivityButton->setObjectName(QStringLiteral("sensitivityButton"));
+    sensitivityButton->setToolTip(
+        QStringLiteral("Which input the result depends on most (also Model > Sensitivity...)"));
+    // The Model menu is the keyboard's way; a click leaves the focus in the form.
+    sensitivityButton->setFocusPolicy(Qt::NoFocus);
+    connect(sensitivityButton, &QPushButton::clicked, this, &TransientLivePanel::sensitivityRequested);
+    Column()->addWidget(sensitivityButton);
     // Without the chart (a refused project) the message stays at the top.
     Column()->addStretch(0);
 }

@@ -16,6 +16,7 @@
 
 class QCustomPlot;
 class QLabel;
+class QPushButton;
 
 class TransientLivePanel : public forms::LivePanel {
     Q_OBJECT
@@ -34,6 +35,11 @@ public:
     // What the panel shows now.
     const model::TransientResult& GetResult() const { return result; }
     QCustomPlot* GetChart() const { return chart; }
+    QPushButton* GetSensitivityButton() const { return sensitivityButton; }
+
+signals:
+    // The user asks which input the result depends on most.
+    void sensitivityRequested();
 
 private:
     void CreateContent();
@@ -50,4 +56,5 @@ private:
     QLabel* equivalentDepthValue = nullptr;
     QLabel* barrierValue = nullptr;
     QCustomPlot* chart = nullptr;
+    QPushButton* sensitivityButton = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QProcess>
 #include <QString>
+#include <string>
 
 #include "data/IrrigationDataElement.h"
 #include "data/ProjectFiles.h"
@@ -55,6 +56,14 @@ inline QByteArray runModel(const QString& folder, const QString& baseName,
     model.closeWriteChannel();
     if (!model.waitForFinished(60000)) return "the model did not finish";
     return model.readAll();
+}
+
+// The value of the report's parameter line that begins with `label` ("Drain spacing").
+inline std::string reportValue(const QByteArray& report, const char* label)
+{
+    for (const QByteArray& line : report.split('\n'))
+        if (line.startsWith(label)) return line.mid(line.indexOf('=') + 1).trimmed().toStdString();
+    return "(no line)";
 }
 
 // Copies the test data file `name` to `target`; false when it cannot.

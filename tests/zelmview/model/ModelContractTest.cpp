@@ -33,14 +33,6 @@ std::vector<std::string> nonEmpty(const std::string& line)
     return line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line};
 }
 
-// The value of the report's parameter line that begins with `label`.
-std::string reportValue(const QByteArray& report, const char* label)
-{
-    for (const QByteArray& line : report.split('\n'))
-        if (line.startsWith(label)) return line.mid(line.indexOf('=') + 1).trimmed().toStdString();
-    return "(no line)";
-}
-
 class TransientModelContract : public ::testing::Test {
 protected:
     // Returns whether the run succeeded.

@@ -13,6 +13,7 @@
 #include "docview/MessageSink.h"
 #include "model/TransientModel.h"
 #include "transient/EditorTestSupport.h"
+#include "transient/SensitivityWindow.h"
 #include "transient/TransientLivePanel.h"
 #include "transient/XEdit.h"
 
@@ -68,6 +69,11 @@ private slots:
         QVERIFY(!form.document->IsModified());
         QCOMPARE(form.document->GetData().permeability, stored.permeability);
         QVERIFY(messages.messages().isEmpty());
+
+        // The panel's button opens the sensitivity study of the project.
+        QTest::mouseClick(panel.GetSensitivityButton(), Qt::LeftButton);
+        QVERIFY(form.view->GetSensitivityWindow() != nullptr);
+        QVERIFY(form.view->GetSensitivityWindow()->isVisible());
 
         // Leaving the field stores the number as one step; the panel goes on showing it.
         QTest::keyClick(form.control<XEdit>(CZelmViewView::kPermeability), Qt::Key_Tab);
