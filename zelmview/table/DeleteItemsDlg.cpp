@@ -20,6 +20,7 @@ DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDia
     docview::setControlId(list, kItemList);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSortingEnabled(false);
+    list->setAccessibleName(QStringLiteral("Items to delete"));
     list->addItems(texts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
