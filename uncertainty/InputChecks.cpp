@@ -73,11 +73,11 @@ private:
 
     void checkNumbersAreFinite()
     {
-        finite(p_.barrierDepth, "THE DEPTH TO THE BARRIER [Z]");
+        finite(p_.barrierDepth, "THE DEPTH TO THE BARRIER [d]");
         finite(p_.barrierDepthSD, "THE STANDARD DEVIATION OF THE DEPTH TO THE BARRIER");
         finite(p_.permeability, "THE HYDRAULIC CONDUCTIVITY [K]");
         finite(p_.permeabilitySD, "THE STANDARD DEVIATION OF THE HYDRAULIC CONDUCTIVITY");
-        finite(p_.rechargeRate, "THE RECHARGE RATE [QD]");
+        finite(p_.rechargeRate, "THE RECHARGE RATE [Qd]");
         finite(p_.rechargeRateSD, "THE STANDARD DEVIATION OF THE RECHARGE RATE");
         finite(p_.drainRadius, "THE DRAIN RADIUS");
         finite(p_.criticalDepth, "THE CRITICAL DEPTH TO THE WATER TABLE");
@@ -154,9 +154,9 @@ private:
 
     void checkField()
     {
-        positive(p_.barrierDepth, "THE MEAN DEPTH TO THE BARRIER [Z]");
+        positive(p_.barrierDepth, "THE MEAN DEPTH TO THE BARRIER [d]");
         positive(p_.permeability, "THE MEAN HYDRAULIC CONDUCTIVITY [K]");
-        positive(p_.rechargeRate, "THE MEAN RECHARGE RATE [QD]");
+        positive(p_.rechargeRate, "THE MEAN RECHARGE RATE [Qd]");
         positive(p_.drainRadius, "THE DRAIN RADIUS");
         notNegative(p_.barrierDepthSD, "THE STANDARD DEVIATION OF THE DEPTH TO THE BARRIER");
         notNegative(p_.permeabilitySD, "THE STANDARD DEVIATION OF THE HYDRAULIC CONDUCTIVITY");

@@ -202,12 +202,17 @@ TEST(UncertaintyProgram, EveryErrorOfAProjectGetsItsLine)
     ScratchDir dir;
     RiskProject p = rangeProject();
     p.permeability = 0;
+    p.barrierDepth = 0;
+    p.rechargeRate = 0;
     p.systemLife = -1;
     p.depthIncrement = 0;
     writeFile(dir / "three.rsk", fixtures::rskText(p));
     ProcessResult r = runOn(dir, "three");
+    // The inputs are named as the form names them: [d], [K] and [Qd].
     EXPECT_EQ(r.output,
+              " ERROR - THE MEAN DEPTH TO THE BARRIER [d] MUST BE ABOVE 0\n"
               " ERROR - THE MEAN HYDRAULIC CONDUCTIVITY [K] MUST BE ABOVE 0\n"
+              " ERROR - THE MEAN RECHARGE RATE [Qd] MUST BE ABOVE 0\n"
               " ERROR - THE LIFE OF THE SYSTEM MUST BE ABOVE 0\n"
               " ERROR - THE DEPTH INCREMENT MUST BE ABOVE 0\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "three.UNC"));

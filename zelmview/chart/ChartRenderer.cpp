@@ -325,8 +325,10 @@ void renderChart(const ChartProperties& p, const ChartUserState& user, QCustomPl
     }
     const int group2Sets = p.FirstIndexCount(kGroup2Value);
     for (int set = 0; set < group2Sets; ++set) {
-        const Series series =
+        Series series =
             collectSeries(p, kGroup2Value, kGroup2XValue, kGroup2Attribute, set, setCount + set, pointCount);
+        // The point labels belong to the first group's points.
+        series.labels.fill(QString());
         draw(series, SeriesKind::LineMarkers, paletteColour(p.Int(kGroup2Colour, kPaletteGrey)), plot.yAxis2,
              p.Text(kLegend, setCount + set));
     }

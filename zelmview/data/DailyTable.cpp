@@ -1,5 +1,6 @@
 #include "data/DailyTable.h"
 
+#include "data/EventCalendar.h"
 #include "data/TransientOutputData.h"
 #include "docview/AtomicSave.h"
 
@@ -12,7 +13,24 @@ QString formatDepth(double depth)
 
 }  // namespace
 
-QList<DailyDepth> dailyDepthsByDay(const TransientOutputData& output)
+QSet<int> eventDayNumbers(const QList<IrrigationDataElement>& events, const QDate& firstDay)
+{
+    QSet<int> days;
+    if (!firstDay.isValid()) return days;
+    for (const IrrigationDataElement& event : events) {
+        if (!zelm::isValidEventDate(event.month, event.day)) continue;
+        // The event's date in the year of day 1, or in the year after when it comes earlier; the
+        // last event falls on day 1 and again on the day a year later.
+        QDate date = zelm::eventDate(event, firstDay.year());
+        if (date < firstDay) date = zelm::eventDate(event, firstDay.year() + 1);
+        const int day = int(firstDay.daysTo(date)) + 1;
+        days.insert(day);
+        if (day == 1) days.insert(1 + int(firstDay.daysTo(firstDay.addYears(1))));
+    }
+    return days;
+}
+
+QList<DailyDepth> dailyDepthsByDay(const TransientOutputData& output, const QSet<int>& eventDays)
 {
     // A day that repeats (the row after an event's build-up) is no day of its own: its depth is
     // the after-buildup depth of the day its first row began.
@@ -22,7 +40,7 @@ QList<DailyDepth> dailyDepthsByDay(const TransientOutputData& output)
     for (qsizetype row = 0; row < output.dailyDepth.size(); ++row) {
         const double depth = output.dailyDepth.at(row);
         if (next < repeated.size() && repeated.at(next) == row) {
-            if (!days.isEmpty()) days.last().afterBuildup = depth;
+            if (!days.isEmpty() && eventDays.contains(int(days.size()))) days.last().afterBuildup = depth;
             ++next;
             continue;
         }
@@ -43,8 +61,7 @@ QString dailyTableCsv(const QList<DailyDepth>& days, const QDate& firstDay, cons
     return text;
 }
 
-bool writeDailyTableCsv(const QString& path, const TransientOutputData& output, const QDate& firstDay,
-                        const QString& unit)
+bool writeDailyTableCsv(const QString& path, const QList<DailyDepth>& days, const QDate& firstDay, const QString& unit)
 {
-    return saveTextAtomically(path, dailyTableCsv(dailyDepthsByDay(output), firstDay, unit));
+    return saveTextAtomically(path, dailyTableCsv(days, firstDay, unit));
 }

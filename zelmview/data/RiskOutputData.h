@@ -14,7 +14,7 @@
 struct RiskOutputRangeSpacingItem {
     static constexpr int kValues = 9;
     // The columns of a reliability table row that the program uses.
-    static constexpr int kReliability = 0, kTotalCost = 3, kSpacing = 4;
+    static constexpr int kReliability = 0, kDepth = 1, kTotalCost = 3, kSpacing = 4;
 
     std::array<double, kValues> value{};
 };

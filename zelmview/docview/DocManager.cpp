@@ -112,9 +112,17 @@ Document* DocManager::OnFileNew(const QList<DocTemplate*>& creatable)
 QStringList DocManager::FileOpenFilters() const
 {
     QStringList filters;
-    for (const auto& docTemplate : templates)
-        if (!docTemplate->GetDocString(DocTemplate::filterName).isEmpty())
-            filters.append(docTemplate->FileDialogFilter());
+    QStringList patterns;
+    for (const auto& docTemplate : templates) {
+        if (docTemplate->GetDocString(DocTemplate::filterName).isEmpty()) continue;
+        const QString filter = docTemplate->FileDialogFilter();
+        filters.append(filter);
+        const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && filter.endsWith(QLatin1Char(')'))) patterns.append(filter.mid(open + 1).chopped(1));
+    }
+    // Every file the program opens, under one filter that the dialog starts with.
+    if (patterns.size() > 1)
+        filters.prepend(QStringLiteral("All Drainage Files (%1)").arg(patterns.join(QLatin1Char(' '))));
     filters.append(QStringLiteral("All Files (*)"));
     return filters;
 }

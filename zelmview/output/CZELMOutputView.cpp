@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "data/CZELMOutputDoc.h"
+#include "data/DailyTable.h"
 #include "data/EventCalendar.h"
 #include "docview/CommandIds.h"
 #include "docview/ControlId.h"
@@ -125,9 +126,10 @@ bool CZELMOutputView::OnCommand(int commandId)
     if (CZELMOutputDoc* document = GetOutputDocument()) {
         auto* table = new TableDlg(&document->GetOutput(), this);
         const ZELMData& project = document->GetInput();
-        table->SetProject(firstDayOfChartYear(project),
+        const QDate firstDay = firstDayOfChartYear(project);
+        table->SetProject(firstDay,
                           project.metricUnits == ZELMData::Units::Metric ? QStringLiteral("m") : QStringLiteral("ft"),
-                          SuggestedFileName(QStringLiteral(".csv")));
+                          eventDayNumbers(project.events, firstDay), SuggestedFileName(QStringLiteral(".csv")));
         table->show();
     }
     return true;

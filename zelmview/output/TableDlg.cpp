@@ -1,11 +1,14 @@
 #include "output/TableDlg.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 
-#include "data/DailyTable.h"
 #include "data/TransientOutputData.h"
 #include "docview/ControlId.h"
+#include "docview/MessageSink.h"
+#include "forms/AccessibleNames.h"
 #include "forms/HeadedForm.h"
 #include "forms/HelpRequest.h"
 #include "table/TableListCtrl.h"
@@ -21,6 +24,9 @@ constexpr int kEditorId = 1001;
 // The dialog's size when it opens.
 const QSize kDialogSize(620, 200);
 const QString kHelpSection = QStringLiteral("daily-table");
+const QString kHeading = QStringLiteral("Daily Water Table Heights:");
+const QString kDepthLabel = QStringLiteral("Distance from surface:");
+const QString kAfterBuildupLabel = QStringLiteral("After buildup:");
 
 QString formatDepth(double depth)
 {
@@ -51,15 +57,17 @@ TableDlg::TableDlg(const TransientOutputData* daily, QWidget* parent) : QDialog(
     table->setObjectName(QStringLiteral("dailyTable"));
     docview::setControlId(table, int(kTable));
     // Help on the left, the other three on the right; the table takes every change of size.
-    forms::ButtonRow* buttons =
-        forms::layOutHeadedForm(this, QStringLiteral("Daily Water Table Heights:"), table, kDialogSize.width());
-    QPushButton* help = buttons->AddButton(kHelpButton, QStringLiteral("Help"), QStringLiteral("helpButton"));
+    forms::ButtonRow* buttons = forms::layOutHeadedForm(this, kHeading, table, kDialogSize.width());
+    heading = findChild<QLabel*>();
+    heading->setWordWrap(true);
+    ShowHeading();
+    QPushButton* help = buttons->AddButton(kHelpButton, QStringLiteral("&Help"), QStringLiteral("helpButton"));
     buttons->addStretch(1);
     QPushButton* saveCsv =
-        buttons->AddButton(kSaveCsvButton, QStringLiteral("Save as CSV..."), QStringLiteral("saveCsvButton"));
-    QPushButton* close = buttons->AddButton(kCloseButton, QStringLiteral("Close"), QStringLiteral("closeButton"));
+        buttons->AddButton(kSaveCsvButton, QStringLiteral("&Save as CSV..."), QStringLiteral("saveCsvButton"));
+    QPushButton* close = buttons->AddButton(kCloseButton, QStringLiteral("&Close"), QStringLiteral("closeButton"));
     QPushButton* exportButton =
-        buttons->AddButton(kExportButton, QStringLiteral("Export"), QStringLiteral("exportButton"));
+        buttons->AddButton(kExportButton, QStringLiteral("&Export"), QStringLiteral("exportButton"));
     for (QPushButton* button : {help, saveCsv, close, exportButton}) button->setAutoDefault(false);
 
     connect(help, &QPushButton::clicked, this, [] { forms::showHelp(kHelpSection); });
@@ -83,14 +91,23 @@ void TableDlg::FillTable()
 
     // A day that repeats (the row after an event's build-up) adds no column: its depth goes
     // under the column that the day's first row made.
-    const QList<DailyDepth> days = dailyDepthsByDay(*output);
+    const QList<DailyDepth> days = Days();
     QStringList titles;
-    for (qsizetype day = 1; day <= days.size(); ++day) titles.append(QStringLiteral("Day %1").arg(day));
+    for (qsizetype day = 1; day <= days.size(); ++day) {
+        QString title = QStringLiteral("Day %1").arg(day);
+        if (firstDay.isValid()) title += QLatin1Char('\n') + QLocale::c().toString(firstDay.addDays(day - 1), "d MMM");
+        titles.append(title);
+    }
     table->setUpdatesEnabled(false);
     table->InsertColumn(0, QStringLiteral("Field"), kFieldColumnWidth);
     table->AppendColumns(titles, kDayColumnWidth);
-    table->InsertItem(kDepthRow, QStringLiteral("Distance from surface:"));
-    table->InsertItem(kAfterBuildupRow, QStringLiteral("After buildup:"));
+    table->InsertItem(kDepthRow, kDepthLabel);
+    table->InsertItem(kAfterBuildupRow, kAfterBuildupLabel);
+    // The row labels stand in the row header, which stays in view while the days scroll; the
+    // Field column that holds them too is hidden, and still copied by Export.
+    table->setVerticalHeaderLabels({kDepthLabel, kAfterBuildupLabel});
+    table->verticalHeader()->show();
+    table->setColumnHidden(0, true);
     for (int column = 0; column < table->columnCount(); ++column)
         table->SetColumnMode(column, TableListCtrl::ColumnMode::ReadOnly);
     for (qsizetype day = 0; day < days.size(); ++day) {
@@ -102,21 +119,40 @@ void TableDlg::FillTable()
     table->setUpdatesEnabled(true);
 }
 
-void TableDlg::SetProject(const QDate& yearStart, const QString& depthUnit, const QString& suggested)
+void TableDlg::SetProject(const QDate& yearStart, const QString& depthUnit, const QSet<int>& eventDayNumbers,
+                          const QString& suggested)
 {
     firstDay = yearStart;
     unit = depthUnit;
+    eventDays = eventDayNumbers;
     suggestedCsvPath = suggested;
+    ShowHeading();
+}
+
+QList<DailyDepth> TableDlg::Days() const
+{
+    return output != nullptr ? dailyDepthsByDay(*output, eventDays) : QList<DailyDepth>();
+}
+
+void TableDlg::ShowHeading()
+{
+    heading->setText(
+        kHeading +
+        QStringLiteral(" the depth of the water table below the ground surface, in %1, day by day").arg(unit));
+    forms::nameAfterLabel(table, heading);
 }
 
 bool TableDlg::SaveTableAsCsv()
 {
     if (output == nullptr) return false;
     const QString path = chooseCsvFile();
-    return !path.isEmpty() && writeDailyTableCsv(path, *output, firstDay, unit);
+    if (path.isEmpty() || !writeDailyTableCsv(path, Days(), firstDay, unit)) return false;
+    docview::showStatus(QStringLiteral("The daily table was saved to %1.").arg(path));
+    return true;
 }
 
 void TableDlg::ExportTable()
 {
     table->CopyToClipboard(true, false);
+    docview::showStatus(QStringLiteral("The daily table was copied to the clipboard."));
 }

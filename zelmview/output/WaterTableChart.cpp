@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "chart/ChartOrdinals.h"
@@ -22,6 +23,8 @@ const QDate kSpring(kFollowingYear, 3, 1);  // where the seasonal high water tab
 constexpr int kDaysPerYear = 365;
 constexpr double kCriterionFeet = 5.0;
 constexpr double kCriterionMetres = 1.524;
+// The share of the axis left below the lowest bench and bottomland line.
+constexpr double kRoomBelowLines = 0.04;
 
 enum Set : int { kEventLine = 0, kDailyHeights = 1, kSeasonalHigh = 2, kCriterion = 3 };
 
@@ -107,14 +110,20 @@ double fillBenchAndBottomland(GraphDescription& graph, TransientOutputData& outp
     return std::min(level, criterion);
 }
 
-// Both axes run from the lowest line drawn (the drain, or the criterion or the seasonal high water
-// table when they lie below it) up to the surface. The left axis reads as depth below the surface,
-// the second as height above the drain; both are labelled at nice numbers, whatever the zoom.
-void labelAxes(GraphDescription& graph, double drainDepth, double lowest)
+// Both axes run from the drain up to the surface, and with the bench and bottomland lines from a
+// little below the lower of them and the drain, so that a line on the drain is not hidden by the
+// frame. The left axis reads as depth below the surface, the second as height above the drain;
+// both are labelled at nice numbers, whatever the zoom.
+void labelAxes(GraphDescription& graph, double drainDepth, std::optional<double> lowestLine)
 {
     graph.customLabels[0] = {1, 0, chart::kAxisCodeDepthBelowTop, {}};
     graph.customLabels[1] = {1, 0, chart::kAxisCodeLabels, {}};
-    graph.axisRange[2] = std::min(0.0, lowest);
+    double bottom = 0.0;
+    if (lowestLine && std::isfinite(*lowestLine)) {
+        bottom = std::min(0.0, *lowestLine);
+        if (std::isfinite(drainDepth)) bottom -= kRoomBelowLines * std::abs(drainDepth - bottom);
+    }
+    graph.axisRange[2] = bottom;
     graph.axisRange[3] = drainDepth;
     graph.axisRange[4] = graph.axisRange[2];
     graph.axisRange[5] = drainDepth;
@@ -167,8 +176,9 @@ void fillWaterTableChart(GraphDescription& graph, const ZELMData& input, Transie
     graph.xCode = chart::kXCodeMonthDates;
     graph.axisRange[0] = 0.0;
     graph.axisRange[1] = axis.xMax;
-    const double lowest = bench ? fillBenchAndBottomland(graph, output, axis, input.depthToDrain, metres) : 0.0;
-    labelAxes(graph, input.depthToDrain, std::isfinite(lowest) ? lowest : 0.0);
+    std::optional<double> lowestLine;
+    if (bench) lowestLine = fillBenchAndBottomland(graph, output, axis, input.depthToDrain, metres);
+    labelAxes(graph, input.depthToDrain, lowestLine);
     addSecondAxisGroup(graph, points, unit);
 
     graph.dateStart = dateAxisStart(axis.axisStart);

@@ -19,9 +19,17 @@ void fillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSp
 {
     const int points = int(rows.size());
     graph.AllocateGraphs(1, 1, points, points, 0, 0, 0);
-    graph.SetGraphTitles(kTitle, QStringLiteral("Reliability %"), QStringLiteral("cost"), kTitle,
+    // The axes say their units: the report's annual cost is per acre (per hectare) and year, and
+    // each point is labelled with the depth of its design.
+    const bool english = units == RiskData::Units::English;
+    const QString area = english ? QStringLiteral("acre") : QStringLiteral("hectare");
+    const QString length = english ? QStringLiteral("ft.") : QStringLiteral("m.");
+    graph.SetGraphTitles(kTitle, QStringLiteral("Reliability %"),
+                         QStringLiteral("cost") + QStringLiteral(" (annual, per %1)").arg(area), kTitle,
                          QStringLiteral("zel_reliability"));
-    graph.rightTitle = units == RiskData::Units::English ? QStringLiteral("ft.") : QStringLiteral("m.");
+    graph.rightTitle = QStringLiteral("Spacing (%1)").arg(length);
+    graph.hasPointLabels = 1;
+    graph.pointLabels.Allocate(1, 1, points, QString());
 
     // The spacing goes against the second axis.
     graph.group2SetCount = 1;
@@ -35,6 +43,9 @@ void fillReliabilityChart(GraphDescription& graph, const QList<RiskOutputRangeSp
         graph.xLabels[i] = QString::asprintf("%g", value[RiskOutputRangeSpacingItem::kReliability]);
         graph.values.at(0, 0, i) = value[RiskOutputRangeSpacingItem::kTotalCost];
         graph.group2Values.at(0, 0, i) = value[RiskOutputRangeSpacingItem::kSpacing];
+        graph.pointLabels.at(0, 0, i) =
+            QStringLiteral("depth %1 %2")
+                .arg(QString::asprintf("%g", value[RiskOutputRangeSpacingItem::kDepth]), length);
     }
 }
 

@@ -20,6 +20,7 @@ DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDia
     docview::setControlId(list, kItemList);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSortingEnabled(false);
+    list->setAccessibleName(QStringLiteral("Items to delete"));
     list->addItems(texts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -31,7 +32,14 @@ DeleteItemsDlg::DeleteItemsDlg(const QStringList& texts, QWidget* parent) : QDia
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
     layout->addWidget(buttons);
-    resize(220, 260);
+    resize(300, 260);
+}
+
+void DeleteItemsDlg::StartOn(int row)
+{
+    if (row < 0 || row >= list->count()) return;
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    list->scrollToItem(list->item(row));
 }
 
 void DeleteItemsDlg::accept()

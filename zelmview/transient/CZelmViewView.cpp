@@ -47,6 +47,8 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     docview::setControlId(this, kFormId);
     chooseItemsToDelete = [this](const QStringList& texts) {
         DeleteItemsDlg dialog(texts, this);
+        const TableListCtrl& table = *controls.eventTable;
+        dialog.StartOn(table.HasCursor() ? table.GetCursorRow() : table.currentRow());
         return dialog.exec() == QDialog::Accepted ? dialog.GetChosenIndices() : QList<int>();
     };
     askSpecificYield = [this](bool metric, double permeability) -> std::optional<double> {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <algorithm>
+#include <cmath>
 
 #include "chart/ChartOrdinals.h"
 #include "chart/GraphDlg.h"
@@ -13,6 +14,9 @@
 namespace zelm {
 
 namespace {
+
+// The value axis reaches this far above the highest event.
+constexpr double kLabelHeadroom = 1.12;
 
 bool allEventsComplete(const ZELMData& data)
 {
@@ -49,6 +53,13 @@ void fillDeepPercolationChart(GraphDescription& graph, const ZELMData& data)
     }
     graph.axisRange[0] = 0.0;
     graph.axisRange[1] = 365.0;
+    // Room above the highest stick for its date label, inside the frame.
+    double highest = 0.0;
+    for (const IrrigationDataElement& event : data.events) highest = std::max(highest, event.amount);
+    if (highest > 0.0 && std::isfinite(highest)) {
+        graph.axisRange[2] = 0.0;
+        graph.axisRange[3] = highest * kLabelHeadroom;
+    }
 }
 
 GraphDlg* PlotDeepPercolation(ZELMData& data, QWidget* parent)

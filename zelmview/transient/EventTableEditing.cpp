@@ -151,9 +151,12 @@ void EventTableEditing::InsertRowAtCursor()
 void EventTableEditing::DeleteEvents(const ChooseItems& choose)
 {
     table.EndEdit();
+    // The date first, then the row and the amount, which tell apart two events of one date.
     QStringList texts;
+    int row = 0;
     for (const IrrigationDataElement& event : events())
-        texts.append(formatInteger(event.month) + QLatin1Char('/') + formatInteger(event.day));
+        texts.append(formatInteger(event.month) + QLatin1Char('/') + formatInteger(event.day) +
+                     QStringLiteral(" - row %1, amount %2").arg(++row).arg(formatAmount(event.amount)));
     // Highest first, so the positions still to be removed stay where they are.
     RemoveEvents(choose(texts));
 }

@@ -39,7 +39,8 @@ public:
     void OnPasteEnds();
     void AddEvents();
     void InsertRowAtCursor();
-    // Asks `choose` which of the events (shown as month/day) to delete, highest first.
+    // Asks `choose` which of the events (shown as month/day, row and amount) to delete, highest
+    // first.
     void DeleteEvents(const ChooseItems& choose);
     // Deletes the event of one row.
     void DeleteEventAt(int row);

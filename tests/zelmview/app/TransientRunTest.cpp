@@ -76,8 +76,10 @@ private slots:
         docview::Document* opened = app->OpenDocumentFile(path);
         QVERIFY(qobject_cast<CZelmViewDoc*>(opened) != nullptr);
         QCOMPARE(opened->GetTitle(), path);
+        // The dialog starts on every file of the suite, then offers each kind.
         QCOMPARE(app->GetDocManager().FileOpenFilters().constFirst(),
-                 QStringLiteral("Transient Input Files (*.trn *.TRN)"));
+                 QStringLiteral("All Drainage Files (*.trn *.TRN *.rsk *.RSK *.otr *.OTR *.unc *.UNC)"));
+        QCOMPARE(app->GetDocManager().FileOpenFilters().at(1), QStringLiteral("Transient Input Files (*.trn *.TRN)"));
     }
 
     void everyExampleRunsFromTheFormIntoItsReportWindow_data()

@@ -97,7 +97,8 @@ void DocManagerTest::openDialogFiltersFollowTheRegistrationOrderAndBothLetterCas
     manager.AddDocTemplate(makeType(131, kRiskDescription));
     manager.AddDocTemplate(makeType(130, kOutputDescription));
     QCOMPARE(manager.FileOpenFilters(),
-             QStringList({QStringLiteral("Risk Analysis Input Files (*.rsk *.RSK)"),
+             QStringList({QStringLiteral("All Drainage Files (*.rsk *.RSK *.otr *.OTR)"),
+                          QStringLiteral("Risk Analysis Input Files (*.rsk *.RSK)"),
                           QStringLiteral("Transient Output Files (*.otr *.OTR)"), QStringLiteral("All Files (*)")}));
 }
 

@@ -457,6 +457,7 @@ void AppDriver::AnswerModal()
     const QScopedValueRollback<bool> answering(answeringModal, true);
     const bool accept = playing.Word(0) != QLatin1String("cancel");
     if (auto* chooser = qobject_cast<DeleteItemsDlg*>(modal)) {
+        chooser->GetList()->clearSelection();  // the rows the step names, not the one it starts on
         for (const QString& index : playing.Word(0).split(QLatin1Char(','), Qt::SkipEmptyParts))
             if (QListWidgetItem* item = chooser->GetList()->item(index.toInt())) item->setSelected(true);
         finishDialog(chooser, accept);

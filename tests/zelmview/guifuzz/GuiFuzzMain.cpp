@@ -127,8 +127,8 @@ void report(const QString& what, const Outcome& outcome, const QString& file)
 
 int main(int argc, char** argv)
 {
-    // Offscreen, and never with the user's settings.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, and never with the user's settings or clipboard: a run is the same on every machine.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
     standardHandler = qInstallMessageHandler(quietPlatform);

@@ -19,7 +19,8 @@ namespace guifuzz {
 
 namespace {
 
-// Messages that say a file could not be read or a folder entered: never right after a step.
+// Messages that say a file could not be read or a folder entered: never right after a step. (A
+// model that refuses what was typed, a range of too many designs, says so rightly.)
 const QStringList kFaultMessages = {
     QStringLiteral("unable to change to directory"),
     QStringLiteral("cannot open input file"),
@@ -31,7 +32,7 @@ const QStringList kFaultMessages = {
     QStringLiteral("ends before data line"),
     QStringLiteral("not a regular file"),
     QStringLiteral("cannot find the risk project"),
-    QStringLiteral("holds more than"),
+    QStringLiteral("the pipe cost table holds more than"),
     QStringLiteral("names the pipe type"),
     QStringLiteral("unexpected eof"),
     QStringLiteral("data line"),
@@ -91,11 +92,6 @@ Snapshot freshOf(const RiskData& data, const QStringList& pages, bool* changed)
     return freshSnapshot(data, pages, changed);
 }
 
-QString scratchFile(const AppDriver& driver, const char* extension)
-{
-    return QDir(driver.Folder()).filePath(QStringLiteral("../guifuzz-scratch") + QLatin1String(extension));
-}
-
 QString firstLines(const QStringList& lines)
 {
     return lines.mid(0, 6).join(QStringLiteral("; "));
@@ -120,6 +116,7 @@ QList<Invariants::Project> Invariants::Capture() const
     for (docview::Document* document : driver.InputDocuments()) {
         Project project;
         project.document = document;
+        project.identity = document;
         project.path = document->GetPathName();
         project.title = document->GetTitle();
         project.modified = document->IsModified();
@@ -205,14 +202,21 @@ void Invariants::NoteUnsettled(const Step& step, const QList<Project>& after)
             for (auto it = window.constBegin(); it != window.constEnd(); ++it)
                 if (it.key().endsWith(QLatin1String("specificYieldEdit:text")) &&
                     it.value() != computed->stored.value(it.key()))
-                    unsettled[computed->document.data()].insert(it.key(), it.value());
+                    unsettled[computed->identity].insert(it.key(), it.value());
 }
 
 void Invariants::Settle(const QList<Project>& after)
 {
-    // A value settles once the project holds it, or once no window shows it any more.
+    // A value settles once the project holds it, or once no window shows it any more (or the
+    // project is closed).
+    for (auto it = unsettled.begin(); it != unsettled.end();)
+        if (std::none_of(after.begin(), after.end(),
+                         [&](const Project& project) { return project.identity == it.key(); }))
+            it = unsettled.erase(it);
+        else
+            ++it;
     for (const Project& project : after) {
-        QHash<QString, QString>& waiting = unsettled[project.document.data()];
+        QHash<QString, QString>& waiting = unsettled[project.identity];
         for (auto it = waiting.begin(); it != waiting.end();) {
             const bool shown =
                 project.typed.value(it.key()) == it.value() ||
@@ -231,7 +235,7 @@ void Invariants::CheckProject(const Project& project, QStringList& problems) con
     const QString name = project.title;
     if (project.showingChangedIt)
         problems.append(QStringLiteral("show: a new window of %1 changed the project").arg(name));
-    const QHash<QString, QString> waiting = unsettled.value(project.document.data());
+    const QHash<QString, QString> waiting = unsettled.value(project.identity);
     for (const Snapshot& window : project.windows) {
         const QStringList shownOtherwise = differences(window, project.stored, false, [&](const QString& key) {
             return waiting.contains(key) && waiting.value(key) == window.value(key);
@@ -248,7 +252,8 @@ void Invariants::CheckProject(const Project& project, QStringList& problems) con
                                     .arg(event.month)
                                     .arg(event.day));
     const bool transient = std::holds_alternative<ZELMData>(project.data);
-    const QString scratch = scratchFile(driver, transient ? ".trn" : ".rsk");
+    const QString scratch =
+        scratchFolder.filePath(transient ? QStringLiteral("project.trn") : QStringLiteral("project.rsk"));
     QString why;
     const auto kept = std::visit(
         [&](const auto& data) -> std::optional<ProjectData> {
@@ -324,9 +329,17 @@ void Invariants::CheckSaved(const QString& path, const Project* saved, QStringLi
         return;
     }
     if (saved == nullptr) return;
-    // What the window showed, with what f(K) put into a field, in whichever window.
+    // What the window showed, with what f(K) put into a field, in whichever window, and what is
+    // typed into a field on every page that shows the same value (the others show it once it is
+    // stored).
     Snapshot shown = saved->typed;
-    const QHash<QString, QString> waiting = unsettled.value(saved->document.data());
+    for (auto typing = saved->typed.constBegin(); typing != saved->typed.constEnd(); ++typing) {
+        if (saved->shown.contains(typing.key())) continue;
+        const QString sameValue = typing.key().section(QLatin1Char('/'), -1);
+        for (auto it = shown.begin(); it != shown.end(); ++it)
+            if (it.key().section(QLatin1Char('/'), -1) == sameValue) it.value() = typing.value();
+    }
+    const QHash<QString, QString> waiting = unsettled.value(saved->identity);
     for (auto it = waiting.constBegin(); it != waiting.constEnd(); ++it) shown.insert(it.key(), it.value());
     const QStringList differing = differences(shown, *fromFile, true);
     if (!differing.isEmpty())
@@ -337,15 +350,17 @@ void Invariants::CheckSaved(const QString& path, const Project* saved, QStringLi
 QSet<QString> Invariants::Pending(const Project& project) const
 {
     QSet<QString> pending;
-    for (const QString& key : unsettled.value(project.document.data()).keys()) pending.insert(widgetOf(key));
+    for (const QString& key : unsettled.value(project.identity).keys()) pending.insert(widgetOf(key));
     for (auto it = project.typed.constBegin(); it != project.typed.constEnd(); ++it) {
         if (project.shown.contains(it.key())) continue;
         // The field with the focus, as long as it shows what the user typed (not what the program
-        // put there), and the table whose cell is being edited.
+        // put there; a field may cut it at its length, a line field drops its line ends), and the
+        // table whose cell is being edited.
         const QString widget = widgetOf(it.key());
         if (it.key().endsWith(QLatin1String(":editing")) ||
             (project.document == keptIn && widget == keptField &&
-             (it.value() == keptText || it.value() == QString(keptText).remove(QLatin1Char('\n')))))
+             (it.value() == keptText ||
+              (!it.value().isEmpty() && QString(keptText).remove(QLatin1Char('\n')).startsWith(it.value())))))
             pending.insert(widget);
     }
     return pending;

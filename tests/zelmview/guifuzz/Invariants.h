@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <variant>
 
 #include "Steps.h"
@@ -53,6 +54,9 @@ private:
     // An open project as the program holds and shows it.
     struct Project {
         QPointer<docview::Document> document;
+        // The document's address: what f(K) left waiting in its window is kept under it, and is
+        // still found in the step that closes the document.
+        const docview::Document* identity = nullptr;
         QString path;
         QString title;
         bool modified = false;
@@ -89,6 +93,9 @@ private:
     const Project* Find(const QList<Project>& projects, const docview::Document* document) const;
 
     AppDriver& driver;
+    // Where a project is written to see what its file keeps: a folder of this checker's own, since
+    // several fuzzers may run at once.
+    QTemporaryDir scratchFolder;
     QList<Project> before;
     QHash<QString, QByteArray> filesBefore;
     // The document whose window had the focus before the step: the one the step acts on.

@@ -1,16 +1,21 @@
-// The daily table of a run: one column per day of a three-event year from the real model, the
-// depths after build-up under their days, Export's clipboard text, Save as CSV with each day's date
-// (and a failed save that keeps the old file), the resizing rule, and the report window's menu
-// command that opens it.
+// The daily table of a run: one column per day of a three-event year from the real model, titled
+// with its date, the depths after build-up under the days of the events (not under a day the daily
+// file repeats without one), the heading and the row labels in view, the status bar's word, Export's clipboard text,
+// Save as CSV with each day's date (and a failed save that keeps the old file), the resizing rule, and the report
+// window's menu command that opens it.
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QHeaderView>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "data/CZELMOutputDoc.h"
+#include "data/DailyTable.h"
 #include "data/SaveFailures.h"
 #include "data/TransientOutputData.h"
 #include "docview/MessageSink.h"
@@ -26,8 +31,13 @@ const char* const kThreeEventProject =
     "1.5 2.5 5 0.05 0.25 4 40 7.5 -1\n#Number of deep percolation events\n3\n#month, day, deep perc\n"
     "3 15 1\n6 10 0.5\n10 1 1.5\n#Comment records is delimited by $start and $end\n$start\n$end\n";
 
+// The three events' days, counted from the last event (1 October): 15 March is day 166, 10 June
+// day 253, and 1 October both day 1 and day 366.
+const QSet<int> kThreeEventDays{1, 166, 253, 366};
+const QDate kThreeEventFirstDay(1981, 10, 1);
+
 // The export, worked out from the day numbers: a row repeating the day before is the depth after
-// that day's build-up.
+// that day's build-up when an event falls on that day.
 QString expectedExport(const TransientOutputData& output)
 {
     QStringList depths;
@@ -35,7 +45,7 @@ QString expectedExport(const TransientOutputData& output)
     for (qsizetype row = 0; row < output.dailyDepth.size(); ++row) {
         const QString depth = QString::asprintf("%g", output.dailyDepth.at(row));
         if (row > 0 && output.dailyDay.at(row) == output.dailyDay.at(row - 1)) {
-            afterBuildup.last() = depth;
+            if (kThreeEventDays.contains(output.dailyDay.at(row))) afterBuildup.last() = depth;
         } else {
             depths.append(depth);
             afterBuildup.append(QStringLiteral("-"));
@@ -86,19 +96,45 @@ private slots:
         QCOMPARE(output.dailyDepth.size(), 370);
     }
 
-    void aThreeEventYearHasADayColumnPerDayAndFourAfterBuildupDepths()
+    void theEventsFallOnTheirDaysOfTheModelsYear()
+    {
+        const QList<IrrigationDataElement> events{{3, 15, 1.0}, {6, 10, 0.5}, {10, 1, 1.5}};
+        QCOMPARE(eventDayNumbers(events, kThreeEventFirstDay), kThreeEventDays);
+        // 29 February rolls into 1 March; no date of day 1, no days.
+        QCOMPARE(eventDayNumbers({{2, 29, 1.0}, {12, 31, 1.0}}, QDate(1981, 12, 31)), (QSet<int>{1, 61, 366}));
+        QVERIFY(eventDayNumbers(events, QDate()).isEmpty());
+    }
+
+    void aThreeEventYearHasADayColumnPerDayAndABuildupOnEachEventDay()
     {
         TableDlg dialog(&output);
+        dialog.SetProject(kThreeEventFirstDay, QStringLiteral("ft"), kThreeEventDays, QString());
         dialog.show();
         TableListCtrl* table = dialog.GetTable();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Table View"));
         QCOMPARE(table->columnCount(), 1 + 366);
-        QCOMPARE(table->GetColumnTitle(366), QStringLiteral("Day 366"));
+        QCOMPARE(table->GetColumnTitle(366), QStringLiteral("Day 366\n1 Oct"));
+        QCOMPARE(table->GetColumnTitle(83), QStringLiteral("Day 83\n22 Dec"));
         QCOMPARE(table->GetCellText(1, 0), QStringLiteral("After buildup:"));
-        int afterBuildup = 0;
+        // The daily file writes day 83 twice, where a period begins without an event: no build-up.
+        QCOMPARE(output.dailyDay.at(83), 83);
+        QCOMPARE(table->GetCellText(1, 83), QStringLiteral("-"));
+        QList<int> afterBuildup;
         for (int column = 1; column < table->columnCount(); ++column)
-            if (table->GetCellText(1, column) != QStringLiteral("-")) ++afterBuildup;
-        QCOMPARE(afterBuildup, 4);
+            if (table->GetCellText(1, column) != QStringLiteral("-")) afterBuildup.append(column);
+        QCOMPARE(afterBuildup, (QList<int>{166, 253, 366}));
+
+        // The heading says what is listed and in which unit; the row labels stand in the row
+        // header, which stays in view while the days scroll, and the Field column is hidden.
+        QVERIFY(dialog.findChild<QLabel*>()->text().contains(QStringLiteral("below the ground surface, in ft")));
+        QVERIFY(table->accessibleName().endsWith(QStringLiteral("in ft, day by day")));
+        QVERIFY(table->verticalHeader()->isVisible());
+        QCOMPARE(table->model()->headerData(1, Qt::Vertical).toString(), QStringLiteral("After buildup:"));
+        QVERIFY(table->isColumnHidden(0));
+        table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+        QVERIFY(table->verticalHeader()->isVisible());
+        QVERIFY(table->verticalHeader()->width() >=
+                table->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Distance from surface:")));
         // Nothing in the table can be edited: a click opens no editor.
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                           table->visualRect(table->model()->index(0, 1)).center());
@@ -112,10 +148,13 @@ private slots:
     void exportCopiesTheTableColumnByColumn()
     {
         TableDlg dialog(&output);
+        dialog.SetProject(kThreeEventFirstDay, QStringLiteral("ft"), kThreeEventDays, QString());
         dialog.show();
         QGuiApplication::clipboard()->clear();
+        docview::MessageRecorder statuses(docview::MessageChannel::StatusBar);
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("exportButton")), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), expectedExport(output));
+        QCOMPARE(statuses.messages(), QStringList(QStringLiteral("The daily table was copied to the clipboard.")));
     }
 
     void theTableTakesTheChangeOfSizeAndTheButtonsFollowTheBottom()
@@ -134,16 +173,18 @@ private slots:
     {
         const TransientOutputData days = threeDays();
         TableDlg dialog(&days);
-        dialog.SetProject(QDate(1981, 12, 31), QStringLiteral("m"), QString());
+        dialog.SetProject(QDate(1981, 12, 31), QStringLiteral("m"), {2}, QString());
         const QString path = folder.filePath(QStringLiteral("days.csv"));
         dialog.chooseCsvFile = [&path] { return path; };
         docview::MessageRecorder messages;
+        docview::MessageRecorder statuses(docview::MessageChannel::StatusBar);
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("saveCsvButton")), Qt::LeftButton);
         QCOMPARE(readFile(path), QByteArray("Day,Date,Depth below surface (m),After buildup (m)\n"
                                             "1,1981-12-31,3,\n"
                                             "2,1982-01-01,2.9,1.5\n"
                                             "3,1982-01-02,1.6,\n"));
         QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(statuses.messages(), QStringList("The daily table was saved to " + path + "."));
 
         // Cancelled, nothing is written.
         QFile::remove(path);
@@ -192,7 +233,9 @@ private slots:
         const QString csv = folder.filePath(QStringLiteral("three.csv"));
         dialog->chooseCsvFile = [&csv] { return csv; };
         QVERIFY(dialog->SaveTableAsCsv());
-        QVERIFY(readFile(csv).startsWith("Day,Date,Depth below surface (ft),After buildup (ft)\n1,1981-10-01,"));
+        const QByteArray days = readFile(csv);
+        QVERIFY(days.startsWith("Day,Date,Depth below surface (ft),After buildup (ft)\n1,1981-10-01,"));
+        QVERIFY(days.contains("\n83,1981-12-22,3.992,\n"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
         QTRY_VERIFY(view->findChild<TableDlg*>() == nullptr);  // it deletes itself when closed
         delete view;

@@ -51,12 +51,26 @@ TEST(ReliabilityChart, TitlesNameAndTheRightAxisInTheProjectsUnits)
     EXPECT_EQ(feet.titles, QStringList({title}));
     EXPECT_EQ(feet.captions, QStringList({title}));
     EXPECT_EQ(feet.xTitles, QStringList({"Reliability %"}));
-    EXPECT_EQ(feet.yTitles, QStringList({"cost"}));
+    EXPECT_EQ(feet.yTitles, QStringList({"cost (annual, per acre)"}));
     EXPECT_EQ(feet.chartName, "zel_reliability");
     EXPECT_EQ(feet.SettingsFile(), docview::workingFolder().FilePath("zel_reliability.gsp"));
-    EXPECT_EQ(feet.rightTitle, "ft.");
+    EXPECT_EQ(feet.rightTitle, "Spacing (ft.)");
 
     GraphDescription metres;
     zelm::fillReliabilityChart(metres, kRows, RiskData::Units::Metric);
-    EXPECT_EQ(metres.rightTitle, "m.");
+    EXPECT_EQ(metres.rightTitle, "Spacing (m.)");
+    EXPECT_EQ(metres.yTitles, QStringList({"cost (annual, per hectare)"}));
+}
+
+TEST(ReliabilityChart, EachPointSaysTheDepthOfItsDesign)
+{
+    QList<RiskOutputRangeSpacingItem> rows = kRows;
+    rows[1].value[RiskOutputRangeSpacingItem::kDepth] = 5.25;
+    GraphDescription graph;
+    zelm::fillReliabilityChart(graph, rows, RiskData::Units::English);
+    EXPECT_EQ(graph.hasPointLabels, 1);
+    EXPECT_EQ(std::vector<QString>(graph.pointLabels.begin(), graph.pointLabels.end()),
+              std::vector<QString>({"depth 4.5 ft.", "depth 5.25 ft.", "depth 4.5 ft."}));
+    // The x axis still reads the reliabilities.
+    EXPECT_EQ(graph.xLabels, QStringList({"50", "62.5", "95"}));
 }

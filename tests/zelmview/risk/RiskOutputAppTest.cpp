@@ -95,7 +95,7 @@ void RiskOutputAppTest::aReportOfTheRealModelOpensWithAWorkingPlot()
         if (auto* found = qobject_cast<GraphDlg*>(widget); found != nullptr && found->isVisible()) chart = found;
     QVERIFY(chart != nullptr);
     QCOMPARE(chart->graph.pointCount, rows);
-    QCOMPARE(chart->graph.rightTitle, QStringLiteral("ft."));
+    QCOMPARE(chart->graph.rightTitle, QStringLiteral("Spacing (ft.)"));
     QCOMPARE(chart->graph.values.at(0, 0, rows - 1), document->GetOutput().reliabilityTable.constLast().value[3]);
     QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join(QLatin1Char('\n'))));
     delete chart;

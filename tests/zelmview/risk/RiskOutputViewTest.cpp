@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -182,10 +183,17 @@ void RiskOutputViewTest::plotChartsCostAndSpacingOfAMetricProjectInMetres()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Graph of Reliability vs Depth and Spacing"));
     QCustomPlot* chart = dialog->GetChart()->Plot();
     QCOMPARE(chart->xAxis->label(), QStringLiteral("Reliability %"));
-    QCOMPARE(chart->yAxis->label(), QStringLiteral("cost"));
+    QCOMPARE(chart->yAxis->label(), QStringLiteral("cost (annual, per hectare)"));
     QVERIFY(chart->yAxis2->visible());
-    QCOMPARE(chart->yAxis2->label(), QStringLiteral("m."));
+    QCOMPARE(chart->yAxis2->label(), QStringLiteral("Spacing (m.)"));
     QCOMPARE(xTickLabels(*dialog->GetChart()), QStringList({"50", "60", "70", "80", "90"}));
+    // The cost axis reads nice numbers, and each cost point (not each spacing point) its depth.
+    chart->replot();
+    QVERIFY(chart->yAxis->tickVectorLabels().size() >= 4);
+    for (const QString& label : chart->yAxis->tickVectorLabels())
+        QVERIFY2(!label.contains(QRegularExpression(QStringLiteral("\\.\\d{3}"))), qPrintable(label));
+    QCOMPARE(chart->itemCount(), chart->plottable(0)->interface1D()->dataCount());
+    QVERIFY(qobject_cast<QCPItemText*>(chart->item(0))->text().startsWith(QStringLiteral("depth ")));
 
     // The left series holds the annual costs, the right one the spacings, point by point.
     QMap<QString, QList<double>> series;
@@ -216,7 +224,7 @@ void RiskOutputViewTest::aReportWithoutItsProjectOpensAndChartsInFeet()
     QVERIFY(reportBox(view)->toPlainText().contains(QStringLiteral("TABLE OF RELIABILITY VS DEPTH AND SPACING")));
     button(view, CRiskOutputView::kPlotButton)->click();
     QCOMPARE(openCharts().size(), 1);
-    QCOMPARE(openCharts().constFirst()->GetChart()->Plot()->yAxis2->label(), QStringLiteral("ft."));
+    QCOMPARE(openCharts().constFirst()->GetChart()->Plot()->yAxis2->label(), QStringLiteral("Spacing (ft.)"));
 }
 
 void RiskOutputViewTest::enlargingByHundredByFiftyGrowsTheBoxAndMovesTheButtonsDown()

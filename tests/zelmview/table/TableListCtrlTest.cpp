@@ -271,6 +271,15 @@ private slots:
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.GetChosenIndices(), QList<int>({5, 2, 0}));
+
+        // Started on a row, Enter deletes that row alone.
+        DeleteItemsDlg started({"1/1", "1/1", "3/3"});
+        started.StartOn(1);
+        started.StartOn(7);  // no such row: the start stays
+        started.show();
+        QTest::keyClick(started.GetList(), Qt::Key_Return);
+        QCOMPARE(started.result(), int(QDialog::Accepted));
+        QCOMPARE(started.GetChosenIndices(), QList<int>({1}));
     }
 };
 

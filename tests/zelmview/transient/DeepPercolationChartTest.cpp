@@ -34,6 +34,13 @@ TEST(DeepPercolationChart, EventsArePlottedInCalendarOrderAtTheirDayOfTheYear)
     EXPECT_EQ(plot.itemCount(), 2);
     EXPECT_EQ(plot.xAxis->range(), QCPRange(0, 365));
     EXPECT_DOUBLE_EQ(plot.yAxis->range().lower, 0.0);
+    // The highest stick's label stays inside the plot, and the amounts read as nice numbers.
+    plot.replot();
+    const auto* topLabel = qobject_cast<QCPItemText*>(plot.item(1));
+    ASSERT_TRUE(topLabel != nullptr);
+    EXPECT_EQ(topLabel->text(), "12/25");
+    EXPECT_TRUE(plot.axisRect()->rect().contains(topLabel->topLeft->pixelPosition().toPoint()));
+    EXPECT_EQ(plot.yAxis->tickVectorLabels().mid(0, 3), (QVector<QString>{"0", "0.25", "0.5"}));
     const QImage image = dialog->GetChart()->ToImage();
     image.save(QStringLiteral(ZELM_CHART_IMAGE_DIR "/deep-percolation.png"));
     EXPECT_GT(pixelsNear(image, plot.axisRect()->rect(), chart::paletteColour(9)), 50);

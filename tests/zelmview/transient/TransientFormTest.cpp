@@ -141,7 +141,7 @@ private slots:
             return QList<int>({6, 2, 0});
         };
         QTest::mouseClick(form.control<QPushButton>(CZelmViewView::kDeleteButton), Qt::LeftButton);
-        QCOMPARE(offered.at(1), QStringLiteral("2/0"));
+        QCOMPARE(offered.at(1), QStringLiteral("2/0 - row 2, amount 0"));
         QList<int> months;
         for (const IrrigationDataElement& event : form.document->GetData().events) months.append(event.month);
         QCOMPARE(months, QList<int>({2, 3, 4, 5}));
