@@ -189,7 +189,7 @@ bool AppDriver::Play(const Step& step)
         if (auto* transient = qobject_cast<CZelmViewDoc*>(document)) transient->SetExeDirectory(modelDirectory + '/');
         if (auto* risk = qobject_cast<CZELMRiskDoc*>(document)) risk->SetExeDirectory(modelDirectory + '/');
     }
-    if (QApplication::activeWindow() != Frame()) QApplication::setActiveWindow(Frame());
+    ActivateFrame();
     log.played = PlayOnDocument(step);
     Settle(step.verb == QLatin1String("cell") || step.verb == QLatin1String("paste"));
     log.messages = messages.messages();
@@ -445,7 +445,19 @@ void AppDriver::CloseStrayWindows()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && window != Frame() && qobject_cast<QMenu*>(window) == nullptr) window->close();
-    if (Frame() != nullptr) QApplication::setActiveWindow(Frame());
+    ActivateFrame();
+}
+
+void AppDriver::ActivateFrame()
+{
+    // A drop-down list closed offscreen leaves its popup the active window, and activating the
+    // main window again would make the area activate another project window: the user's window
+    // stays the active one, as it does on a desktop.
+    if (Frame() == nullptr || QApplication::activeWindow() == Frame()) return;
+    QMdiSubWindow* window = Frame()->GetMdiArea()->activeSubWindow();
+    QApplication::setActiveWindow(Frame());
+    if (window != nullptr && Frame()->GetMdiArea()->activeSubWindow() != window)
+        Frame()->GetMdiArea()->setActiveSubWindow(window);
 }
 
 // A modal window of the program: the dialogs a step opens are answered as the step plans;

@@ -77,6 +77,7 @@ private:
     bool Quit();
     void WaitForRuns();
     void CloseStrayWindows();
+    void ActivateFrame();
     void AnswerModal();
     void Settle(bool waitForEditors);
     template <typename T>

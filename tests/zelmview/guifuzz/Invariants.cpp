@@ -187,6 +187,13 @@ QStringList Invariants::Check(const Step& step)
         keptField = driver.Log().typedInto;
         keptText = step.text.value_or(QString());
     }
+    // Ctrl+Z in a field being typed into undoes the typing in the field itself: what the field
+    // shows then is still typed text.
+    if (const Project* typing = Find(after, keptIn);
+        typing != nullptr && step.Word(0) == QLatin1String("key") &&
+        (step.verb == QLatin1String("undo") || step.verb == QLatin1String("redo")))
+        for (auto it = typing->typed.constBegin(); it != typing->typed.constEnd(); ++it)
+            if (!typing->shown.contains(it.key()) && widgetOf(it.key()) == keptField) keptText = it.value();
     before = after;
     filesBefore = Files();
     docview::View* view = driver.ActiveView();
