@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <functional>
 
 #include "docview/AtomicSave.h"
 #include "docview/MessageSink.h"
@@ -21,21 +22,28 @@ namespace {
 constexpr int kScreenDpi = 96;
 constexpr double kPointsPerInch = 72.0;
 
-// A drawing that could not be made counts as a failed write of its file.
-bool saveDrawing(const QString& path, const QByteArray& bytes)
+// Draws the plot as shown, at its size, on `device`; false when it cannot paint there.
+bool paintPlot(QCustomPlot& plot, QPaintDevice& device)
 {
+    QCPPainter painter;
+    if (!painter.begin(&device)) return false;
+    plot.toPainter(&painter, plot.width(), plot.height());
+    return painter.end();
+}
+
+// Saves what `draw` writes to the device it is given as the file `path`; a drawing that could not
+// be made counts as a failed write of its file.
+bool saveDrawn(const QString& path, const std::function<bool(QIODevice&)>& draw)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!draw(buffer)) bytes.clear();
+    }
     if (!bytes.isEmpty()) return saveAtomically(path, bytes);
     docview::showMessage(QStringLiteral("Unable to write ") + path);
     return false;
-}
-
-// Draws the plot as shown, at its size, on `device`.
-void paintPlot(QCustomPlot& plot, QPaintDevice& device)
-{
-    QCPPainter painter;
-    if (!painter.begin(&device)) return;
-    plot.toPainter(&painter, plot.width(), plot.height());
-    painter.end();
 }
 
 }  // namespace
@@ -62,43 +70,32 @@ QImage plotImage(QCustomPlot& plot, const QSize& size)
 
 bool savePlotPng(QCustomPlot& plot, const QString& path)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!plotImage(plot).save(&buffer, "PNG")) bytes.clear();
-    return saveDrawing(path, bytes);
+    return saveDrawn(path, [&plot](QIODevice& device) { return plotImage(plot).save(&device, "PNG"); });
 }
 
 bool savePlotSvg(QCustomPlot& plot, const QString& path, const QString& title)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const QSize size = plot.size();
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(title);
-    paintPlot(plot, svg);
-    return saveDrawing(path, bytes);
+    return saveDrawn(path, [&](QIODevice& device) {
+        const QSize size = plot.size();
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(), size));
+        svg.setTitle(title);
+        return paintPlot(plot, svg);
+    });
 }
 
 bool savePlotPdf(QCustomPlot& plot, const QString& path, const QString& title)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const QSize size = plot.size();
-    {
-        QPdfWriter pdf(&buffer);
+    return saveDrawn(path, [&](QIODevice& device) {
+        QPdfWriter pdf(&device);
         pdf.setResolution(kScreenDpi);
-        pdf.setPageSize(QPageSize(QSizeF(size) * kPointsPerInch / kScreenDpi, QPageSize::Point));
+        pdf.setPageSize(QPageSize(QSizeF(plot.size()) * kPointsPerInch / kScreenDpi, QPageSize::Point));
         pdf.setPageMargins(QMarginsF());
         pdf.setTitle(title);
-        paintPlot(plot, pdf);
-    }
-    return saveDrawing(path, bytes);
+        return paintPlot(plot, pdf);
+    });
 }
 
 bool savePlot(QCustomPlot& plot, const QString& path, const QString& title)

@@ -1,7 +1,8 @@
 // CZELMOutputDoc: opening a model report with the project beside it, and the seasonal high water
-// table sentence of the output view.
+// table sentence and the assessment line of the output view.
 #include "data/CZELMOutputDoc.h"
 
+#include "data/WaterTableAssessment.h"
 #include "docview/MessageSink.h"
 
 CZELMOutputDoc::CZELMOutputDoc(QObject* parent) : docview::Document(parent) {}
@@ -13,13 +14,15 @@ bool CZELMOutputDoc::OnOpenDocument(const QString& path)
     if (!output.ReadData(path)) docview::showMessage(QStringLiteral("Error reading input from ") + path);
 
     const QString projectPath = siblingFile(path, QStringLiteral(".trn"));
-    if (!input.ReadData(projectPath)) docview::showMessage(QStringLiteral("Error reading input from ") + projectPath);
+    inputRead = input.ReadData(projectPath);
+    if (!inputRead) docview::showMessage(QStringLiteral("Error reading input from ") + projectPath);
     return true;
 }
 
 void CZELMOutputDoc::DeleteContents()
 {
     input = ZELMData();
+    inputRead = false;
     output = TransientOutputData();
 }
 
@@ -28,4 +31,12 @@ QString CZELMOutputDoc::FormatSeasonalHighWaterTable(int offset)
     const double depth = output.ComputeSeasonalHighWaterTable(offset);
     return QString::asprintf("Seasonal High Water Table = %.2f", depth) +
            QLatin1String(input.metricUnits == ZELMData::Units::Metric ? " m." : " ft.");
+}
+
+QString CZELMOutputDoc::AssessmentLine() const
+{
+    if (!inputRead || output.dailyHeight.isEmpty()) return {};
+    const zelm::WaterTableAssessment assessment =
+        zelm::assessWaterTable(output.dailyDay, output.dailyHeight, input.maxWaterTable);
+    return zelm::assessmentLine(input.inputMode, assessment, input.metricUnits);
 }

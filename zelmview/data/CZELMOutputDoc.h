@@ -22,6 +22,13 @@ public:
     // "Seasonal High Water Table = x.xx m." (or " ft." for an English project).
     QString FormatSeasonalHighWaterTable(int offset);
 
+    // The run judged above its report: its mode and the allowed height from the project, the peak
+    // and the days above that height from the daily file ("Analysis: peak 0.752 m above the drain,
+    // allowed 0.626 m: exceeds it by 0.126 m on 14 days."). The report itself does not name the
+    // mode, nor the allowed height of an analysis. Empty when the project or the daily rows could
+    // not be read.
+    QString AssessmentLine() const;
+
     ZELMData& GetInput() { return input; }
     const ZELMData& GetInput() const { return input; }
     TransientOutputData& GetOutput() { return output; }
@@ -29,5 +36,6 @@ public:
 
 private:
     ZELMData input;
+    bool inputRead = false;
     TransientOutputData output;
 };

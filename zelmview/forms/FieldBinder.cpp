@@ -72,6 +72,16 @@ void FieldBinder::AddNumber(QLineEdit* edit, std::function<double()> value, std:
             if (number) store(*number);
             return number.has_value();
         });
+    fields.last().largest = largest;
+}
+
+std::optional<FieldBinder::TypedText> FieldBinder::TypedNumber(const QWidget* edit) const
+{
+    const Field* field = Find(edit);
+    if (field == nullptr || !field->largest || !field->shown) return std::nullopt;
+    const QString text = textOf(edit);
+    if (text == *field->shown) return std::nullopt;
+    return TypedText{text, zelm::wholeReal(text, *field->largest)};
 }
 
 void FieldBinder::AddText(QWidget* edit, std::function<QString()> text, std::function<void(const QString&)> store)
@@ -84,7 +94,7 @@ void FieldBinder::AddText(QWidget* edit, std::function<QString()> text, std::fun
 
 void FieldBinder::Add(QWidget* edit, std::function<QString()> documentText, std::function<bool(const QString&)> store)
 {
-    fields.append({edit, std::move(documentText), std::move(store), std::nullopt});
+    fields.append({edit, std::move(documentText), std::move(store), std::nullopt, std::nullopt});
     edit->installEventFilter(this);
 }
 

@@ -48,6 +48,15 @@ public:
 
     bool IsBound(const QWidget* edit) const { return Find(edit) != nullptr; }
 
+    // What the user typed into a numeric field and has not stored: the text, and the number it
+    // reads as by the rule a commit applies (nothing when it is no number the field takes).
+    struct TypedText {
+        QString text;
+        std::optional<double> number;
+    };
+    // Nothing when the field shows what it was shown with, or was never shown, or holds text.
+    std::optional<TypedText> TypedNumber(const QWidget* edit) const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -58,6 +67,7 @@ private:
         // Stores the typed text; false when it is no value the field takes.
         std::function<bool(const QString& typed)> store;
         std::optional<QString> shown;
+        std::optional<double> largest;  // a numeric field's largest size
     };
 
     void Add(QWidget* edit, std::function<QString()> documentText, std::function<bool(const QString&)> store);

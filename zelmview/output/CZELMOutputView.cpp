@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <stdexcept>
@@ -61,8 +62,18 @@ void CZELMOutputView::CreateControls()
         if (CZELMOutputDoc* document = GetOutputDocument()) zelm::PlotWaterTable(*document, GetGraphType());
     });
     plot->setWhatsThis(QStringLiteral("Draws the water table through the year in a chart."));
-    GetControl(kReportEdit)
-        ->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
+    QWidget* report = GetControl(kReportEdit);
+    report->setWhatsThis(QStringLiteral("The model's report. You may add notes; Write saves them with it."));
+    assessment = new QLabel(this);
+    assessment->setObjectName(QStringLiteral("assessmentLabel"));
+    assessment->setWordWrap(true);
+    assessment->setContentsMargins(0, 0, 0, 4);
+    assessment->hide();
+    assessment->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    assessment->setToolTip(
+        QStringLiteral("The run judged: the peak of the daily water table against the height the project allows"));
+    auto* column = static_cast<QBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(report), assessment);
 }
 
 QLayout* CZELMOutputView::CreateGraphingGroup()
@@ -104,8 +115,12 @@ void CZELMOutputView::OnUpdate(docview::UpdateHint)
 
 void CZELMOutputView::FillReport()
 {
-    if (CZELMOutputDoc* document = GetOutputDocument())
-        ShowReport(zelm::FillReport(*document, zelm::ReportTarget::Screen));
+    CZELMOutputDoc* document = GetOutputDocument();
+    if (document == nullptr) return;
+    const QString line = document->AssessmentLine();
+    assessment->setText(QStringLiteral("<b>%1</b>").arg(line.toHtmlEscaped()));
+    assessment->setVisible(!line.isEmpty());
+    ShowReport(zelm::FillReport(*document, zelm::ReportTarget::Screen));
 }
 
 QString CZELMOutputView::WordProcessorText() const

@@ -1,5 +1,6 @@
 // The window of a model report (form 131): the report text under "Computations of Water Table
-// Fluctuations:" with the seasonal-high-water-table summary, and Plot, Write, Print via Wordpad,
+// Fluctuations:" with the seasonal-high-water-table summary, above it the assessment line that
+// judges the run (the report text stays as the model wrote it), and Plot, Write, Print via Wordpad,
 // Done, Help and the choice of the chart's year. The report also prints through the print dialog.
 #pragma once
 
@@ -8,6 +9,7 @@
 
 class CZELMOutputDoc;
 class QButtonGroup;
+class QLabel;
 class QLayout;
 
 class CZELMOutputView : public forms::ReportView {
@@ -31,6 +33,8 @@ public:
 
     // The Graphing radios' choice.
     zelm::YearMode GetGraphType() const;
+    // The line that judges the run above the report.
+    QLabel* GetAssessmentLabel() const { return assessment; }
 
 private:
     void CreateControls();
@@ -40,4 +44,5 @@ private:
     QString WordProcessorText() const override;
 
     QButtonGroup* graphing = nullptr;
+    QLabel* assessment = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 
 #include "data/UnitFactors.h"
 #include "docview/CommandIds.h"
@@ -20,6 +21,7 @@
 #include "forms/FormControls.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/RiskAnalysisSheet.h"
+#include "risk/RiskLivePanel.h"
 #include "risk/RiskPage.h"
 #include "table/TableListCtrl.h"
 
@@ -71,7 +73,15 @@ CZELMRiskView::CZELMRiskView(CZELMRiskDoc* document, QWidget* parent) : forms::P
     docview::setControlId(sheetFrame, kSheetFrame);
     auto* frameLayout = new QVBoxLayout(sheetFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(sheetFrame, 1);
+    // The live panel stands on the right of the pages.
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(sheetFrame, 1);
+    livePanel = new RiskLivePanel(this);
+    connect(livePanel, &RiskLivePanel::openChanged, this, [this](bool open) {
+        if (open) ShowLiveResult();
+    });
+    middle->addWidget(livePanel);
+    layout->addLayout(middle, 1);
     CreateComments(layout);
 }
 
@@ -131,6 +141,11 @@ void CZELMRiskView::OnInitialUpdate()
     delete sheet;
     sheet = new RiskAnalysisSheet(*GetRiskDocument(), sheetFrame);
     sheetFrame->layout()->addWidget(sheet);
+    // Each key press in a numeric field of a page: the typed text is no change of the project.
+    for (int index = 0; index < RiskAnalysisSheet::kPageCount; ++index)
+        connect(sheet->GetPage(RiskAnalysisSheet::PageIndex(index)), &RiskPage::numberEdited, this, [this] {
+            if (!showing) ShowLiveResult();
+        });
     PrintableView::OnInitialUpdate();
     sheet->setCurrentIndex(0);
     PutCommentsAfterSheet();
@@ -155,6 +170,8 @@ void CZELMRiskView::OnUpdate(docview::UpdateHint)
 
 void CZELMRiskView::ShowFromDocument()
 {
+    // The fields the pages show again are no typing: the panel shows the project once, below.
+    const QScopedValueRollback<bool> shown(showing, true);
     const RiskData& project = GetRiskDocument()->GetData();
     if (sheet != nullptr) {
         sheet->SetEvaluation(project.evaluation);
@@ -165,6 +182,22 @@ void CZELMRiskView::ShowFromDocument()
     showChoice(optionList, project.uncertaintyOption);
     showChoice(unitsList, project.units);
     fields.ShowAll();
+    ShowLiveResult();
+}
+
+RiskData CZELMRiskView::ProjectAsTyped() const
+{
+    RiskData project = GetRiskDocument()->GetData();
+    if (sheet == nullptr) return project;
+    for (int index = 0; index < RiskAnalysisSheet::kPageCount; ++index)
+        if (const RiskPage* page = sheet->GetPage(RiskAnalysisSheet::PageIndex(index)); page->IsShown())
+            page->ApplyTypedNumbers(project);
+    return project;
+}
+
+void CZELMRiskView::ShowLiveResult()
+{
+    if (livePanel != nullptr) livePanel->ShowProject(ProjectAsTyped());
 }
 
 // ---- From the view to the document ----

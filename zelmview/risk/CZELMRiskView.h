@@ -12,6 +12,7 @@
 #include <functional>
 #include <utility>
 
+#include "data/RiskData.h"
 #include "forms/FieldBinder.h"
 #include "forms/PrintableView.h"
 #include "forms/ReportOpening.h"
@@ -24,6 +25,7 @@ class QLayout;
 class QPlainTextEdit;
 class QPrinter;
 class RiskAnalysisSheet;
+class RiskLivePanel;
 
 class CZELMRiskView : public forms::PrintableView {
     Q_OBJECT
@@ -43,6 +45,12 @@ public:
     QComboBox* GetSelector(int controlId) const;
     QPlainTextEdit* GetComments() const { return comments; }
     ModelRunSession& GetRunSession() { return runSession; }
+    // The live panel beside the pages: the model's answer for the project as typed.
+    RiskLivePanel* GetLivePanel() const { return livePanel; }
+    // The project with the numbers typed into the pages and not yet stored; nothing is stored.
+    RiskData ProjectAsTyped() const;
+    // Runs the model on the project as typed, into the live panel.
+    void ShowLiveResult();
 
     // A new page set, shown with the project, its first page current.
     void OnInitialUpdate() override;
@@ -83,6 +91,8 @@ private:
     QFrame* sheetFrame = nullptr;
     RiskAnalysisSheet* sheet = nullptr;
     QPlainTextEdit* comments = nullptr;
+    RiskLivePanel* livePanel = nullptr;
+    bool showing = false;  // while the project is shown in the view
     forms::FieldBinder fields;
     ModelRunSession runSession;
 };

@@ -93,6 +93,8 @@ void RiskPage::AddFieldRow(QGridLayout* grid, int row, const riskform::Field& fi
             Store(change, [member, value](RiskData& project) { project.*member = value; });
         },
         RiskData::kLargestReal);
+    numbers.append({edit, member});
+    connect(edit, &QLineEdit::textChanged, this, &RiskPage::numberEdited);
     const riskform::UnitLabel& unit = field.unit;
     if (unit.id == 0 && unit.english[0] == '\0') return;
     auto* label = Name(new QLabel(QString::fromLatin1(unit.english)), unit.id, name + QStringLiteral("Unit"));
@@ -163,4 +165,10 @@ void RiskPage::SetEnabled(std::initializer_list<int> controlIds, bool enabled)
 bool RiskPage::CommitFields()
 {
     return fields.CommitAll();
+}
+
+void RiskPage::ApplyTypedNumbers(RiskData& project) const
+{
+    for (const auto& [edit, member] : numbers)
+        if (const auto typed = fields.TypedNumber(edit); typed && typed->number) project.*member = *typed->number;
 }

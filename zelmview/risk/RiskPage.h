@@ -14,6 +14,7 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <utility>
 
 #include "docview/ControlId.h"
 #include "forms/FieldBinder.h"
@@ -53,10 +54,17 @@ public:
     // no number the file can keep: the prompt, the field shows the stored value again (selected),
     // nothing more is stored and the result is false.
     virtual bool CommitFields();
+    // Writes into `project` the numbers typed into the page's fields and not yet stored, each read
+    // by the rule a commit applies; a text that is no number leaves the stored value. Stores nothing.
+    void ApplyTypedNumbers(RiskData& project) const;
 
     QWidget* GetControl(int controlId) const { return controls.value(controlId); }
     QLineEdit* GetEdit(int controlId) const;
     QLabel* GetUnitLabel(int unitId) const { return unitLabels.value(unitId); }
+
+signals:
+    // The text of one of the page's numeric fields changed: a key press, or the stored value shown.
+    void numberEdited();
 
 protected:
     // The layout of the page's scrolling content.
@@ -126,6 +134,7 @@ private:
     QVBoxLayout* body = nullptr;
     QHash<int, QWidget*> controls;
     forms::FieldBinder fields;
+    QList<std::pair<const QLineEdit*, double RiskData::*>> numbers;  // the numeric fields and their values
     QHash<int, QLabel*> unitLabels;
     QList<riskform::UnitLabel> unitTexts;
     QList<RadioBinding> radios;

@@ -5,6 +5,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -27,6 +30,8 @@
 #include "transient/HydraulicConductivityConvertDlg.h"
 #include "transient/SensitivityWindow.h"
 #include "transient/TransientFields.h"
+#include "transient/TransientLivePanel.h"
+#include "transient/XEdit.h"
 
 CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     : forms::PrintableView(document, parent),
@@ -59,6 +64,7 @@ CZelmViewView::CZelmViewView(CZelmViewDoc* document, QWidget* parent)
     connect(&runSession, &ModelRunSession::runningChanged, this, &CZelmViewView::runStateChanged);
     ConnectControls();
     CreateContextMenu();
+    CreateLivePanel();
 }
 
 CZelmViewView::~CZelmViewView()
@@ -113,6 +119,33 @@ void CZelmViewView::CreateContextMenu()
     addItem(zelm::kPasteRows, QStringLiteral("Paste"));
 }
 
+void CZelmViewView::CreateLivePanel()
+{
+    livePanel = new TransientLivePanel(this);
+    layout()->addWidget(livePanel);
+    connect(livePanel, &TransientLivePanel::openChanged, this, [this](bool open) {
+        if (open) ShowLiveResult();
+    });
+    connect(livePanel, &TransientLivePanel::sensitivityRequested, this, &CZelmViewView::ShowSensitivity);
+    // Each key press in a numeric field (the typed text is no change of the project), and the
+    // stored value shown again after a text that is no number.
+    for (XEdit* edit : std::as_const(controls.numericEdits))
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (!refreshing) ShowLiveResult();
+        });
+}
+
+void CZelmViewView::ShowLiveResult()
+{
+    if (livePanel == nullptr) return;
+    QString note;
+    const ZELMData project = binding.ProjectAsTyped(&note);
+    const QString path = GetDocument()->GetPathName();
+    const std::string fileName =
+        path.isEmpty() ? model::kUnsavedProjectFile : QFile::encodeName(QFileInfo(path).fileName()).toStdString();
+    livePanel->ShowProject(project, fileName, note);
+}
+
 // ---- From the document to the form ----
 
 void CZelmViewView::OnInitialUpdate()
@@ -127,6 +160,7 @@ void CZelmViewView::OnUpdate(docview::UpdateHint hint)
     switch (hint.As<CZelmViewDoc::ViewHint>()) {
     case CZelmViewDoc::ViewHint::ShowEvents:
         FillEventTable();
+        ShowLiveResult();
         return;
     case CZelmViewDoc::ViewHint::ShowProject:
         break;
@@ -145,6 +179,7 @@ void CZelmViewView::RefreshFromDocument()
     ShowBenchControls();
     FillEventTable();
     binding.ApplyInputModeRule();
+    ShowLiveResult();
 }
 
 void CZelmViewView::UpdateUnitLabels()

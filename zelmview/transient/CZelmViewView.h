@@ -24,6 +24,7 @@ class QMenu;
 class QPrinter;
 class SensitivityWindow;
 class TableListCtrl;
+class TransientLivePanel;
 
 class CZelmViewView : public forms::PrintableView, public TransientFormIds {
     Q_OBJECT
@@ -71,6 +72,10 @@ public:
     void CancelRun() { runSession.Cancel(); }
     bool IsRunning() const { return runSession.IsRunning(); }
 
+    // The live panel beside the form: the model's answer for the project as typed.
+    TransientLivePanel* GetLivePanel() const { return livePanel; }
+    // Runs the model on the project with what is typed but not stored, into the live panel.
+    void ShowLiveResult();
     // The sensitivity window of this form's project, while it is open.
     SensitivityWindow* GetSensitivityWindow() const;
 
@@ -96,6 +101,7 @@ signals:
 private:
     void ConnectControls();
     void CreateContextMenu();
+    void CreateLivePanel();
     void ShowBenchControls();
     void OnUnitsChosen(int index);
     void OnInputModeClicked();
@@ -112,6 +118,7 @@ private:
     TransientFieldBinding binding;
     EventTableEditing events;
     QMenu* contextMenu = nullptr;
+    TransientLivePanel* livePanel = nullptr;
 
     ModelRunSession runSession;
     QPointer<SensitivityWindow> sensitivityWindow;

@@ -39,6 +39,14 @@ constexpr int kCommitOrder[] = {Ids::kComment,      Ids::kDepthToDrain,
                                 Ids::kPermeability, Ids::kSpecificYield,
                                 Ids::kTitle,        Ids::kAwhc};
 
+// A number of the form into the project: the maximum water table follows the depth to the drain
+// and the root zone requirement.
+void setNumber(ZELMData& project, const NumericField& field, double value)
+{
+    project.*field.member = value;
+    if (feedsMaxWaterTable(field.id)) zelm::updateMaxWaterTable(project);
+}
+
 }  // namespace
 
 TransientFieldBinding::TransientFieldBinding(const TransientFormControls& formControls,
@@ -68,18 +76,30 @@ void TransientFieldBinding::BindFields()
         } else {
             const NumericField& field = *transientform::FindNumericField(controlId);
             const auto member = field.member;
-            const bool maxWaterTableFollows = feedsMaxWaterTable(controlId);
             fields.AddNumber(
                 controls.numericEdits.value(controlId), [this, member] { return data().*member; },
-                [this, member, maxWaterTableFollows, label = QString::fromLatin1(field.label)](double value) {
-                    store(label, [member, maxWaterTableFollows, value](ZELMData& project) {
-                        project.*member = value;
-                        if (maxWaterTableFollows) zelm::updateMaxWaterTable(project);
-                    });
+                [this, &field](double value) {
+                    store(QString::fromLatin1(field.label),
+                          [&field, value](ZELMData& project) { setNumber(project, field, value); });
                 },
                 ZELMData::kLargestReal);
         }
     }
+}
+
+ZELMData TransientFieldBinding::ProjectAsTyped(QString* note) const
+{
+    ZELMData project = data();
+    for (const NumericField& field : transientform::NumericFields()) {
+        const auto typed = fields.TypedNumber(controls.numericEdits.value(field.id));
+        if (!typed) continue;
+        if (typed->number)
+            setNumber(project, field, *typed->number);
+        else if (note != nullptr)
+            *note = QStringLiteral("\"%1\" in %2 is no number: the stored value counts.")
+                        .arg(typed->text.trimmed(), QString::fromLatin1(field.label));
+    }
+    return project;
 }
 
 void TransientFieldBinding::CopyDocumentToForm()

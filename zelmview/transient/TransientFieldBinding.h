@@ -41,6 +41,11 @@ public:
     // the first text that is no number.
     bool CommitAll() { return fields.CommitAll(); }
 
+    // The project with the numbers the user is typing and has not stored, each read by the rule a
+    // commit applies; nothing is stored. `note` (when given) tells of a typed text that is no
+    // number, which leaves the stored value.
+    ZELMData ProjectAsTyped(QString* note = nullptr) const;
+
     // Shows `text` in a numeric field without committing it (a computed specific yield).
     void SetFormText(int controlId, const QString& text);
 

@@ -66,9 +66,10 @@ public:
     {
         auto* scroll = new forms::FocusScrollArea(&form);
         scroll->setObjectName(QStringLiteral("formScrollArea"));
-        auto* outer = new QVBoxLayout(&form);
+        // The form's live panel joins the scroll area on its right.
+        auto* outer = new QHBoxLayout(&form);
         outer->setContentsMargins(0, 0, 0, 0);
-        outer->addWidget(scroll);
+        outer->addWidget(scroll, 1);
 
         page = new QWidget;
         page->setObjectName(QStringLiteral("formPage"));

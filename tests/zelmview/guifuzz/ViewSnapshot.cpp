@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "docview/WorkingFolder.h"
+#include "forms/FoldingPanel.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/CZELMRiskView.h"
 #include "risk/RiskAnalysisSheet.h"
@@ -59,6 +60,14 @@ void addTable(Snapshot& shown, const QString& key, const TableListCtrl& table, b
         for (int column = 0; column < table.columnCount(); ++column) cells.append(table.GetCellText(row, column));
         shown.insert(key + QStringLiteral("row") + QString::number(row), cells.join(QLatin1Char('\t')));
     }
+}
+
+// A live panel shows what the model makes of the project as typed, so it counts as typing.
+bool inLivePanel(const QWidget* widget)
+{
+    for (const QWidget* holder = widget; holder != nullptr; holder = holder->parentWidget())
+        if (qobject_cast<const forms::FoldingPanel*>(holder) != nullptr) return true;
+    return false;
 }
 
 void addWidget(Snapshot& shown, const QString& key, const QWidget* widget, bool withTyping)
@@ -194,6 +203,7 @@ Snapshot snapshotOf(const QWidget* view, bool withTyping)
     Snapshot shown;
     for (const QWidget* widget : view->findChildren<QWidget*>()) {
         if (widget->objectName().isEmpty()) continue;
+        if (!withTyping && inLivePanel(widget)) continue;
         const RiskPage* page = pageOf(widget);
         if (page != nullptr && !page->IsShown()) continue;
         const QString key = (page != nullptr && page != widget ? page->objectName() + QLatin1Char('/') : QString()) +

@@ -17,10 +17,10 @@ namespace guifuzz {
 
 using Snapshot = QMap<QString, QString>;
 
-// What `view` shows. The widget with the focus and a cell whose editor is open are left out
-// unless `withTyping`, which takes the text typed into them as well (the editor's text under
-// "TABLE:editing" with its row and column). Risk pages not shown since they were added are left
-// out: they show the project only once they are.
+// What `view` shows. The widget with the focus, a cell whose editor is open and the live panel
+// (which follows the typing) are left out unless `withTyping`, which takes the text typed into
+// them as well (the editor's text under "TABLE:editing" with its row and column). Risk pages not shown since they were
+// added are left out: they show the project only once they are.
 Snapshot snapshotOf(const QWidget* view, bool withTyping);
 
 // What a new window of the project shows, built offscreen and thrown away. `pages` names the risk

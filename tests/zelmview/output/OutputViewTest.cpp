@@ -1,9 +1,11 @@
-// The report window: its text with and without the seasonal-high-water-table summary, the files
+// The report window: its text with and without the seasonal-high-water-table summary, the line
+// that judges the run above it, the files
 // that Write and Print via Wordpad leave (and a failed save that keeps the old file), printing to
 // PDF, Done with the question about typed text, and the resizing rule.
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -146,7 +148,19 @@ void OutputViewTest::exampleReportsOpenIntoTheirWindow()
         QVERIFY2(shown.contains(QStringLiteral("TRANSIENT-STATE DRAIN SPACING")), qPrintable(name));
         QCOMPARE(shown.contains(QStringLiteral("Seasonal High Water Table = ")), document.GetInput().benchBottomland);
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join(QLatin1Char('\n'))));
+        // Above the report, which stays as the model wrote it: the run judged.
+        QVERIFY(!view.GetAssessmentLabel()->isHidden());
+        const QString line = view.GetAssessmentLabel()->text();
+        const bool analysis = document.GetInput().inputMode == ZELMData::InputMode::Analysis;
+        QVERIFY2(line.startsWith(analysis ? QStringLiteral("<b>Analysis: peak ") : QStringLiteral("<b>Design: peak ")),
+                 qPrintable(line));
     }
+    // The analysis example's peak, 0.626 m, stands above the allowed 0.5 m on three days.
+    CZELMOutputDoc document;
+    QVERIFY(document.OnOpenDocument(folder.filePath(QStringLiteral("polder-analysis.OTR"))));
+    QCOMPARE(
+        document.AssessmentLine(),
+        QStringLiteral("Analysis: peak 0.626 m above the drain, allowed 0.500 m: exceeds it by 0.126 m on 3 days."));
 }
 
 void OutputViewTest::printViaWordpadWritesTitleDotTxtAndOpensIt()
@@ -215,6 +229,7 @@ void OutputViewTest::resizingGrowsTheBoxAndMovesTheControlsDown()
     const QRect box = view.GetControl(CZELMOutputView::kReportEdit)->geometry();
     const QRect done = view.GetControl(CZELMOutputView::kDoneButton)->geometry();
     const QRect calendar = view.GetControl(CZELMOutputView::kCalendarRadio)->geometry();
+    QVERIFY(view.GetAssessmentLabel()->isHidden());  // nothing read, nothing judged
     view.resize(view.size() + QSize(120, 80));
     QCoreApplication::processEvents();
     QCOMPARE(view.GetControl(CZELMOutputView::kReportEdit)->geometry(), box.adjusted(0, 0, 120, 80));
