@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "QtBenchmarkMain.h"
 #include "chart/ChartComponent.h"
 #include "chart/GraphDlg.h"
 #include "data/CZELMOutputDoc.h"
@@ -58,10 +59,5 @@ BENCHMARK(BM_BuildAndRenderWaterTableChart)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInAnApplication(argc, argv);
 }

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "QtBenchmarkMain.h"
 #include "app/CMainFrame.h"
 #include "app/CZelmViewApp.h"
 #include "data/TransientOutputData.h"
@@ -118,12 +119,5 @@ BENCHMARK(FillTheDailyTable)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir settings;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInAnApplication(argc, argv);
 }

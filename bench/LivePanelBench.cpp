@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
+#include "QtBenchmarkMain.h"
 #include "data/ExampleProjects.h"
 #include "risk/CZELMRiskDoc.h"
 #include "risk/CZELMRiskView.h"
@@ -102,12 +102,5 @@ BENCHMARK(keyPressInARiskDesignSpacing)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir settings;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInAnApplication(argc, argv);
 }
