@@ -42,6 +42,8 @@ const QString kAppTitle = QStringLiteral("ZELM");
 const QString kGeometryKey = QStringLiteral("Main Window Geometry");
 const QString kWindowStateKey = QStringLiteral("Main Window State");
 constexpr int kStatusNoteMs = 15000;
+// Room at the first start for the transient form beside its live panel (the screen permitting).
+constexpr QSize kFirstStartSize(1200, 800);
 
 }  // namespace
 
@@ -52,7 +54,7 @@ CMainFrame::CMainFrame(DocManager& documents, DocumentHost& owner, const Applica
     setControlId(this, kMainFrameResource);
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
-    resize(900, 680);
+    resize(kFirstStartSize);
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));

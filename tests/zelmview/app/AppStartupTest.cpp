@@ -203,7 +203,7 @@ void AppStartupTest::theMainWindowComesBackWhereItWasClosedWithItsToolBar()
         CMainFrame* frame = app.GetMainFrame();
         // The first start, as far as the screen allows, frame and all.
         const QSize frameExtra = frame->frameGeometry().size() - frame->size();
-        QCOMPARE(frame->size(), QSize(900, 680).boundedTo(frame->screen()->availableGeometry().size() - frameExtra));
+        QCOMPARE(frame->size(), QSize(1200, 800).boundedTo(frame->screen()->availableGeometry().size() - frameExtra));
         frame->resize(720, 530);
         frame->RouteCommand(docview::kViewToolBar);
         QVERIFY(!frame->findChild<QToolBar*>(QStringLiteral("toolBar"))->isVisible());
