@@ -234,7 +234,7 @@ void GraphDlg::CreateActions()
         addAction(action);
         chartActions.append(action);
     };
-    add(QStringLiteral("&Copy Chart"), QKeySequence::Copy, [this] { CopyChart(); });
+    add(QStringLiteral("Co&py Chart"), QKeySequence::Copy, [this] { CopyChart(); });
     add(QStringLiteral("Export as &PNG..."), QKeySequence::Save, [this] { ExportWithDialog(chart::kPngFilter); });
     add(QStringLiteral("Export as &SVG..."), QKeySequence(Qt::CTRL | Qt::Key_G),
         [this] { ExportWithDialog(chart::kSvgFilter); });

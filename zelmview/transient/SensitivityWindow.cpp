@@ -195,7 +195,7 @@ QMenuBar* SensitivityWindow::CreateMenuBar()
                                                  {QStringLiteral("Export as P&DF..."), chart::kPdfFilter}};
     for (const auto& [text, filter] : kinds)
         exports->addAction(text, this, [this, filter] { ExportWithDialog(filter); });
-    chart->addAction(QStringLiteral("&Copy Chart"), QKeySequence::Copy, this, &SensitivityWindow::CopyChart);
+    chart->addAction(QStringLiteral("Co&py Chart"), QKeySequence::Copy, this, &SensitivityWindow::CopyChart);
     chart->addSeparator();
     chart->addAction(QStringLiteral("&Close"), QKeySequence::Close, this, &QWidget::close);
     menuBar->addMenu(QStringLiteral("&Help"))

@@ -291,7 +291,7 @@ TEST(GraphDlgMenu, TheMenuBarExportsCopiesShowsTheWholeChartAndSuggestsTheProjec
     QStringList items;
     for (QAction* item : dialog->findChild<QMenu*>("chartMenu")->actions())
         if (!item->isSeparator()) items.append(item->text());
-    EXPECT_EQ(items, (QStringList{"&Export", "&Copy Chart", "Show &Whole Chart", "&Close"}));
+    EXPECT_EQ(items, (QStringList{"&Export", "Co&py Chart", "Show &Whole Chart", "&Close"}));
     // The chart lies below the menu bar.
     EXPECT_GE(dialog->GetChart()->geometry().top(), bar->geometry().bottom());
     delete dialog;

@@ -3,7 +3,10 @@
 // button has a mnemonic of its own that presses it, and every input is named.
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -41,6 +44,22 @@ QString mnemonicsOf(QWidget* window)
         letters.append(letter);
     }
     return letters;
+}
+
+// Every item of `actions` and of their submenus reads with a mnemonic, none shared within a menu.
+void checkMenuMnemonics(const QList<QAction*>& actions)
+{
+    QString letters;
+    for (QAction* action : actions) {
+        if (action->isSeparator()) continue;
+        const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+        QVERIFY2(amp >= 0 && amp + 1 < action->text().size(),
+                 qPrintable(action->text() + QStringLiteral(" has no mnemonic")));
+        const QChar letter = action->text().at(amp + 1).toLower();
+        QVERIFY2(!letters.contains(letter), qPrintable(action->text() + QStringLiteral(" shares its mnemonic")));
+        letters.append(letter);
+        if (action->menu() != nullptr) checkMenuMnemonics(action->menu()->actions());
+    }
 }
 
 }  // namespace
@@ -92,7 +111,17 @@ private slots:
             return chart != nullptr;
         }());
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.messages().join('\n')));
-        delete chart;
+
+        // The chart window is worked from its menu: every item has a letter of its own, and the
+        // keyboard closes the window.
+        auto* menuBar = chart->findChild<QMenuBar*>(QStringLiteral("chartMenuBar"));
+        QVERIFY(menuBar != nullptr);
+        checkMenuMnemonics(menuBar->actions());
+        QPointer<GraphDlg> shown(chart);
+        chart->activateWindow();
+        QTest::keySequence(chart, QKeySequence::Close);
+        QTRY_VERIFY(shown.isNull() || !shown->isVisible());
+        delete shown.data();
     }
 
     // The daily table: Tab from the table to its buttons and back, each named and with a mnemonic.
